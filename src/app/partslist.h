@@ -1,0 +1,68 @@
+// The parts list as plain data: the rows of Grille1 (row 0 the headings, parts from row 1) and
+// the totals line of Grille2. The grids are views of it and the report reads it; there is no
+// other copy.
+#pragma once
+
+#include "solids/calcul.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace ostrel {
+
+class PartsList {
+public:
+    static constexpr int ColumnCount = 15; // Grille1 columns 0 ... 14
+    static constexpr int TotalsCount = 5;  // Grille2 columns 0 ... 4
+
+    // The heading row: cells 1 ... 14 as the list shows them, and the totals caption.
+    PartsList(const QStringList& headings = {}, const QString& totalsCaption = {});
+
+    int rowCount() const; // Rows of Grille1, the heading row included
+    const QString& cell(int row, int column) const;
+    int image(int row) const;                // picture of cell (row, 0): toolbar image number, 0 none
+    const QString& total(int column) const;  // Grille2 row 0, columns 0 ... 4
+
+    // What the editor holds when Plus is clicked.
+    struct Line {
+        std::array<QString, 4> captions; // Label14, Label17, Label21, Label22
+        bool masseTotale = true;
+        std::array<QString, 7> texts;    // Text1, Text2, Text3, Text5 ... Text8
+        int code = 0;                    // TypeSolide
+        int image = 0;                   // Image3: toolbar image number
+    };
+    struct AddOutcome {
+        enum class Kind { Added, Ignored, Refused } kind = Kind::Ignored;
+        std::vector<MessagePiece> message; // the refusal (entries 346 then 347)
+        MessageIcon icon = MessageIcon::Exclamation;
+    };
+    AddOutcome add(const Line& line);
+
+    // What the editor gets back when a row is taken back (the row is then gone).
+    struct TakenBack {
+        int code = 0;
+        int image = 0;
+        bool masseTotale = true;
+        QString quantite;             // cell 6
+        QString rapport;              // cell 7
+        QString masse;                // cell 8, unchanged
+        std::array<QString, 4> dims;  // cells 10 ... 13
+    };
+    // Takes row back out of the list; nothing when the row's results sum to 0 (the heading
+    // row among them) or the row does not exist.
+    std::optional<TakenBack> takeBack(int row);
+
+private:
+    struct Row {
+        std::array<QString, ColumnCount> cells;
+        int image = 0;
+    };
+    std::vector<Row> rows_;
+    std::array<QString, TotalsCount> totals_;
+};
+
+} // namespace ostrel

@@ -1,0 +1,39 @@
+// The seam through which every message box, question and file choice of the program passes.
+// The window uses WidgetDialogs; tests install a recorder, so nothing ever blocks on a modal
+// box.
+#pragma once
+
+#include "solids/calcul.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace ostrel {
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // A plain message box with an OK button.
+    virtual void message(const QString& text, MessageIcon icon, const QString& title) = 0;
+    // A Yes/No question; true for Yes.
+    virtual bool question(const QString& text, const QString& title) = 0;
+    // A file name to save to, or an empty text when the user cancels.
+    virtual QString saveFileName(const QString& title, const QString& suggestedPath,
+                                 const QString& filter) = 0;
+};
+
+// The real boxes, owned by parent.
+class WidgetDialogs : public Dialogs {
+public:
+    explicit WidgetDialogs(QWidget* parent) : parent_(parent) {}
+    void message(const QString& text, MessageIcon icon, const QString& title) override;
+    bool question(const QString& text, const QString& title) override;
+    QString saveFileName(const QString& title, const QString& suggestedPath,
+                         const QString& filter) override;
+
+private:
+    QWidget* parent_;
+};
+
+} // namespace ostrel

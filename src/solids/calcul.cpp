@@ -1,0 +1,1 @@
+#include "solids/calcul.h"

@@ -1,0 +1,52 @@
+// CalculeInertie: the mass, inertia and torques of the part line in the editor, as a pure
+// function of the kind, the mass mode and the seven input texts.
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <vector>
+
+namespace ostrel {
+
+// The editor's input boxes, in the order of CalcInputs::texts.
+enum class InputBox { Text1, Text2, Text3, Text5, Text6, Text7, Text8 };
+
+enum class MessageIcon { Information, Exclamation };
+
+// One piece of a message text: a translation entry (entry > 0) or a literal text.
+struct MessagePiece {
+    int entry = 0;
+    QString literal;
+};
+
+struct CalcInputs {
+    int code = 0;            // TypeSolide: 0 ... 20, or anything else
+    bool masseTotale = true; // MasseTotal selected
+    // Text1 (quantity), Text2 (ratio), Text3 (mass or density), Text5 ... Text8 (dimensions)
+    std::array<QString, 7> texts;
+};
+
+struct CalcOutcome {
+    enum class Kind {
+        Results,  // write captions to Label14, Label17, Label21, Label22 in this order
+        NoChange, // the captions keep what they show
+        Cleared,  // Label14 and Label17 emptied; Label21 and Label22 keep what they show
+        Message,  // show the message, then apply the correction
+    };
+    Kind kind = Kind::NoChange;
+    std::array<QString, 4> captions;
+
+    std::vector<MessagePiece> message; // pieces in order, joined directly
+    MessageIcon icon = MessageIcon::Information;
+    InputBox correctedBox = InputBox::Text1;
+    QString correctedText;
+    bool correctedTakesFocus = false;
+};
+
+CalcOutcome CalculeInertie(const CalcInputs& in);
+
+// pi as the system computes it: 4 * arctan(1).
+double Pi();
+
+} // namespace ostrel
