@@ -1,0 +1,35 @@
+// The report commands of the main window: print on the default printer, print preview and
+// export to PDF. Each renders the report through the one renderer; every message, question and
+// file choice goes through the Dialogs seam.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace ostrel {
+
+class Dialogs;
+class PartsList;
+
+class ReportCommands {
+public:
+    enum class Result { Printed, SavedAsPdf, Previewed, EmptyList, Cancelled, Failed };
+
+    ReportCommands(Dialogs& dialogs, QWidget* parent) : dialogs_(dialogs), parent_(parent) {}
+
+    // Prints on the default printer. An empty list shows entry 43 and touches no printer. With
+    // no default printer, or when the job fails, the user is offered to save a PDF instead.
+    Result print(const PartsList& list, const QStringList& textes);
+    // Shows the report in a print preview window.
+    Result preview(const PartsList& list, const QStringList& textes);
+    // Asks for a file name and writes the report there as PDF.
+    Result exportPdf(const PartsList& list, const QStringList& textes);
+
+private:
+    Dialogs& dialogs_;
+    QWidget* parent_;
+};
+
+} // namespace ostrel
