@@ -1,5 +1,6 @@
 #include "platform/dialogs.h"
 
+#include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -21,5 +22,7 @@ QString WidgetDialogs::saveFileName(const QString& title, const QString& suggest
                                     const QString& filter) {
     return QFileDialog::getSaveFileName(parent_, title, suggestedPath, filter);
 }
+
+int WidgetDialogs::exec(QDialog& dialog) { return dialog.exec(); }
 
 } // namespace ostrel

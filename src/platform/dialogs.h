@@ -7,6 +7,7 @@
 
 #include <QString>
 
+class QDialog;
 class QWidget;
 
 namespace ostrel {
@@ -21,6 +22,8 @@ public:
     // A file name to save to, or an empty text when the user cancels.
     virtual QString saveFileName(const QString& title, const QString& suggestedPath,
                                  const QString& filter) = 0;
+    // Shows a window modally (the About window); returns its result code.
+    virtual int exec(QDialog& dialog) = 0;
 };
 
 // The real boxes, owned by parent.
@@ -31,6 +34,7 @@ public:
     bool question(const QString& text, const QString& title) override;
     QString saveFileName(const QString& title, const QString& suggestedPath,
                          const QString& filter) override;
+    int exec(QDialog& dialog) override;
 
 private:
     QWidget* parent_;
