@@ -7,7 +7,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <array>
 #include <optional>
 #include <vector>
@@ -24,16 +23,16 @@ public:
 
     int rowCount() const; // Rows of Grille1, the heading row included
     const QString& cell(int row, int column) const;
-    int image(int row) const;                // picture of cell (row, 0): toolbar image number, 0 none
-    const QString& total(int column) const;  // Grille2 row 0, columns 0 ... 4
+    int image(int row) const; // picture of cell (row, 0): toolbar image number, 0 none
+    const QString& total(int column) const; // Grille2 row 0, columns 0 ... 4
 
     // What the editor holds when Plus is clicked.
     struct Line {
         std::array<QString, 4> captions; // Label14, Label17, Label21, Label22
         bool masseTotale = true;
-        std::array<QString, 7> texts;    // Text1, Text2, Text3, Text5 ... Text8
-        int code = 0;                    // TypeSolide
-        int image = 0;                   // Image3: toolbar image number
+        std::array<QString, 7> texts; // Text1, Text2, Text3, Text5 ... Text8
+        int code = 0;                 // TypeSolide
+        int image = 0;                // Image3: toolbar image number
     };
     struct AddOutcome {
         enum class Kind { Added, Ignored, Refused } kind = Kind::Ignored;
@@ -47,20 +46,50 @@ public:
         int code = 0;
         int image = 0;
         bool masseTotale = true;
-        QString quantite;             // cell 6
-        QString rapport;              // cell 7
-        QString masse;                // cell 8, unchanged
-        std::array<QString, 4> dims;  // cells 10 ... 13
+        QString quantite;            // cell 6
+        QString rapport;             // cell 7
+        QString masse;               // cell 8, unchanged
+        std::array<QString, 4> dims; // cells 10 ... 13
     };
     // Takes row back out of the list; nothing when the row's results sum to 0 (the heading
     // row among them) or the row does not exist.
     std::optional<TakenBack> takeBack(int row);
 
-private:
+    // ---- Additions for the models and the window ----
+
+    // One row of Grille1: fourteen texts (cell 0 stays empty) and the picture of cell 0.
     struct Row {
         std::array<QString, ColumnCount> cells;
         int image = 0;
     };
+
+    // The add in two steps, for a model that must announce a new row before it appears:
+    // prepareAdd judges the line and builds the new totals and row without touching the list;
+    // commitAdd applies a preparation whose outcome is Added (anything else is ignored).
+    // add() is prepareAdd followed by commitAdd.
+    struct PreparedAdd {
+        AddOutcome outcome;
+        std::array<QString, 4> totals; // the new cells 1 ... 4 of Grille2
+        Row row;
+    };
+    PreparedAdd prepareAdd(const Line& line) const;
+    void commitAdd(PreparedAdd prepared);
+
+    // Whether takeBack(row) would take the row back: a part row whose results do not sum to 0.
+    bool canTakeBack(int row) const;
+
+    // Number of part rows (rowCount() - 1).
+    int partCount() const { return rowCount() - 1; }
+
+    // The heading texts of row 0, cells 1 ... 14 (missing texts leave a cell as it is), and the
+    // caption of the totals line. Neither touches the parts or the totals.
+    void setHeadings(const QStringList& headings);
+    void setTotalsCaption(const QString& caption);
+
+    // The design headings of cells 1 ... 14, shown until the translated ones are set.
+    static QStringList designHeadings();
+
+private:
     std::vector<Row> rows_;
     std::array<QString, TotalsCount> totals_;
 };

@@ -1,0 +1,209 @@
+#include "app/partslist.h"
+
+#include "solids/numbertext.h"
+
+#include <cmath>
+#include <limits>
+
+namespace ostrel {
+
+namespace {
+
+constexpr int MessageEntryRefusal1 = 346;
+constexpr int MessageEntryRefusal2 = 347;
+
+// Masks of the four result cells.
+constexpr const char16_t* ResultMasks[4] = {u"#####.###", u"#####.###", u"#####.##", u"#####.##"};
+
+const QString TrueText = QStringLiteral("True");
+const QString FalseText = QStringLiteral("False");
+
+// Every result cell holds at most three decimals, so every exact sum of cells does too. A
+// total is kept as the double nearest to that exact sum: the sum in doubles is brought back
+// to three decimals before it is written. Without this, adding and taking back rows leaves
+// residues (2.8E-17 instead of 0) and the totals drift from the rows they sum. Beyond 1E12
+// there are no three decimals left to restore in a double, and the sum is kept as it is.
+double roundedTotal(double value) {
+    if (!std::isfinite(value) || std::fabs(value) >= 1e12) return value;
+    const double rounded = std::round(value * 1000.0) / 1000.0;
+    return rounded + 0.0; // -0 becomes 0
+}
+
+QString resultCell(double value, int k) {
+    if (value == 0) return QStringLiteral("0");
+    return FormatMasque(value, QStringView(ResultMasks[k]));
+}
+
+// The kind code stored in cell 14, as TypeSolide (a 16-bit integer) takes it. A text whose
+// number does not fit gives 0, which sets no kind up.
+int codeFromCell(const QString& text) {
+    const double value = std::nearbyint(LireNombre(text));
+    if (!std::isfinite(value) || value < std::numeric_limits<qint16>::min() ||
+        value > std::numeric_limits<qint16>::max())
+        return 0;
+    return static_cast<int>(value);
+}
+
+// Whether the product of the four values is negative, judged on their signs so that neither
+// an overflow nor an underflow of the product can change the answer.
+bool productNegative(const std::array<double, 4>& values) {
+    int negatives = 0;
+    for (double v : values) {
+        if (v == 0) return false;
+        if (v < 0) ++negatives;
+    }
+    return negatives % 2 == 1;
+}
+
+const QString& emptyText() {
+    static const QString empty;
+    return empty;
+}
+
+} // namespace
+
+PartsList::PartsList(const QStringList& headings, const QString& totalsCaption) {
+    rows_.emplace_back();
+    setHeadings(designHeadings());
+    setHeadings(headings);
+    totals_[0] = totalsCaption;
+}
+
+QStringList PartsList::designHeadings() {
+    return {QStringLiteral("M. Tot"),  QStringLiteral("Inertie"), QStringLiteral("Friction"),
+            QStringLiteral("Travail"), QStringLiteral("T M"),     QStringLiteral("Qté"),
+            QStringLiteral("Ap/In"),   QStringLiteral("U. M."),   QStringLiteral("µ"),
+            QStringLiteral("R"),       QStringLiteral("D"),       QStringLiteral("d"),
+            QStringLiteral("H"),       QStringLiteral("N")};
+}
+
+void PartsList::setHeadings(const QStringList& headings) {
+    for (int column = 1; column < ColumnCount && column - 1 < headings.size(); ++column)
+        rows_[0].cells[column] = headings[column - 1];
+}
+
+void PartsList::setTotalsCaption(const QString& caption) {
+    totals_[0] = caption;
+}
+
+int PartsList::rowCount() const {
+    return static_cast<int>(rows_.size());
+}
+
+const QString& PartsList::cell(int row, int column) const {
+    if (row < 0 || row >= rowCount() || column < 0 || column >= ColumnCount) return emptyText();
+    return rows_[row].cells[column];
+}
+
+int PartsList::image(int row) const {
+    if (row < 0 || row >= rowCount()) return 0;
+    return rows_[row].image;
+}
+
+const QString& PartsList::total(int column) const {
+    if (column < 0 || column >= TotalsCount) return emptyText();
+    return totals_[column];
+}
+
+PartsList::PreparedAdd PartsList::prepareAdd(const Line& line) const {
+    PreparedAdd prepared;
+    AddOutcome& outcome = prepared.outcome;
+
+    std::array<double, 4> results{};
+    double sum = 0;
+    for (int k = 0; k < 4; ++k) {
+        results[k] = LireNombre(line.captions[k]);
+        sum += results[k];
+    }
+    if (sum == 0) {
+        outcome.kind = AddOutcome::Kind::Ignored;
+        return prepared;
+    }
+
+    std::array<QString, 4> cells;
+    std::array<double, 4> newTotals{};
+    bool finite = true;
+    for (int k = 0; k < 4; ++k) {
+        cells[k] = resultCell(results[k], k);
+        newTotals[k] = roundedTotal(LireNombre(totals_[k + 1]) + LireNombre(cells[k]));
+        finite = finite && std::isfinite(newTotals[k]);
+    }
+
+    // A total beyond the range of a double could never be read back or taken back: the line
+    // is refused like one that would make the totals inconsistent.
+    if (!finite || productNegative(newTotals)) {
+        outcome.kind = AddOutcome::Kind::Refused;
+        outcome.message = {MessagePiece{MessageEntryRefusal1, {}},
+                           MessagePiece{MessageEntryRefusal2, {}}};
+        outcome.icon = MessageIcon::Exclamation;
+        return prepared;
+    }
+
+    outcome.kind = AddOutcome::Kind::Added;
+    for (int k = 0; k < 4; ++k)
+        prepared.totals[k] = texteGeneral(newTotals[k]);
+
+    Row& row = prepared.row;
+    row.image = line.image;
+    for (int k = 0; k < 4; ++k)
+        row.cells[1 + k] = cells[k];
+    row.cells[5] = line.masseTotale ? TrueText : FalseText;
+    row.cells[6] = line.texts[0];
+    row.cells[7] = line.texts[1];
+    row.cells[8] = line.texts[2];
+    row.cells[9] = QStringLiteral("1");
+    for (int k = 0; k < 4; ++k)
+        row.cells[10 + k] = line.texts[3 + k];
+    row.cells[14] = QString::number(line.code); // decimal digits, no locale involved
+    return prepared;
+}
+
+void PartsList::commitAdd(PreparedAdd prepared) {
+    if (prepared.outcome.kind != AddOutcome::Kind::Added) return;
+    for (int k = 0; k < 4; ++k)
+        totals_[k + 1] = std::move(prepared.totals[k]);
+    rows_.push_back(std::move(prepared.row));
+}
+
+PartsList::AddOutcome PartsList::add(const Line& line) {
+    PreparedAdd prepared = prepareAdd(line);
+    AddOutcome outcome = prepared.outcome;
+    commitAdd(std::move(prepared));
+    return outcome;
+}
+
+bool PartsList::canTakeBack(int row) const {
+    // The heading row is never a part, whatever its texts read as.
+    if (row < 1 || row >= rowCount()) return false;
+    double sum = 0;
+    for (int k = 1; k <= 4; ++k)
+        sum += LireNombre(rows_[row].cells[k]);
+    return sum != 0;
+}
+
+std::optional<PartsList::TakenBack> PartsList::takeBack(int row) {
+    if (!canTakeBack(row)) return std::nullopt;
+    const Row& taken = rows_[row];
+
+    for (int k = 1; k <= 4; ++k) {
+        const double value = LireNombre(taken.cells[k]);
+        totals_[k] = texteGeneral(roundedTotal(LireNombre(totals_[k]) - value));
+    }
+
+    TakenBack back;
+    back.code = codeFromCell(taken.cells[14]);
+    back.image = taken.image;
+    back.masseTotale = taken.cells[5] == TrueText;
+    back.quantite = taken.cells[6];
+    back.rapport = taken.cells[7];
+    // The mass or density goes back as it was typed. It was stored before any reduction to
+    // the axis, so dividing it by the ratio would give a wrong mass or density.
+    back.masse = taken.cells[8];
+    for (int k = 0; k < 4; ++k)
+        back.dims[k] = taken.cells[10 + k];
+
+    rows_.erase(rows_.begin() + row);
+    return back;
+}
+
+} // namespace ostrel
