@@ -121,11 +121,24 @@ PartsList::PreparedAdd PartsList::prepareAdd(const Line& line) const {
     }
 
     std::array<QString, 4> cells;
+    std::array<double, 4> cellValues{};
+    double cellSum = 0;
+    for (int k = 0; k < 4; ++k) {
+        cells[k] = resultCell(results[k], k);
+        cellValues[k] = LireNombre(cells[k]);
+        cellSum += cellValues[k];
+    }
+    // A row is taken back only when its cells do not sum to 0; a line whose results vanish
+    // once written with the masks (a mass of 0.0004 kg) would stay in the list for good.
+    if (cellSum == 0) {
+        outcome.kind = AddOutcome::Kind::Ignored;
+        return prepared;
+    }
+
     std::array<double, 4> newTotals{};
     bool finite = true;
     for (int k = 0; k < 4; ++k) {
-        cells[k] = resultCell(results[k], k);
-        newTotals[k] = roundedTotal(LireNombre(totals_[k + 1]) + LireNombre(cells[k]));
+        newTotals[k] = roundedTotal(LireNombre(totals_[k + 1]) + cellValues[k]);
         finite = finite && std::isfinite(newTotals[k]);
     }
 
