@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QStringView>
-
 #include <array>
 #include <span>
 
@@ -49,19 +48,19 @@ struct BoxCaption {
 };
 
 struct KindInfo {
-    int code;                 // 1 ... 20
-    const char* name;         // "Plateau" ...; also the toolbar key
+    int code;         // 1 ... 20
+    const char* name; // "Plateau" ...; also the toolbar key
     Family family;
-    const char* menuItem;     // "M_ObjetCentrePlateau" ...
-    const char* designCaption; // "&Plateau": shown until a language is applied
-    int captionEntry;         // translation entry of the menu item
-    const char* bitmapFile;   // "plateau.bmp" ...; looked up without regard to case
-    int button;               // toolbar button number, 1-based
-    int image;                // image number in ImageList1, 1-based
-    int hintEntry;            // 0: the button has no hint
+    const char* menuItem;            // "M_ObjetCentrePlateau" ...
+    const char* designCaption;       // "&Plateau" (UTF-8): shown until a language is applied
+    int captionEntry;                // translation entry of the menu item
+    const char* bitmapFile;          // "plateau.bmp" ...; looked up without regard to case
+    int button;                      // toolbar button number, 1-based
+    int image;                       // image number in ImageList1, 1-based
+    int hintEntry;                   // 0: the button has no hint
     std::array<BoxCaption, 4> boxes; // Text5, Text6, Text7, Text8
     DensityOption density;
-    int massCaptionEntry;     // 0, or the entry Label1 shows after setup (82 for the conveyor)
+    int massCaptionEntry; // 0, or the entry Label1 shows after setup (82 for the conveyor)
 
     // Grille1 columns (10 ... 13) copied back into the editor on take-back: those of the
     // boxes the kind shows, in box order.
@@ -88,6 +87,9 @@ struct ToolbarButton {
 };
 std::span<const ToolbarButton> toolbarButtons();
 
+// Button number (1 ... 30) of Toolbar2, or nullptr for any other number.
+const ToolbarButton* toolbarButton(int number);
+
 // The three group commands: which kind buttons each shows.
 struct GroupCommand {
     const char* menuItem;
@@ -100,5 +102,8 @@ struct GroupCommand {
     int lastVisible;  // buttons (6 ... 25) hidden
 };
 std::span<const GroupCommand> groupCommands();
+
+// The group command whose toolbar key equals key (exact, letter case counts), or nullptr.
+const GroupCommand* groupByKey(QStringView key);
 
 } // namespace ostrel

@@ -1,1 +1,336 @@
 #include "solids/numbertext.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <string>
+
+namespace ostrel {
+
+namespace {
+
+bool isBlank(char16_t c) {
+    return c == u' ' || c == u'\t' || c == u'\n';
+}
+
+bool isDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// A whole number after "&H" or "&O". Blanks may stand between the digits as anywhere else.
+double lireEntierBase(const QChar* p, const QChar* end, int base) {
+    double value = 0;
+    for (; p != end; ++p) {
+        const char16_t c = p->unicode();
+        if (isBlank(c)) continue;
+        int digit;
+        if (c >= u'0' && c <= u'9')
+            digit = c - u'0';
+        else if (base == 16 && c >= u'a' && c <= u'f')
+            digit = c - u'a' + 10;
+        else if (base == 16 && c >= u'A' && c <= u'F')
+            digit = c - u'A' + 10;
+        else
+            break;
+        if (digit >= base) break;
+        value = value * base + digit;
+    }
+    return std::isfinite(value) ? value : 0.0;
+}
+
+// The digits of a double in scientific form: digits without point, and the power of ten of
+// the first digit.
+struct Decimal {
+    char digits[32];
+    int count = 0;
+    int exponent = 0;
+};
+
+// Shortest round-trip digits of a finite, non-zero magnitude.
+void shortestDigits(double magnitude, Decimal& out) {
+    char buf[40];
+    const auto res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific);
+    const char* p = buf;
+    int n = 0;
+    for (; p != res.ptr && *p != 'e'; ++p)
+        if (*p != '.') out.digits[n++] = *p;
+    out.count = n;
+    int exp = 0;
+    std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), res.ptr, exp);
+    out.exponent = exp;
+}
+
+// Digits of magnitude rounded to 15 significant digits, trailing zeros removed.
+void digits15(double magnitude, Decimal& out) {
+    char buf[40];
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 14);
+    const char* p = buf;
+    int n = 0;
+    for (; p != res.ptr && *p != 'e'; ++p)
+        if (*p != '.') out.digits[n++] = *p;
+    while (n > 1 && out.digits[n - 1] == '0')
+        --n;
+    out.count = n;
+    int exp = 0;
+    std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), res.ptr, exp);
+    out.exponent = exp;
+}
+
+// The few texts that need no allocation.
+const QString& texteVide() {
+    static const QString s;
+    return s;
+}
+const QString& textePoint() {
+    static const QString s = QStringLiteral(".");
+    return s;
+}
+
+} // namespace
+
+double LireNombre(QStringView text) {
+    const QChar* p = text.data();
+    const QChar* const end = p + text.size();
+    while (p != end && isBlank(p->unicode()))
+        ++p;
+    if (p == end) return 0.0;
+
+    if (p->unicode() == u'&') {
+        const QChar* q = p + 1;
+        while (q != end && isBlank(q->unicode()))
+            ++q;
+        if (q == end) return 0.0;
+        const char16_t c = q->unicode();
+        if (c == u'H' || c == u'h') return lireEntierBase(q + 1, end, 16);
+        if (c == u'O' || c == u'o') return lireEntierBase(q + 1, end, 8);
+        return 0.0;
+    }
+
+    // Gather the number, without blanks, into a plain buffer for std::from_chars.
+    std::array<char, 96> small;
+    std::string large;
+    char* buf = small.data();
+    std::size_t cap = small.size();
+    std::size_t n = 0;
+    auto put = [&](char c) {
+        if (n == cap) {
+            if (buf == small.data()) large.assign(buf, n);
+            large.resize(cap * 2);
+            buf = large.data();
+            cap = large.size();
+        }
+        buf[n++] = c;
+    };
+
+    bool negative = false;
+    if (p->unicode() == u'-' || p->unicode() == u'+') {
+        negative = p->unicode() == u'-';
+        ++p;
+    }
+    bool anyDigit = false;
+    bool point = false;
+    std::size_t mantissaEnd = 0;
+    for (; p != end; ++p) {
+        const char16_t c = p->unicode();
+        if (isBlank(c)) continue;
+        if (isDigit(c)) {
+            // Leading zeros carry nothing and would only grow the buffer.
+            if (!(c == u'0' && !point && n == 0)) put(char(c));
+            anyDigit = true;
+        } else if (c == u'.' && !point) {
+            point = true;
+            put('.');
+        } else {
+            break;
+        }
+    }
+    if (!anyDigit) return 0.0;
+    mantissaEnd = n;
+    if (p != end && (p->unicode() == u'E' || p->unicode() == u'e' || p->unicode() == u'D' ||
+                     p->unicode() == u'd')) {
+        ++p;
+        put('e');
+        bool signDone = false;
+        bool expDigit = false;
+        for (; p != end; ++p) {
+            const char16_t c = p->unicode();
+            if (isBlank(c)) continue;
+            if (!signDone && !expDigit && (c == u'-' || c == u'+')) {
+                signDone = true;
+                if (c == u'-') put('-');
+            } else if (isDigit(c)) {
+                put(char(c));
+                expDigit = true;
+            } else {
+                break;
+            }
+        }
+        if (!expDigit) n = mantissaEnd;
+    }
+    if (n == 0 || (n == 1 && buf[0] == '.')) return 0.0; // only zeros were typed
+    if (buf[0] == 'e' || (buf[0] == '.' && buf[1] == 'e')) return 0.0;
+
+    double value = 0.0;
+    const auto res = std::from_chars(buf, buf + n, value, std::chars_format::general);
+    if (res.ec != std::errc() || !std::isfinite(value)) return 0.0;
+    if (value == 0.0) return 0.0;
+    return negative ? -value : value;
+}
+
+QString FormatMasque(double value, QStringView mask) {
+    // The mask: placeholders before and after the point; "0" placeholders always show a digit.
+    int minInteger = 0;
+    int decimals = 0;
+    int minDecimals = 0;
+    bool point = false;
+    for (const QChar ch : mask) {
+        const char16_t c = ch.unicode();
+        if (c == u'.') {
+            point = true;
+        } else if (c == u'#' || c == u'0') {
+            if (point) {
+                ++decimals;
+                if (c == u'0') minDecimals = decimals;
+            } else if (c == u'0') {
+                ++minInteger;
+            }
+        }
+    }
+
+    if (!std::isfinite(value)) return texteVide();
+
+    // Rounded digits: integer and decimal digits, built on the shortest decimal form so that
+    // 2.675 is judged a half (it reads 2.675) and rounds away from zero.
+    const bool negative = std::signbit(value);
+    const double magnitude = std::fabs(value);
+
+    // The rounded digits from 10^top (a free slot for a carry) down to 10^-decimals; the digit
+    // of power p sits at index top - p.
+    char stack[360];
+    std::string heap;
+    char* rounded = stack;
+    int intDigits = 0; // digits of the integer part, without leading zeros
+    int fracOffset = 0;
+    bool allZero = true;
+
+    if (magnitude != 0.0) {
+        Decimal d;
+        shortestDigits(magnitude, d);
+        const int keep = d.exponent + 1 + decimals; // digits at or above 10^-decimals
+        if (keep >= 0) {
+            const int top = d.exponent + 1 > 0 ? d.exponent + 1 : 0;
+            const int width = top + decimals + 1;
+            if (width > int(sizeof stack)) {
+                heap.resize(std::size_t(width));
+                rounded = heap.data();
+            }
+            std::memset(rounded, '0', std::size_t(width));
+            const int used = keep < d.count ? keep : d.count;
+            for (int i = 0; i < used; ++i)
+                rounded[top - d.exponent + i] = d.digits[i];
+            if (keep < d.count && d.digits[keep] >= '5') {
+                int idx = top + decimals;
+                while (rounded[idx] == '9')
+                    rounded[idx--] = '0';
+                ++rounded[idx];
+            }
+            for (int i = 0; i < width; ++i)
+                if (rounded[i] != '0') {
+                    allZero = false;
+                    break;
+                }
+            int firstInt = 0;
+            while (firstInt <= top && rounded[firstInt] == '0')
+                ++firstInt;
+            intDigits = top + 1 - firstInt;
+            fracOffset = top + 1;
+        }
+    }
+
+    int fracCount = 0;
+    if (!allZero) {
+        fracCount = decimals;
+        while (fracCount > minDecimals && rounded[fracOffset + fracCount - 1] == '0')
+            --fracCount;
+    } else {
+        fracCount = minDecimals;
+    }
+    const int intShown = intDigits > minInteger ? intDigits : minInteger;
+    const int length = (negative && !allZero ? 1 : 0) + intShown + (point ? 1 : 0) + fracCount;
+    if (length == 0) return texteVide();
+    if (length == 1 && point && intShown == 0 && fracCount == 0) return textePoint();
+
+    QString out(length, Qt::Uninitialized);
+    QChar* o = out.data();
+    if (negative && !allZero) *o++ = u'-';
+    for (int i = 0; i < intShown - intDigits; ++i)
+        *o++ = u'0';
+    for (int i = 0; i < intDigits; ++i)
+        *o++ = QChar(char16_t(rounded[fracOffset - intDigits + i]));
+    if (point) *o++ = u'.';
+    for (int i = 0; i < fracCount; ++i)
+        *o++ = allZero ? u'0' : QChar(char16_t(rounded[fracOffset + i]));
+    return out;
+}
+
+namespace {
+
+QString texteNombre(double value, bool signe) {
+    if (!std::isfinite(value)) return texteVide();
+    if (value == 0.0) return signe ? QStringLiteral(" 0") : QStringLiteral("0");
+
+    Decimal d;
+    digits15(std::fabs(value), d);
+    char16_t buf[48];
+    int n = 0;
+    if (value < 0)
+        buf[n++] = u'-';
+    else if (signe)
+        buf[n++] = u' ';
+
+    const int e = d.exponent;
+    if (e >= 15 || e < -5) {
+        buf[n++] = char16_t(d.digits[0]);
+        if (d.count > 1) {
+            buf[n++] = u'.';
+            for (int i = 1; i < d.count; ++i)
+                buf[n++] = char16_t(d.digits[i]);
+        }
+        buf[n++] = u'E';
+        buf[n++] = e < 0 ? u'-' : u'+';
+        const int a = e < 0 ? -e : e;
+        if (a >= 100) buf[n++] = char16_t(u'0' + a / 100);
+        buf[n++] = char16_t(u'0' + (a / 10) % 10);
+        buf[n++] = char16_t(u'0' + a % 10);
+    } else if (e >= 0) {
+        for (int i = 0; i <= e; ++i)
+            buf[n++] = i < d.count ? char16_t(d.digits[i]) : u'0';
+        if (d.count > e + 1) {
+            buf[n++] = u'.';
+            for (int i = e + 1; i < d.count; ++i)
+                buf[n++] = char16_t(d.digits[i]);
+        }
+    } else {
+        if (!signe) buf[n++] = u'0';
+        buf[n++] = u'.';
+        for (int i = 0; i < -e - 1; ++i)
+            buf[n++] = u'0';
+        for (int i = 0; i < d.count; ++i)
+            buf[n++] = char16_t(d.digits[i]);
+    }
+    return QString(reinterpret_cast<const QChar*>(buf), n);
+}
+
+} // namespace
+
+QString texteGeneral(double value) {
+    return texteNombre(value, false);
+}
+
+QString texteSigne(double value) {
+    return texteNombre(value, true);
+}
+
+} // namespace ostrel
