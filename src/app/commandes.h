@@ -1,0 +1,61 @@
+// The menus and the toolbar of the main window, built from the catalogue: the group commands,
+// the kind commands, print, preview, export, About, quit and the language items. Every action
+// is named after its menu item ("M_ObjetCentrePlateau") or its toolbar key
+// ("Toolbar2_Plateau"). A toolbar click is dispatched by the button's key, exactly as the menu
+// item with that key; the group commands are handled here, the rest is signalled.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <array>
+
+class QAction;
+class QMainWindow;
+class QMenu;
+class QToolBar;
+
+namespace ostrel {
+
+class ImageList;
+
+class Commandes : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr int LanguageItems = 9;
+
+    // Builds the menu bar and Toolbar2 of window.
+    Commandes(QMainWindow& window, const ImageList& images);
+
+    QToolBar* toolbar() const { return toolbar_; }
+    // The toolbar button numbered n (1 ... 30), or nullptr.
+    QAction* button(int n) const;
+    // Language item index (1 ... 9).
+    QAction* languageItem(int index) const;
+
+    // Runs the command of the toolbar key: the first equal key, letter case counting; any other
+    // key does nothing.
+    void dispatch(const QString& key);
+    // Shows the kind buttons of group command index (0 ... 2) and hides the others.
+    void showGroup(int index);
+
+signals:
+    void kindChosen(int code);
+    void printRequested();
+    void previewRequested();
+    void exportRequested();
+    void aboutRequested();
+    void quitRequested();
+    void languageChosen(int index);
+
+private:
+    void buildMenus(QMainWindow& window);
+    void buildToolbar(QMainWindow& window, const ImageList& images);
+    QAction* addItem(QMenu* menu, const char* name, const QString& caption);
+
+    QToolBar* toolbar_ = nullptr;
+    std::array<QAction*, 31> buttons_{}; // index = button number
+    std::array<QAction*, LanguageItems + 1> languages_{};
+};
+
+} // namespace ostrel

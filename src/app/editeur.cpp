@@ -1,0 +1,409 @@
+#include "app/editeur.h"
+
+#include "app/imagelist.h"
+#include "language/langue.h"
+#include "platform/dialogs.h"
+#include "solids/catalogue.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace ostrel {
+
+namespace {
+
+constexpr int kBoxCount = 7;
+constexpr QSize kPictureBox(220, 165); // the frame of the kind's picture, in logical pixels
+
+// The boxes that Enter moves to from each box, in InputBox order; the first visible one wins,
+// and the end of the chain (Plus) when none is.
+const std::array<std::vector<int>, kBoxCount>& enterChains() {
+    static const std::array<std::vector<int>, kBoxCount> chains{{
+        {1},          // Text1: Text2
+        {2},          // Text2: Text3
+        {3, 4, 5, 6}, // Text3: Text5 ... Text8
+        {4, 5, 6},    // Text5
+        {5, 6},       // Text6
+        {6},          // Text7
+        {},           // Text8: always Plus
+    }};
+    return chains;
+}
+
+void setBackground(QWidget* w, const QColor& colour) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Base, colour);
+    w->setPalette(p);
+}
+
+} // namespace
+
+Editeur::Editeur(const QString& programDir, const Langue& langue, const ImageList& images,
+                 Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), programDir_(programDir), langue_(langue), images_(images),
+      dialogs_(dialogs) {
+    buildControls();
+}
+
+QLabel* Editeur::addLabel(const char* name, const QString& text) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(QLatin1String(name));
+    return label;
+}
+
+void Editeur::buildControls() {
+    static const char* boxNames[kBoxCount] = {"Text1", "Text2", "Text3", "Text5",
+                                              "Text6", "Text7", "Text8"};
+    for (int i = 0; i < kBoxCount; ++i) {
+        auto* box = new QLineEdit(this);
+        box->setObjectName(QLatin1String(boxNames[i]));
+        box->setAlignment(Qt::AlignRight);
+        box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 11);
+        box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 16);
+        setBackground(box, Qt::white);
+        box->installEventFilter(this);
+        boxes_[static_cast<size_t>(i)] = box;
+    }
+    static const char* letterNames[4] = {"Label7", "Label8", "Label9", "Label10"};
+    static const char* unitNames[4] = {"Label4", "Label19", "Label20", "Label25"};
+    static const char* resultNames[4] = {"Label14", "Label17", "Label21", "Label22"};
+    for (size_t i = 0; i < 4; ++i) {
+        letters_[i] = addLabel(letterNames[i], QString());
+        units_[i] = addLabel(unitNames[i], QStringLiteral("mm"));
+        results_[i] = addLabel(resultNames[i], QString());
+        results_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        results_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        results_[i]->setMinimumWidth(
+            results_[i]->fontMetrics().horizontalAdvance(QStringLiteral("0000000.00")) + 8);
+        results_[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    }
+    QLabel* label3 = addLabel("Label3", QStringLiteral("Quantité"));
+    QLabel* label2 = addLabel("Label2", QStringLiteral("Rapport/Axe"));
+    label1_ = addLabel("Label1", QStringLiteral("Masse"));
+    label6_ = addLabel("Label6", QStringLiteral("kg"));
+    masseTotal_ = new QRadioButton(QStringLiteral("Masse Totale"), this);
+    masseTotal_->setObjectName(QStringLiteral("MasseTotal"));
+    masseSpecifique_ = new QRadioButton(QStringLiteral("Densité"), this);
+    masseSpecifique_->setObjectName(QStringLiteral("MasseSpecifique"));
+    masseTotal_->setChecked(true);
+    connect(masseTotal_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) switchToTotalMass();
+    });
+    connect(masseSpecifique_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) switchToDensity();
+    });
+
+    // The kind's picture, in a white frame of fixed size so that the inputs do not move.
+    auto* pictureFrame = new QFrame(this);
+    pictureFrame->setObjectName(QStringLiteral("Picture1"));
+    pictureFrame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    pictureFrame->setAutoFillBackground(true);
+    QPalette white = pictureFrame->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    pictureFrame->setPalette(white);
+    image1_ = new QLabel(pictureFrame);
+    image1_->setObjectName(QStringLiteral("Image1"));
+    image1_->setAlignment(Qt::AlignCenter);
+    image1_->setMinimumSize(kPictureBox);
+    auto* pictureLayout = new QVBoxLayout(pictureFrame);
+    pictureLayout->setContentsMargins(4, 4, 4, 4);
+    pictureLayout->addWidget(image1_);
+
+    // The inputs: caption, box, unit.
+    auto* inputs = new QGridLayout;
+    inputs->setHorizontalSpacing(8);
+    inputs->addWidget(label3, 0, 0);
+    inputs->addWidget(box(InputBox::Text1), 0, 1);
+    inputs->addWidget(label2, 1, 0);
+    inputs->addWidget(box(InputBox::Text2), 1, 1);
+    auto* modes = new QHBoxLayout;
+    modes->addWidget(masseTotal_);
+    modes->addWidget(masseSpecifique_);
+    modes->addStretch(1);
+    inputs->addLayout(modes, 2, 0, 1, 3);
+    inputs->addWidget(label1_, 3, 0);
+    inputs->addWidget(box(InputBox::Text3), 3, 1);
+    inputs->addWidget(label6_, 3, 2);
+    for (int i = 0; i < 4; ++i) {
+        inputs->addWidget(letters_[static_cast<size_t>(i)], 4 + i, 0);
+        inputs->addWidget(boxes_[static_cast<size_t>(3 + i)], 4 + i, 1);
+        inputs->addWidget(units_[static_cast<size_t>(i)], 4 + i, 2);
+    }
+    inputs->setColumnStretch(3, 1);
+    inputs->setRowStretch(8, 1);
+
+    // The result block: caption, value, unit; the small picture of the kind beside the heading.
+    auto* resultFrame = new QFrame(this);
+    resultFrame->setObjectName(QStringLiteral("Picture2"));
+    resultFrame->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    auto* results = new QGridLayout(resultFrame);
+    QLabel* label5 = addLabel("Label5", QStringLiteral("Resultat"));
+    QFont bold = label5->font();
+    bold.setBold(true);
+    label5->setFont(bold);
+    image3Label_ = addLabel("Image3", QString());
+    image3Label_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    results->addWidget(label5, 0, 0, 1, 2);
+    results->addWidget(image3Label_, 0, 2);
+    const char* captions[4][2] = {{"Label13", "Label15"},
+                                  {"Label16", "Label18"},
+                                  {"Label11", "Label23"},
+                                  {"Label12", "Label24"}};
+    const QString design[4][2] = {{QStringLiteral("Masse"), QStringLiteral("kg")},
+                                  {QStringLiteral("Inertie"), QStringLiteral("kgm²")},
+                                  {QStringLiteral("Friction"), QStringLiteral("Nm")},
+                                  {QStringLiteral("Travail"), QStringLiteral("Nm")}};
+    for (int i = 0; i < 4; ++i) {
+        QLabel* caption = addLabel(captions[i][0], design[i][0]);
+        QLabel* unit = addLabel(captions[i][1], design[i][1]);
+        results->addWidget(caption, 1 + i, 0);
+        results_[static_cast<size_t>(i)]->setParent(resultFrame);
+        results->addWidget(results_[static_cast<size_t>(i)], 1 + i, 1);
+        results->addWidget(unit, 1 + i, 2);
+    }
+    results->setRowStretch(5, 1);
+    results->setColumnStretch(1, 1);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(pictureFrame, 0, Qt::AlignTop);
+    layout->addSpacing(8);
+    layout->addLayout(inputs, 1);
+    layout->addSpacing(8);
+    layout->addWidget(resultFrame, 0);
+
+    // The design state until a kind is chosen: quantity and ratio 1, total mass, no dimension.
+    box(InputBox::Text1)->setText(QStringLiteral("1"));
+    box(InputBox::Text2)->setText(QStringLiteral("1"));
+    for (size_t i = 0; i < 4; ++i) {
+        boxes_[3 + i]->hide();
+        units_[i]->hide();
+    }
+}
+
+void Editeur::setImage3(int image) {
+    image3_ = image;
+    image3Label_->setPixmap(images_.image(image));
+}
+
+void Editeur::showImage1(const QPixmap& picture) {
+    if (picture.isNull()) {
+        image1_->clear();
+        return;
+    }
+    QPixmap shown = picture;
+    if (picture.width() > kPictureBox.width() || picture.height() > kPictureBox.height()) {
+        const qreal ratio = devicePixelRatioF();
+        shown = picture.scaled(kPictureBox * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        shown.setDevicePixelRatio(ratio);
+    }
+    image1_->setPixmap(shown);
+}
+
+void Editeur::clearResults() {
+    for (QLabel* r : results_)
+        r->clear();
+}
+
+void Editeur::ReinitialiseSaisie() {
+    label1_->setText(langue_.texte(9));
+    for (QLabel* l : letters_)
+        l->setText(QString());
+    clearResults();
+    box(InputBox::Text1)->setText(QStringLiteral("1"));
+    box(InputBox::Text2)->setText(QStringLiteral("1"));
+    for (size_t i = 2; i < boxes_.size(); ++i)
+        boxes_[i]->setText(QString());
+    masseSpecifique_->setVisible(true);
+    masseTotal_->setVisible(true);
+    masseTotal_->setChecked(true); // runs the total-mass switch when the mode changes
+    for (size_t i = 0; i < 4; ++i) {
+        boxes_[3 + i]->hide();
+        units_[i]->hide();
+    }
+}
+
+void Editeur::PrepareSolide(int code) {
+    const KindInfo* kind = kindInfo(code);
+    if (!kind) return;
+    QPixmap picture = ImageList::loadPicture(programDir_, QLatin1String(kind->bitmapFile));
+    image1File_ = picture.isNull()
+                      ? QString()
+                      : ImageList::findFile(programDir_, QLatin1String(kind->bitmapFile));
+    showImage1(picture);
+    ReinitialiseSaisie();
+    typeSolide_ = kind->code;
+    if (kind->massCaptionEntry != 0) label1_->setText(langue_.texte(kind->massCaptionEntry));
+    for (size_t i = 0; i < 4; ++i) {
+        const BoxCaption& caption = kind->boxes[i];
+        if (!caption.shown) continue;
+        letters_[i]->setVisible(true);
+        letters_[i]->setText(caption.letter ? QString::fromUtf8(caption.letter)
+                                            : langue_.texte(caption.entry));
+        boxes_[3 + i]->setVisible(true);
+        units_[i]->setVisible(true);
+    }
+    switch (kind->density) {
+    case DensityOption::Offered:
+        break;
+    case DensityOption::Hidden:
+        masseSpecifique_->setVisible(false);
+        break;
+    case DensityOption::OfferedAndSelected:
+        masseTotal_->setVisible(true);
+        masseSpecifique_->setChecked(true); // runs the density switch
+        break;
+    }
+}
+
+void Editeur::switchToTotalMass() {
+    label1_->setText(langue_.texte(9));
+    label6_->setText(QStringLiteral("kg"));
+    box(InputBox::Text3)->setText(QString());
+    clearResults();
+    CalculeInertie();
+    if (!box(InputBox::Text1)->isHidden()) box(InputBox::Text1)->setFocus();
+}
+
+void Editeur::switchToDensity() {
+    label1_->setText(langue_.texte(36));
+    label6_->setText(QStringLiteral("kg/m³"));
+    box(InputBox::Text3)->setText(QStringLiteral("7850"));
+    clearResults();
+    CalculeInertie();
+    if (!box(InputBox::Text1)->isHidden()) box(InputBox::Text1)->setFocus();
+}
+
+QString Editeur::joinMessage(const std::vector<MessagePiece>& pieces, const Langue& langue) {
+    QString text;
+    for (const MessagePiece& piece : pieces)
+        text += piece.entry > 0 ? langue.texte(piece.entry) : piece.literal;
+    return text;
+}
+
+void Editeur::CalculeInertie() {
+    CalcInputs in;
+    in.code = typeSolide_;
+    in.masseTotale = masseTotal_->isChecked();
+    for (size_t i = 0; i < boxes_.size(); ++i)
+        in.texts[i] = boxes_[i]->text();
+    const CalcOutcome out = ostrel::CalculeInertie(in);
+    switch (out.kind) {
+    case CalcOutcome::Kind::Results:
+        for (size_t i = 0; i < 4; ++i)
+            results_[i]->setText(out.captions[i]);
+        break;
+    case CalcOutcome::Kind::NoChange:
+        break;
+    case CalcOutcome::Kind::Cleared:
+        results_[0]->clear();
+        results_[1]->clear();
+        break;
+    case CalcOutcome::Kind::Message: {
+        dialogs_.message(joinMessage(out.message, langue_), out.icon, window()->windowTitle());
+        QLineEdit* corrected = box(out.correctedBox);
+        corrected->setText(out.correctedText);
+        if (out.correctedTakesFocus) corrected->setFocus();
+        break;
+    }
+    }
+}
+
+PartsList::Line Editeur::line() const {
+    PartsList::Line line;
+    for (size_t i = 0; i < 4; ++i)
+        line.captions[i] = results_[i]->text();
+    line.masseTotale = masseTotal_->isChecked();
+    for (size_t i = 0; i < boxes_.size(); ++i)
+        line.texts[i] = boxes_[i]->text();
+    line.code = typeSolide_;
+    line.image = image3_;
+    return line;
+}
+
+void Editeur::clearAfterAdd() {
+    std::array<bool, 4> shown{};
+    std::array<QString, 4> captions;
+    for (size_t i = 0; i < 4; ++i) {
+        shown[i] = !boxes_[3 + i]->isHidden();
+        captions[i] = letters_[i]->text();
+    }
+    ReinitialiseSaisie();
+    for (size_t i = 0; i < 4; ++i) {
+        boxes_[3 + i]->setVisible(shown[i]);
+        letters_[i]->setText(captions[i]);
+    }
+}
+
+void Editeur::ReprendSolide(const PartsList::TakenBack& line) {
+    const KindInfo* kind = kindInfo(typeSolide_);
+    if (!kind) return;
+    PrepareSolide(typeSolide_);
+    for (size_t i = 0; i < 4; ++i) {
+        if (kind->copiesColumn(10 + static_cast<int>(i))) boxes_[3 + i]->setText(line.dims[i]);
+    }
+}
+
+void Editeur::takeBack(const PartsList::TakenBack& line) {
+    typeSolide_ = line.code;
+    setImage3(line.image);
+    ReprendSolide(line);
+    // A row stored in density mode selects the density option, so that the caption and the
+    // unit of Text3 say what the box holds.
+    if (line.masseTotale)
+        masseTotal_->setChecked(true);
+    else
+        masseSpecifique_->setChecked(true);
+    box(InputBox::Text1)->setText(line.quantite);
+    box(InputBox::Text2)->setText(line.rapport);
+    // The stored mass or density goes back as it was typed: it was never reduced by the ratio.
+    box(InputBox::Text3)->setText(line.masse);
+    CalculeInertie();
+}
+
+void Editeur::moveAlongChain(QLineEdit* from) {
+    const auto it = std::find(boxes_.begin(), boxes_.end(), from);
+    if (it == boxes_.end()) return;
+    const auto& chain = enterChains()[static_cast<size_t>(it - boxes_.begin())];
+    for (int next : chain) {
+        QLineEdit* target = boxes_[static_cast<size_t>(next)];
+        if (!target->isHidden()) {
+            target->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+    if (endOfChain_) endOfChain_->setFocus(Qt::TabFocusReason);
+}
+
+bool Editeur::eventFilter(QObject* watched, QEvent* event) {
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    if (!box) return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        setBackground(box, QColor(0, 255, 255));
+        break;
+    case QEvent::FocusOut:
+        setBackground(box, QColor(255, 255, 255));
+        break;
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) moveAlongChain(box);
+        break;
+    }
+    case QEvent::KeyRelease:
+        CalculeInertie();
+        break;
+    default:
+        break;
+    }
+    return false; // every key passes on unchanged
+}
+
+} // namespace ostrel

@@ -1,0 +1,92 @@
+// The part editor of the main window: the kind's picture, the quantity, ratio, mass or density
+// and dimension boxes with their captions and units, the mass mode and the result block. It
+// sets itself up for a kind from the catalogue, runs CalculeInertie on every key release and
+// applies its outcome; the arithmetic stays in the solids core.
+#pragma once
+
+#include "app/partslist.h"
+#include "solids/calcul.h"
+
+#include <QWidget>
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+namespace ostrel {
+
+class Dialogs;
+class ImageList;
+struct Langue;
+
+class Editeur : public QWidget {
+public:
+    Editeur(const QString& programDir, const Langue& langue, const ImageList& images,
+            Dialogs& dialogs, QWidget* parent = nullptr);
+
+    // Where the Enter chain ends when no later box is visible (the Plus button).
+    void setEndOfChain(QWidget* widget) { endOfChain_ = widget; }
+
+    // The common reset of the editor.
+    void ReinitialiseSaisie();
+    // Sets the editor up for the kind of code (1 ... 20; other codes only reset it).
+    void PrepareSolide(int code);
+    // Reads the boxes, computes the part line and applies the outcome to the captions.
+    void CalculeInertie();
+
+    int typeSolide() const { return typeSolide_; }
+    // Image3: the small picture of the kind, as an image number of ImageList1 (0: none).
+    void setImage3(int image);
+    int image3() const { return image3_; }
+    // The file Image1 shows, or an empty text when it shows nothing.
+    QString image1File() const { return image1File_; }
+
+    // What Plus reads: the four result captions, the mode, the seven texts, the kind, Image3.
+    PartsList::Line line() const;
+    // After a line was added: the editor is cleared for the next line of the same kind; the
+    // dimension boxes and their letter captions stay as they were.
+    void clearAfterAdd();
+    // A line taken back out of the list: its kind, picture, mode and texts, then recomputed.
+    void takeBack(const PartsList::TakenBack& line);
+
+    // The text of a message: its pieces' entries in the working language and literal texts.
+    static QString joinMessage(const std::vector<MessagePiece>& pieces, const Langue& langue);
+
+    QLineEdit* box(InputBox which) const { return boxes_[static_cast<size_t>(which)]; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    QLabel* addLabel(const char* name, const QString& text);
+    void ReprendSolide(const PartsList::TakenBack& line);
+    void switchToTotalMass();
+    void switchToDensity();
+    void clearResults();
+    void moveAlongChain(QLineEdit* from);
+    void showImage1(const QPixmap& picture);
+
+    QString programDir_;
+    const Langue& langue_;
+    const ImageList& images_;
+    Dialogs& dialogs_;
+    QWidget* endOfChain_ = nullptr;
+    int typeSolide_ = 0;
+    int image3_ = 0;
+    QString image1File_;
+
+    std::array<QLineEdit*, 7> boxes_{}; // in InputBox order
+    std::array<QLabel*, 4> letters_{};  // Label7 ... Label10
+    std::array<QLabel*, 4> units_{};    // Label4, Label19, Label20, Label25
+    std::array<QLabel*, 4> results_{};  // Label14, Label17, Label21, Label22
+    QLabel* label1_ = nullptr;
+    QLabel* label6_ = nullptr;
+    QLabel* image1_ = nullptr;
+    QLabel* image3Label_ = nullptr;
+    QRadioButton* masseTotal_ = nullptr;
+    QRadioButton* masseSpecifique_ = nullptr;
+};
+
+} // namespace ostrel

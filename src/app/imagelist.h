@@ -1,0 +1,36 @@
+// The pictures of the program folder: the kind bitmaps, found without regard to letter case,
+// and ImageList1, the toolbar images "images/image01.png" ... numbered from 1. A missing or
+// unreadable file gives a null pixmap; nothing else fails.
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+#include <vector>
+
+namespace ostrel {
+
+class ImageList {
+public:
+    static constexpr int Count = 25;
+
+    // programDir ends with "/". The images are read once, here.
+    explicit ImageList(const QString& programDir);
+
+    // Image n (1 ... Count) of ImageList1, or a null pixmap.
+    QPixmap image(int n) const;
+    // The largest image size, or an empty size when no image could be read.
+    QSize imageSize() const { return size_; }
+
+    // The path of fileName in dir compared without regard to letter case (an exact match
+    // first); empty when there is no such file. fileName may hold one sub-folder
+    // ("images/image01.png").
+    static QString findFile(const QString& dir, const QString& fileName);
+    // The picture of fileName in dir (see findFile), or a null pixmap.
+    static QPixmap loadPicture(const QString& dir, const QString& fileName);
+
+private:
+    std::vector<QPixmap> images_;
+    QSize size_;
+};
+
+} // namespace ostrel

@@ -1,0 +1,328 @@
+#include "app/ostrel.h"
+
+#include "app/commandes.h"
+#include "app/editeur.h"
+#include "app/imagelist.h"
+#include "app/partslistmodel.h"
+#include "app/totalsmodel.h"
+#include "app/traduction.h"
+#include "language/configfile.h"
+#include "platform/dialogs.h"
+#include "report/reportcommands.h"
+#include "solids/calcul.h"
+#include "solids/catalogue.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace ostrel {
+
+namespace {
+
+constexpr int kResultTwips = 685;  // Grille1 columns 1 ... 4 and Grille2 columns 1 ... 4
+constexpr int kInputTwips = 545;   // Grille1 columns 5 ... 14
+constexpr int kHiddenTwips = 1;    // a column this wide is hidden; its cells keep their data
+constexpr int kCoupledColumns = 5; // columns 0 ... 4 of both grids keep the same widths
+// The entry of the design captions of the grid headings 1 ... 14: 0 for a fixed text.
+struct Heading {
+    const char* text;
+    int entry;
+};
+constexpr Heading kHeadings[14] = {{"M. Tot", 0}, {"", 40},     {"", 41},     {"", 42}, {"T M", 0},
+                                   {"Qté", 0},    {"Ap/In", 0}, {"U. M.", 0}, {"µ", 0}, {"R", 0},
+                                   {"D", 0},      {"d", 0},     {"H", 0},     {"N", 0}};
+
+// A caption without the "&" that marks an access key ("&&" stands for one "&").
+QString withoutAccessKey(const QString& caption) {
+    QString plain;
+    plain.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&') && ++i >= caption.size()) break;
+        plain += caption[i];
+    }
+    return plain;
+}
+
+QString withAccessKeysEscaped(QString caption) {
+    return caption.replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
+} // namespace
+
+Ostrel::Ostrel(const QString& programDir, Dialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs) {
+    setObjectName(QStringLiteral("Ostrel"));
+    setWindowTitle(QStringLiteral("Calcul d'Ostrel"));
+    cheminAppli_ = programDir;
+    if (!cheminAppli_.endsWith(QLatin1Char('/'))) cheminAppli_ += QLatin1Char('/');
+
+    images_ = std::make_unique<ImageList>(cheminAppli_);
+    partsModel_ = new PartsListModel(parts_, this);
+    partsModel_->setPictureProvider([this](int image) { return images_->image(image); });
+    totalsModel_ = new TotalsModel(*partsModel_, this);
+    report_ = std::make_unique<ReportCommands>(dialogs_, this);
+
+    commandes_ = new Commandes(*this, *images_);
+    commandes_->showGroup(0); // the centred kinds at start
+    buildCentralWidget();
+
+    connect(commandes_, &Commandes::kindChosen, this, &Ostrel::kindCommand);
+    connect(commandes_, &Commandes::printRequested, this, &Ostrel::print);
+    connect(commandes_, &Commandes::previewRequested, this, &Ostrel::preview);
+    connect(commandes_, &Commandes::exportRequested, this, &Ostrel::exportPdf);
+    connect(commandes_, &Commandes::aboutRequested, this, &Ostrel::about);
+    connect(commandes_, &Commandes::quitRequested, this, &Ostrel::quitCommand);
+    connect(commandes_, &Commandes::languageChosen, this, &Ostrel::FichierLanguesDisponibles_Click);
+
+    load();
+}
+
+Ostrel::~Ostrel() = default;
+
+void Ostrel::buildCentralWidget() {
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("centralWidget"));
+    setCentralWidget(central);
+
+    editeur_ = new Editeur(cheminAppli_, langue_, *images_, dialogs_, central);
+    editeur_->setObjectName(QStringLiteral("Editeur"));
+
+    grille1_ = new QTableView(central);
+    grille1_->setObjectName(QStringLiteral("Grille1"));
+    grille1_->setModel(partsModel_);
+    grille1_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grille1_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grille1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grille1_->verticalHeader()->hide();
+    grille1_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grille1_->horizontalHeader()->setHighlightSections(false);
+    grille1_->setWordWrap(false);
+
+    grille2_ = new QTableView(central);
+    grille2_->setObjectName(QStringLiteral("Grille2"));
+    grille2_->setModel(totalsModel_);
+    grille2_->setSelectionMode(QAbstractItemView::NoSelection);
+    grille2_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grille2_->setFocusPolicy(Qt::NoFocus);
+    grille2_->verticalHeader()->hide();
+    grille2_->horizontalHeader()->hide();
+    grille2_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grille2_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QFont bold = grille2_->font();
+    bold.setBold(true);
+    grille2_->setFont(bold);
+
+    plus_ = new QPushButton(QStringLiteral("+"), central);
+    plus_->setObjectName(QStringLiteral("Plus"));
+    moins_ = new QPushButton(QStringLiteral("−"), central);
+    moins_->setObjectName(QStringLiteral("Moins"));
+    ok_button_ = new QPushButton(QStringLiteral("&Quitter"), central);
+    ok_button_->setObjectName(QStringLiteral("Ok"));
+    for (QPushButton* b : {plus_, moins_}) {
+        QFont big = b->font();
+        big.setBold(true);
+        big.setPointSizeF(big.pointSizeF() * 1.4);
+        b->setFont(big);
+        b->setAutoDefault(false);
+    }
+    editeur_->setEndOfChain(plus_);
+
+    connect(plus_, &QPushButton::clicked, this, &Ostrel::AjoutePiece);
+    connect(moins_, &QPushButton::clicked, this, &Ostrel::Grille1_DblClick);
+    connect(ok_button_, &QPushButton::clicked, this, &Ostrel::quitCommand);
+    connect(grille1_, &QTableView::doubleClicked, this, [this] { Grille1_DblClick(); });
+    connect(grille1_, &QTableView::clicked, this, [this] { Grille1_Click(); });
+    connect(grille2_, &QTableView::clicked, this, [this] { Grille2_Click(); });
+    // The totals stay under their columns while the list scrolls sideways or a column is
+    // resized by its heading.
+    connect(grille1_->horizontalScrollBar(), &QScrollBar::valueChanged,
+            grille2_->horizontalScrollBar(), &QScrollBar::setValue);
+    connect(grille1_->horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int column, int, int width) {
+                if (column < kCoupledColumns) grille2_->setColumnWidth(column, width);
+            });
+
+    auto* listFrame = new QVBoxLayout;
+    listFrame->setSpacing(0);
+    listFrame->addWidget(grille1_, 1);
+    listFrame->addWidget(grille2_, 0);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(plus_);
+    buttons->addWidget(moins_);
+    buttons->addStretch(1);
+    buttons->addWidget(ok_button_);
+
+    auto* lower = new QHBoxLayout;
+    lower->addLayout(listFrame, 1);
+    lower->addLayout(buttons, 0);
+
+    auto* rule = new QFrame(central);
+    rule->setObjectName(QStringLiteral("Picture3"));
+    rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(editeur_, 0);
+    layout->addWidget(rule);
+    layout->addLayout(lower, 1);
+}
+
+// The load of the window, in order; after the store is open a failing step is skipped.
+void Ostrel::load() {
+    (void)Pi(); // computed once for the formulas and the figures
+    const QString failure = ouvrirBaseLangues(store_, cheminAppli_);
+    if (!failure.isEmpty()) {
+        dialogs_.message(failure, MessageIcon::Exclamation, windowTitle());
+        return;
+    }
+    ok_ = true;
+    QString error;
+    const QStringList languages = demarreLangue(store_, langue_, cheminAppli_, &error);
+    fillLanguageMenu(languages);
+    TraduitFenetre(*this, langue_);
+    layOutGrids();
+    resize(sizeHint().expandedTo(QSize(880, 620)));
+}
+
+void Ostrel::fillLanguageMenu(const QStringList& languages) {
+    for (int j = 1; j <= languages.size() && j <= Commandes::LanguageItems; ++j) {
+        QAction* item = commandes_->languageItem(j);
+        item->setVisible(true);
+        item->setText(withAccessKeysEscaped(languages[j - 1]));
+    }
+}
+
+void Ostrel::layOutGrids() {
+    const auto pixels = [this](int twips) {
+        return qRound(twips * static_cast<double>(logicalDpiX()) / 1440.0);
+    };
+    // Column 0: the row's picture, and in the totals line the caption of entry 385.
+    const QSize picture = images_->imageSize();
+    const QString totalsCaption = langue_.texte(385);
+    const int column0 = std::max(picture.width() + 8,
+                                 grille2_->fontMetrics().horizontalAdvance(totalsCaption) + 12);
+    const int rowHeight = std::max(picture.height(), grille1_->fontMetrics().height()) + 4;
+    grille1_->verticalHeader()->setDefaultSectionSize(rowHeight);
+    grille2_->verticalHeader()->setDefaultSectionSize(rowHeight);
+    grille2_->setFixedHeight(rowHeight + 2 * grille2_->frameWidth());
+
+    grille1_->setColumnWidth(0, column0);
+    for (int c = 1; c <= 4; ++c)
+        grille1_->setColumnWidth(c, pixels(kResultTwips));
+    for (int c = 5; c <= 14; ++c)
+        grille1_->setColumnWidth(c, pixels(kInputTwips));
+    for (int c : {5, 8, 9, 14}) {
+        grille1_->setColumnWidth(c, pixels(kHiddenTwips));
+        grille1_->setColumnHidden(c, true);
+    }
+
+    QStringList headings;
+    for (const Heading& h : kHeadings)
+        headings << (h.entry ? langue_.texte(h.entry) : QString::fromUtf8(h.text));
+    partsModel_->setHeadings(headings);
+
+    grille2_->setColumnWidth(0, column0);
+    for (int c = 1; c <= 4; ++c)
+        grille2_->setColumnWidth(c, pixels(kResultTwips));
+    partsModel_->setTotalsCaption(totalsCaption);
+}
+
+void Ostrel::kindCommand(int code) {
+    const KindInfo* kind = kindInfo(code);
+    if (!kind) return;
+    editeur_->setImage3(kind->image);
+    editeur_->PrepareSolide(code);
+}
+
+void Ostrel::AjoutePiece() {
+    const PartsList::AddOutcome outcome = partsModel_->add(editeur_->line());
+    switch (outcome.kind) {
+    case PartsList::AddOutcome::Kind::Ignored:
+        return;
+    case PartsList::AddOutcome::Kind::Refused:
+        dialogs_.message(Editeur::joinMessage(outcome.message, langue_), outcome.icon,
+                         windowTitle());
+        return;
+    case PartsList::AddOutcome::Kind::Added:
+        break;
+    }
+    const int row = partsModel_->rowCount() - 1;
+    grille1_->setCurrentIndex(partsModel_->index(row, PartsList::ColumnCount - 1));
+    grille1_->scrollToBottom();
+    editeur_->clearAfterAdd();
+}
+
+void Ostrel::Grille1_DblClick() {
+    const std::optional<PartsList::TakenBack> taken =
+        partsModel_->takeBack(grille1_->currentIndex());
+    if (taken) editeur_->takeBack(*taken);
+}
+
+void Ostrel::copyWidths(QTableView* from, QTableView* to) {
+    for (int c = 0; c < kCoupledColumns; ++c)
+        to->setColumnWidth(c, from->columnWidth(c));
+}
+
+void Ostrel::Grille1_Click() {
+    copyWidths(grille1_, grille2_);
+}
+
+void Ostrel::Grille2_Click() {
+    copyWidths(grille2_, grille1_);
+}
+
+void Ostrel::FichierLanguesDisponibles_Click(int index) {
+    QAction* item = commandes_->languageItem(index);
+    if (!item) return;
+    const ChoixLangue choix =
+        choisitLangue(store_, langue_, withoutAccessKey(item->text()), cheminAppli_);
+    if (!choix.charge) {
+        // The working language stays as it was.
+        dialogs_.message(choix.erreur, MessageIcon::Exclamation, windowTitle());
+        return;
+    }
+    TraduitFenetre(*this, langue_);
+    if (!choix.config.ok) {
+        QString text = langue_.texte(444);
+        if (text.isEmpty())
+            text = QStringLiteral("The working language could not be saved in this file:");
+        const QString path = choix.config.path.isEmpty()
+                                 ? cheminAppli_ + QStringLiteral("Ostrel.cfg")
+                                 : choix.config.path;
+        dialogs_.message(text + QLatin1Char('\n') + path, MessageIcon::Exclamation, windowTitle());
+    }
+}
+
+void Ostrel::quitCommand() {
+    close();
+    if (quit_)
+        quit_();
+    else
+        QCoreApplication::quit();
+}
+
+void Ostrel::print() {
+    report_->print(parts_, langue_.textes);
+}
+
+void Ostrel::preview() {
+    report_->preview(parts_, langue_.textes);
+}
+
+void Ostrel::exportPdf() {
+    report_->exportPdf(parts_, langue_.textes);
+}
+
+void Ostrel::about() {
+    // TODO: the About window
+}
+
+} // namespace ostrel

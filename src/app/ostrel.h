@@ -1,0 +1,87 @@
+// The main window Ostrel: the toolbar and menus, the part editor, the parts list with its totals
+// line, and Plus, Moins and Ok. Its constructor runs the load: the program folder, the
+// translation store, the configuration and the working language, the language menu, the texts
+// and the layout of the two grids. When the store cannot be opened the user is told and ok()
+// is false: the program then ends.
+#pragma once
+
+#include "app/partslist.h"
+#include "language/langue.h"
+#include "language/translationstore.h"
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+class QPushButton;
+class QTableView;
+
+namespace ostrel {
+
+class Commandes;
+class Dialogs;
+class Editeur;
+class ImageList;
+class PartsListModel;
+class ReportCommands;
+class TotalsModel;
+
+class Ostrel : public QMainWindow {
+public:
+    // programDir: the program folder, CheminAppli; a final "/" is added when it lacks one.
+    Ostrel(const QString& programDir, Dialogs& dialogs, QWidget* parent = nullptr);
+    ~Ostrel() override;
+
+    // False when the start failed (the translation store could not be opened).
+    bool ok() const { return ok_; }
+
+    const QString& cheminAppli() const { return cheminAppli_; }
+    const Langue& langue() const { return langue_; }
+    const PartsList& parts() const { return parts_; }
+    Editeur& editeur() const { return *editeur_; }
+    Commandes& commandes() const { return *commandes_; }
+
+    // What the quit commands run after closing the window (QCoreApplication::quit by default).
+    void setQuitHandler(std::function<void()> handler) { quit_ = std::move(handler); }
+
+    // The commands, as the menus, the toolbar and the buttons run them.
+    void kindCommand(int code);
+    void AjoutePiece();
+    void Grille1_DblClick();
+    void Grille1_Click();
+    void Grille2_Click();
+    void FichierLanguesDisponibles_Click(int index);
+    void quitCommand();
+
+private:
+    void load();
+    void buildCentralWidget();
+    void fillLanguageMenu(const QStringList& languages);
+    void layOutGrids();
+    void copyWidths(QTableView* from, QTableView* to);
+    void print();
+    void preview();
+    void exportPdf();
+    void about();
+
+    Dialogs& dialogs_;
+    QString cheminAppli_;
+    bool ok_ = false;
+    TranslationStore store_;
+    Langue langue_;
+    std::unique_ptr<ImageList> images_;
+    PartsList parts_;
+    PartsListModel* partsModel_ = nullptr;
+    TotalsModel* totalsModel_ = nullptr;
+    Commandes* commandes_ = nullptr;
+    Editeur* editeur_ = nullptr;
+    QTableView* grille1_ = nullptr;
+    QTableView* grille2_ = nullptr;
+    QPushButton* plus_ = nullptr;
+    QPushButton* moins_ = nullptr;
+    QPushButton* ok_button_ = nullptr;
+    std::unique_ptr<ReportCommands> report_;
+    std::function<void()> quit_;
+};
+
+} // namespace ostrel
