@@ -1,0 +1,94 @@
+#include "toolbaricons.h"
+
+#include "report/primitives.h"
+#include "solids/calcul.h"
+
+namespace ostrel {
+
+namespace {
+
+// An upright cylinder or disc seen from a little above: top face, sides, lower front edge.
+void upright(PageSurface& p, double x, double top, double r, double height) {
+    const double pi = Pi();
+    p.ellipse({x, top}, r, 0.2);
+    p.line({x - r, top}, {x - r, top + height});
+    p.line({x + r, top}, {x + r, top + height});
+    p.arc({x, top + height}, r, 0.25, pi, 0);
+}
+
+} // namespace
+
+void IconeSolidesCentres(PageSurface& p) {
+    p.setLineWidth(1);
+    p.line({24, 8}, {24, 42}); // the common axis, through both solids
+    p.setLineWidth(4);
+    upright(p, 24, 15, 12, 5);
+    p.ellipse({24, 32}, 7);
+    SymboleRotation(p, 24, 5);
+}
+
+void IconeSolidesExcentres(PageSurface& p) {
+    p.setLineWidth(4);
+    upright(p, 10, 16, 6, 12);
+    p.ellipse({27, 30}, 5);
+    p.setLineWidth(1);
+    p.line({10, 16}, {10, 7}); // radius lines to the axis at the right
+    p.line({27, 25}, {27, 8});
+    p.line({10, 8}, {38, 8});
+    SymboleRotation(p, 38, 5);
+}
+
+void IconeDivers(PageSurface& p) {
+    p.setLineWidth(4);
+    // Given values: the framed diagonal.
+    p.box({4, 4}, {18, 22});
+    p.line({4, 4}, {18, 22});
+    // An unbalanced mass on its radius, with its angle.
+    p.line({26, 22}, {44, 22});
+    p.line({26, 22}, {40, 10});
+    p.ellipse({40, 10}, 3);
+    p.setLineWidth(1);
+    p.arc({26, 22}, 10, 1.0, 0, 0.7);
+    // A belt conveyor with its load.
+    p.setLineWidth(4);
+    p.ellipse({9, 37}, 5);
+    p.ellipse({39, 37}, 5);
+    p.line({9, 32}, {39, 32});
+    p.line({9, 42}, {39, 42});
+    p.box({17, 32}, {29, 27});
+    p.setLineWidth(1);
+}
+
+void IconeImpression(PageSurface& p) {
+    p.setLineWidth(4);
+    // The sheet going in at the back.
+    p.line({14, 16}, {14, 4});
+    p.line({14, 4}, {34, 4});
+    p.line({34, 4}, {34, 16});
+    // The body, open where the printed sheet comes out.
+    p.line({4, 16}, {44, 16});
+    p.line({4, 16}, {4, 34});
+    p.line({44, 16}, {44, 34});
+    p.line({4, 34}, {12, 34});
+    p.line({36, 34}, {44, 34});
+    p.filledBox({37, 20}, {40, 23});
+    // The printed sheet with two lines of text.
+    p.line({12, 28}, {12, 44});
+    p.line({36, 28}, {36, 44});
+    p.line({12, 44}, {36, 44});
+    p.setLineWidth(1);
+    p.line({8, 28}, {40, 28});
+    p.line({16, 34}, {32, 34});
+    p.line({16, 39}, {28, 39});
+}
+
+void IconeQuitter(PageSurface& p) {
+    const double pi = Pi();
+    p.setLineWidth(4);
+    // Open at the top, where the bar goes in.
+    p.arc({24, 26}, 16, 1.0, pi / 2 + 0.65, pi / 2 - 0.65);
+    p.line({24, 4}, {24, 24});
+    p.setLineWidth(1);
+}
+
+} // namespace ostrel
