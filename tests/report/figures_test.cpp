@@ -1,5 +1,6 @@
 // The report figures and their primitives, drawn on the recording surface.
 
+#include "picturefilter.h"
 #include "platform/recordingsurface.h"
 #include "report/figures.h"
 #include "report/primitives.h"
@@ -375,7 +376,53 @@ TEST(DessineFigure, OtherCodesDrawNothing) {
     }
 }
 
+// ---- The filter that turns figures into toolbar images ----
+
+TEST(PictureFilter, OutlineKeepsThickStrokesAndTheSymbolAxisOnly) {
+    RecordingSurface page;
+    PictureFilter icon(&page, PictureFilter::Keep::Outline, 4, 2);
+    FigurePlateau(icon, FigureCell{});
+    EXPECT_TRUE(page.recordsOf(Kind::Text).isEmpty());
+    EXPECT_TRUE(page.recordsOf(Kind::Point).isEmpty());
+    // Outline: ellipse, two sides, lower arc; symbol: arc, two arrow strokes, axis.
+    const QList<Record> lines = page.recordsOf(Kind::Line);
+    ASSERT_EQ(lines.size(), 5);
+    EXPECT_EQ(describe(lines.last()), "L 25,2 25,8 w2");
+    EXPECT_EQ(page.recordsOf(Kind::Ellipse).size(), 1);
+    EXPECT_EQ(page.recordsOf(Kind::Arc).size(), 2);
+}
+
+TEST(PictureFilter, EccentricRadiusLineKeptOnlyWhenAsked) {
+    for (bool keepRadius : {false, true}) {
+        RecordingSurface page;
+        PictureFilter icon(&page, PictureFilter::Keep::Outline, 4, 2);
+        icon.setKeepRadiusLine(keepRadius);
+        FigureCylVerExc(icon, FigureCell{});
+        const QStringList got = describeAll(page.records());
+        EXPECT_EQ(got.contains("L 10,12 10,7 w2"), keepRadius);
+        EXPECT_EQ(got.contains("L 10,8 35,8 w2"), keepRadius);
+        EXPECT_FALSE(got.contains("L 4,31 16,31 w2")); // dimension D stays out
+    }
+}
+
+TEST(PictureFilter, SymbolGrowsAboutItsCentreAndBoundsFollow) {
+    RecordingSurface page;
+    PictureFilter icon(&page, PictureFilter::Keep::Outline, 4, 2);
+    icon.setSymbolScale(2);
+    SymboleRotation(icon, 20, 10);
+    const QStringList got = describeAll(page.records());
+    EXPECT_TRUE(got.contains("L 20,4 20,16 w2")) << got.join(" | ").toStdString();
+    EXPECT_EQ(page.recordsOf(Kind::Arc).at(0).radius, 8);
+    EXPECT_EQ(page.recordsOf(Kind::Arc).at(0).lineWidth, 2); // thin, so it reads when small
+    EXPECT_NEAR(icon.bounds().top(), 4, Eps);
+    EXPECT_NEAR(icon.bounds().bottom(), 16, Eps);
+    EXPECT_NEAR(icon.bounds().left(), 12, 0.01);
+    EXPECT_EQ(page.lineWidth(), 2);
+}
+
 int main(int argc, char** argv) {
+    // The figures need fonts but never a display, test discovery included.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
