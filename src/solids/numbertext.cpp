@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <string>
 
@@ -88,6 +89,82 @@ const QString& textePoint() {
     return s;
 }
 
+// Exact powers of ten as doubles.
+constexpr double kPuissances[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                  1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                  1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The common case read in one pass: at most 15 significant digits and a power of ten within
+// 10^±22, where one multiplication or division by an exact power gives the correctly rounded
+// double. Returns false when the text needs the general reading.
+bool lireDecimalSimple(const QChar* p, const QChar* end, double& out) {
+    bool negative = false;
+    if (p->unicode() == u'-' || p->unicode() == u'+') {
+        negative = p->unicode() == u'-';
+        ++p;
+    }
+    std::uint64_t mantissa = 0;
+    int significant = 0;
+    int scale = 0;
+    bool point = false;
+    bool anyDigit = false;
+    for (; p != end; ++p) {
+        const char16_t c = p->unicode();
+        if (isDigit(c)) {
+            anyDigit = true;
+            if (mantissa == 0 && c == u'0') {
+                if (point) --scale;
+                continue;
+            }
+            if (++significant > 15) return false;
+            mantissa = mantissa * 10 + (c - u'0');
+            if (point) --scale;
+        } else if (c == u'.' && !point) {
+            point = true;
+        } else if (!isBlank(c)) {
+            break;
+        }
+    }
+    if (!anyDigit) {
+        out = 0.0;
+        return true;
+    }
+    int exponent = 0;
+    if (p != end && (p->unicode() == u'E' || p->unicode() == u'e' || p->unicode() == u'D' ||
+                     p->unicode() == u'd')) {
+        ++p;
+        while (p != end && isBlank(p->unicode()))
+            ++p;
+        bool expNegative = false;
+        if (p != end && (p->unicode() == u'-' || p->unicode() == u'+')) {
+            expNegative = p->unicode() == u'-';
+            ++p;
+        }
+        for (; p != end; ++p) {
+            const char16_t c = p->unicode();
+            if (isDigit(c)) {
+                if (exponent > 1000) return false;
+                exponent = exponent * 10 + (c - u'0');
+            } else if (!isBlank(c)) {
+                break;
+            }
+        }
+        if (expNegative) exponent = -exponent;
+    }
+    if (mantissa == 0) {
+        out = 0.0;
+        return true;
+    }
+    const int e = exponent + scale;
+    if (e < -22 || e > 22) return false;
+    double v = double(mantissa);
+    v = e < 0 ? v / kPuissances[-e] : v * kPuissances[e];
+    out = negative ? -v : v;
+    return true;
+}
+
+double lireDecimal(const QChar* p, const QChar* end);
+
 } // namespace
 
 double LireNombre(QStringView text) {
@@ -108,7 +185,16 @@ double LireNombre(QStringView text) {
         return 0.0;
     }
 
-    // Gather the number, without blanks, into a plain buffer for std::from_chars.
+    double fast = 0.0;
+    if (lireDecimalSimple(p, end, fast)) return fast;
+    return lireDecimal(p, end);
+}
+
+namespace {
+
+// The general reading of a decimal number from p (blanks already skipped): the number is
+// gathered, without blanks, into a plain buffer for std::from_chars.
+double lireDecimal(const QChar* p, const QChar* end) {
     std::array<char, 96> small;
     std::string large;
     char* buf = small.data();
@@ -178,6 +264,8 @@ double LireNombre(QStringView text) {
     if (value == 0.0) return 0.0;
     return negative ? -value : value;
 }
+
+} // namespace
 
 QString FormatMasque(double value, QStringView mask) {
     // The mask: placeholders before and after the point; "0" placeholders always show a digit.
