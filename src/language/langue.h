@@ -2,6 +2,8 @@
 // the choice of a language from a menu item's caption.
 #pragma once
 
+#include "language/configfile.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -20,10 +22,34 @@ struct Langue {
 // Loads the working language into langue.textes. When langue.courante names no field (exact,
 // case-sensitive), field 3 becomes the working language. A Null text takes the default
 // language's text (field 3; empty when that is Null too). False, with error, when the store
-// cannot be read.
+// cannot be read; langue is then left as it was.
 bool ChargeLangue(const TranslationStore& store, Langue& langue, QString* error = nullptr);
 
 // Complete languages (no Null in any entry), fields 2 on, in field order, at most nine.
 QStringList languesDisponibles(const TranslationStore& store);
+
+// The most languages the menu offers.
+inline constexpr int MaxLanguesMenu = 9;
+
+// The caption of the first menu item as designed, kept when no language is complete.
+QString legendeLangueParDefaut(); // "Langue 1"
+
+// Startup steps after the store is open: reads the working language from the configuration
+// of programDir, loads it into langue and returns the languages the menu offers. Writes no
+// configuration. A failed load leaves langue empty and sets error.
+QStringList demarreLangue(const TranslationStore& store, Langue& langue, const QString& programDir,
+                          QString* error = nullptr);
+
+struct ChoixLangue {
+    bool charge = false; // the language is loaded into langue
+    QString erreur;      // why it is not
+    ConfigWrite config;  // where the choice was written (nothing written when not loaded)
+};
+
+// The language menu item with this caption was chosen: the caption becomes the working
+// language, it is loaded (field 3 when the caption names no field) and the name of the loaded
+// field is written to the configuration. The window then applies the texts.
+ChoixLangue choisitLangue(const TranslationStore& store, Langue& langue, const QString& caption,
+                          const QString& programDir);
 
 } // namespace ostrel

@@ -5,7 +5,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <optional>
 #include <vector>
 
@@ -13,6 +12,8 @@ namespace ostrel {
 
 class TranslationStore {
 public:
+    // One store per connection name at a time: a second live store with the same name would
+    // take over the first one's connection.
     explicit TranslationStore(const QString& connectionName = QStringLiteral("ostrel-langues"));
     ~TranslationStore();
     TranslationStore(const TranslationStore&) = delete;
@@ -31,11 +32,33 @@ public:
     // one ordered query; std::nullopt stands for Null.
     std::vector<std::optional<QString>> column(int field) const;
 
+    // True when no entry holds a Null in this field (one query, stops at the first Null).
+    // False for a field that does not exist or cannot be read.
+    bool isComplete(int field) const;
+
+    // The file opened last, as given to open().
+    QString filePath() const;
+
+    void close();
+
 private:
+    // Opens the connection and checks the table; the error text, empty when all is well.
+    QString load(const QString& filePath);
+
     QString connection_;
-    QString error_;
+    QString path_;
+    mutable QString error_;
     QStringList fields_;
     int records_ = 0;
+    bool added_ = false;
 };
+
+// The file name of the store in the program folder.
+inline constexpr const char* NomBaseLangues = "Lenguas.db";
+
+// Startup step that opens the store of the program folder (programDir ends with "/"): an
+// empty text when it is open, else the message that ends the start, naming the file and what
+// is wrong with it.
+QString ouvrirBaseLangues(TranslationStore& store, const QString& programDir);
 
 } // namespace ostrel

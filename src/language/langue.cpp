@@ -1,0 +1,105 @@
+#include "language/langue.h"
+
+#include "language/translationstore.h"
+
+namespace ostrel {
+
+namespace {
+
+constexpr int kDefaultField = 3;
+
+} // namespace
+
+QString Langue::texte(int entry) const {
+    if (entry < 1 || entry >= textes.size()) return {};
+    return textes.at(entry);
+}
+
+bool ChargeLangue(const TranslationStore& store, Langue& langue, QString* error) {
+    auto failWith = [&](const QString& text) {
+        if (error) *error = text;
+        return false;
+    };
+    if (!store.isOpen())
+        return failWith(store.error().isEmpty()
+                            ? QStringLiteral("The translation database is not open.")
+                            : store.error());
+
+    const int n = store.recordCount();
+    const QStringList fields = store.fieldNames();
+
+    // The first field whose name equals the working language, letter case counting.
+    int working = -1;
+    for (int i = 0; i < fields.size(); ++i) {
+        if (fields.at(i) == langue.courante) {
+            working = i;
+            break;
+        }
+    }
+    if (working < 0) working = kDefaultField;
+
+    const auto texts = store.column(working);
+    if (texts.size() != static_cast<size_t>(n)) return failWith(store.error());
+
+    // A Null text takes the default language's text; the default column is read only when a
+    // Null turns up.
+    std::vector<std::optional<QString>> defaults;
+    bool defaultsRead = working == kDefaultField;
+    if (defaultsRead) defaults = texts;
+
+    QStringList loaded;
+    loaded.reserve(n + 1);
+    loaded.append(QString());
+    for (int k = 1; k <= n; ++k) {
+        const auto& text = texts[static_cast<size_t>(k - 1)];
+        if (text) {
+            loaded.append(*text);
+            continue;
+        }
+        if (!defaultsRead) {
+            defaults = store.column(kDefaultField);
+            defaultsRead = true;
+        }
+        const size_t at = static_cast<size_t>(k - 1);
+        loaded.append(at < defaults.size() && defaults[at] ? *defaults[at] : QString());
+    }
+
+    langue.courante = fields.at(working);
+    langue.textes = std::move(loaded);
+    return true;
+}
+
+QStringList languesDisponibles(const TranslationStore& store) {
+    QStringList offered;
+    if (!store.isOpen()) return offered;
+    const QStringList fields = store.fieldNames();
+    for (int i = 2; i < fields.size() && offered.size() < MaxLanguesMenu; ++i) {
+        if (store.isComplete(i)) offered.append(fields.at(i));
+    }
+    return offered;
+}
+
+QString legendeLangueParDefaut() {
+    return QStringLiteral("Langue 1");
+}
+
+QStringList demarreLangue(const TranslationStore& store, Langue& langue, const QString& programDir,
+                          QString* error) {
+    langue.courante = lireConfiguration(programDir);
+    if (!ChargeLangue(store, langue, error)) langue.textes.clear();
+    return languesDisponibles(store);
+}
+
+ChoixLangue choisitLangue(const TranslationStore& store, Langue& langue, const QString& caption,
+                          const QString& programDir) {
+    ChoixLangue choix;
+    Langue chosen = langue;
+    chosen.courante = caption;
+    if (!ChargeLangue(store, chosen, &choix.erreur)) return choix;
+    langue = std::move(chosen);
+    choix.charge = true;
+    choix.config = ecrireConfiguration(programDir, langue.courante);
+    return choix;
+}
+
+} // namespace ostrel
