@@ -33,6 +33,8 @@ public:
         QString fontName;
         double fontSize = 0;
         int page = 1;
+
+        bool operator==(const Record&) const = default;
     };
 
     // One reconstructed line of text: the texts printed at one height of one page, placed at

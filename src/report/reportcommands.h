@@ -5,7 +5,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <memory>
 
+class QPrinter;
 class QWidget;
 
 namespace ostrel {
@@ -19,17 +22,28 @@ public:
 
     ReportCommands(Dialogs& dialogs, QWidget* parent) : dialogs_(dialogs), parent_(parent) {}
 
+    // Where print finds its printer: a null printer means there is none. The default asks the
+    // system for its default printer; the tests give a PDF printer or none.
+    using PrinterFactory = std::function<std::unique_ptr<QPrinter>()>;
+    static PrinterFactory defaultPrinter();
+    void setPrinterFactory(PrinterFactory factory) { printerFactory_ = std::move(factory); }
+
     // Prints on the default printer. An empty list shows entry 43 and touches no printer. With
     // no default printer, or when the job fails, the user is offered to save a PDF instead.
     Result print(const PartsList& list, const QStringList& textes);
-    // Shows the report in a print preview window.
+    // Shows the report in a print preview window (through Dialogs::exec).
     Result preview(const PartsList& list, const QStringList& textes);
     // Asks for a file name and writes the report there as PDF.
     Result exportPdf(const PartsList& list, const QStringList& textes);
 
 private:
+    void showEmptyList(const QStringList& textes);
+    // Asks for a PDF file name and writes the report there; a failure is reported with the path.
+    Result savePdf(const PartsList& list, const QStringList& textes);
+
     Dialogs& dialogs_;
     QWidget* parent_;
+    PrinterFactory printerFactory_ = defaultPrinter();
 };
 
 } // namespace ostrel

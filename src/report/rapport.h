@@ -1,0 +1,64 @@
+// The printed report of the parts list: the driver (page heading, figure block, totals, one
+// table per kind), the three line printers every text line of the totals and the tables goes
+// through, with their page breaks, and the PDF output. Everything is drawn on a PageSurface.
+#pragma once
+
+#include "platform/pagesurface.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+namespace ostrel {
+
+class PartsList;
+
+// What a run of the report needs besides the list: the surface, the working language's texts
+// and the date of the page heading (already in its short form).
+struct ReportContext {
+    PageSurface& page;
+    const QStringList& textes;
+    QString date;
+
+    QString texte(int entry) const { return textes.value(entry); }
+};
+
+// The page heading at the text position: ten spaces, the bold title, the date at the next
+// print zone, the page word at the zone after it and the page number; then an empty line.
+void EnTetePage(const ReportContext& ctx);
+// Ten plain spaces, then s in bold; ends the line. Starts a new page (with its heading) first
+// when the line does not fit.
+void LigneGras(const ReportContext& ctx, const QString& s);
+// Ten plain spaces, then s underlined and bold; ends the line. Same page rule.
+void LigneTitre(const ReportContext& ctx, const QString& s);
+// An empty line for an empty s, otherwise ten spaces then s, all plain. Same page rule.
+void LigneSimple(const ReportContext& ctx, const QString& s);
+
+// The distinct kind-code texts of the kind cells, in order of first appearance; two codes are
+// one kind when their numeric values are equal ("3" and "3.0").
+QStringList ListeTypes(const QStringList& kindCells);
+QStringList ListeTypes(const PartsList& list);
+
+// The kind code of a ListeTypes entry: 1 ... 20, or 0 for any other value.
+int CodeFigure(const QString& kindText);
+
+// The four lines of the totals block: label cut or padded to 30, " =  ", the value with
+// "####.00", the unit.
+QStringList LignesTotaux(const PartsList& list, const QStringList& textes);
+
+// The short date of the page heading, in the system's short form.
+QString DateCourte(const QDate& date);
+
+enum class RapportStatus { Printed, EmptyList };
+
+// Prints the whole report on page and ends the document. A list without part rows leaves the
+// page untouched and returns EmptyList (the caller shows entry 43).
+RapportStatus ImprimeRapport(PageSurface& page, const PartsList& list, const QStringList& textes,
+                             const QDate& date = QDate::currentDate());
+
+// The same report as an A4 PDF file. False when the file cannot be written, or when the list
+// has no part rows (no file is made then).
+bool EcritRapportPdf(const QString& path, const PartsList& list, const QStringList& textes,
+                     const QDate& date = QDate::currentDate());
+
+} // namespace ostrel

@@ -1,0 +1,126 @@
+#include "report/reportcommands.h"
+
+#include "app/partslist.h"
+#include "platform/dialogs.h"
+#include "platform/paintersurface.h"
+#include "report/rapport.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace ostrel {
+
+namespace {
+
+constexpr int EntryTitreAppli = 12;
+constexpr int EntryListeVide = 43;
+constexpr int EntryImprimeEnPdf = 439;
+constexpr int EntryTitreSauvePdf = 440;
+constexpr int EntryEchecEcriture = 441;
+constexpr int EntryFiltrePdf = 443;
+
+// The busy pointer while the report is drawn.
+class BusyCursor {
+public:
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+bool hasParts(const PartsList& list) {
+    return list.rowCount() > 1;
+}
+
+} // namespace
+
+ReportCommands::PrinterFactory ReportCommands::defaultPrinter() {
+    return [] {
+        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        if (info.isNull()) return std::unique_ptr<QPrinter>();
+        return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    };
+}
+
+void ReportCommands::showEmptyList(const QStringList& textes) {
+    dialogs_.message(textes.value(EntryListeVide), MessageIcon::Exclamation,
+                     textes.value(EntryTitreAppli));
+}
+
+ReportCommands::Result ReportCommands::print(const PartsList& list, const QStringList& textes) {
+    if (!hasParts(list)) {
+        showEmptyList(textes);
+        return Result::EmptyList;
+    }
+    bool printed = false;
+    if (std::unique_ptr<QPrinter> printer = printerFactory_ ? printerFactory_() : nullptr) {
+        BusyCursor busy;
+        PainterSurface surface(printer.get());
+        if (surface.ok()) {
+            ImprimeRapport(surface, list, textes);
+            surface.endDocument();
+            printed = surface.ok() && printer->printerState() != QPrinter::Error &&
+                      printer->printerState() != QPrinter::Aborted;
+        }
+    }
+    if (printed) return Result::Printed;
+
+    // No printer, or the job failed: the report can still be kept as a PDF file.
+    if (!dialogs_.question(textes.value(EntryImprimeEnPdf), textes.value(EntryTitreAppli)))
+        return Result::Cancelled;
+    return savePdf(list, textes);
+}
+
+ReportCommands::Result ReportCommands::preview(const PartsList& list, const QStringList& textes) {
+    if (!hasParts(list)) {
+        showEmptyList(textes);
+        return Result::EmptyList;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    QPrintPreviewDialog dialog(&printer, parent_);
+    dialog.setWindowTitle(textes.value(EntryTitreAppli));
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&list, &textes](QPrinter* target) {
+                         BusyCursor busy;
+                         PainterSurface surface(target);
+                         if (!surface.ok()) return;
+                         ImprimeRapport(surface, list, textes);
+                         surface.endDocument();
+                     });
+    dialogs_.exec(dialog);
+    return Result::Previewed;
+}
+
+ReportCommands::Result ReportCommands::exportPdf(const PartsList& list, const QStringList& textes) {
+    if (!hasParts(list)) {
+        showEmptyList(textes);
+        return Result::EmptyList;
+    }
+    return savePdf(list, textes);
+}
+
+ReportCommands::Result ReportCommands::savePdf(const PartsList& list, const QStringList& textes) {
+    const QString suggested = QDir::home().filePath(QStringLiteral("Ostrel.pdf"));
+    const QString path = dialogs_.saveFileName(textes.value(EntryTitreSauvePdf), suggested,
+                                               textes.value(EntryFiltrePdf));
+    if (path.isEmpty()) return Result::Cancelled;
+    bool written = false;
+    {
+        BusyCursor busy;
+        written = EcritRapportPdf(path, list, textes);
+    }
+    if (!written) {
+        dialogs_.message(textes.value(EntryEchecEcriture) + QLatin1Char('\n') +
+                             QDir::toNativeSeparators(path),
+                         MessageIcon::Exclamation, textes.value(EntryTitreAppli));
+        return Result::Failed;
+    }
+    return Result::SavedAsPdf;
+}
+
+} // namespace ostrel

@@ -1,0 +1,256 @@
+#include "report/tableaux.h"
+
+#include "app/partslist.h"
+#include "solids/numbertext.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace ostrel {
+
+namespace {
+
+// Translation entries of the tables.
+constexpr int EntryMasse = 9;
+constexpr int EntryDegres = 10;
+constexpr int EntryInertie = 40;
+constexpr int EntryCoupleFrottement = 41;
+constexpr int EntryCoupleTravail = 42;
+constexpr int EntryQuantite = 72;
+constexpr int EntryRapport = 73;
+constexpr int EntryAxe = 74;
+constexpr int EntryFigure = 86;
+constexpr int EntryCotes = 436;
+
+// Column 14 holds the kind code of a row; the computed field of the conveyor has no column.
+constexpr int ColumnKind = 14;
+constexpr int TranslatingMass = -1;
+
+struct Field {
+    int start;  // character column at which the field begins
+    int column; // Grille1 column, or TranslatingMass
+    int spaces; // spaces appended before cutting the line to start
+};
+
+enum class Heading { Standard, Convoyeur, DiversIner };
+enum class Units { Standard, Polygone, MasseDese, DiversIner };
+
+struct Layout {
+    Heading heading = Heading::Standard;
+    int massWidth = 24; // W of the heading line
+    QString headingLiteral;
+    Units units = Units::Standard;
+    QString unitsLiteral;
+    std::vector<Field> fields;
+};
+
+QString spaces(int n) {
+    return QString(n, QLatin1Char(' '));
+}
+
+QString headingLine(const ReportContext& ctx, const Layout& l) {
+    const QString a = Pad(ctx.texte(EntryQuantite), 10, 5);
+    if (l.heading == Heading::DiversIner) {
+        const QString b = Pad(a + ctx.texte(EntryRapport), 20, 16);
+        const QString c = Pad(b + ctx.texte(EntryMasse), 20, 24);
+        const QString d = Pad(c + ctx.texte(EntryInertie), 20, 33);
+        const QString e = Pad(d + ctx.texte(EntryCoupleFrottement), 20, 43);
+        return e + ctx.texte(EntryCoupleTravail);
+    }
+    const QString b = Pad(a + ctx.texte(EntryRapport), 10, 16);
+    if (l.heading == Heading::Convoyeur) return b + l.headingLiteral + ctx.texte(EntryInertie);
+    const QString c = Pad(b + ctx.texte(EntryMasse), 20, l.massWidth);
+    return c + l.headingLiteral + ctx.texte(EntryInertie);
+}
+
+QString unitsLine(const ReportContext& ctx, const Layout& l) {
+    const int width = l.units == Units::DiversIner ? 16 : 18;
+    const QString start = Pad(spaces(5) + ctx.texte(EntryAxe), 30, width);
+    switch (l.units) {
+    case Units::Polygone:
+        return start + QStringLiteral("kg    mm     mm    ") + Pad(ctx.texte(EntryCotes), 5, 5) +
+               QStringLiteral("  kgm²");
+    case Units::MasseDese:
+        return start + QStringLiteral("kg    mm     ") + ctx.texte(EntryDegres) +
+               QStringLiteral("    kgm²");
+    case Units::Standard:
+    case Units::DiversIner:
+        break;
+    }
+    return start + l.unitsLiteral;
+}
+
+// Mass of the line less the rotating mass, as a general text without its sign space.
+QString translatingMass(const PartsList& list, int row) {
+    const double m = LireNombre(list.cell(row, 1)) - LireNombre(list.cell(row, 12));
+    return texteSigne(m).trimmed();
+}
+
+QString partLine(const PartsList& list, int row, const Layout& l) {
+    QString line = QLatin1Char(' ') + list.cell(row, 6);
+    for (const Field& f : l.fields) {
+        const QString text =
+            f.column == TranslatingMass ? translatingMass(list, row) : list.cell(row, f.column);
+        line = Pad(line, f.spaces, f.start) + text;
+    }
+    return line;
+}
+
+void printTable(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows,
+                const Layout& l) {
+    TitreTableau(ctx, k);
+    LigneSimple(ctx, QString());
+    LigneSimple(ctx, headingLine(ctx, l));
+    LigneSimple(ctx, unitsLine(ctx, l));
+    LigneSimple(ctx, QString());
+    const int last = std::min(rows, list.rowCount() - 1);
+    for (int row = 1; row <= last; ++row) {
+        if (LireNombre(list.cell(row, ColumnKind)) != kind) continue;
+        LigneSimple(ctx, partLine(list, row, l));
+    }
+}
+
+// Fields after the quantity, each padded with 15 spaces before its start.
+std::vector<Field> fields(std::initializer_list<std::pair<int, int>> startsAndColumns) {
+    std::vector<Field> out;
+    for (const auto& [start, column] : startsAndColumns)
+        out.push_back(Field{start, column, 15});
+    return out;
+}
+
+Layout layout(QString heading, QString units, std::vector<Field> f, int massWidth = 24) {
+    Layout l;
+    l.headingLiteral = std::move(heading);
+    l.unitsLiteral = std::move(units);
+    l.fields = std::move(f);
+    l.massWidth = massWidth;
+    return l;
+}
+
+} // namespace
+
+QString Pad(const QString& s, int n, int w) {
+    return (s + spaces(n)).leftJustified(w, QLatin1Char(' '), true);
+}
+
+void TitreTableau(const ReportContext& ctx, int k) {
+    LigneSimple(ctx, QString());
+    LigneTitre(ctx, ctx.texte(EntryFigure) + QLatin1Char(' ') + texteSigne(k));
+}
+
+void TableauDd(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows) {
+    static const Layout l =
+        layout(QStringLiteral("D      d      "), QStringLiteral("kg    mm     mm      kgm²"),
+               fields({{5, 7}, {16, 1}, {23, 11}, {30, 12}, {38, 2}}));
+    printTable(ctx, list, k, kind, rows, l);
+}
+
+void TableauDdH(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows) {
+    static const Layout l = layout(
+        QStringLiteral("D      d      H    "), QStringLiteral("kg    mm     mm     mm     kgm²"),
+        fields({{5, 7}, {16, 1}, {23, 11}, {30, 12}, {38, 13}, {44, 2}}));
+    printTable(ctx, list, k, kind, rows, l);
+}
+
+void TableauDH(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows) {
+    static const Layout l =
+        layout(QStringLiteral("D      H    "), QStringLiteral("kg    mm     mm     kgm²"),
+               fields({{7, 7}, {17, 1}, {24, 11}, {31, 13}, {38, 2}}));
+    printTable(ctx, list, k, kind, rows, l);
+}
+
+void TableauD(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows) {
+    static const Layout l = layout(QStringLiteral("D      "), QStringLiteral("kg    mm       kgm²"),
+                                   fields({{7, 7}, {14, 1}, {21, 11}, {30, 2}}));
+    printTable(ctx, list, k, kind, rows, l);
+}
+
+void TableauDHN(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows) {
+    static const Layout l = [] {
+        Layout l = layout(QStringLiteral("D      H       N   "), QString(),
+                          fields({{7, 7}, {14, 1}, {21, 11}, {28, 13}, {36, 10}, {42, 2}}));
+        l.units = Units::Polygone;
+        return l;
+    }();
+    printTable(ctx, list, k, kind, rows, l);
+}
+
+void TableauR(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows) {
+    static const Layout l = layout(QStringLiteral("R      "), QStringLiteral("kg    mm      kgm²"),
+                                   fields({{7, 7}, {14, 1}, {21, 10}, {30, 2}}));
+    printTable(ctx, list, k, kind, rows, l);
+}
+
+void TableauRD(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows) {
+    static const Layout l =
+        layout(QStringLiteral("R      D    "), QStringLiteral("kg    mm     mm    kgm²"),
+               fields({{7, 7}, {14, 1}, {21, 10}, {28, 11}, {36, 2}}));
+    printTable(ctx, list, k, kind, rows, l);
+}
+
+void TableauRDH(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows) {
+    static const Layout l = layout(
+        QStringLiteral("R      D      H    "), QStringLiteral("kg    mm     mm     mm    kgm²"),
+        fields({{7, 7}, {14, 1}, {21, 10}, {28, 11}, {35, 13}, {41, 2}}));
+    printTable(ctx, list, k, kind, rows, l);
+}
+
+void TableauRDdH(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows) {
+    static const Layout l =
+        layout(QStringLiteral("R      D      d      H    "),
+               QStringLiteral("kg    mm     mm     mm     mm     kgm²"),
+               fields({{7, 7}, {14, 1}, {21, 10}, {28, 11}, {35, 12}, {41, 13}, {49, 2}}), 22);
+    printTable(ctx, list, k, kind, rows, l);
+}
+
+void TableauMasseDese(const ReportContext& ctx, const PartsList& list, int k, double kind,
+                      int rows) {
+    static const Layout l = [] {
+        Layout l = layout(QStringLiteral("R      ß    "), QString(),
+                          fields({{7, 7}, {14, 1}, {21, 10}, {28, 13}, {36, 2}}));
+        l.units = Units::MasseDese;
+        return l;
+    }();
+    printTable(ctx, list, k, kind, rows, l);
+}
+
+void TableauConvoyeur(const ReportContext& ctx, const PartsList& list, int k, double kind,
+                      int rows) {
+    static const Layout l = [] {
+        Layout l =
+            layout(QStringLiteral("M.Trans   M.Rot   f      D     "),
+                   QStringLiteral("kg       kg           mm      kgm²"),
+                   fields({{5, 7}, {16, TranslatingMass}, {25, 12}, {31, 13}, {38, 11}, {46, 2}}));
+        l.heading = Heading::Convoyeur;
+        return l;
+    }();
+    printTable(ctx, list, k, kind, rows, l);
+}
+
+void TableauDiversIner(const ReportContext& ctx, const PartsList& list, int k, double kind,
+                       int rows) {
+    static const Layout l = [] {
+        Layout l;
+        l.heading = Heading::DiversIner;
+        l.units = Units::DiversIner;
+        l.unitsLiteral = QStringLiteral("kg      kgm²     Nm        Nm");
+        l.fields = {{7, 7, 15}, {16, 1, 20}, {24, 2, 18}, {33, 3, 18}, {43, 4, 18}};
+        return l;
+    }();
+    printTable(ctx, list, k, kind, rows, l);
+}
+
+bool ImprimeTableau(const ReportContext& ctx, const PartsList& list, int code, int k, double kind,
+                    int rows) {
+    using Table = void (*)(const ReportContext&, const PartsList&, int, double, int);
+    static constexpr Table tables[21] = {
+        nullptr,          TableauDH,        TableauDdH, TableauDH,   TableauDdH, TableauDdH,
+        TableauD,         TableauDdH,       TableauDHN, TableauD,    TableauRDH, TableauRDdH,
+        TableauRDH,       TableauRDdH,      TableauRD,  TableauRDdH, TableauR,   TableauDiversIner,
+        TableauConvoyeur, TableauMasseDese, TableauDd};
+    if (code < 1 || code > 20) return false;
+    tables[code](ctx, list, k, kind, rows);
+    return true;
+}
+
+} // namespace ostrel

@@ -1,0 +1,39 @@
+// The tables of the report: one table per kind present, listing every part row of that kind in
+// fixed-width text columns under a heading line and a units line. Twelve procedures serve the
+// twenty kinds, grouped by the dimension columns they show.
+#pragma once
+
+#include "report/rapport.h"
+
+namespace ostrel {
+
+class PartsList;
+
+// The first w characters of s followed by n spaces (s cut or padded to exactly w).
+QString Pad(const QString& s, int n, int w);
+
+// An empty line, then "<entry 86> <k with its sign space>" underlined and bold.
+void TitreTableau(const ReportContext& ctx, int k);
+
+// Each prints the table of figure k for the part rows 1 ... rows whose kind cell reads kind.
+void TableauDH(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows);
+void TableauDdH(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows);
+void TableauD(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows);
+void TableauDHN(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows);
+void TableauRDH(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows);
+void TableauRDdH(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows);
+void TableauRD(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows);
+void TableauR(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows);
+void TableauDiversIner(const ReportContext& ctx, const PartsList& list, int k, double kind,
+                       int rows);
+void TableauConvoyeur(const ReportContext& ctx, const PartsList& list, int k, double kind,
+                      int rows);
+void TableauMasseDese(const ReportContext& ctx, const PartsList& list, int k, double kind,
+                      int rows);
+void TableauDd(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows);
+
+// Prints the table of kind code (1 ... 20) and returns true; any other code prints nothing.
+bool ImprimeTableau(const ReportContext& ctx, const PartsList& list, int code, int k, double kind,
+                    int rows);
+
+} // namespace ostrel
