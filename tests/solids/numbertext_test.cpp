@@ -1,79 +1,80 @@
 // Reading and writing numbers: LireNombre, FormatMasque, texteGeneral, texteSigne.
 #include "solids/numbertext.h"
 
+#include <charconv>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <random>
 
 namespace ostrel {
 namespace {
 
+std::string utf8(const char16_t* s) {
+    return QString::fromUtf16(s).toStdString();
+}
+
 struct ReadRow {
     const char16_t* text;
     double expected;
-    friend void PrintTo(const ReadRow& r, std::ostream* os) {
-        *os << '"' << QString::fromUtf16(r.text).toStdString() << '"';
-    }
+    friend void PrintTo(const ReadRow& r, std::ostream* os) { *os << '"' << utf8(r.text) << '"'; }
 };
 
-class LireNombreRows : public ::testing::TestWithParam<ReadRow> {};
+class Reading : public ::testing::TestWithParam<ReadRow> {};
 
-TEST_P(LireNombreRows, ReadsTheLeadingNumber) {
-    const ReadRow& r = GetParam();
-    const double v = LireNombre(QStringView(r.text));
-    EXPECT_DOUBLE_EQ(v, r.expected) << QString::fromUtf16(r.text).toStdString();
-    EXPECT_FALSE(std::signbit(v) && v == 0) << "negative zero";
+TEST_P(Reading, TakesTheLeadingNumber) {
+    const double v = LireNombre(QStringView(GetParam().text));
+    EXPECT_DOUBLE_EQ(v, GetParam().expected);
+    EXPECT_FALSE(v == 0 && std::signbit(v)) << "negative zero";
 }
 
-INSTANTIATE_TEST_SUITE_P(Plain, LireNombreRows,
-                         ::testing::Values(ReadRow{u"12", 12}, ReadRow{u"0.25", 0.25},
-                                           ReadRow{u".5", 0.5}, ReadRow{u"-.5", -0.5},
-                                           ReadRow{u"+7", 7}, ReadRow{u"007", 7}, ReadRow{u"5.", 5},
-                                           ReadRow{u"-0", 0}, ReadRow{u"0.000", 0}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Decimals, Reading, ::testing::Values(
+    ReadRow{u"12", 12}, ReadRow{u".5", 0.5}, ReadRow{u"-.5", -0.5}, ReadRow{u"+7", 7}, ReadRow{u"007", 7},
+    ReadRow{u"5.", 5}, ReadRow{u"-0", 0}, ReadRow{u"0.000", 0}, ReadRow{u"0.004", 0.004},
+    ReadRow{u"12345678901234567890", 12345678901234567890.0}, ReadRow{u"0.1234567890123456789", 0.1234567890123456789}));
+INSTANTIATE_TEST_SUITE_P(BlanksAnywhere, Reading, ::testing::Values(
+    ReadRow{u"  \t\n3.5", 3.5}, ReadRow{u"1 2", 12}, ReadRow{u"- 5", -5}, ReadRow{u"3 000", 3000},
+    ReadRow{u"1 . 5", 1.5}, ReadRow{u"1 e - 2", 0.01}, ReadRow{u"   ", 0}, ReadRow{u"1.5\r", 1.5}));
+INSTANTIATE_TEST_SUITE_P(Exponents, Reading, ::testing::Values(
+    ReadRow{u"1.5E3", 1500}, ReadRow{u"1.5e3", 1500}, ReadRow{u"2D2", 200}, ReadRow{u"2d-2", 0.02},
+    ReadRow{u"1E+2", 100}, ReadRow{u"1e", 1}, ReadRow{u"1e+", 1}, ReadRow{u"1e+-2", 1}, ReadRow{u"E5", 0},
+    ReadRow{u".e5", 0}, ReadRow{u"0e5000", 0}, ReadRow{u"1e2e3", 100}, ReadRow{u"1.5e-30", 1.5e-30}));
+INSTANTIATE_TEST_SUITE_P(StopsAtOtherCharacters, Reading, ::testing::Values(
+    ReadRow{u"1,5", 1}, ReadRow{u"abc", 0}, ReadRow{u"", 0}, ReadRow{u"12abc", 12}, ReadRow{u"1.2.3", 1.2},
+    ReadRow{u"--5", 0}, ReadRow{u"+-5", 0}, ReadRow{u"0x1A", 0}, ReadRow{u".", 0}, ReadRow{u"\u00a05", 0}));
+INSTANTIATE_TEST_SUITE_P(HexAndOctal, Reading, ::testing::Values(
+    ReadRow{u"&H1F", 31}, ReadRow{u"&h1f", 31}, ReadRow{u"&O17", 15}, ReadRow{u"&o17", 15},
+    ReadRow{u" &H 1F", 31}, ReadRow{u"&H", 0}, ReadRow{u"&O8", 0}, ReadRow{u"&O78", 7}, ReadRow{u"&X12", 0},
+    ReadRow{u"&HFFFF", 65535}, ReadRow{u"&H1.5", 1}, ReadRow{u"-&H1F", 0}));
+INSTANTIATE_TEST_SUITE_P(BeyondTheDoubleRange, Reading, ::testing::Values(
+    ReadRow{u"1e999", 0}, ReadRow{u"-1e999", 0}, ReadRow{u"1e-999", 0}, ReadRow{u"1e99999999999999999999", 0},
+    ReadRow{u"1.7976931348623157e308", 1.7976931348623157e308}));
+// clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Blanks, LireNombreRows,
-                         ::testing::Values(ReadRow{u"  \t\n3.5", 3.5}, ReadRow{u"1 2", 12},
-                                           ReadRow{u"- 5", -5}, ReadRow{u"3 000", 3000},
-                                           ReadRow{u"1 . 5", 1.5}, ReadRow{u"1 e 2", 100},
-                                           ReadRow{u"   ", 0}, ReadRow{u"1.5\r", 1.5}));
-
-INSTANTIATE_TEST_SUITE_P(Exponents, LireNombreRows,
-                         ::testing::Values(ReadRow{u"1.5E3", 1500}, ReadRow{u"1.5e3", 1500},
-                                           ReadRow{u"2D2", 200}, ReadRow{u"2d-2", 0.02},
-                                           ReadRow{u"1E+2", 100}, ReadRow{u"1e", 1},
-                                           ReadRow{u"1e+", 1}, ReadRow{u"1e-x", 1},
-                                           ReadRow{u"E5", 0}, ReadRow{u".e5", 0},
-                                           ReadRow{u"0e5", 0}, ReadRow{u"1e2e3", 100}));
-
-INSTANTIATE_TEST_SUITE_P(StopsAtOtherCharacters, LireNombreRows,
-                         ::testing::Values(ReadRow{u"1,5", 1}, ReadRow{u"abc", 0}, ReadRow{u"", 0},
-                                           ReadRow{u"12abc", 12}, ReadRow{u"1.2.3", 1.2},
-                                           ReadRow{u"--5", 0}, ReadRow{u"+-5", 0},
-                                           ReadRow{u"0x1A", 0}, ReadRow{u".", 0},
-                                           ReadRow{u"5 mm", 5}, ReadRow{u"\u00a05", 0}));
-
-INSTANTIATE_TEST_SUITE_P(HexAndOctal, LireNombreRows,
-                         ::testing::Values(ReadRow{u"&H1F", 31}, ReadRow{u"&h1f", 31},
-                                           ReadRow{u"&O17", 15}, ReadRow{u"&o17", 15},
-                                           ReadRow{u" &H 1F", 31}, ReadRow{u"&H", 0},
-                                           ReadRow{u"&O8", 0}, ReadRow{u"&O78", 7},
-                                           ReadRow{u"&X12", 0}, ReadRow{u"&HFFFF", 65535},
-                                           ReadRow{u"&H1.5", 1}, ReadRow{u"-&H1F", 0}));
-
-INSTANTIATE_TEST_SUITE_P(
-    BeyondTheDoubleRange, LireNombreRows,
-    ::testing::Values(ReadRow{u"1e999", 0}, ReadRow{u"-1e999", 0}, ReadRow{u"1e-999", 0},
-                      ReadRow{u"1e99999999999999999999", 0},
-                      ReadRow{u"1.7976931348623157e308", 1.7976931348623157e308}));
-
-TEST(LireNombre, ReadsLongDigitStringsExactly) {
-    QString digits = QStringLiteral("1");
-    digits += QString(300, u'0');
+TEST(LireNombre, LongTextsNeverGiveInfinity) {
+    const QString digits = QStringLiteral("1") + QString(300, u'0');
     EXPECT_DOUBLE_EQ(LireNombre(digits), 1e300);
-    digits += QStringLiteral("0000000000"); // 1e310: beyond the range
-    EXPECT_EQ(LireNombre(digits), 0.0);
-    QString hex = QStringLiteral("&H") + QString(300, u'F');
-    EXPECT_EQ(LireNombre(hex), 0.0);
+    EXPECT_EQ(LireNombre(digits + QStringLiteral("0000000000")), 0.0); // 1e310
+    EXPECT_EQ(LireNombre(QStringLiteral("&H") + QString(300, u'F')), 0.0);
+}
+
+// Every double written in its shortest form, or with 15 digits, reads back as the standard does.
+TEST(LireNombre, AgreesWithFromCharsOnRandomNumbers) {
+    std::mt19937_64 gen(20261206);
+    std::uniform_real_distribution<double> mantissa(-10, 10);
+    std::uniform_int_distribution<int> exponent(-40, 40);
+    char buf[64];
+    for (int i = 0; i < 20000; ++i) {
+        const double x = mantissa(gen) * std::pow(10.0, exponent(gen));
+        const auto fmt = i % 2 ? std::chars_format::general : std::chars_format::scientific;
+        const char* end = i % 3 ? std::to_chars(buf, buf + 64, x, fmt).ptr
+                                : std::to_chars(buf, buf + 64, x, fmt, 14).ptr;
+        double expected = 0;
+        std::from_chars(buf, end, expected);
+        ASSERT_EQ(LireNombre(QString::fromLatin1(buf, end - buf)), expected)
+            << std::string(static_cast<const char*>(buf), end);
+    }
 }
 
 struct MaskRow {
@@ -81,64 +82,43 @@ struct MaskRow {
     const char16_t* mask;
     const char16_t* expected;
     friend void PrintTo(const MaskRow& r, std::ostream* os) {
-        *os << r.value << " " << QString::fromUtf16(r.mask).toStdString();
+        *os << r.value << ' ' << utf8(r.mask);
     }
 };
 
-class FormatMasqueRows : public ::testing::TestWithParam<MaskRow> {};
+class Masks : public ::testing::TestWithParam<MaskRow> {};
 
-TEST_P(FormatMasqueRows, WritesTheRoundedValue) {
-    const MaskRow& r = GetParam();
-    EXPECT_EQ(FormatMasque(r.value, QStringView(r.mask)), QString::fromUtf16(r.expected))
-        << r.value << " with " << QString::fromUtf16(r.mask).toStdString();
+TEST_P(Masks, WriteTheRoundedValue) {
+    EXPECT_EQ(FormatMasque(GetParam().value, GetParam().mask),
+              QString::fromUtf16(GetParam().expected));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ResultCaptions, FormatMasqueRows,
-    ::testing::Values(MaskRow{12.5, u"####.##", u"12.5"}, MaskRow{12, u"####.##", u"12."},
-                      MaskRow{0.25, u"####.##", u".25"}, MaskRow{0, u"####.##", u"."},
-                      MaskRow{0.004, u"####.##", u"."}, MaskRow{0.005, u"####.##", u".01"},
-                      MaskRow{12345.678, u"####.##", u"12345.68"},
-                      MaskRow{616.54, u"#####", u"617"}, MaskRow{0.4, u"#####", u""},
-                      MaskRow{0.5, u"#####", u"1"}, MaskRow{99999.5, u"#####", u"100000"},
-                      MaskRow{1e20, u"####.##", u"100000000000000000000."},
-                      MaskRow{1e-300, u"####.##", u"."}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(ResultCaptions, Masks, ::testing::Values(
+    MaskRow{12.5, u"####.##", u"12.5"}, MaskRow{12, u"####.##", u"12."}, MaskRow{0.25, u"####.##", u".25"},
+    MaskRow{0, u"####.##", u"."}, MaskRow{0.004, u"####.##", u"."}, MaskRow{0.005, u"####.##", u".01"},
+    MaskRow{12345.678, u"####.##", u"12345.68"}, MaskRow{616.54, u"#####", u"617"}, MaskRow{0.4, u"#####", u""},
+    MaskRow{99999.5, u"#####", u"100000"}, MaskRow{1e20, u"####.##", u"100000000000000000000."},
+    MaskRow{1e-300, u"####.##", u"."}, MaskRow{0.0005, u"#####.###", u".001"}));
+INSTANTIATE_TEST_SUITE_P(HalvesAwayFromZeroOnTheShortestForm, Masks, ::testing::Values(
+    MaskRow{2.675, u"####.##", u"2.68"}, MaskRow{1.005, u"####.##", u"1.01"}, MaskRow{-2.675, u"####.##", u"-2.68"},
+    MaskRow{0.995, u"####.##", u"1."}, MaskRow{9.995, u"####.##", u"10."}, MaskRow{2.5, u"#####", u"3"},
+    MaskRow{-0.5, u"#####", u"-1"}, MaskRow{1.0049999, u"####.##", u"1."}));
+INSTANTIATE_TEST_SUITE_P(Negatives, Masks, ::testing::Values(
+    MaskRow{-12.5, u"####.##", u"-12.5"}, MaskRow{-0.001, u"####.##", u"."}, MaskRow{-0.4, u"#####", u""},
+    MaskRow{-0.0, u"####.##", u"."}, MaskRow{-1234.5, u"#####.###", u"-1234.5"}));
+INSTANTIATE_TEST_SUITE_P(FixedDecimals, Masks, ::testing::Values(
+    MaskRow{0, u"####.00", u".00"}, MaskRow{0.5, u"####.00", u".50"}, MaskRow{1234.567, u"####.00", u"1234.57"},
+    MaskRow{-2.5, u"####.00", u"-2.50"}, MaskRow{-0.001, u"####.00", u".00"},
+    MaskRow{123456.1, u"####.00", u"123456.10"}, MaskRow{0.5, u"0.00", u"0.50"}, MaskRow{1, u"#.0#", u"1.0"}));
+// clang-format on
 
-INSTANTIATE_TEST_SUITE_P(
-    HalvesAwayFromZeroOnTheShortestForm, FormatMasqueRows,
-    ::testing::Values(MaskRow{2.675, u"####.##", u"2.68"}, MaskRow{1.005, u"####.##", u"1.01"},
-                      MaskRow{-2.675, u"####.##", u"-2.68"}, MaskRow{0.995, u"####.##", u"1."},
-                      MaskRow{9.995, u"####.##", u"10."}, MaskRow{-0.5, u"#####", u"-1"},
-                      MaskRow{2.5, u"#####", u"3"}, MaskRow{1.0049999, u"####.##", u"1."},
-                      MaskRow{0.0005, u"#####.###", u".001"}));
-
-INSTANTIATE_TEST_SUITE_P(Negatives, FormatMasqueRows,
-                         ::testing::Values(MaskRow{-12.5, u"####.##", u"-12.5"},
-                                           MaskRow{-0.001, u"####.##", u"."},
-                                           MaskRow{-0.4, u"#####", u""},
-                                           MaskRow{-0.0, u"####.##", u"."},
-                                           MaskRow{-1234.5, u"#####.###", u"-1234.5"}));
-
-INSTANTIATE_TEST_SUITE_P(
-    FixedDecimals, FormatMasqueRows,
-    ::testing::Values(MaskRow{0, u"####.00", u".00"}, MaskRow{0.5, u"####.00", u".50"},
-                      MaskRow{1234.567, u"####.00", u"1234.57"},
-                      MaskRow{-2.5, u"####.00", u"-2.50"}, MaskRow{-0.001, u"####.00", u".00"},
-                      MaskRow{123456.1, u"####.00", u"123456.10"}, MaskRow{0.5, u"0.00", u"0.50"},
-                      MaskRow{1.2, u"#.0#", u"1.2"}, MaskRow{1, u"#.0#", u"1.0"}));
-
-TEST(FormatMasque, WritesNothingForValuesThatAreNotNumbers) {
+TEST(FormatMasque, NeverWritesInfinityOrNan) {
     EXPECT_EQ(FormatMasque(std::numeric_limits<double>::infinity(), u"####.##"), QString());
-    EXPECT_EQ(FormatMasque(-std::numeric_limits<double>::infinity(), u"#####"), QString());
-    EXPECT_EQ(FormatMasque(std::nan(""), u"####.##"), QString());
-}
-
-TEST(FormatMasque, WritesTheHugestDoubleInFull) {
-    const QString s = FormatMasque(1.7976931348623157e308, u"####.##");
-    EXPECT_EQ(s.size(), 310);
-    EXPECT_TRUE(s.startsWith(QStringLiteral("17976931348623157000")));
-    EXPECT_TRUE(s.endsWith(u'.'));
-    EXPECT_DOUBLE_EQ(LireNombre(s), 1.7976931348623157e308);
+    EXPECT_EQ(FormatMasque(std::nan(""), u"#####"), QString());
+    const QString huge = FormatMasque(1.7976931348623157e308, u"####.##");
+    EXPECT_EQ(huge.size(), 310);
+    EXPECT_DOUBLE_EQ(LireNombre(huge), 1.7976931348623157e308);
 }
 
 struct GeneralRow {
@@ -148,40 +128,30 @@ struct GeneralRow {
     friend void PrintTo(const GeneralRow& r, std::ostream* os) { *os << r.value; }
 };
 
-class TexteGeneralRows : public ::testing::TestWithParam<GeneralRow> {};
+class GeneralTexts : public ::testing::TestWithParam<GeneralRow> {};
 
-TEST_P(TexteGeneralRows, WritesFifteenSignificantDigits) {
+TEST_P(GeneralTexts, HoldFifteenSignificantDigits) {
     const GeneralRow& r = GetParam();
-    EXPECT_EQ(texteGeneral(r.value), QString::fromUtf16(r.general)) << r.value;
-    EXPECT_EQ(texteSigne(r.value), QString::fromUtf16(r.signe)) << r.value;
+    EXPECT_EQ(texteGeneral(r.value), QString::fromUtf16(r.general));
+    EXPECT_EQ(texteSigne(r.value), QString::fromUtf16(r.signe));
+    EXPECT_DOUBLE_EQ(LireNombre(texteGeneral(r.value)), LireNombre(texteSigne(r.value)));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, TexteGeneralRows,
-    ::testing::Values(
-        GeneralRow{1234, u"1234", u" 1234"}, GeneralRow{77.07, u"77.07", u" 77.07"},
-        GeneralRow{0.5, u"0.5", u" .5"}, GeneralRow{-3.25, u"-3.25", u"-3.25"},
-        GeneralRow{-0.5, u"-0.5", u"-.5"}, GeneralRow{3, u"3", u" 3"},
-        GeneralRow{-12.5, u"-12.5", u"-12.5"}, GeneralRow{0, u"0", u" 0"},
-        GeneralRow{-0.0, u"0", u" 0"}, GeneralRow{0.1 + 0.2, u"0.3", u" .3"},
-        GeneralRow{1.0 / 3, u"0.333333333333333", u" .333333333333333"},
-        GeneralRow{77.07 + 77.07, u"154.14", u" 154.14"},
-        GeneralRow{999999999999999, u"999999999999999", u" 999999999999999"},
-        GeneralRow{999999999999999.9, u"1E+15", u" 1E+15"}, GeneralRow{1e15, u"1E+15", u" 1E+15"},
-        GeneralRow{1.5e20, u"1.5E+20", u" 1.5E+20"}, GeneralRow{1e20, u"1E+20", u" 1E+20"},
-        GeneralRow{1e100, u"1E+100", u" 1E+100"}, GeneralRow{1e-5, u"0.00001", u" .00001"},
-        GeneralRow{1.5e-7, u"1.5E-07", u" 1.5E-07"},
-        GeneralRow{-1.23e-6, u"-1.23E-06", u"-1.23E-06"},
-        GeneralRow{123456789012.5, u"123456789012.5", u" 123456789012.5"}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Texts, GeneralTexts, ::testing::Values(
+    GeneralRow{1234, u"1234", u" 1234"}, GeneralRow{77.07, u"77.07", u" 77.07"}, GeneralRow{0.5, u"0.5", u" .5"},
+    GeneralRow{-3.25, u"-3.25", u"-3.25"}, GeneralRow{-0.5, u"-0.5", u"-.5"}, GeneralRow{3, u"3", u" 3"},
+    GeneralRow{0, u"0", u" 0"}, GeneralRow{-0.0, u"0", u" 0"}, GeneralRow{0.1 + 0.2, u"0.3", u" .3"},
+    GeneralRow{1.0 / 3, u"0.333333333333333", u" .333333333333333"}, GeneralRow{77.07 + 77.07, u"154.14", u" 154.14"},
+    GeneralRow{999999999999999, u"999999999999999", u" 999999999999999"},
+    GeneralRow{999999999999999.9, u"1E+15", u" 1E+15"}, GeneralRow{1.5e20, u"1.5E+20", u" 1.5E+20"},
+    GeneralRow{1e100, u"1E+100", u" 1E+100"}, GeneralRow{1e-5, u"0.00001", u" .00001"},
+    GeneralRow{1.5e-7, u"1.5E-07", u" 1.5E-07"}, GeneralRow{-1.23e-6, u"-1.23E-06", u"-1.23E-06"}));
+// clang-format on
 
-TEST(TexteGeneral, ReadsBackThroughLireNombre) {
-    for (double x : {617.0, 77.07, 0.5, -3.25, 1.5e20, 1.5e-7, 1234.125, 0.000123456789, -9e300})
+TEST(TexteGeneral, ReadsBackAndNeverWritesInfinity) {
+    for (double x : {617.0, 77.07, -3.25, 1.5e20, 1.5e-7, 1234.125, 0.000123456789, -9e300})
         EXPECT_DOUBLE_EQ(LireNombre(texteGeneral(x)), x) << x;
-    for (double x : {3.0, 0.5, -12.5, 1.5e20})
-        EXPECT_DOUBLE_EQ(LireNombre(texteSigne(x)), x) << x;
-}
-
-TEST(TexteGeneral, NeverWritesInfinityOrNan) {
     EXPECT_EQ(texteGeneral(std::numeric_limits<double>::infinity()), QString());
     EXPECT_EQ(texteSigne(std::nan("")), QString());
 }
