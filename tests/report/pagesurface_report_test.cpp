@@ -108,20 +108,6 @@ TEST(RecordingSurface, ReportFontIsFixedPitchWithRealMetrics) {
     EXPECT_GT(lh11, 11 / 72.0 * 25.4);
 }
 
-TEST(RecordingSurface, TextLinesPlaceTextsAtTheirColumns) {
-    RecordingSurface s;
-    s.print(QStringLiteral("          "), Sep::Semicolon);
-    s.setBold(true);
-    s.print(QStringLiteral("Title"), Sep::Comma);
-    s.setBold(false);
-    s.print(QStringLiteral("x"));
-    s.print(QStringLiteral("next"));
-    const auto lines = s.textLines();
-    ASSERT_EQ(lines.size(), 2);
-    EXPECT_EQ(lines[0].text, QStringLiteral("          Title") + QString(13, ' ') + "x");
-    EXPECT_EQ(lines[1].text, QStringLiteral("next"));
-}
-
 // Dark pixels of an image region, for the painter checks.
 int darkPixels(const QImage& img, QRect r) {
     int n = 0;

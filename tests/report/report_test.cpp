@@ -343,10 +343,4 @@ TEST(Report, ListIsOnlyRead) {
     EXPECT_EQ(list.total(1) + list.total(2) + list.cell(7, 6), before);
 }
 
-TEST(Report, PadCutsOrFillsToTheWidth) {
-    EXPECT_EQ(Pad(QStringLiteral("Quantity"), 10, 5), QStringLiteral("Quant"));
-    EXPECT_EQ(Pad(QStringLiteral("Qty"), 10, 5), QStringLiteral("Qty  "));
-    EXPECT_EQ(Pad(QString(), 1, 4), QStringLiteral("    ")) << "always the full width";
-}
-
 } // namespace
