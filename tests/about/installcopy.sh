@@ -54,20 +54,31 @@ files)
     ;;
 
 start)
-    # The launcher starts the program, which stays up until the timeout ends it.
+    # The launcher starts the installed program, which opens its translation store from its
+    # own folder and stays up until the timeout ends it.
     home=$(mktemp -d)
     err=$home/stderr.txt
     HOME=$home XDG_CONFIG_HOME=$home/.config QT_QPA_PLATFORM=offscreen \
-        timeout 4 "$prefix/bin/ostrel" >/dev/null 2>"$err"
+        timeout 4 "$prefix/bin/ostrel" >/dev/null 2>"$err" &
+    watcher=$!
+    sleep 2
+    program=$(pgrep -P "$watcher" | head -n 1)
+    exe="" store=""
+    real_dir=$(readlink -f "$program_dir")
+    if [ -n "$program" ]; then
+        exe=$(readlink "/proc/$program/exe")
+        store=$(ls -l "/proc/$program/fd" 2>/dev/null | grep -F "$real_dir/Lenguas.db")
+    fi
+    wait "$watcher"
     rc=$?
     cat "$err"
-    if grep -Eiq 'no such file|not found|cannot (open|find|read|load)|could not|missing|unable to' "$err"; then
-        rm -rf "$home"
-        fail "the installed program reports a missing file"
-    fi
+    missing=$(grep -Ei 'no such file|not found|cannot (open|find|read|load)|could not|missing|unable to' "$err")
     rm -rf "$home"
+    [ -z "$missing" ] || fail "the installed program reports a missing file"
+    [ "$exe" = "$real_dir/ostrel" ] || fail "the launcher did not start $program_dir/ostrel (got '$exe')"
+    [ -n "$store" ] || fail "the installed program has not opened $program_dir/Lenguas.db"
     [ $rc -eq 124 ] || fail "the installed program ended by itself (exit $rc) instead of running"
-    echo "the installed program runs from $prefix"
+    echo "the installed program runs from $program_dir"
     ;;
 
 cleanup)

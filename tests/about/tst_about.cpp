@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPointer>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
@@ -111,6 +112,7 @@ private slots:
     void missingStripLeavesPictureEmpty();
     void stripIsCutIntoSixEqualCells();
     void aboutCommandLeavesNoWindowBehind();
+    void modalWindowEndsWithOkAndIsGone();
     void shippedPageAndStripAreInTheProgramFolder();
 };
 
@@ -307,6 +309,28 @@ void TestPropos::aboutCommandLeavesNoWindowBehind() {
     QCOMPARE(dialogs.versions.size(), 2);
     QVERIFY(dialogs.versions[0].startsWith(QStringLiteral(" Versi\u00f3n   ")));
     supprimeLesFenetresFermees();
+    QVERIFY(fenetrePrincipale.findChildren<Propos*>().isEmpty());
+}
+
+void TestPropos::modalWindowEndsWithOkAndIsGone() {
+    DossierProgramme dossier;
+    QWidget fenetrePrincipale;
+    WidgetDialogs dialogs(&fenetrePrincipale);
+    QPointer<Propos> vue;
+    int cellule = -1;
+    // While the window runs modally, let the animation turn, then press Ok.
+    QTimer::singleShot(0, [&] {
+        vue = qobject_cast<Propos*>(QApplication::activeModalWidget());
+        QVERIFY(vue);
+        QTRY_VERIFY(vue->celluleAffichee() >= 3);
+        cellule = vue->celluleAffichee();
+        QTest::mouseClick(vue->findChild<QPushButton*>(QStringLiteral("Ok")), Qt::LeftButton);
+    });
+    QCOMPARE(ouvrePropos(dialogs, dossier.chemin(), textes("About", "T", "W"), &fenetrePrincipale),
+             int(QDialog::Accepted));
+    QVERIFY(cellule >= 3);
+    supprimeLesFenetresFermees();
+    QVERIFY(vue.isNull());
     QVERIFY(fenetrePrincipale.findChildren<Propos*>().isEmpty());
 }
 
