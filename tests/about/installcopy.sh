@@ -61,14 +61,18 @@ start)
     HOME=$home XDG_CONFIG_HOME=$home/.config QT_QPA_PLATFORM=offscreen \
         timeout 4 "$prefix/bin/ostrel" >/dev/null 2>"$err" &
     watcher=$!
-    sleep 2
-    program=$(pgrep -P "$watcher" | head -n 1)
     exe="" store=""
     real_dir=$(readlink -f "$program_dir")
-    if [ -n "$program" ]; then
+    tries=0
+    # Look while it runs (up to about 3 s): which program, and whether the store is open.
+    while [ -z "$store" ] && [ $tries -lt 15 ]; do
+        sleep 0.2
+        tries=$((tries + 1))
+        program=$(pgrep -P "$watcher" | head -n 1)
+        [ -n "$program" ] || continue
         exe=$(readlink "/proc/$program/exe")
         store=$(ls -l "/proc/$program/fd" 2>/dev/null | grep -F "$real_dir/Lenguas.db")
-    fi
+    done
     wait "$watcher"
     rc=$?
     cat "$err"
