@@ -217,7 +217,6 @@ double lireDecimal(const QChar* p, const QChar* end) {
     }
     bool anyDigit = false;
     bool point = false;
-    std::size_t mantissaEnd = 0;
     for (; p != end; ++p) {
         const char16_t c = p->unicode();
         if (isBlank(c)) continue;
@@ -233,7 +232,7 @@ double lireDecimal(const QChar* p, const QChar* end) {
         }
     }
     if (!anyDigit) return 0.0;
-    mantissaEnd = n;
+    const std::size_t mantissaEnd = n;
     if (p != end && (p->unicode() == u'E' || p->unicode() == u'e' || p->unicode() == u'D' ||
                      p->unicode() == u'd')) {
         ++p;
