@@ -21,6 +21,10 @@ struct LineCase {
     const char* name;
 };
 
+void PrintTo(const LineCase& c, std::ostream* os) {
+    *os << '[' << c.line << "] -> [" << c.name << ']';
+}
+
 class ConfigLine : public ::testing::TestWithParam<LineCase> {};
 
 TEST_P(ConfigLine, ReadsTheLanguageName) {
