@@ -45,8 +45,9 @@ public:
         QString text;
     };
 
-    // Printable area in mm; A4 less usual printer margins by default.
-    explicit RecordingSurface(QSizeF printable = QSizeF(200.0, 287.0));
+    // Printable area in mm; by default that of the PDF report (A4 less 5 mm at the sides and
+    // 4 mm at the top and bottom).
+    explicit RecordingSurface(QSizeF printable = QSizeF(200.0, 289.0));
 
     void setPrintableSize(QSizeF printable) { printable_ = printable; }
 

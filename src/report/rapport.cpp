@@ -231,13 +231,17 @@ RapportStatus ImprimeRapport(PageSurface& page, const PartsList& list, const QSt
     return RapportStatus::Printed;
 }
 
+QPageLayout PageRapportPdf() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                       QMarginsF(PdfMarginX, PdfMarginY, PdfMarginX, PdfMarginY),
+                       QPageLayout::Millimeter);
+}
+
 bool EcritRapportPdf(const QString& path, const PartsList& list, const QStringList& textes,
                      const QDate& date) {
     if (ListeTypes(list).isEmpty()) return false;
     QPdfWriter writer(path);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                     QMarginsF(PdfMarginX, PdfMarginY, PdfMarginX, PdfMarginY),
-                                     QPageLayout::Millimeter));
+    writer.setPageLayout(PageRapportPdf());
     writer.setResolution(600);
     writer.setTitle(textes.value(EntryTitre));
     writer.setCreator(QStringLiteral("Ostrel"));

@@ -6,6 +6,7 @@
 #include "platform/pagesurface.h"
 
 #include <QDate>
+#include <QPageLayout>
 #include <QString>
 #include <QStringList>
 
@@ -55,6 +56,10 @@ enum class RapportStatus { Printed, EmptyList };
 // page untouched and returns EmptyList (the caller shows entry 43).
 RapportStatus ImprimeRapport(PageSurface& page, const PartsList& list, const QStringList& textes,
                              const QDate& date = QDate::currentDate());
+
+// The page of the PDF report: A4 portrait with the margins of a usual office printer (5 mm at
+// the sides, 4 mm at the top and bottom), which leave 200 x 289 mm to print on.
+QPageLayout PageRapportPdf();
 
 // The same report as an A4 PDF file. False when the file cannot be written, or when the list
 // has no part rows (no file is made then).

@@ -80,8 +80,10 @@ ReportCommands::Result ReportCommands::preview(const PartsList& list, const QStr
         showEmptyList(textes);
         return Result::EmptyList;
     }
+    // The preview shows the page of the default printer as it is set up; without a printer,
+    // the page of the PDF that printing then offers.
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
+    if (QPrinterInfo::defaultPrinter().isNull()) printer.setPageLayout(PageRapportPdf());
     QPrintPreviewDialog dialog(&printer, parent_);
     dialog.setWindowTitle(textes.value(EntryTitreAppli));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
