@@ -5,7 +5,6 @@
 #include "platform/paintersurface.h"
 #include "report/rapport.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QPrintPreviewDialog>
