@@ -26,27 +26,21 @@ PartsList::Line line(const QString& mass, int image = 3) {
     return l;
 }
 
-// What the models announced, in order.
+// What the models announced, in order ("inserted 0 0", "totals 0 4", ...).
 struct Recorder {
     std::vector<QString> events;
 
-    explicit Recorder(PartsListModel& parts, TotalsModel& totals) {
-        QObject::connect(&parts, &QAbstractItemModel::rowsAboutToBeInserted,
-                         [this](const QModelIndex&, int first, int last) {
-                             events.push_back(QString("aboutToInsert %1 %2").arg(first).arg(last));
-                         });
-        QObject::connect(&parts, &QAbstractItemModel::rowsInserted,
-                         [this](const QModelIndex&, int first, int last) {
-                             events.push_back(QString("inserted %1 %2").arg(first).arg(last));
-                         });
-        QObject::connect(&parts, &QAbstractItemModel::rowsAboutToBeRemoved,
-                         [this](const QModelIndex&, int first, int last) {
-                             events.push_back(QString("aboutToRemove %1 %2").arg(first).arg(last));
-                         });
-        QObject::connect(&parts, &QAbstractItemModel::rowsRemoved,
-                         [this](const QModelIndex&, int first, int last) {
-                             events.push_back(QString("removed %1 %2").arg(first).arg(last));
-                         });
+    template <typename Signal> void rows(PartsListModel& model, Signal signal, const char* name) {
+        QObject::connect(&model, signal, [this, name](const QModelIndex&, int first, int last) {
+            events.push_back(QString("%1 %2 %3").arg(name).arg(first).arg(last));
+        });
+    }
+
+    Recorder(PartsListModel& parts, TotalsModel& totals) {
+        rows(parts, &QAbstractItemModel::rowsAboutToBeInserted, "aboutToInsert");
+        rows(parts, &QAbstractItemModel::rowsInserted, "inserted");
+        rows(parts, &QAbstractItemModel::rowsAboutToBeRemoved, "aboutToRemove");
+        rows(parts, &QAbstractItemModel::rowsRemoved, "removed");
         QObject::connect(&parts, &QAbstractItemModel::headerDataChanged,
                          [this](Qt::Orientation, int first, int last) {
                              events.push_back(QString("header %1 %2").arg(first).arg(last));
