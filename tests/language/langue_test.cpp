@@ -1,4 +1,3 @@
-#include "language/configfile.h"
 #include "language/langue.h"
 #include "language/translationstore.h"
 #include "testdb.h"
@@ -13,171 +12,108 @@ namespace {
 using testing::Cell;
 using testing::fileBytes;
 using testing::languageTexts;
-using testing::uniqueConnection;
-using testing::writeFile;
-using testing::writeStore;
 
-// A program folder with its own user configuration file, both in a temporary folder.
-struct ProgramFolder {
-    QTemporaryDir dir;
+// A program folder holding Lenguas.db, with the store opened the way the start opens it.
+class ProgramFolder : public ::testing::Test {
+protected:
+    void open(const QStringList& languages, const std::vector<std::vector<Cell>>& texts) {
+        ASSERT_TRUE(dir.isValid());
+        testing::writeStore(dir.path(), "Lenguas.db", languages, texts);
+        ASSERT_EQ(ouvrirBaseLangues(store, programDir()), QString());
+    }
     QString programDir() const { return dir.path() + "/"; }
-    QString userFile() const { return dir.path() + "/user/Ostrel/Ostrel.cfg"; }
     QString config() const { return programDir() + "Ostrel.cfg"; }
+
+    QTemporaryDir dir;
+    TranslationStore store{testing::uniqueConnection()};
+    Langue langue;
 };
 
 // The four-field table: entry number, note, languages A (field 2) and B (field 3).
-class FourFields : public ::testing::Test {
+class FourFields : public ProgramFolder {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(folder.dir.isValid());
-        writeStore(folder.dir.path(), "Lenguas.db", {"A", "B"},
-                   {languageTexts("A", 5), languageTexts("B", 5)});
-        ASSERT_EQ(ouvrirBaseLangues(store, folder.programDir()), QString());
-    }
-    ProgramFolder folder;
-    TranslationStore store{uniqueConnection()};
+    void SetUp() override { open({"A", "B"}, {languageTexts("A", 5), languageTexts("B", 5)}); }
 };
 
-TEST_F(FourFields, WithoutConfigurationTheDefaultFieldIsLoadedAndBothLanguagesOffered) {
-    Langue langue;
-    QString error;
-    EXPECT_EQ(demarreLangue(store, langue, folder.programDir(), &error), QStringList({"A", "B"}));
+TEST_F(FourFields, StartsInTheDefaultFieldAndChoosingALanguageIsRemembered) {
+    EXPECT_EQ(demarreLangue(store, langue, programDir()), QStringList({"A", "B"}));
     EXPECT_EQ(langue.courante, "B");
-    ASSERT_EQ(langue.textes.size(), 6); // N + 1
-    EXPECT_EQ(langue.textes.at(0), QString());
-    EXPECT_EQ(langue.texte(1), "B 1");
-    EXPECT_EQ(langue.texte(5), "B 5");
-    EXPECT_EQ(langue.texte(0), QString());
+    EXPECT_EQ(langue.textes, QStringList({"", "B 1", "B 2", "B 3", "B 4", "B 5"}));
     EXPECT_EQ(langue.texte(6), QString());
-    EXPECT_EQ(langue.texte(-3), QString());
-    // The start writes no configuration.
-    EXPECT_FALSE(QFile::exists(folder.config()));
-}
+    EXPECT_FALSE(QFile::exists(config())); // the start writes nothing
 
-TEST_F(FourFields, ChoosingALanguageWritesItsNameAndTheNextStartUsesIt) {
-    Langue langue;
-    demarreLangue(store, langue, folder.programDir());
-    const ChoixLangue choix = choisitLangue(store, langue, "A", folder.programDir());
+    const ChoixLangue choix = choisitLangue(store, langue, "A", programDir());
     EXPECT_TRUE(choix.charge);
-    EXPECT_TRUE(choix.config.ok);
-    EXPECT_FALSE(choix.config.fallback);
-    EXPECT_EQ(choix.config.path, folder.config());
-    EXPECT_EQ(fileBytes(folder.config()), QByteArray("A\r\n"));
-    EXPECT_EQ(langue.courante, "A");
+    EXPECT_TRUE(choix.config.ok && !choix.config.fallback);
+    EXPECT_EQ(fileBytes(config()), QByteArray("A\r\n"));
     EXPECT_EQ(langue.texte(3), "A 3");
 
     Langue next;
-    demarreLangue(store, next, folder.programDir());
+    demarreLangue(store, next, programDir());
     EXPECT_EQ(next.courante, "A");
     EXPECT_EQ(next.texte(5), "A 5");
 }
 
 TEST_F(FourFields, ANameThatIsNoFieldGivesTheDefaultField) {
-    // Letter case counts; a menu caption naming no field ("Langue 1") is settled the same way,
-    // and the name written is the loaded field's.
-    for (const QString& configured : {QString("a"), QString("Z"), QString(""), QString(" A")}) {
-        Langue langue;
+    for (const QString configured : {"a", "Z", "", " A"}) { // letter case counts
         langue.courante = configured;
         ASSERT_TRUE(ChargeLangue(store, langue));
         EXPECT_EQ(langue.courante, "B") << configured.toStdString();
         EXPECT_EQ(langue.texte(2), "B 2");
     }
-    writeFile(folder.config(), "a\r\n");
-    Langue langue;
-    demarreLangue(store, langue, folder.programDir());
+    testing::writeFile(config(), "a\r\n");
+    demarreLangue(store, langue, programDir());
     EXPECT_EQ(langue.courante, "B");
-
-    const ChoixLangue choix = choisitLangue(store, langue, "Langue 1", folder.programDir());
-    EXPECT_TRUE(choix.charge);
-    EXPECT_EQ(langue.courante, "B");
-    EXPECT_EQ(fileBytes(folder.config()), QByteArray("B\r\n"));
+    // The design item names no field: the default is loaded and its name written.
+    EXPECT_TRUE(choisitLangue(store, langue, legendeLangueParDefaut(), programDir()).charge);
+    EXPECT_EQ(fileBytes(config()), QByteArray("B\r\n"));
 }
 
 TEST_F(FourFields, AFailedLoadKeepsTheTextsAndWritesNothing) {
-    Langue langue;
-    demarreLangue(store, langue, folder.programDir());
+    demarreLangue(store, langue, programDir());
     store.close();
     QString error;
     EXPECT_FALSE(ChargeLangue(store, langue, &error));
     EXPECT_FALSE(error.isEmpty());
-    const ChoixLangue choix = choisitLangue(store, langue, "A", folder.programDir());
-    EXPECT_FALSE(choix.charge);
-    EXPECT_FALSE(choix.config.ok);
+    const ChoixLangue choix = choisitLangue(store, langue, "A", programDir());
+    EXPECT_FALSE(choix.charge || choix.config.ok);
     EXPECT_EQ(langue.courante, "B");
     EXPECT_EQ(langue.texte(4), "B 4");
-    EXPECT_FALSE(QFile::exists(folder.config()));
-    EXPECT_TRUE(languesDisponibles(store).isEmpty());
+    EXPECT_FALSE(QFile::exists(config()));
 }
 
-TEST(Langue, ANullTextTakesTheDefaultTextAndLoadingGoesOn) {
-    ProgramFolder folder;
-    // Field 2 "W" has Nulls at entries 3 and 5; the default "D" has a Null at entry 5 too.
+TEST_F(ProgramFolder, ANullTextTakesTheDefaultTextAndLoadingGoesOn) {
     std::vector<Cell> w = languageTexts("W", 6);
     std::vector<Cell> d = languageTexts("D", 6);
-    w[2] = std::nullopt;
-    w[4] = std::nullopt;
-    d[4] = std::nullopt;
-    writeStore(folder.dir.path(), "Lenguas.db", {"W", "D"}, {w, d});
-    TranslationStore store(uniqueConnection());
-    ASSERT_EQ(ouvrirBaseLangues(store, folder.programDir()), QString());
-
-    Langue langue;
+    w[2] = w[4] = d[4] = std::nullopt; // entries 3 and 5; the default lacks 5 too
+    open({"W", "D"}, {w, d});
     langue.courante = "W";
     ASSERT_TRUE(ChargeLangue(store, langue));
     EXPECT_EQ(langue.courante, "W");
     EXPECT_EQ(langue.textes, QStringList({"", "W 1", "W 2", "D 3", "W 4", "", "W 6"}));
-
-    langue.courante = "D";
-    ASSERT_TRUE(ChargeLangue(store, langue));
-    EXPECT_EQ(langue.texte(5), QString());
-    EXPECT_EQ(langue.texte(6), "D 6");
-
-    // Neither language is complete.
     EXPECT_TRUE(languesDisponibles(store).isEmpty());
+
+    // No complete language: the design item keeps field 3, Nulls read as empty.
+    EXPECT_TRUE(choisitLangue(store, langue, legendeLangueParDefaut(), programDir()).charge);
+    EXPECT_EQ(langue.courante, "D");
+    EXPECT_EQ(langue.texte(5), QString());
+    EXPECT_EQ(fileBytes(config()), QByteArray("D\r\n"));
 }
 
-TEST(Langue, NoCompleteLanguageOffersNothingAndTheDesignItemKeepsTheDefault) {
-    ProgramFolder folder;
-    std::vector<Cell> a = languageTexts("A", 3);
-    std::vector<Cell> b = languageTexts("B", 3);
-    a[0] = std::nullopt;
-    b[2] = std::nullopt;
-    writeStore(folder.dir.path(), "Lenguas.db", {"A", "B"}, {a, b});
-    TranslationStore store(uniqueConnection());
-    ASSERT_EQ(ouvrirBaseLangues(store, folder.programDir()), QString());
-
-    Langue langue;
-    EXPECT_TRUE(demarreLangue(store, langue, folder.programDir()).isEmpty());
-    const ChoixLangue choix =
-        choisitLangue(store, langue, legendeLangueParDefaut(), folder.programDir());
-    EXPECT_TRUE(choix.charge);
-    EXPECT_EQ(langue.courante, "B");
-    EXPECT_EQ(langue.texte(3), QString()); // Null in the default: empty
-    EXPECT_EQ(fileBytes(folder.config()), QByteArray("B\r\n"));
-}
-
-TEST(Langue, AtMostNineCompleteLanguagesAreOfferedInFieldOrder) {
-    ProgramFolder folder;
+TEST_F(ProgramFolder, AtMostNineCompleteLanguagesAreOfferedInFieldOrder) {
     QStringList names;
     std::vector<std::vector<Cell>> texts;
     for (int i = 1; i <= 12; ++i) {
-        const QString name = QString("L%1").arg(i, 2, 10, QLatin1Char('0'));
-        names << name;
-        texts.push_back(languageTexts(name, 4));
+        names << QString("L%1").arg(i, 2, 10, QLatin1Char('0'));
+        texts.push_back(languageTexts(names.last(), 4));
     }
-    // L04 is incomplete: eleven complete languages remain.
-    texts[3][1] = std::nullopt;
-    writeStore(folder.dir.path(), "Lenguas.db", names, texts);
-    TranslationStore store(uniqueConnection());
-    ASSERT_EQ(ouvrirBaseLangues(store, folder.programDir()), QString());
-
+    texts[3][1] = std::nullopt; // L04 is incomplete: eleven complete languages remain
+    open(names, texts);
     EXPECT_EQ(languesDisponibles(store),
               QStringList({"L01", "L02", "L03", "L05", "L06", "L07", "L08", "L09", "L10"}));
-    // A language beyond the menu is still loaded when the configuration names it.
-    writeFile(folder.config(), "L12\r\n");
-    Langue langue;
-    demarreLangue(store, langue, folder.programDir());
-    EXPECT_EQ(langue.courante, "L12");
+    // A language beyond the menu still loads when the configuration names it.
+    testing::writeFile(config(), "L12\r\n");
+    demarreLangue(store, langue, programDir());
     EXPECT_EQ(langue.texte(4), "L12 4");
 }
 

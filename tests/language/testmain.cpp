@@ -1,5 +1,5 @@
-// The language suite runs inside a QCoreApplication (the SQL driver is a plugin) and with its
-// own user configuration folder, so the user's real settings are never read or written.
+// The suite runs inside a QCoreApplication (the SQL driver is a plugin) with a user
+// configuration folder of its own, so the user's real settings are never touched.
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -10,8 +10,6 @@ int main(int argc, char** argv) {
     if (!configHome.isValid()) return 1;
     qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
     QCoreApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Ostrel"));
-    QCoreApplication::setApplicationName(QStringLiteral("Ostrel"));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -165,17 +165,6 @@ bool parseSource(const QByteArray& data, TranslationSource& source, QString* err
     return true;
 }
 
-QByteArray formatSource(const TranslationSource& source) {
-    QString text = source.fields.join(QLatin1Char('\t')) + QLatin1Char('\n');
-    for (const TranslationRow& row : source.rows) {
-        text += QString::number(row.numero);
-        for (const auto& cell : row.texts)
-            text += QLatin1Char('\t') + encodeCell(cell);
-        text += QLatin1Char('\n');
-    }
-    return text.toUtf8();
-}
-
 bool writeDatabase(const QString& path, const TranslationSource& source, QString* error) {
     if (source.fields.size() < 2)
         return setError(error, QStringLiteral("%1: too few fields").arg(path));

@@ -24,16 +24,13 @@ struct TranslationSource {
 // One cell of the text form: "\t" tab, "\n" line feed, "\r" carriage return, "\\" backslash;
 // a cell that is exactly "\N" is Null. Any other backslash sequence is an error.
 std::optional<std::optional<QString>> decodeCell(const QString& cell, QString* error);
-// The text form of a cell, the inverse of decodeCell.
+// The text form of a cell, the inverse of decodeCell (for tools that write the source).
 QString encodeCell(const std::optional<QString>& text);
 
 // Reads the UTF-8 tab-separated text: a header line of at least four distinct field names,
 // then one row per entry, numbered 1 to N in order without a gap, each with as many cells as
 // the header. Errors name the line.
 bool parseSource(const QByteArray& data, TranslationSource& source, QString* error);
-
-// The tab-separated text of a source (header line, one row per entry, LF line ends).
-QByteArray formatSource(const TranslationSource& source);
 
 // Writes a new SQLite database at path (replacing any file there): table "Idiomas" with the
 // fields in order (field 0 INTEGER PRIMARY KEY, the others TEXT), a unique index "Numero" on
