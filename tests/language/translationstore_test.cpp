@@ -51,6 +51,10 @@ const BadStore kBadStores[] = {
      "at least four"},
 };
 
+void PrintTo(const BadStore& bad, std::ostream* os) {
+    *os << bad.name;
+}
+
 class BadStoreTest : public ::testing::TestWithParam<BadStore> {};
 
 TEST_P(BadStoreTest, OpenFailsWithAMessageNamingTheFile) {
