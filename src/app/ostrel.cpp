@@ -1,5 +1,6 @@
 #include "app/ostrel.h"
 
+#include "about/propos.h"
 #include "app/commandes.h"
 #include "app/editeur.h"
 #include "app/imagelist.h"
@@ -85,7 +86,13 @@ Ostrel::Ostrel(const QString& programDir, Dialogs& dialogs, QWidget* parent)
     load();
 }
 
-Ostrel::~Ostrel() = default;
+Ostrel::~Ostrel() {
+    // The editor, the grids and the models read the list, the texts and the pictures, which
+    // are members: they go first.
+    delete takeCentralWidget();
+    delete totalsModel_;
+    delete partsModel_;
+}
 
 void Ostrel::buildCentralWidget() {
     auto* central = new QWidget(this);
@@ -322,7 +329,7 @@ void Ostrel::exportPdf() {
 }
 
 void Ostrel::about() {
-    // TODO: the About window
+    ouvrePropos(dialogs_, cheminAppli_, langue_.textes, this);
 }
 
 } // namespace ostrel

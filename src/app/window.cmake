@@ -9,6 +9,7 @@ if(NOT OSTREL_CORE_ONLY)
   target_include_directories(ostrel_app PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(ostrel_app PUBLIC ostrel_listmodels ostrel_list ostrel_language
                         ostrel_solids ostrel_platform_widgets ostrel_report_widgets
+                        ostrel_about
                         Qt6::Widgets)
 
   qt_add_executable(ostrel ${CMAKE_CURRENT_LIST_DIR}/main.cpp)

@@ -1,0 +1,115 @@
+// The main window's speed: process start to the window shown and idle, for a bare Qt main
+// window and for Ostrel, launched the same way in one run; and the time from a key release in
+// a dimension box to the result captions updated.
+#include "app/editeur.h"
+#include "app/ostrel.h"
+#include "platform/dialogs.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QRadioButton>
+#include <QTest>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <map>
+#include <vector>
+
+namespace {
+
+std::map<std::string, std::vector<double>> g_startups; // seconds, per program
+
+// Starts program and returns the seconds until it printed "idle"; -1 when it did not.
+double timeToIdle(const QString& program, const QStringList& args) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(env);
+    QElapsedTimer clock;
+    clock.start();
+    process.start(program, args);
+    double seconds = -1;
+    while (process.waitForReadyRead(10000)) {
+        if (process.readAllStandardOutput().contains("idle")) {
+            seconds = static_cast<double>(clock.nsecsElapsed()) * 1e-9;
+            break;
+        }
+    }
+    process.waitForFinished(10000);
+    return seconds;
+}
+
+void startup(benchmark::State& state, const char* name, const QString& program,
+             const QStringList& args) {
+    for (auto _ : state) {
+        const double seconds = timeToIdle(program, args);
+        if (seconds < 0) {
+            state.SkipWithError("the program did not reach idle");
+            return;
+        }
+        g_startups[name].push_back(seconds);
+        state.SetIterationTime(seconds);
+    }
+}
+
+void BM_StartupBareMainWindow(benchmark::State& state) {
+    startup(state, "bare", QStringLiteral(BENCH_BARE), {});
+}
+void BM_StartupOstrel(benchmark::State& state) {
+    startup(state, "ostrel", QStringLiteral(BENCH_OSTREL), {QStringLiteral(OSTREL_PROGRAM_DIR)});
+}
+BENCHMARK(BM_StartupBareMainWindow)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartupOstrel)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
+
+// A disc in density mode with its height typed: each iteration releases a key in the diameter
+// box, which recomputes and writes the four captions.
+void BM_KeyReleaseToCaptions(benchmark::State& state) {
+    ostrel::WidgetDialogs dialogs(nullptr);
+    ostrel::Ostrel window(QStringLiteral(OSTREL_PROGRAM_DIR), dialogs);
+    if (!window.ok()) {
+        state.SkipWithError("Lenguas.db missing from the program folder");
+        return;
+    }
+    window.show();
+    window.kindCommand(1);
+    window.findChild<QRadioButton*>(QStringLiteral("MasseSpecifique"))->setChecked(true);
+    QLineEdit* diameter = window.editeur().box(ostrel::InputBox::Text6);
+    window.editeur().box(ostrel::InputBox::Text8)->setText(QStringLiteral("100"));
+    const QLabel* inertia = window.findChild<QLabel*>(QStringLiteral("Label17"));
+    const QString sizes[2] = {QStringLiteral("1000"), QStringLiteral("500")};
+    int i = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        diameter->setText(sizes[i++ & 1]);
+        state.ResumeTiming();
+        QTest::keyRelease(diameter, Qt::Key_0);
+        benchmark::DoNotOptimize(inertia->text());
+    }
+    if (inertia->text().isEmpty()) state.SkipWithError("the captions were not written");
+}
+BENCHMARK(BM_KeyReleaseToCaptions)->Unit(benchmark::kMicrosecond);
+
+double median(std::vector<double> v) {
+    if (v.empty()) return 0;
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    const double bare = median(g_startups["bare"]);
+    const double ostrel = median(g_startups["ostrel"]);
+    if (bare > 0 && ostrel > 0)
+        std::printf("startup to idle, median: bare main window %.1f ms, Ostrel %.1f ms, "
+                    "ratio %.2f (aim <= 1.5)\n",
+                    bare * 1e3, ostrel * 1e3, ostrel / bare);
+    return 0;
+}
