@@ -21,3 +21,11 @@ if(NOT OSTREL_CORE_ONLY)
     endif()
   endforeach()
 endif()
+
+# The README's screenshot of the main window (a tool, not a benchmark).
+if(NOT OSTREL_CORE_ONLY)
+  add_executable(bench_app_shot ${CMAKE_CURRENT_LIST_DIR}/app/shot_main.cpp)
+  target_link_libraries(bench_app_shot PRIVATE ostrel_app Qt6::Test)
+  set_target_properties(bench_app_shot PROPERTIES RUNTIME_OUTPUT_DIRECTORY
+                                                  ${CMAKE_BINARY_DIR}/tools)
+endif()

@@ -123,9 +123,13 @@ void Ostrel::buildCentralWidget() {
     grille2_->horizontalHeader()->hide();
     grille2_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grille2_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QFont bold = grille2_->font();
-    bold.setBold(true);
-    grille2_->setFont(bold);
+    // The grids' columns are as narrow as the list was designed (a few hundred twips): a
+    // small font keeps their numbers whole.
+    QFont small = grille1_->font();
+    small.setPointSizeF(std::min(small.pointSizeF(), 8.0));
+    grille1_->setFont(small);
+    grille1_->horizontalHeader()->setFont(small);
+    grille2_->setFont(small);
 
     plus_ = new QPushButton(QStringLiteral("+"), central);
     plus_->setObjectName(QStringLiteral("Plus"));
@@ -216,10 +220,12 @@ void Ostrel::layOutGrids() {
     const QString totalsCaption = langue_.texte(385);
     const int column0 = std::max(picture.width() + 8,
                                  grille2_->fontMetrics().horizontalAdvance(totalsCaption) + 12);
+    // A part row is as tall as its picture; the totals line as its text.
     const int rowHeight = std::max(picture.height(), grille1_->fontMetrics().height()) + 4;
     grille1_->verticalHeader()->setDefaultSectionSize(rowHeight);
-    grille2_->verticalHeader()->setDefaultSectionSize(rowHeight);
-    grille2_->setFixedHeight(rowHeight + 2 * grille2_->frameWidth());
+    const int totalsHeight = grille2_->fontMetrics().height() + 10;
+    grille2_->verticalHeader()->setDefaultSectionSize(totalsHeight);
+    grille2_->setFixedHeight(totalsHeight + 2 * grille2_->frameWidth());
 
     grille1_->setColumnWidth(0, column0);
     for (int c = 1; c <= 4; ++c)
