@@ -140,7 +140,7 @@ void Commandes::buildToolbar(QMainWindow& window, const ImageList& images) {
             }
             action->setObjectName(QStringLiteral("Toolbar2_spacer%1").arg(b.number));
         } else {
-            action = toolbar_->addAction(images.image(b.image), QString());
+            action = toolbar_->addAction(images.icon(b.image), QString());
             const QString key = QString::fromLatin1(b.key);
             action->setObjectName(QStringLiteral("Toolbar2_") + key);
             action->setProperty("key", key);

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QImageReader>
 
 namespace ostrel {
 
@@ -20,18 +21,29 @@ QString entryInsensitive(const QDir& dir, const QString& name, QDir::Filters fil
 
 } // namespace
 
-ImageList::ImageList(const QString& programDir) {
-    images_.reserve(Count);
+ImageList::ImageList(const QString& programDir)
+    : paths_(Count), images_(Count), read_(Count, false) {
     for (int n = 1; n <= Count; ++n) {
         const QString name = QStringLiteral("images/image%1.png").arg(n, 2, 10, QLatin1Char('0'));
-        images_.push_back(loadPicture(programDir, name));
-        size_ = size_.expandedTo(images_.back().size());
+        const QString path = findFile(programDir, name);
+        paths_[static_cast<size_t>(n - 1)] = path;
+        if (!path.isEmpty()) size_ = size_.expandedTo(QImageReader(path).size());
     }
 }
 
 QPixmap ImageList::image(int n) const {
-    if (n < 1 || n > static_cast<int>(images_.size())) return {};
-    return images_[static_cast<size_t>(n - 1)];
+    if (n < 1 || n > Count) return {};
+    const auto i = static_cast<size_t>(n - 1);
+    if (!read_[i]) {
+        read_[i] = true;
+        if (!paths_[i].isEmpty()) images_[i].load(paths_[i]);
+    }
+    return images_[i];
+}
+
+QIcon ImageList::icon(int n) const {
+    if (n < 1 || n > Count || paths_[static_cast<size_t>(n - 1)].isEmpty()) return {};
+    return QIcon(paths_[static_cast<size_t>(n - 1)]);
 }
 
 QString ImageList::findFile(const QString& dir, const QString& fileName) {

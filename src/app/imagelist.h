@@ -3,6 +3,7 @@
 // unreadable file gives a null pixmap; nothing else fails.
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 #include <QString>
 #include <vector>
@@ -13,11 +14,13 @@ class ImageList {
 public:
     static constexpr int Count = 25;
 
-    // programDir ends with "/". The images are read once, here.
+    // programDir ends with "/". The files are found here; only their sizes are read.
     explicit ImageList(const QString& programDir);
 
-    // Image n (1 ... Count) of ImageList1, or a null pixmap.
+    // Image n (1 ... Count) of ImageList1, or a null pixmap; read once, on first use.
     QPixmap image(int n) const;
+    // The same image as an icon that reads its file when it is first painted.
+    QIcon icon(int n) const;
     // The largest image size, or an empty size when no image could be read.
     QSize imageSize() const { return size_; }
 
@@ -29,7 +32,9 @@ public:
     static QPixmap loadPicture(const QString& dir, const QString& fileName);
 
 private:
-    std::vector<QPixmap> images_;
+    std::vector<QString> paths_;          // empty for a missing file
+    mutable std::vector<QPixmap> images_; // read on first use
+    mutable std::vector<bool> read_;
     QSize size_;
 };
 
