@@ -375,11 +375,11 @@ void Editeur::moveAlongChain(QLineEdit* from) {
     for (int next : chain) {
         QLineEdit* target = boxes_[static_cast<size_t>(next)];
         if (!target->isHidden()) {
-            target->setFocus(Qt::TabFocusReason);
+            target->setFocus(Qt::OtherFocusReason); // the text is not selected
             return;
         }
     }
-    if (endOfChain_) endOfChain_->setFocus(Qt::TabFocusReason);
+    if (endOfChain_) endOfChain_->setFocus(Qt::OtherFocusReason);
 }
 
 bool Editeur::eventFilter(QObject* watched, QEvent* event) {

@@ -9,6 +9,7 @@
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -56,8 +57,12 @@ public:
                      __LINE__);
         return {};
     }
-    int exec(QDialog&) override {
-        QTest::qFail("unexpected modal window", __FILE__, __LINE__);
+    QStringList windows; // captions of the modal windows shown
+    int expectedWindows = 0;
+    int exec(QDialog& dialog) override {
+        windows << dialog.windowTitle();
+        if (windows.size() > expectedWindows)
+            QTest::qFail("unexpected modal window", __FILE__, __LINE__);
         return 0;
     }
 };
@@ -629,6 +634,16 @@ private slots:
         QCOMPARE(partRows(), 0);
         QCOMPARE(totals(), (QStringList{"", "", "", ""}));
         QCOMPARE(box("Text6")->text(), QStringLiteral("-2")); // the editor keeps the line
+    }
+
+    void printAndAboutGoThroughTheDialogs() {
+        dialogs_.expect(); // nothing to print yet
+        get<QAction>("M_InertieImprime")->trigger();
+        QCOMPARE(static_cast<int>(dialogs_.boxes.size()), 1);
+        QCOMPARE(dialogs_.boxes.front().text, w_->langue().texte(43));
+        dialogs_.expectedWindows = 1;
+        get<QAction>("M_InertieProposito")->trigger();
+        QCOMPARE(dialogs_.windows, QStringList{w_->langue().texte(8)});
     }
 
     void gridWidthsAreCoupledOnClick() {
