@@ -233,10 +233,11 @@ void Editeur::ReinitialiseSaisie() {
 void Editeur::PrepareSolide(int code) {
     const KindInfo* kind = kindInfo(code);
     if (!kind) return;
-    QPixmap picture = ImageList::loadPicture(programDir_, QLatin1String(kind->bitmapFile));
-    image1File_ = picture.isNull()
-                      ? QString()
-                      : ImageList::findFile(programDir_, QLatin1String(kind->bitmapFile));
+    // The kind's picture, read at every setup; a missing or unreadable file shows nothing.
+    const QString path = ImageList::findFile(programDir_, QLatin1String(kind->bitmapFile));
+    QPixmap picture;
+    if (!path.isEmpty()) picture.load(path);
+    image1File_ = picture.isNull() ? QString() : path;
     showImage1(picture);
     ReinitialiseSaisie();
     typeSolide_ = kind->code;

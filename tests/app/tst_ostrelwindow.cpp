@@ -528,13 +528,21 @@ private slots:
                  qPrintable(dialogs_.boxes.front().text));
     }
 
-    void missingPictureLeavesAnEmptyPicture() {
+    void missingOrUnreadablePictureLeavesAnEmptyPicture() {
         QVERIFY(QFile::remove(ImageListPath(QStringLiteral("Bille.bmp"))));
         clickToolbar(QStringLiteral("Bille"));
         QCOMPARE(w_->editeur().typeSolide(), 9);
         QVERIFY(w_->editeur().image1File().isEmpty());
         QVERIFY(get<QLabel>("Image1")->pixmap().isNull());
         QVERIFY(!box("Text6")->isHidden());
+        // A file that is no picture shows nothing either.
+        QFile garbage(ImageListPath(QStringLiteral("plateau.bmp")));
+        QVERIFY(garbage.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        garbage.write("BM not a bitmap");
+        garbage.close();
+        clickToolbar(QStringLiteral("Plateau"));
+        QCOMPARE(w_->editeur().typeSolide(), 1);
+        QVERIFY(get<QLabel>("Image1")->pixmap().isNull());
     }
 
     void addingALineFillsTheListAndClearsTheEditor() {
