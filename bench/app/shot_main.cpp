@@ -27,12 +27,10 @@ void click(QWidget& window, const char* name) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (argc < 3)
-        return 2;
+    if (argc < 3) return 2;
     ostrel::WidgetDialogs dialogs(nullptr);
     ostrel::Ostrel window(QString::fromLocal8Bit(argv[1]), dialogs);
-    if (!window.ok())
-        return 1;
+    if (!window.ok()) return 1;
     window.show();
     QTest::qWaitForWindowExposed(&window);
 
