@@ -1,7 +1,6 @@
 add_executable(ostrel_language_tests
     ${CMAKE_CURRENT_LIST_DIR}/testmain.cpp
     ${CMAKE_CURRENT_LIST_DIR}/testdb.h
-    ${CMAKE_CURRENT_LIST_DIR}/testdb.cpp
     ${CMAKE_CURRENT_LIST_DIR}/translationstore_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/translationsource_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/langue_test.cpp

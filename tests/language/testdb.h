@@ -1,14 +1,12 @@
-// Small translation stores for the tests, written in a temporary folder with the generator's
-// own writer, or as raw SQLite files for the faulty cases.
+// Small translation stores and files for the tests, written in a temporary folder.
 #pragma once
 
 #include "langdb/translationsource.h"
 
-#include <QString>
-#include <QStringList>
-#include <optional>
-#include <ostream>
-#include <vector>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <gtest/gtest.h>
 
 inline void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';
@@ -17,17 +15,52 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 namespace ostrel::testing {
 
 using Cell = std::optional<QString>;
+using Column = std::vector<Cell>;
 
-// dir/fileName with fields "Numero", "Uso" and the languages; texts[f][k] is entry k + 1 of
-// language f.
-QString writeStore(const QString& dir, const QString& fileName, const QStringList& languages,
-                   const std::vector<std::vector<Cell>>& texts);
 // n texts "<name> <k>".
-std::vector<Cell> languageTexts(const QString& name, int n);
-// A new SQLite file made by the statements.
-QString writeRawDatabase(const QString& path, const QStringList& statements);
-QString uniqueConnection();
-QByteArray fileBytes(const QString& path);
-void writeFile(const QString& path, const QByteArray& bytes);
+inline Column texts(const QString& name, int n) {
+    Column column;
+    for (int k = 1; k <= n; ++k)
+        column.emplace_back(QString("%1 %2").arg(name).arg(k));
+    return column;
+}
+
+// Table "Idiomas" with fields "Numero", "Uso" and one language per column, written by the
+// generator's own writer.
+inline void writeStore(const QString& path, const QStringList& languages,
+                       const std::vector<Column>& columns) {
+    langdb::TranslationSource source{QStringList{"Numero", "Uso"} + languages, {}};
+    for (size_t k = 0; k < columns.front().size(); ++k) {
+        source.rows.push_back({static_cast<int>(k + 1), {QString("note")}});
+        for (const Column& column : columns)
+            source.rows.back().texts.push_back(column.at(k));
+    }
+    QString error;
+    EXPECT_TRUE(langdb::writeDatabase(path, source, &error)) << error.toStdString();
+}
+
+// An SQLite file made by the statements.
+inline void writeSql(const QString& path, const QStringList& statements) {
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "test-sql");
+        db.setDatabaseName(path);
+        EXPECT_TRUE(db.open());
+        QSqlQuery query(db);
+        for (const QString& statement : statements)
+            EXPECT_TRUE(query.exec(statement)) << statement.toStdString();
+    }
+    QSqlDatabase::removeDatabase("test-sql");
+}
+
+inline QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
 
 } // namespace ostrel::testing
