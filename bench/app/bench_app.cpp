@@ -1,6 +1,6 @@
 // The main window's speed: process start to the window shown and idle, for a bare Qt main
-// window and for Ostrel, launched the same way in one run; and the time from a key release in
-// a dimension box to the result captions updated.
+// window and for Ostrel, launched the same way in one run; the time from a key release in a
+// dimension box to the result captions updated; adds and take-backs in a long list.
 #include "app/editeur.h"
 #include "app/ostrel.h"
 #include "platform/dialogs.h"
@@ -11,10 +11,12 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTest>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <map>
+#include <sys/resource.h>
 #include <vector>
 
 namespace {
@@ -86,6 +88,58 @@ void BM_KeyReleaseToCaptions(benchmark::State& state) {
     if (inertia->text().isEmpty()) state.SkipWithError("the captions were not written");
 }
 BENCHMARK(BM_KeyReleaseToCaptions)->Unit(benchmark::kMicrosecond);
+
+double peakMegabytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0; // kilobytes on Linux
+}
+
+// The shown window's list: 10,000 discs added with Plus, then 1,000 taken back from the middle
+// with Moins. The times are those of the add and of the take-back alone; typing each line
+// into the editor is left out.
+void BM_WindowAdds10000TakesBack1000(benchmark::State& state) {
+    ostrel::WidgetDialogs dialogs(nullptr);
+    ostrel::Ostrel window(QStringLiteral(OSTREL_PROGRAM_DIR), dialogs);
+    if (!window.ok()) {
+        state.SkipWithError("Lenguas.db missing from the program folder");
+        return;
+    }
+    window.show();
+    ostrel::Editeur& editor = window.editeur();
+    auto* grid = window.findChild<QTableView*>(QStringLiteral("Grille1"));
+    QElapsedTimer clock;
+    for (auto _ : state) {
+        window.kindCommand(1);
+        qint64 addNs = 0;
+        for (int i = 0; i < 10000; ++i) {
+            editor.box(ostrel::InputBox::Text3)->setText(QString::number(100 + i % 50));
+            editor.box(ostrel::InputBox::Text6)->setText(QStringLiteral("1000"));
+            editor.CalculeInertie();
+            clock.start();
+            window.AjoutePiece();
+            addNs += clock.nsecsElapsed();
+        }
+        QCoreApplication::processEvents();
+        const double rowsMb = peakMegabytes();
+        qint64 takeNs = 0;
+        for (int i = 0; i < 1000; ++i) {
+            grid->setCurrentIndex(grid->model()->index(grid->model()->rowCount() / 2, 1));
+            clock.start();
+            window.Grille1_DblClick();
+            takeNs += clock.nsecsElapsed();
+        }
+        state.SetIterationTime(static_cast<double>(addNs + takeNs) * 1e-9);
+        state.counters["add_us"] = static_cast<double>(addNs) / 10000 / 1e3;
+        state.counters["takeback_us"] = static_cast<double>(takeNs) / 1000 / 1e3;
+        state.counters["peak_MB"] = rowsMb;
+        state.counters["rows_left"] = grid->model()->rowCount();
+    }
+}
+BENCHMARK(BM_WindowAdds10000TakesBack1000)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 double median(std::vector<double> v) {
     if (v.empty()) return 0;

@@ -268,8 +268,8 @@ void Ostrel::AjoutePiece() {
         break;
     }
     const int row = partsModel_->rowCount() - 1;
+    // The new row becomes current, which also scrolls it into view.
     grille1_->setCurrentIndex(partsModel_->index(row, PartsList::ColumnCount - 1));
-    grille1_->scrollToBottom();
     editeur_->clearAfterAdd();
 }
 
