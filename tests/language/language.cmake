@@ -2,10 +2,7 @@ add_executable(ostrel_language_tests
     ${CMAKE_CURRENT_LIST_DIR}/testmain.cpp
     ${CMAKE_CURRENT_LIST_DIR}/testdb.h
     ${CMAKE_CURRENT_LIST_DIR}/translationstore_test.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/translationsource_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/langue_test.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/configfile_test.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/shippeddb_test.cpp
 )
 target_link_libraries(ostrel_language_tests PRIVATE ostrel_language ostrel_langdb Qt6::Core
                                                     Qt6::Sql GTest::gtest)

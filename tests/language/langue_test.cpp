@@ -1,3 +1,6 @@
+// The working language and its configuration file, in a program folder of its own.
+
+#include "language/configfile.h"
 #include "language/langue.h"
 #include "language/translationstore.h"
 #include "testdb.h"
@@ -7,19 +10,19 @@
 namespace ostrel {
 namespace {
 
-using testing::Column;
-using testing::fileBytes;
-using testing::texts;
+using namespace ostrel::testing;
 
-// A program folder holding Lenguas.db, with the store opened the way the start opens it.
 class ProgramFolder : public ::testing::Test {
 protected:
+    // Writes Lenguas.db and opens it the way the start does.
     void open(const QStringList& languages, const std::vector<Column>& columns) {
-        testing::writeStore(dir() + "Lenguas.db", languages, columns);
+        writeStore(dir() + "Lenguas.db", languages, columns);
         ASSERT_EQ(ouvrirBaseLangues(store, dir()), QString());
     }
     QString dir() const { return tmp.path() + "/"; }
     QString config() const { return dir() + "Ostrel.cfg"; }
+    QString userConfig() const { return tmp.path() + "/home/Ostrel/Ostrel.cfg"; }
+    QString readConfig() const { return lireConfiguration(dir(), userConfig()); }
 
     QTemporaryDir tmp;
     TranslationStore store;
@@ -36,23 +39,18 @@ TEST_F(ProgramFolder, FourFieldsStartInTheDefaultFieldAndTheChoiceIsRemembered) 
     EXPECT_FALSE(QFile::exists(config())); // the start writes nothing
 
     const ChoixLangue choix = choisitLangue(store, langue, "A", dir());
-    EXPECT_TRUE(choix.charge);
-    EXPECT_TRUE(choix.config.ok && !choix.config.fallback);
+    EXPECT_TRUE(choix.charge && choix.config.ok && !choix.config.fallback);
     EXPECT_EQ(fileBytes(config()), QByteArray("A\r\n"));
     EXPECT_EQ(langue.texte(3), "A 3");
-
     Langue next;
     demarreLangue(store, next, dir());
     EXPECT_EQ(next.courante, "A");
     EXPECT_EQ(next.texte(5), "A 5");
-}
 
-TEST_F(ProgramFolder, ALowerCaseNameInTheConfigurationGivesTheDefaultField) {
-    open({"A", "B"}, {texts("A", 5), texts("B", 5)});
-    testing::writeFile(config(), "a\r\n"); // letter case counts
-    demarreLangue(store, langue, dir());
-    EXPECT_EQ(langue.courante, "B");
-    EXPECT_EQ(langue.texte(2), "B 2");
+    writeFile(config(), "a\r\n"); // letter case counts: the default field
+    demarreLangue(store, next, dir());
+    EXPECT_EQ(next.courante, "B");
+    EXPECT_EQ(next.texte(2), "B 2");
 }
 
 TEST_F(ProgramFolder, ANullTextTakesTheDefaultTextAndLoadingGoesOn) {
@@ -77,13 +75,46 @@ TEST_F(ProgramFolder, AtMostNineCompleteLanguagesAreOfferedInFieldOrder) {
     QStringList names;
     std::vector<Column> columns;
     for (int i = 1; i <= 12; ++i) {
-        names << QString("L%1").arg(i, 2, 10, QLatin1Char('0'));
+        names << QString("L%1").arg(i);
         columns.push_back(texts(names.last(), 4));
     }
-    columns[3][1] = std::nullopt; // L04 is incomplete: eleven complete languages remain
+    columns[3][1] = std::nullopt; // L4 is incomplete: eleven complete languages remain
     open(names, columns);
     EXPECT_EQ(languesDisponibles(store),
-              QStringList({"L01", "L02", "L03", "L05", "L06", "L07", "L08", "L09", "L10"}));
+              QStringList({"L1", "L2", "L3", "L5", "L6", "L7", "L8", "L9", "L10"}));
+}
+
+TEST_F(ProgramFolder, TheFirstLineOfTheConfigurationNamesTheLanguage) {
+    EXPECT_EQ(readConfig(), QString()); // no file
+    const std::pair<const char*, const char*> cases[] = {
+        {"Deutsch\nEnglish\n", "Deutsch"},
+        {"\xEF\xBB\xBFItaliano", "Italiano"}, // an editor's byte-order mark, no line end
+        {"\t  Español\r\n", "Español"},
+        {"  A , B", "A "},
+        {",A", ""},
+        {"  \"A, B\", C", "A, B"},
+        {"\"open, still", "open, still"},
+        {"Port\"ugu\"ês", "Port\"ugu\"ês"},
+    };
+    for (const auto& [bytes, name] : cases) {
+        writeFile(config(), bytes);
+        EXPECT_EQ(readConfig(), QString::fromUtf8(name)) << bytes;
+    }
+    // A name that the reading rule would cut is written between quotes.
+    ASSERT_TRUE(ecrireConfiguration(dir(), " Français, Canada", userConfig()).ok);
+    EXPECT_EQ(fileBytes(config()), QString("\" Français, Canada\"\r\n").toUtf8());
+    EXPECT_EQ(readConfig(), " Français, Canada");
+}
+
+TEST_F(ProgramFolder, AnUnwritableFolderKeepsTheChoiceInTheUserFolder) {
+    // A program folder "under" a regular file can never be written, even by root.
+    writeFile(tmp.path() + "/regular", "x");
+    const QString blocked = tmp.path() + "/regular/";
+    const ConfigWrite write = ecrireConfiguration(blocked, "English", userConfig());
+    EXPECT_TRUE(write.ok && write.fallback);
+    EXPECT_EQ(write.path, userConfig());
+    EXPECT_EQ(fileBytes(userConfig()), QByteArray("English\r\n"));
+    EXPECT_EQ(lireConfiguration(blocked, userConfig()), "English");
 }
 
 } // namespace

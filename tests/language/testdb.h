@@ -41,15 +41,12 @@ inline void writeStore(const QString& path, const QStringList& languages,
 
 // An SQLite file made by the statements.
 inline void writeSql(const QString& path, const QStringList& statements) {
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "test-sql");
-        db.setDatabaseName(path);
-        EXPECT_TRUE(db.open());
-        QSqlQuery query(db);
-        for (const QString& statement : statements)
-            EXPECT_TRUE(query.exec(statement)) << statement.toStdString();
-    }
-    QSqlDatabase::removeDatabase("test-sql");
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "test-sql " + path);
+    db.setDatabaseName(path);
+    EXPECT_TRUE(db.open());
+    for (const QString& statement : statements)
+        EXPECT_TRUE(QSqlQuery(db).exec(statement)) << statement.toStdString();
+    db.close();
 }
 
 inline QByteArray fileBytes(const QString& path) {

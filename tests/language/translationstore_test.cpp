@@ -1,6 +1,12 @@
+// The store the program reads, the translator's source the build writes it from, and the store
+// the build generates for the program folder.
+
+#include "langdb/translationsource.h"
+#include "language/langue.h"
 #include "language/translationstore.h"
 #include "testdb.h"
 
+#include <QSet>
 #include <QTemporaryDir>
 
 namespace ostrel {
@@ -9,6 +15,7 @@ namespace {
 using testing::Cell;
 
 const char* const kTable = "CREATE TABLE Idiomas (Numero INTEGER, Uso TEXT, A TEXT, B TEXT)";
+const char* const kGap = "INSERT INTO Idiomas VALUES (1,'','a','b'), (3,'','a','b')";
 
 struct BadStore {
     const char* name;
@@ -16,6 +23,9 @@ struct BadStore {
     QStringList sql;
     const char* expected; // part of the error text
 };
+void PrintTo(const BadStore& bad, std::ostream* os) {
+    *os << bad.name;
+}
 
 const BadStore kBadStores[] = {
     {"missing", std::nullopt, {}, "cannot be found"},
@@ -23,10 +33,7 @@ const BadStore kBadStores[] = {
     {"text", "Numero\tUso\tA\tB\n1\tx\ty\tz\n", {}, "not an SQLite database"},
     {"noTable", std::nullopt, {"CREATE TABLE Other (Numero INTEGER)"}, "no table \"Idiomas\""},
     {"noRecords", std::nullopt, {kTable}, "no records"},
-    {"gap",
-     std::nullopt,
-     {kTable, "INSERT INTO Idiomas VALUES (1,'','a','b'), (3,'','a','b')"},
-     "not numbered 1 to 2 without a gap"},
+    {"gap", std::nullopt, {kTable, kGap}, "not numbered 1 to 2 without a gap"},
 };
 
 class BadStoreTest : public ::testing::TestWithParam<BadStore> {};
@@ -54,20 +61,77 @@ INSTANTIATE_TEST_SUITE_P(Stores, BadStoreTest, ::testing::ValuesIn(kBadStores),
 TEST(TranslationStore, ColumnReadsAFieldInEntryOrderWithItsNulls) {
     QTemporaryDir dir;
     const QString path = dir.path() + "/order.db";
-    testing::writeSql(path, {"CREATE TABLE Idiomas (Numero INTEGER, Uso TEXT, A TEXT, B TEXT, C TEXT)",
-                             "INSERT INTO Idiomas VALUES (3,'n','a3','b3',NULL), "
-                             "(1,'n','a1',NULL,'c1'), (2,'n','','b2','c2')"});
+    testing::writeSql(path, {kTable, "INSERT INTO Idiomas VALUES (3,'n','a3',NULL), "
+                                     "(1,'n','a1','b1'), (2,'n','','b2')"});
     TranslationStore store;
     ASSERT_TRUE(store.open(path)) << store.error().toStdString();
-    EXPECT_EQ(store.recordCount(), 3);
-    EXPECT_EQ(store.fieldNames(), QStringList({"Numero", "Uso", "A", "B", "C"}));
-    EXPECT_EQ(store.column(2), (std::vector<Cell>{QString("a1"), QString(""), QString("a3")}));
-    EXPECT_EQ(store.column(3), (std::vector<Cell>{std::nullopt, QString("b2"), QString("b3")}));
+    EXPECT_EQ(store.column(2), (std::vector<Cell>{"a1", "", "a3"}));
+    EXPECT_EQ(store.column(3), (std::vector<Cell>{"b1", "b2", std::nullopt}));
     EXPECT_TRUE(store.isComplete(2)); // an empty text is a text
     EXPECT_FALSE(store.isComplete(3));
-    EXPECT_FALSE(store.isComplete(4));
-    EXPECT_TRUE(store.column(5).empty());
-    EXPECT_FALSE(store.isComplete(5));
+    EXPECT_TRUE(store.column(4).empty());
+}
+
+TEST(TranslationSource, WhatATranslatorsEditorLeavesBecomesTheTableTheProgramReads) {
+    langdb::TranslationSource source;
+    QString error;
+    ASSERT_TRUE(langdb::parseSource("\xEF\xBB\xBFNumero\tUso\tÉl\tO'Brien \"x\"\r\n"
+                                    "1\tnote\t\\N\tone\r\n2\t\t\t c \r\n"
+                                    "3\tx\ta\\tb\\\\N\tline\\nnext\\r\r\n\r\n",
+                                    source, &error))
+        << error.toStdString();
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/Lenguas.db";
+    ASSERT_TRUE(langdb::writeDatabase(path, source, &error)) << error.toStdString();
+    TranslationStore store;
+    ASSERT_TRUE(store.open(path)) << store.error().toStdString();
+    EXPECT_EQ(store.fieldNames(), QStringList({"Numero", "Uso", "Él", "O'Brien \"x\""}));
+    EXPECT_EQ(store.column(2), (std::vector<Cell>{std::nullopt, "", "a\tb\\N"}));
+    EXPECT_EQ(store.column(3), (std::vector<Cell>{"one", " c ", "line\nnext\r"}));
+}
+
+TEST(TranslationSource, RefusesMalformedSourcesNamingTheLine) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Numero\tUso\tA\n1\tx\ty\n", "at least four"},
+        {"Numero\tUso\tEnglish\tenglish\n", "appears twice"}, // SQLite ignores letter case
+        {"Numero\tUso\tA\tB\n1\tx\ta\tb\n2\tx\ta\n", "line 3: 3 cells"},
+        {"Numero\tUso\tA\tB\n1\t\t\t\n3\t\t\t\n", "line 3: entry 3 where entry 2"},
+        {"Numero\tUso\tA\tB\n1\t\ta\\qb\t\n", "line 2, field \"A\": unknown escape"},
+        {"Numero\tUso\tA\tB\n1\t\tx\\N\t\n", "unknown escape"}, // \N only as a whole cell
+        {"Numero\tUso\tA\tB\n1\t\t\tb\\\n", "lone"},
+    };
+    for (const auto& [text, expected] : cases) {
+        langdb::TranslationSource source;
+        QString error;
+        EXPECT_FALSE(langdb::parseSource(text, source, &error)) << text;
+        EXPECT_TRUE(error.contains(expected)) << error.toStdString();
+    }
+}
+
+TEST(ShippedStore, SixCompleteLanguagesHoldAFittingTextForEveryUsedEntry) {
+    const QStringList languages = {"Français", "English",  "Español",
+                                   "Deutsch",  "Italiano", "Português"};
+    TranslationStore store;
+    ASSERT_TRUE(store.open(OSTREL_SHIPPED_LANG_DB)) << store.error().toStdString();
+    EXPECT_GE(store.recordCount(), 444);
+    EXPECT_EQ(store.fieldNames().mid(2), languages); // English is field 3, the default
+    EXPECT_EQ(languesDisponibles(store), languages);
+
+    QSet<int> used{66, 67, 385}; // every entry the program shows
+    for (const auto& [first, last] : {std::pair{1, 62}, {69, 86}, {346, 353}, {436, 444}})
+        for (int k = first; k <= last; ++k)
+            used.insert(k);
+    for (const QString& language : languages) {
+        Langue langue{language, {}};
+        ASSERT_TRUE(ChargeLangue(store, langue) && langue.courante == language);
+        const std::string name = language.toStdString();
+        for (int k = 1; k < langue.textes.size(); ++k) // the others are empty
+            EXPECT_EQ(used.contains(k), !langue.texte(k).trimmed().isEmpty()) << name << " " << k;
+        // Where the report cuts a caption: entries 72 and 436 to 5 characters, 73 to 11.
+        for (const auto& [k, width] : {std::pair{72, 5}, {436, 5}, {73, 11}, {10, 3}})
+            EXPECT_LE(langue.texte(k).size(), width) << name << " " << k;
+        EXPECT_TRUE(langue.texte(346).endsWith(' ')) << name; // 347 follows directly
+    }
 }
 
 } // namespace
