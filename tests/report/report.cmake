@@ -3,7 +3,6 @@
 add_executable(ostrel_report_tests
     ${CMAKE_CURRENT_LIST_DIR}/report_test_main.cpp
     ${CMAKE_CURRENT_LIST_DIR}/report_fixture.h
-    ${CMAKE_CURRENT_LIST_DIR}/pagesurface_report_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/report_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pdf_report_test.cpp)
 # Part lines name only the cells they need.

@@ -8,11 +8,9 @@
 #include <QStringList>
 #include <initializer_list>
 #include <ostream>
+#include <utility>
 
-// Texts in test messages and failed comparisons.
-inline std::ostream& operator<<(std::ostream& os, const QString& s) {
-    return os << s.toStdString();
-}
+// Texts in failed comparisons.
 inline void PrintTo(const QString& s, std::ostream* os) {
     *os << '"' << s.toStdString() << '"';
 }
@@ -24,11 +22,9 @@ struct Part {
     int code;
     QString mass;    // Label14
     QString inertia; // Label17
-    QString qty = QStringLiteral("1");
-    QString ratio = QStringLiteral("1");
+    QString qty = "1", ratio = "1";
     QString r, d1, d2, h; // Text5 ... Text8 (R, D, d, H)
-    QString friction = QStringLiteral(".");
-    QString working = QStringLiteral(".");
+    QString friction = ".", working = ".";
 };
 
 inline PartsList::Line lineOf(const Part& p) {
@@ -47,47 +43,33 @@ inline PartsList listOf(std::initializer_list<Part> parts) {
     return list;
 }
 
-// English texts for the entries the report reads; every other entry holds "E<n>".
+// English texts for the entries the report and its commands read; every other entry holds "E<n>".
 inline QStringList reportTextes() {
     QStringList t;
     for (int k = 0; k <= 450; ++k)
         t.append(QStringLiteral("E%1").arg(k));
-    t[9] = QStringLiteral("Mass");
-    t[10] = QStringLiteral("deg");
-    t[11] = QStringLiteral("Working torque");
-    t[12] = QStringLiteral("Inertia calculator");
-    t[35] = QStringLiteral("Total mass");
-    t[40] = QStringLiteral("Inertia");
-    t[41] = QStringLiteral("Friction");
-    t[42] = QStringLiteral("Working");
-    t[43] = QStringLiteral("The list is empty.");
-    t[66] = QStringLiteral("Page");
-    t[69] = QStringLiteral("Inertia calculation");
-    t[70] = QStringLiteral("Results");
-    t[71] = QStringLiteral("Friction torque");
-    t[72] = QStringLiteral("Qty");
-    t[73] = QStringLiteral("Ratio");
-    t[74] = QStringLiteral("axis");
-    t[85] = QStringLiteral("Total inertia");
-    t[86] = QStringLiteral("Figure");
-    t[436] = QStringLiteral("sides");
+    // clang-format off
+    const std::pair<int, const char*> english[] = {
+        {9, "Mass"}, {11, "Working torque"}, {12, "Inertia calculator"}, {35, "Total mass"},
+        {40, "Inertia"}, {41, "Friction"}, {42, "Working"}, {43, "The list is empty."},
+        {66, "Page"}, {69, "Inertia calculation"}, {70, "Results"}, {71, "Friction torque"},
+        {72, "Qty"}, {73, "Ratio"}, {74, "axis"}, {85, "Total inertia"}, {86, "Figure"},
+        {439, "No printer. Save as PDF?"}, {440, "Save the report as PDF"},
+        {441, "The report could not be written to this file:"}, {443, "PDF files (*.pdf)"}};
+    // clang-format on
+    for (const auto& [k, text] : english)
+        t[k] = QString::fromUtf8(text);
     return t;
 }
 
-// One part of every kind, with plausible cells.
+// One part of every kind with plausible cells, copies times over (quantity n in copy n).
 inline PartsList allKinds(int copies = 1) {
     PartsList list;
-    for (int n = 0; n < copies; ++n)
-        for (int code = 1; code <= 20; ++code) {
-            Part p{code, QString::number(10 + code), QStringLiteral("0.%1").arg(code)};
-            p.qty = QString::number(n + 1);
-            p.r = QStringLiteral("100");
-            p.d1 = QStringLiteral("80");
-            p.d2 = QStringLiteral("40");
-            p.h = QStringLiteral("25");
-            if (code == 18) p.d2 = QStringLiteral("3.5");
-            list.add(lineOf(p));
-        }
+    for (int n = 1; n <= copies; ++n)
+        for (int code = 1; code <= 20; ++code)
+            list.add(
+                lineOf({code, QString::number(10 + code), QStringLiteral("0.%1").arg(code),
+                        QString::number(n), "1", "100", "80", code == 18 ? "3.5" : "40", "25"}));
     return list;
 }
 

@@ -19,33 +19,24 @@ using Result = ReportCommands::Result;
 
 namespace {
 
-class FakeDialogs : public Dialogs {
-public:
-    struct Message {
-        QString text;
-        MessageIcon icon;
-        QString title;
-    };
-    QList<Message> messages;
-    QStringList questions;
+// Keeps every box it is asked to show, in order: "! text (title)" for a message with the
+// exclamation icon, "? text" for a question, "save title|suggested path|filter".
+struct FakeDialogs : Dialogs {
+    QStringList log;
     bool answer = true;
-    struct Save {
-        QString title, suggested, filter;
-    };
-    QList<Save> saves;
     QString savePath;
     int previewPages = -1;
 
     void message(const QString& text, MessageIcon icon, const QString& title) override {
-        messages.append({text, icon, title});
+        log << (icon == MessageIcon::Exclamation ? "! " : "other ") + text + " (" + title + ")";
     }
     bool question(const QString& text, const QString&) override {
-        questions.append(text);
+        log << "? " + text;
         return answer;
     }
-    QString saveFileName(const QString& title, const QString& suggested,
+    QString saveFileName(const QString& title, const QString& path,
                          const QString& filter) override {
-        saves.append({title, suggested, filter});
+        log << "save " + title + "|" + path + "|" + filter;
         return savePath;
     }
     int exec(QDialog& dialog) override {
@@ -60,25 +51,15 @@ public:
     }
 };
 
-QStringList textes() {
-    QStringList t = reportTextes();
-    t[439] = QStringLiteral("No printer. Save as PDF?");
-    t[440] = QStringLiteral("Save the report as PDF");
-    t[441] = QStringLiteral("The report could not be written to this file:");
-    t[443] = QStringLiteral("PDF files (*.pdf)");
-    return t;
-}
-
 struct Commands {
     FakeDialogs dialogs;
     ReportCommands commands{dialogs, nullptr};
     QTemporaryDir dir;
 
-    void noPrinter() {
-        commands.setPrinterFactory([] { return std::unique_ptr<QPrinter>(); });
-    }
-    void pdfPrinter(const QString& path) {
+    // A PDF printer writing to path, or no printer at all for an empty path.
+    void printer(const QString& path) {
         commands.setPrinterFactory([path] {
+            if (path.isEmpty()) return std::unique_ptr<QPrinter>();
             auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
             p->setOutputFormat(QPrinter::PdfFormat);
             p->setOutputFileName(path);
@@ -87,98 +68,67 @@ struct Commands {
     }
 };
 
+const QString Offer = QStringLiteral("? No printer. Save as PDF?");
+const QString SaveBox =
+    "save Save the report as PDF|" + QDir::home().filePath("Ostrel.pdf") + "|PDF files (*.pdf)";
+
 TEST(ReportCommands, EmptyListShowsOnlyTheMessage) {
     Commands c;
-    c.pdfPrinter(c.dir.filePath(QStringLiteral("never.pdf")));
+    const QString never = c.dir.filePath(QStringLiteral("never.pdf"));
+    c.printer(never);
+    c.dialogs.savePath = never;
     const PartsList empty;
-    EXPECT_EQ(c.commands.print(empty, textes()), Result::EmptyList);
-    EXPECT_EQ(c.commands.preview(empty, textes()), Result::EmptyList);
-    EXPECT_EQ(c.commands.exportPdf(empty, textes()), Result::EmptyList);
-    ASSERT_EQ(c.dialogs.messages.size(), 3);
-    for (const auto& m : c.dialogs.messages) {
-        EXPECT_EQ(m.text, QStringLiteral("The list is empty."));
-        EXPECT_EQ(m.icon, MessageIcon::Exclamation);
-        EXPECT_EQ(m.title, QStringLiteral("Inertia calculator"));
-    }
-    EXPECT_TRUE(c.dialogs.questions.isEmpty());
-    EXPECT_TRUE(c.dialogs.saves.isEmpty());
+    EXPECT_EQ(c.commands.print(empty, reportTextes()), Result::EmptyList);
+    EXPECT_EQ(c.commands.preview(empty, reportTextes()), Result::EmptyList);
+    EXPECT_EQ(c.commands.exportPdf(empty, reportTextes()), Result::EmptyList);
+    EXPECT_EQ(c.dialogs.log, QStringList(3, "! The list is empty. (Inertia calculator)"));
     EXPECT_EQ(c.dialogs.previewPages, -1);
-    EXPECT_FALSE(QFileInfo::exists(c.dir.filePath(QStringLiteral("never.pdf"))));
+    EXPECT_FALSE(QFileInfo::exists(never));
 }
 
-TEST(ReportCommands, PrintGoesToThePrinterWithoutQuestions) {
-    Commands c;
-    const QString out = c.dir.filePath(QStringLiteral("printed.pdf"));
-    c.pdfPrinter(out);
-    const PartsList list = allKinds();
-    EXPECT_EQ(c.commands.print(list, textes()), Result::Printed);
-    EXPECT_GT(QFileInfo(out).size(), 1000);
-    EXPECT_TRUE(c.dialogs.questions.isEmpty());
-    EXPECT_TRUE(c.dialogs.messages.isEmpty());
-    EXPECT_EQ(list.rowCount(), 21);
-}
-
-TEST(ReportCommands, NoPrinterOrFailedJobOffersAPdf) {
-    for (bool failingPrinter : {false, true}) {
+TEST(ReportCommands, PrintOffersAPdfWhenThereIsNoPrinterOrTheJobFails) {
+    const struct {
+        const char* printer; // the file of a PDF printer; none for null
+        bool answer;         // to the offer of a PDF
+        Result result;
+        QStringList log;
+    } rows[] = {{"printed.pdf", true, Result::Printed, {}},
+                {nullptr, true, Result::SavedAsPdf, {Offer, SaveBox}},
+                {"no/such/dir/x.pdf", true, Result::SavedAsPdf, {Offer, SaveBox}},
+                {nullptr, false, Result::Cancelled, {Offer}}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(int(&row - rows));
         Commands c;
-        if (failingPrinter)
-            c.pdfPrinter(c.dir.filePath(QStringLiteral("no/such/folder/x.pdf")));
-        else
-            c.noPrinter();
-        const QString out = c.dir.filePath(QStringLiteral("instead.pdf"));
-        c.dialogs.savePath = out;
-        const PartsList list = allKinds();
-        EXPECT_EQ(c.commands.print(list, textes()), Result::SavedAsPdf) << failingPrinter;
-        EXPECT_EQ(c.dialogs.questions, QStringList{"No printer. Save as PDF?"});
-        ASSERT_EQ(c.dialogs.saves.size(), 1);
-        EXPECT_EQ(c.dialogs.saves[0].title, QStringLiteral("Save the report as PDF"));
-        EXPECT_EQ(c.dialogs.saves[0].suggested, QDir::home().filePath("Ostrel.pdf"));
-        EXPECT_EQ(c.dialogs.saves[0].filter, QStringLiteral("PDF files (*.pdf)"));
-        EXPECT_GT(QFileInfo(out).size(), 1000);
-        EXPECT_TRUE(c.dialogs.messages.isEmpty());
+        c.printer(row.printer ? c.dir.filePath(row.printer) : QString());
+        c.dialogs.answer = row.answer;
+        c.dialogs.savePath = c.dir.filePath(QStringLiteral("instead.pdf"));
+        EXPECT_EQ(c.commands.print(allKinds(), reportTextes()), row.result);
+        EXPECT_EQ(c.dialogs.log, row.log);
+        const QString out = c.dir.filePath(row.log.isEmpty() ? "printed.pdf" : "instead.pdf");
+        EXPECT_EQ(QFileInfo(out).size() > 1000, row.result != Result::Cancelled);
     }
-}
-
-TEST(ReportCommands, DecliningThePdfOrTheFileNameChangesNothing) {
-    Commands c;
-    c.noPrinter();
-    c.dialogs.answer = false;
-    const PartsList list = allKinds();
-    EXPECT_EQ(c.commands.print(list, textes()), Result::Cancelled);
-    EXPECT_TRUE(c.dialogs.saves.isEmpty());
-
-    c.dialogs.answer = true;
-    c.dialogs.savePath.clear();
-    EXPECT_EQ(c.commands.print(list, textes()), Result::Cancelled);
-    EXPECT_EQ(c.commands.exportPdf(list, textes()), Result::Cancelled);
-    EXPECT_TRUE(c.dialogs.messages.isEmpty());
-    EXPECT_EQ(list.rowCount(), 21);
 }
 
 TEST(ReportCommands, ExportWritesThePdfOrSaysWhereItFailed) {
     Commands c;
+    EXPECT_EQ(c.commands.exportPdf(allKinds(), reportTextes()), Result::Cancelled); // no name
     const QString good = c.dir.filePath(QStringLiteral("export.pdf"));
     c.dialogs.savePath = good;
-    const PartsList list = allKinds();
-    EXPECT_EQ(c.commands.exportPdf(list, textes()), Result::SavedAsPdf);
+    EXPECT_EQ(c.commands.exportPdf(allKinds(), reportTextes()), Result::SavedAsPdf);
     EXPECT_GT(QFileInfo(good).size(), 1000);
-    EXPECT_TRUE(c.dialogs.questions.isEmpty());
-
     const QString bad = c.dir.filePath(QStringLiteral("missing/export.pdf"));
     c.dialogs.savePath = bad;
-    EXPECT_EQ(c.commands.exportPdf(list, textes()), Result::Failed);
-    ASSERT_EQ(c.dialogs.messages.size(), 1);
-    EXPECT_EQ(c.dialogs.messages[0].text,
-              "The report could not be written to this file:\n" + QDir::toNativeSeparators(bad));
-    EXPECT_EQ(c.dialogs.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(c.commands.exportPdf(allKinds(), reportTextes()), Result::Failed);
+    const QString failed = "! The report could not be written to this file:\n" +
+                           QDir::toNativeSeparators(bad) + " (Inertia calculator)";
+    EXPECT_EQ(c.dialogs.log, QStringList({SaveBox, SaveBox, SaveBox, failed}));
 }
 
 TEST(ReportCommands, PreviewRendersTheReportPages) {
     Commands c;
-    const PartsList list = allKinds();
-    EXPECT_EQ(c.commands.preview(list, textes()), Result::Previewed);
+    EXPECT_EQ(c.commands.preview(allKinds(), reportTextes()), Result::Previewed);
     EXPECT_GE(c.dialogs.previewPages, 2) << "twenty kinds: the last row of figures on page 2";
-    EXPECT_TRUE(c.dialogs.messages.isEmpty());
+    EXPECT_TRUE(c.dialogs.log.isEmpty());
 }
 
 } // namespace
