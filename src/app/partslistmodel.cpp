@@ -28,6 +28,10 @@ QVariant PartsListModel::data(const QModelIndex& index, int role) const {
             if (!picture.isNull()) return picture;
         }
         return {};
+    case Qt::TextAlignmentRole:
+        // Numbers and dimensions stand right-aligned, as in a table of results.
+        if (column >= 1) return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+        return {};
     default:
         return {};
     }

@@ -18,8 +18,10 @@ int TotalsModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant TotalsModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.model() != this || index.row() != 0 || role != Qt::DisplayRole)
-        return {};
+    if (!index.isValid() || index.model() != this || index.row() != 0) return {};
+    if (role == Qt::TextAlignmentRole && index.column() >= 1)
+        return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole) return {};
     return parts_.list().total(index.column());
 }
 
