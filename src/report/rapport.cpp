@@ -6,6 +6,8 @@
 #include "report/tableaux.h"
 #include "solids/numbertext.h"
 
+#include <algorithm>
+
 #include <QFileInfo>
 #include <QLocale>
 #include <QPageLayout>
