@@ -5,6 +5,7 @@
 #include "platform/dialogs.h"
 #include "solids/catalogue.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
@@ -387,9 +388,19 @@ bool Editeur::eventFilter(QObject* watched, QEvent* event) {
     auto* box = qobject_cast<QLineEdit*>(watched);
     if (!box) return QWidget::eventFilter(watched, event);
     switch (event->type()) {
-    case QEvent::FocusIn:
+    case QEvent::FocusIn: {
         setBackground(box, QColor(0, 255, 255));
+        // A box reached by Tab or a shortcut would select its whole text: it takes the focus
+        // as from a click instead, so that its text stays unselected.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+            reason == Qt::ShortcutFocusReason) {
+            QFocusEvent plain(QEvent::FocusIn, Qt::OtherFocusReason);
+            QCoreApplication::sendEvent(box, &plain);
+            return true;
+        }
         break;
+    }
     case QEvent::FocusOut:
         setBackground(box, QColor(255, 255, 255));
         break;

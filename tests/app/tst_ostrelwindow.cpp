@@ -205,13 +205,15 @@ private slots:
         QVERIFY(!w_->editeur().image1File().isEmpty());
     }
 
-    // Enter moves on along the kind's chain; the focused box is cyan, the one left white.
+    // Enter (or Tab, when named) moves on along the kind's chain; the focused box is cyan with
+    // its text unselected, the one left white.
     void enterMovesAlongTheChain_data() {
-        QTest::addColumn<QStringList>("chain"); // key, box left, widget reached
+        QTest::addColumn<QStringList>("chain"); // key, box left, widget reached[, "Tab"]
         QTest::newRow("disc") << QStringList{"Plateau", "Text3", "Text6"};
         QTest::newRow("point mass") << QStringList{"MasseExc", "Text3", "Text5"};
         QTest::newRow("arm") << QStringList{"Bras", "Text3", "Text6"};
         QTest::newRow("sphere") << QStringList{"Bille", "Text6", "Plus"};
+        QTest::newRow("tab") << QStringList{"Plateau", "Text1", "Text2", "Tab"};
     }
     void enterMovesAlongTheChain() {
         QFETCH(QStringList, chain);
@@ -219,9 +221,14 @@ private slots:
         QLineEdit* start = box(chain[1]);
         QTest::mouseClick(start, Qt::LeftButton);
         QCOMPARE(start->palette().color(QPalette::Base), QColor(0, 255, 255));
-        QTest::keyPress(start, Qt::Key_Return);
+        QTest::keyPress(start,
+                        chain.value(3) == QLatin1String("Tab") ? Qt::Key_Tab : Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget()->objectName(), chain[2]);
         QCOMPARE(start->palette().color(QPalette::Base), QColor(255, 255, 255));
+        if (auto* reached = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
+            QCOMPARE(reached->palette().color(QPalette::Base), QColor(0, 255, 255));
+            QCOMPARE(reached->selectedText(), QString());
+        }
     }
 
     void massModeSwitchRecomputes() {
