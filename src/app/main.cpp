@@ -35,7 +35,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("Ostrel"));
 
     MainDialogs dialogs;
-    ostrel::Ostrel window(QCoreApplication::applicationDirPath() + QLatin1Char('/'), dialogs);
+    // The window adds the final "/" when the folder lacks one (a root folder already has it).
+    ostrel::Ostrel window(QCoreApplication::applicationDirPath(), dialogs);
     if (!window.ok()) return 1;
     dialogs.setParent(&window);
     window.show();

@@ -77,9 +77,11 @@ private:
             QVERIFY(QFile::copy(source + f, programDir() + f));
     }
 
+    // Started as the program starts it: with the folder as given, without its final "/".
     void startWindow() {
-        w_ = std::make_unique<Ostrel>(programDir(), dialogs_);
+        w_ = std::make_unique<Ostrel>(dir_->path(), dialogs_);
         QVERIFY(w_->ok());
+        QCOMPARE(w_->cheminAppli(), programDir());
         w_->setQuitHandler([] {});
         w_->show();
         QApplication::setActiveWindow(w_.get());
