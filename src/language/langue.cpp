@@ -37,6 +37,8 @@ bool ChargeLangue(const TranslationStore& store, Langue& langue, QString* error)
         }
     }
     if (working < 0) working = kDefaultField;
+    if (working >= fields.size())
+        return failWith(QStringLiteral("The translation database has no default language field."));
 
     const auto texts = store.column(working);
     if (texts.size() != static_cast<size_t>(n)) return failWith(store.error());
