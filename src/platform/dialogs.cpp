@@ -23,6 +23,8 @@ QString WidgetDialogs::saveFileName(const QString& title, const QString& suggest
     return QFileDialog::getSaveFileName(parent_, title, suggestedPath, filter);
 }
 
-int WidgetDialogs::exec(QDialog& dialog) { return dialog.exec(); }
+int WidgetDialogs::exec(QDialog& dialog) {
+    return dialog.exec();
+}
 
 } // namespace ostrel

@@ -6,13 +6,12 @@
 #include "report/tableaux.h"
 #include "solids/numbertext.h"
 
-#include <algorithm>
-
 #include <QFileInfo>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <algorithm>
 #include <cmath>
 
 namespace ostrel {
