@@ -5,6 +5,13 @@
 
 namespace ostrel {
 
+QSizeF PageSurface::semiAxes(double r, double aspect) {
+    // aspect < 1 flattens the vertical semi-axis, aspect > 1 narrows the horizontal one.
+    if (aspect > 0 && aspect < 1) return {r, r * aspect};
+    if (aspect > 1) return {r / aspect, r};
+    return {r, r};
+}
+
 namespace {
 
 constexpr int ZoneCharacters = 14;

@@ -8,6 +8,7 @@
 
 #include <QColor>
 #include <QPointF>
+#include <QSizeF>
 #include <QString>
 
 namespace ostrel {
@@ -37,6 +38,8 @@ public:
     virtual void filledBox(QPointF a, QPointF b) = 0;
     virtual void ellipse(QPointF centre, double r, double aspect = 1.0) = 0;
     virtual void arc(QPointF centre, double r, double aspect, double from, double to) = 0;
+    // The horizontal and vertical semi-axes of the ellipse of radius r and aspect k.
+    static QSizeF semiAxes(double r, double aspect);
     // One dot of the current line width in colour c; the text position moves to p.
     virtual void setPoint(QPointF p, QColor c = Qt::black) = 0;
 

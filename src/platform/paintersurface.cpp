@@ -131,13 +131,9 @@ void PainterSurface::filledBox(QPointF a, QPointF b) {
 }
 
 QRectF PainterSurface::ellipseRect(QPointF centre, double r, double aspect) const {
-    // aspect < 1 flattens the vertical semi-axis, aspect > 1 narrows the horizontal one.
-    double a = r;
-    double b = r;
-    if (aspect > 0 && aspect < 1)
-        b = r * aspect;
-    else if (aspect > 1)
-        a = r / aspect;
+    const QSizeF axes = semiAxes(r, aspect);
+    const double a = axes.width();
+    const double b = axes.height();
     const QPointF c = toDevice(centre);
     return QRectF(c.x() - a * sx_, c.y() - b * sy_, 2 * a * sx_, 2 * b * sy_);
 }

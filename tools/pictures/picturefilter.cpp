@@ -84,12 +84,9 @@ void PictureFilter::include(QPointF p) {
 
 void PictureFilter::includeEllipse(QPointF centre, double r, double aspect, double from,
                                    double to) {
-    double a = r;
-    double b = r;
-    if (aspect > 0 && aspect < 1)
-        b = r * aspect;
-    else if (aspect > 1)
-        a = r / aspect;
+    const QSizeF axes = semiAxes(r, aspect);
+    const double a = axes.width();
+    const double b = axes.height();
     double sweep = to - from;
     while (sweep <= 0)
         sweep += 2 * std::numbers::pi;
