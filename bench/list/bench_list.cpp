@@ -2,9 +2,9 @@
 // through the models with both grids shown as the main window shows them (offscreen).
 // Times are given per operation, as wall-clock and as processor time of the whole process
 // (the processor time is the steadier figure on a busy machine).
-#include "app/partslist.h"
-#include "app/partslistmodel.h"
-#include "app/totalsmodel.h"
+#include "list/partslist.h"
+#include "list/partslistmodel.h"
+#include "list/totalsmodel.h"
 
 #include <QApplication>
 #include <QHeaderView>

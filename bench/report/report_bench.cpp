@@ -2,7 +2,7 @@
 // how the cost per line grows with the list. Run with QT_QPA_PLATFORM=offscreen.
 // "bench_report --sample file.pdf" writes the report of a mixed list there instead.
 
-#include "app/partslist.h"
+#include "list/partslist.h"
 #include "platform/recordingsurface.h"
 #include "report/rapport.h"
 

@@ -4,7 +4,7 @@
 // applies its outcome; the arithmetic stays in the solids core.
 #pragma once
 
-#include "app/partslist.h"
+#include "list/partslist.h"
 #include "solids/calcul.h"
 
 #include <QWidget>

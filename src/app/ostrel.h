@@ -5,7 +5,7 @@
 // is false: the program then ends.
 #pragma once
 
-#include "app/partslist.h"
+#include "list/partslist.h"
 #include "language/langue.h"
 #include "language/translationstore.h"
 

@@ -1,6 +1,6 @@
 #include "report/rapport.h"
 
-#include "app/partslist.h"
+#include "list/partslist.h"
 #include "platform/paintersurface.h"
 #include "report/figures.h"
 #include "report/tableaux.h"

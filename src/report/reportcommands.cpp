@@ -1,6 +1,6 @@
 #include "report/reportcommands.h"
 
-#include "app/partslist.h"
+#include "list/partslist.h"
 #include "platform/dialogs.h"
 #include "platform/paintersurface.h"
 #include "report/rapport.h"

@@ -1,6 +1,6 @@
 #include "report/tableaux.h"
 
-#include "app/partslist.h"
+#include "list/partslist.h"
 #include "solids/numbertext.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 // working-language texts the report reads.
 #pragma once
 
-#include "app/partslist.h"
+#include "list/partslist.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,5 +1,5 @@
-#include "app/partslistmodel.h"
-#include "app/totalsmodel.h"
+#include "list/partslistmodel.h"
+#include "list/totalsmodel.h"
 
 #include <QPixmap>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "app/partslist.h"
+#include "list/partslist.h"
 #include "solids/numbertext.h"
 
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "app/totalsmodel.h"
+#include "list/totalsmodel.h"
 
-#include "app/partslistmodel.h"
+#include "list/partslistmodel.h"
 
 namespace ostrel {
 

@@ -1,4 +1,4 @@
-#include "app/partslistmodel.h"
+#include "list/partslistmodel.h"
 
 namespace ostrel {
 

@@ -4,7 +4,7 @@
 // goes through this model, which announces it to the views and to the totals line.
 #pragma once
 
-#include "app/partslist.h"
+#include "list/partslist.h"
 
 #include <QAbstractTableModel>
 #include <QPixmap>
