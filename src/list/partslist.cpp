@@ -105,7 +105,7 @@ const QString& PartsList::total(int column) const {
     return totals_[column];
 }
 
-PartsList::PreparedAdd PartsList::prepareAdd(const Line& line) const {
+PartsList::PreparedAdd PartsList::prepareAdd(const Line& line, AddRule rule) const {
     PreparedAdd prepared;
     AddOutcome& outcome = prepared.outcome;
 
@@ -115,7 +115,16 @@ PartsList::PreparedAdd PartsList::prepareAdd(const Line& line) const {
         results[k] = LireNombre(line.captions[k]);
         sum += results[k];
     }
-    if (sum == 0) {
+    const std::array<double, 4> exact = line.exact ? *line.exact : results;
+    bool anyExact = false;
+    for (double v : exact) {
+        if (!std::isfinite(v)) {
+            outcome.kind = AddOutcome::Kind::Ignored;
+            return prepared;
+        }
+        anyExact = anyExact || v != 0;
+    }
+    if (rule == AddRule::Exact ? !anyExact : sum == 0) {
         outcome.kind = AddOutcome::Kind::Ignored;
         return prepared;
     }
@@ -128,23 +137,27 @@ PartsList::PreparedAdd PartsList::prepareAdd(const Line& line) const {
         cellValues[k] = LireNombre(cells[k]);
         cellSum += cellValues[k];
     }
-    // A row is taken back only when its cells do not sum to 0; a line whose results vanish
-    // once written with the masks (a mass of 0.0004 kg) would stay in the list for good.
-    if (cellSum == 0) {
+    // Under the classic rule a row is taken back only when its cells do not sum to 0; a line
+    // whose results vanish once written with the masks (a mass of 0.0004 kg) would stay in
+    // the list for good. Under the exact rule its exact results let it be taken back.
+    if (rule == AddRule::Classic && cellSum == 0) {
         outcome.kind = AddOutcome::Kind::Ignored;
         return prepared;
     }
 
     std::array<double, 4> newTotals{};
+    std::array<double, 4> newExact{};
     bool finite = true;
     for (int k = 0; k < 4; ++k) {
         newTotals[k] = roundedTotal(LireNombre(totals_[k + 1]) + cellValues[k]);
-        finite = finite && std::isfinite(newTotals[k]);
+        newExact[k] = exactTotal(k) + exact[k];
+        finite = finite && std::isfinite(newTotals[k]) && std::isfinite(newExact[k]);
     }
 
     // A total beyond the range of a double could never be read back or taken back: the line
-    // is refused like one that would make the totals inconsistent.
-    if (!finite || productNegative(newTotals)) {
+    // is refused like one that would make the totals inconsistent. The exact rule judges the
+    // signs on the exact totals, which the cells may show as 0.
+    if (!finite || productNegative(rule == AddRule::Exact ? newExact : newTotals)) {
         outcome.kind = AddOutcome::Kind::Refused;
         outcome.message = {MessagePiece{MessageEntryRefusal1, {}},
                            MessagePiece{MessageEntryRefusal2, {}}};
@@ -158,6 +171,7 @@ PartsList::PreparedAdd PartsList::prepareAdd(const Line& line) const {
 
     Row& row = prepared.row;
     row.image = line.image;
+    row.exact = exact;
     for (int k = 0; k < 4; ++k)
         row.cells[1 + k] = cells[k];
     row.cells[5] = line.masseTotale ? TrueText : FalseText;
@@ -175,11 +189,12 @@ void PartsList::commitAdd(PreparedAdd prepared) {
     if (prepared.outcome.kind != AddOutcome::Kind::Added) return;
     for (int k = 0; k < 4; ++k)
         totals_[k + 1] = std::move(prepared.totals[k]);
+    addToExactTotals(prepared.row.exact);
     rows_.push_back(std::move(prepared.row));
 }
 
-PartsList::AddOutcome PartsList::add(const Line& line) {
-    PreparedAdd prepared = prepareAdd(line);
+PartsList::AddOutcome PartsList::add(const Line& line, AddRule rule) {
+    PreparedAdd prepared = prepareAdd(line, rule);
     AddOutcome outcome = prepared.outcome;
     commitAdd(std::move(prepared));
     return outcome;
@@ -191,7 +206,42 @@ bool PartsList::canTakeBack(int row) const {
     double sum = 0;
     for (int k = 1; k <= 4; ++k)
         sum += LireNombre(rows_[row].cells[k]);
-    return sum != 0;
+    if (sum != 0) return true;
+    for (double v : rows_[row].exact)
+        if (v != 0) return true;
+    return false;
+}
+
+double PartsList::exactValue(int row, int k) const {
+    if (row < 1 || row >= rowCount() || k < 0 || k >= 4) return 0;
+    return rows_[row].exact[k];
+}
+
+double PartsList::exactTotal(int k) const {
+    if (k < 0 || k >= 4) return 0;
+    return (exactSum_[k] + exactCompensation_[k]) + 0.0;
+}
+
+void PartsList::addToExactTotals(const std::array<double, 4>& values) {
+    // Neumaier's variant of Kahan summation: the low-order part lost by each addition is
+    // collected in the compensation, whichever of the two terms is larger.
+    for (int k = 0; k < 4; ++k) {
+        const double sum = exactSum_[k];
+        const double value = values[k];
+        const double t = sum + value;
+        if (std::fabs(sum) >= std::fabs(value))
+            exactCompensation_[k] += (sum - t) + value;
+        else
+            exactCompensation_[k] += (value - t) + sum;
+        exactSum_[k] = t;
+    }
+}
+
+void PartsList::recomputeExactTotals() {
+    exactSum_ = {};
+    exactCompensation_ = {};
+    for (size_t r = 1; r < rows_.size(); ++r)
+        addToExactTotals(rows_[r].exact);
 }
 
 std::optional<PartsList::TakenBack> PartsList::takeBack(int row) {
@@ -216,6 +266,9 @@ std::optional<PartsList::TakenBack> PartsList::takeBack(int row) {
         back.dims[k] = taken.cells[10 + k];
 
     rows_.erase(rows_.begin() + row);
+    // A subtraction would leave the rounding of every earlier addition behind: the exact
+    // totals are summed again from the rows that remain.
+    recomputeExactTotals();
     return back;
 }
 

@@ -1,6 +1,8 @@
 // The parts list as plain data: the rows of Grille1 (row 0 the headings, parts from row 1) and
 // the totals line of Grille2. The grids are views of it and the report reads it; there is no
-// other copy.
+// other copy. Beside the classic cell texts each row keeps its exact results (doubles, as
+// computed), and the list keeps their exact totals, so that any other display of the results
+// is formatted from exact values and never from rounded text.
 #pragma once
 
 #include "solids/calcul.h"
@@ -33,13 +35,20 @@ public:
         std::array<QString, 7> texts; // Text1, Text2, Text3, Text5 ... Text8
         int code = 0;                 // TypeSolide
         int image = 0;                // Image3: toolbar image number
+        // The exact results behind the captions (kg, kg·m², N·m, N·m). Without them the
+        // captions read back stand for the exact values.
+        std::optional<std::array<double, 4>> exact;
     };
+    // Which results decide whether a line is added. Classic: the captions as the masks show
+    // them (a line whose captions and cells all read 0 is ignored). Exact: the exact results
+    // (a line with any non-zero exact result is added, whatever its captions show).
+    enum class AddRule { Classic, Exact };
     struct AddOutcome {
         enum class Kind { Added, Ignored, Refused } kind = Kind::Ignored;
         std::vector<MessagePiece> message; // the refusal (entries 346 then 347)
         MessageIcon icon = MessageIcon::Exclamation;
     };
-    AddOutcome add(const Line& line);
+    AddOutcome add(const Line& line, AddRule rule = AddRule::Classic);
 
     // What the editor gets back when a row is taken back (the row is then gone).
     struct TakenBack {
@@ -61,6 +70,7 @@ public:
     struct Row {
         std::array<QString, ColumnCount> cells;
         int image = 0;
+        std::array<double, 4> exact{}; // the exact results of cells 1 ... 4
     };
 
     // The add in two steps, for a model that must announce a new row before it appears:
@@ -72,11 +82,19 @@ public:
         std::array<QString, 4> totals; // the new cells 1 ... 4 of Grille2
         Row row;
     };
-    PreparedAdd prepareAdd(const Line& line) const;
+    PreparedAdd prepareAdd(const Line& line, AddRule rule = AddRule::Classic) const;
     void commitAdd(PreparedAdd prepared);
 
-    // Whether takeBack(row) would take the row back: a part row whose results do not sum to 0.
+    // Whether takeBack(row) would take the row back: a part row whose cells do not sum to 0 or
+    // that has a non-zero exact result.
     bool canTakeBack(int row) const;
+
+    // The exact result k (0 mass, 1 inertia, 2 friction, 3 working torque) of a row, 0 for
+    // the heading row or a row that does not exist.
+    double exactValue(int row, int k) const;
+    // The sum of the exact results k of every part row (compensated summation: as close to the
+    // true sum as a double gets, whatever the order of adds and take-backs).
+    double exactTotal(int k) const;
 
     // Number of part rows (rowCount() - 1).
     int partCount() const { return rowCount() - 1; }
@@ -90,8 +108,14 @@ public:
     static QStringList designHeadings();
 
 private:
+    void addToExactTotals(const std::array<double, 4>& values);
+    void recomputeExactTotals();
+
     std::vector<Row> rows_;
     std::array<QString, TotalsCount> totals_;
+    // Neumaier sums of the exact results: running sum and its compensation.
+    std::array<double, 4> exactSum_{};
+    std::array<double, 4> exactCompensation_{};
 };
 
 } // namespace ostrel

@@ -63,8 +63,8 @@ void PartsListModel::setTotalsCaption(const QString& caption) {
     emit totalsChanged();
 }
 
-PartsList::AddOutcome PartsListModel::add(const PartsList::Line& line) {
-    PartsList::PreparedAdd prepared = list_.prepareAdd(line);
+PartsList::AddOutcome PartsListModel::add(const PartsList::Line& line, PartsList::AddRule rule) {
+    PartsList::PreparedAdd prepared = list_.prepareAdd(line, rule);
     PartsList::AddOutcome outcome = prepared.outcome;
     if (outcome.kind != PartsList::AddOutcome::Kind::Added) return outcome;
     const int row = list_.partCount();

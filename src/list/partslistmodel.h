@@ -45,7 +45,8 @@ public:
     void setTotalsCaption(const QString& caption);
 
     // PartsList::add, announced as a row inserted at the end and new totals.
-    PartsList::AddOutcome add(const PartsList::Line& line);
+    PartsList::AddOutcome add(const PartsList::Line& line,
+                              PartsList::AddRule rule = PartsList::AddRule::Classic);
     // PartsList::takeBack on a list row, announced as a row removed and new totals.
     std::optional<PartsList::TakenBack> takeBack(int listRow);
     // The same on the row of an index of this model (an invalid index takes nothing back).

@@ -362,6 +362,7 @@ CalcOutcome CalculeInertie(const CalcInputs& in) {
     out.captions[1] = FormatMasque(inertie, masqueResultat);
     out.captions[2] = FormatMasque(frottement, masqueResultat);
     out.captions[3] = FormatMasque(travail, masqueResultat);
+    out.values = {masse + 0.0, inertie + 0.0, frottement + 0.0, travail + 0.0}; // no -0
     return out;
 }
 

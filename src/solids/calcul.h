@@ -35,6 +35,9 @@ struct CalcOutcome {
     };
     Kind kind = Kind::NoChange;
     std::array<QString, 4> captions;
+    // Results: the exact values behind the captions, in SI units and before any mask: mass
+    // (kg), inertia reduced to the axis (kg·m²), friction and working torque (N·m).
+    std::array<double, 4> values{};
 
     std::vector<MessagePiece> message; // pieces in order, joined directly
     MessageIcon icon = MessageIcon::Information;

@@ -200,3 +200,74 @@ TEST(PartsList, TotalsNeverDriftFromTheRows) {
                 << "sequence " << sequence << " total " << list.total(k).toStdString();
     }
 }
+
+// Exact results spread over fifteen orders of magnitude, with torques of either sign: the exact
+// totals stay the sum of the remaining rows' exact values, whatever the order of adds and
+// take-backs (a running subtraction would keep the rounding of rows long gone).
+TEST(PartsList, ExactTotalsStayTheSumOfTheRowsExactValues) {
+    std::mt19937 random(7001);
+    std::uniform_real_distribution<double> exponent(-9.0, 6.0);
+    const auto value = [&](bool signed_) {
+        const double v = std::pow(10.0, exponent(random));
+        return signed_ && (random() & 1) ? -v : v;
+    };
+    for (int sequence = 0; sequence < 100; ++sequence) {
+        PartsList list;
+        const int count = std::uniform_int_distribution<int>(1, 80)(random);
+        for (int step = 0; step < count; ++step) {
+            if (std::uniform_int_distribution<int>(0, 9)(random) < 6 || list.partCount() == 0) {
+                PartsList::Line line = resultsLine({"", "", "", ""});
+                line.exact =
+                    std::array<double, 4>{value(false), value(false), value(true), value(true)};
+                for (int k = 0; k < 4; ++k)
+                    line.captions[k] = ostrel::FormatMasque((*line.exact)[k], u"####.##");
+                // Lines that would make the product of the totals negative are refused.
+                ASSERT_NE(list.add(line, PartsList::AddRule::Exact).kind, Kind::Ignored);
+            } else {
+                ASSERT_TRUE(
+                    list.takeBack(std::uniform_int_distribution<int>(1, list.partCount())(random)));
+            }
+            for (int k = 0; k < 4; ++k) {
+                long double sum = 0, magnitude = 0;
+                for (int r = 1; r < list.rowCount(); ++r) {
+                    sum += list.exactValue(r, k);
+                    magnitude += std::fabs(list.exactValue(r, k));
+                }
+                ASSERT_LE(std::fabs(static_cast<long double>(list.exactTotal(k)) - sum),
+                          1e-12L * magnitude)
+                    << "sequence " << sequence << " step " << step << " result " << k;
+            }
+        }
+        while (list.partCount() > 0)
+            ASSERT_TRUE(list.takeBack(1).has_value()) << "sequence " << sequence;
+        for (int k = 0; k < 4; ++k)
+            EXPECT_EQ(list.exactTotal(k), 0.0);
+    }
+}
+
+// A line too small for the masks: ignored under the classic rule as before, added and taken
+// back under the exact rule, with its exact values kept and its classic cells as the masks
+// write them.
+TEST(PartsList, ExactRuleAddsLinesTheMasksShowAsZero) {
+    PartsList::Line line = resultsLine({"0", ".", ".", "."});
+    line.exact = std::array<double, 4>{0.3, 3.1e-5, 0, 0};
+
+    PartsList classic;
+    EXPECT_EQ(classic.add(line).kind, Kind::Ignored);
+
+    PartsList list;
+    ASSERT_EQ(list.add(line, PartsList::AddRule::Exact).kind, Kind::Added);
+    EXPECT_EQ(list.cell(1, 1), "0");
+    EXPECT_EQ(list.cell(1, 2), "0");
+    EXPECT_EQ(list.exactValue(1, 1), 3.1e-5);
+    EXPECT_EQ(list.exactTotal(0), 0.3);
+    EXPECT_TRUE(list.canTakeBack(1));
+    ASSERT_TRUE(list.takeBack(1).has_value());
+    EXPECT_EQ(list.partCount(), 0);
+    EXPECT_EQ(list.exactTotal(1), 0.0);
+
+    line.exact = std::array<double, 4>{0, 0, 0, 0};
+    EXPECT_EQ(list.add(line, PartsList::AddRule::Exact).kind, Kind::Ignored);
+    line.exact = std::array<double, 4>{1.0, std::nan(""), 0, 0};
+    EXPECT_EQ(list.add(line, PartsList::AddRule::Exact).kind, Kind::Ignored);
+}

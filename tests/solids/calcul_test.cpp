@@ -147,5 +147,24 @@ INSTANTIATE_TEST_SUITE_P(Messages, Calculation, ::testing::Values(
         "! {351}  5\U0001F600 {352}\r\n{353} 1 00\r\n -> Text6=\" 5\""}), byName<Row>);
 // clang-format on
 
+// The exact values behind the captions: the disc of 1000 x 100 mm in steel is pi/4 * 0.1 m³ of
+// 7850 kg/m³ = 616.5375582 kg and m D²/8 = 77.06719477 kg·m²; at ratio 2 the inertia is a
+// quarter and at quantity 3 everything triples. The captions are the values under the masks.
+TEST(CalculationValues, AreTheExactResultsBehindTheCaptions) {
+    const CalcOutcome disc = run(1, 'd', "1|1|7850||1000||100");
+    ASSERT_EQ(disc.kind, Kind::Results);
+    EXPECT_NEAR(disc.values[0], 616.5375582, 1e-6);
+    EXPECT_NEAR(disc.values[1], 77.06719477, 1e-7);
+    EXPECT_EQ(disc.values[2], 0.0);
+    const CalcOutcome geared = run(1, 'd', "3|2|7850||1000||100");
+    EXPECT_DOUBLE_EQ(geared.values[0], 3 * disc.values[0]);
+    EXPECT_DOUBLE_EQ(geared.values[1], 3 * disc.values[1] / 4);
+    // A shaft of 20 x 1000 mm at ratio 2: 3.09e-5 kg·m², which the classic caption shows as ".".
+    const CalcOutcome shaft = run(1, 'd', "1|2|7870||20||1000");
+    EXPECT_EQ(shaft.captions[1], ".");
+    EXPECT_NEAR(shaft.values[1], 3.09054e-5, 1e-10); // pi/4 x 0.02² x 1 x 7870 x 0.02²/8 / 2²
+    EXPECT_EQ(run(1, 'd', "1|1|7850||abc||100").values, (std::array<double, 4>{}));
+}
+
 } // namespace
 } // namespace ostrel

@@ -1,0 +1,63 @@
+// The display of results: the digits (the classic masks, or 4 or 6 significant digits) and the
+// units a result is shown in. Values are computed and kept in SI units (kg, kg·m², N·m); a
+// unit only changes how a value is written. Conversion factors are exact.
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+namespace ostrel {
+
+enum class Digits { Classic, Significant4, Significant6 };
+enum class MassUnit { Kg, G, Lb };
+enum class InertiaUnit { KgM2, KgCm2, KgMm2, GCm2, LbIn2, LbFt2 };
+enum class TorqueUnit { NM, NCm, LbfIn };
+
+// What a result is: which unit family applies to it.
+enum class Quantity { Mass, Inertia, Torque };
+
+struct DisplayChoice {
+    Digits digits = Digits::Classic;
+    MassUnit mass = MassUnit::Kg;
+    InertiaUnit inertia = InertiaUnit::KgM2;
+    TorqueUnit torque = TorqueUnit::NM;
+
+    bool classic() const { return digits == Digits::Classic; }
+    // 4 or 6; 0 in Classic.
+    int significantDigits() const;
+    // The SI value of one unit of the chosen unit of q (Classic: always 1, SI units).
+    double factor(Quantity q) const;
+    // The symbol of the chosen unit of q as the window writes it ("kg·cm²"; Classic: "kg",
+    // "kg·m²", "N·m").
+    QString symbol(Quantity q) const;
+    // An SI value written in the chosen unit with the chosen significant digits
+    // (texteSignificatif). In Classic: 4 significant digits in SI units, for values that have
+    // no classic mask; the classic results keep their masks, which depend on their place.
+    QString format(double siValue, Quantity q) const;
+
+    friend bool operator==(const DisplayChoice&, const DisplayChoice&) = default;
+};
+
+// The unit choices and their symbols, for menus and settings. Keys are stable ASCII names
+// ("kg", "kg.cm2", "lbf.in") for stored settings; symbols are what a reader sees.
+int unitCount(Quantity q);
+QString unitKey(Quantity q, int unit);
+QString unitSymbol(Quantity q, int unit);
+double unitFactor(Quantity q, int unit); // SI value of one unit
+
+// The stored texts of a choice and back. Missing, unknown or malformed texts fall back to
+// Classic and SI units, field by field; nothing out of range ever comes out.
+struct DisplayTexts {
+    QString digits; // "classic", "4", "6"
+    QString mass, inertia, torque;
+};
+DisplayTexts toTexts(const DisplayChoice& choice);
+DisplayChoice fromTexts(const DisplayTexts& texts);
+
+// value with `digits` significant digits (1 ... 17): "0" for zero; plain decimals when they
+// take at most 10 characters ("0.0001581", "12.35", "1234", "77070", "2.000"), otherwise the
+// scientific form LireNombre reads ("1.581E-07", "-2.500E+12"). Trailing zeros are kept: they
+// are significant. A non-finite value gives an empty text.
+QString texteSignificatif(double value, int digits);
+
+} // namespace ostrel

@@ -1,0 +1,107 @@
+// Significant digits, units and their stored texts.
+#include "solids/numbertext.h"
+#include "solids/units.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace ostrel {
+namespace {
+
+struct SigRow {
+    const char* name;
+    double value;
+    int digits;
+    const char* expected;
+};
+
+class Significant : public ::testing::TestWithParam<SigRow> {};
+
+TEST_P(Significant, WritesTheValue) {
+    const SigRow& r = GetParam();
+    EXPECT_EQ(texteSignificatif(r.value, r.digits).toStdString(), r.expected);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Texts, Significant, ::testing::Values(
+    SigRow{"Zero", 0.0, 4, "0"},
+    SigRow{"NegativeZero", -0.0, 4, "0"},
+    SigRow{"SmallPlain", 1.5811e-4, 4, "0.0001581"},
+    SigRow{"Decimals", 12.3456, 4, "12.35"},
+    SigRow{"Whole", 1234.4, 4, "1234"},
+    SigRow{"WholeWithZeros", 77067.19, 4, "77070"},
+    SigRow{"TrailingZerosKept", 2.0, 4, "2.000"},
+    SigRow{"RoundsUpADecade", 9.99951, 4, "10.00"},
+    SigRow{"TooLongForPlain", 1.5811e-7, 4, "1.581E-07"},
+    SigRow{"LargeScientific", 2.5e12, 4, "2.500E+12"},
+    SigRow{"Negative", -0.030906, 4, "-0.03091"},
+    SigRow{"NegativeScientific", -1.5811e-9, 4, "-1.581E-09"},
+    SigRow{"TenCharactersStayPlain", 1234567890.0, 4, "1235000000"},
+    SigRow{"ElevenGoScientific", 12345678901.0, 4, "1.235E+10"},
+    SigRow{"SixDigits", 0.30906123, 6, "0.309061"},
+    SigRow{"Tiny", 4.9e-324, 4, "4.941E-324"},
+    SigRow{"Huge", 1.7976931348623157e308, 4, "1.798E+308"},
+    SigRow{"NotFinite", INFINITY, 4, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+// Whatever the magnitude and sign, the text is never "0", "." or empty for a non-zero value,
+// and reads back with LireNombre to the value at the asked significant digits.
+TEST(Significant, ReadsBackWithinHalfAUnitOfTheLastDigit) {
+    std::mt19937_64 random(11);
+    std::uniform_real_distribution<double> exponent(-30.0, 30.0);
+    for (int i = 0; i < 20000; ++i) {
+        const double v = std::pow(10.0, exponent(random)) * ((random() & 1) ? -1 : 1);
+        for (int digits : {4, 6}) {
+            const QString text = texteSignificatif(v, digits);
+            ASSERT_FALSE(text.isEmpty());
+            ASSERT_LE(text.size(), 11 + (v < 0)) << text.toStdString();
+            const double back = LireNombre(text);
+            ASSERT_NE(back, 0.0) << text.toStdString();
+            // Half a unit of the last digit is at most 0.5 x 10^(1 - digits) of the value.
+            ASSERT_LE(std::fabs(back - v),
+                      0.5 * std::pow(10.0, 1 - digits) * std::fabs(v) * (1 + 1e-9))
+                << v << " -> " << text.toStdString();
+        }
+    }
+}
+
+// One unit of each quantity in SI, from the exact definitions of the pound, inch and
+// pound-force.
+TEST(Units, FactorsAreTheExactDefinitions) {
+    EXPECT_EQ(unitFactor(Quantity::Mass, int(MassUnit::Lb)), 0.45359237);
+    EXPECT_DOUBLE_EQ(unitFactor(Quantity::Inertia, int(InertiaUnit::LbIn2)),
+                     0.45359237 * 0.0254 * 0.0254);
+    EXPECT_DOUBLE_EQ(unitFactor(Quantity::Inertia, int(InertiaUnit::LbFt2)), 0.0421401100938048);
+    EXPECT_DOUBLE_EQ(unitFactor(Quantity::Torque, int(TorqueUnit::LbfIn)), 0.1129848290276167);
+    EXPECT_EQ(unitFactor(Quantity::Inertia, int(InertiaUnit::GCm2)), 1e-7);
+
+    DisplayChoice choice{Digits::Significant4, MassUnit::G, InertiaUnit::KgCm2, TorqueUnit::NCm};
+    EXPECT_EQ(choice.format(3.0906e-5, Quantity::Inertia), "0.3091");
+    EXPECT_EQ(choice.format(0.25, Quantity::Mass), "250.0");
+    EXPECT_EQ(choice.format(1.5, Quantity::Torque), "150.0");
+    EXPECT_EQ(choice.symbol(Quantity::Inertia), QString::fromUtf8("kg·cm²"));
+    // Classic is always SI.
+    EXPECT_EQ(DisplayChoice{}.symbol(Quantity::Inertia), QString::fromUtf8("kg·m²"));
+    choice.digits = Digits::Classic;
+    EXPECT_EQ(choice.factor(Quantity::Inertia), 1.0);
+}
+
+// Stored texts go round; missing, unknown or malformed ones fall back field by field.
+TEST(Units, StoredTextsFallBackToClassicAndSi) {
+    const DisplayChoice all{Digits::Significant6, MassUnit::Lb, InertiaUnit::LbFt2,
+                            TorqueUnit::LbfIn};
+    EXPECT_EQ(fromTexts(toTexts(all)), all);
+    EXPECT_EQ(fromTexts({}), DisplayChoice{});
+    const DisplayChoice odd = fromTexts({"5", "tonne", "kg.cm2", "\xff"});
+    EXPECT_EQ(odd.digits, Digits::Classic);
+    EXPECT_EQ(odd.mass, MassUnit::Kg);
+    EXPECT_EQ(odd.inertia, InertiaUnit::KgCm2);
+    EXPECT_EQ(odd.torque, TorqueUnit::NM);
+    EXPECT_EQ(unitSymbol(Quantity::Mass, 7), QString());
+    EXPECT_EQ(unitFactor(Quantity::Torque, -1), 1.0);
+}
+
+} // namespace
+} // namespace ostrel
