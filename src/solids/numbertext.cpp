@@ -1,5 +1,6 @@
 #include "solids/numbertext.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -62,11 +63,23 @@ void shortestDigits(double magnitude, Decimal& out) {
     out.exponent = exp;
 }
 
-// Digits of magnitude rounded to 15 significant digits, trailing zeros removed.
+// Digits of magnitude rounded to 15 significant digits, trailing zeros removed. Near the
+// largest double the rounding can go beyond it (1.7976931348623157E+308 would give
+// 1.79769313486232E+308, which no double holds); the digits are then cut instead of rounded,
+// so that the text reads back as a finite number of the same magnitude.
 void digits15(double magnitude, Decimal& out) {
     char buf[40];
-    const auto res =
-        std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 14);
+    auto res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 14);
+    double back = 0;
+    if (std::from_chars(buf, res.ptr, back).ec == std::errc::result_out_of_range) {
+        // The shortest round-trip form of a finite double reads back; its first 15 digits,
+        // cut, stay below it.
+        res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific);
+        char* e = std::find(buf, res.ptr, 'e');
+        const std::ptrdiff_t keep = std::min<std::ptrdiff_t>(e - buf, 16); // "d." and 14
+        std::memmove(buf + keep, e, std::size_t(res.ptr - e));
+        res.ptr = buf + keep + (res.ptr - e);
+    }
     const char* p = buf;
     int n = 0;
     for (; p != res.ptr && *p != 'e'; ++p)

@@ -3,6 +3,7 @@
 
 #include <QStringList>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace ostrel {
 namespace {
@@ -46,6 +47,11 @@ struct Row {
     const char* texts;
     const char* expected;
 };
+
+// The row's name in the test lists, rather than its bytes.
+void PrintTo(const Row& row, std::ostream* os) {
+    *os << row.name;
+}
 
 class Calculation : public ::testing::TestWithParam<Row> {};
 

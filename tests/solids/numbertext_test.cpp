@@ -5,10 +5,55 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <ostream>
 #include <random>
 
 namespace ostrel {
 namespace {
+
+// A text as a word that can stand in a test name: letters and digits kept, the other
+// characters spelt ("p" point, "m" minus, "plus", "c" comma, "amp", "h" for "#", "_" a blank,
+// "u" and the hex code for anything else). Test names are the row's index and this word, so
+// they are readable and stay the same from run to run.
+std::string word(QStringView text) {
+    std::string name;
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if ((u >= u'0' && u <= u'9') || (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z'))
+            name += char(u);
+        else if (u == u'.')
+            name += 'p';
+        else if (u == u'-')
+            name += 'm';
+        else if (u == u'+')
+            name += "plus";
+        else if (u == u',')
+            name += 'c';
+        else if (u == u'&')
+            name += "amp";
+        else if (u == u'#')
+            name += 'h';
+        else if (u == u' ' || u == u'\t' || u == u'\n' || u == u'\r')
+            name += '_';
+        else
+            name += "u" + QString::number(u, 16).toStdString();
+    }
+    return name;
+}
+
+std::string spelt(int index, QStringView text) {
+    return "r" + std::to_string(index) + (text.isEmpty() ? "" : "_" + word(text));
+}
+
+std::string numberWord(double value) {
+    char buf[40];
+    const auto end = std::to_chars(buf, buf + sizeof buf, value).ptr;
+    return word(QString::fromLatin1(buf, end - buf));
+}
+
+std::string numberName(int index, double value) {
+    return "r" + std::to_string(index) + "_" + numberWord(value);
+}
 
 struct ReadRow {
     const char16_t* text;
@@ -16,6 +61,13 @@ struct ReadRow {
 };
 
 class Reading : public ::testing::TestWithParam<ReadRow> {};
+std::string readName(const ::testing::TestParamInfo<ReadRow>& info) {
+    return spelt(int(info.index), QStringView(info.param.text));
+}
+// The row as the test lists show it: the text spelt out.
+void PrintTo(const ReadRow& row, std::ostream* os) {
+    *os << word(QStringView(row.text));
+}
 
 TEST_P(Reading, TakesTheLeadingNumber) {
     const double v = LireNombre(QStringView(GetParam().text));
@@ -27,24 +79,24 @@ TEST_P(Reading, TakesTheLeadingNumber) {
 INSTANTIATE_TEST_SUITE_P(Decimals, Reading, ::testing::Values(
     ReadRow{u"12", 12}, ReadRow{u".5", 0.5}, ReadRow{u"-.5", -0.5}, ReadRow{u"+7", 7}, ReadRow{u"007", 7},
     ReadRow{u"5.", 5}, ReadRow{u"-0", 0}, ReadRow{u"0.000", 0}, ReadRow{u"0.004", 0.004},
-    ReadRow{u"12345678901234567890", 12345678901234567890.0}, ReadRow{u"0.1234567890123456789", 0.1234567890123456789}));
+    ReadRow{u"12345678901234567890", 12345678901234567890.0}, ReadRow{u"0.1234567890123456789", 0.1234567890123456789}), readName);
 INSTANTIATE_TEST_SUITE_P(BlanksAnywhere, Reading, ::testing::Values(
     ReadRow{u"  \t\n3.5", 3.5}, ReadRow{u"1 2", 12}, ReadRow{u"- 5", -5}, ReadRow{u"3 000", 3000},
-    ReadRow{u"1 . 5", 1.5}, ReadRow{u"1 e - 2", 0.01}, ReadRow{u"   ", 0}, ReadRow{u"1.5\r", 1.5}));
+    ReadRow{u"1 . 5", 1.5}, ReadRow{u"1 e - 2", 0.01}, ReadRow{u"   ", 0}, ReadRow{u"1.5\r", 1.5}), readName);
 INSTANTIATE_TEST_SUITE_P(Exponents, Reading, ::testing::Values(
     ReadRow{u"1.5E3", 1500}, ReadRow{u"1.5e3", 1500}, ReadRow{u"2D2", 200}, ReadRow{u"2d-2", 0.02},
     ReadRow{u"1E+2", 100}, ReadRow{u"1e", 1}, ReadRow{u"1e+", 1}, ReadRow{u"1e+-2", 1}, ReadRow{u"E5", 0},
-    ReadRow{u".e5", 0}, ReadRow{u"0e5000", 0}, ReadRow{u"1e2e3", 100}, ReadRow{u"1.5e-30", 1.5e-30}));
+    ReadRow{u".e5", 0}, ReadRow{u"0e5000", 0}, ReadRow{u"1e2e3", 100}, ReadRow{u"1.5e-30", 1.5e-30}), readName);
 INSTANTIATE_TEST_SUITE_P(StopsAtOtherCharacters, Reading, ::testing::Values(
     ReadRow{u"1,5", 1}, ReadRow{u"abc", 0}, ReadRow{u"", 0}, ReadRow{u"12abc", 12}, ReadRow{u"1.2.3", 1.2},
-    ReadRow{u"--5", 0}, ReadRow{u"+-5", 0}, ReadRow{u"0x1A", 0}, ReadRow{u".", 0}, ReadRow{u"\u00a05", 0}));
+    ReadRow{u"--5", 0}, ReadRow{u"+-5", 0}, ReadRow{u"0x1A", 0}, ReadRow{u".", 0}, ReadRow{u"\u00a05", 0}), readName);
 INSTANTIATE_TEST_SUITE_P(HexAndOctal, Reading, ::testing::Values(
     ReadRow{u"&H1F", 31}, ReadRow{u"&h1f", 31}, ReadRow{u"&O17", 15}, ReadRow{u"&o17", 15},
     ReadRow{u" &H 1F", 31}, ReadRow{u"&H", 0}, ReadRow{u"&O8", 0}, ReadRow{u"&O78", 7}, ReadRow{u"&X12", 0},
-    ReadRow{u"&HFFFF", 65535}, ReadRow{u"&H1.5", 1}, ReadRow{u"-&H1F", 0}));
+    ReadRow{u"&HFFFF", 65535}, ReadRow{u"&H1.5", 1}, ReadRow{u"-&H1F", 0}), readName);
 INSTANTIATE_TEST_SUITE_P(BeyondTheDoubleRange, Reading, ::testing::Values(
     ReadRow{u"1e999", 0}, ReadRow{u"-1e999", 0}, ReadRow{u"1e-999", 0}, ReadRow{u"1e99999999999999999999", 0},
-    ReadRow{u"1.7976931348623157e308", 1.7976931348623157e308}));
+    ReadRow{u"1.7976931348623157e308", 1.7976931348623157e308}), readName);
 // clang-format on
 
 // The overflow rule: a number beyond the double range reads as 0, never as infinity.
@@ -80,6 +132,12 @@ struct MaskRow {
 };
 
 class Masks : public ::testing::TestWithParam<MaskRow> {};
+std::string maskName(const ::testing::TestParamInfo<MaskRow>& info) {
+    return numberName(int(info.index), info.param.value) + "_" + word(info.param.mask);
+}
+void PrintTo(const MaskRow& row, std::ostream* os) {
+    *os << numberWord(row.value) << "_" << word(row.mask);
+}
 
 TEST_P(Masks, WriteTheRoundedValue) {
     const MaskRow& r = GetParam();
@@ -93,18 +151,18 @@ INSTANTIATE_TEST_SUITE_P(ResultCaptions, Masks, ::testing::Values(
     MaskRow{0, u"####.##", u"."}, MaskRow{0.004, u"####.##", u"."}, MaskRow{0.005, u"####.##", u".01"},
     MaskRow{12345.678, u"####.##", u"12345.68"}, MaskRow{616.54, u"#####", u"617"}, MaskRow{0.4, u"#####", u""},
     MaskRow{99999.5, u"#####", u"100000"}, MaskRow{1e20, u"####.##", u"100000000000000000000."},
-    MaskRow{1e-300, u"####.##", u"."}, MaskRow{0.0005, u"#####.###", u".001"}));
+    MaskRow{1e-300, u"####.##", u"."}, MaskRow{0.0005, u"#####.###", u".001"}), maskName);
 INSTANTIATE_TEST_SUITE_P(HalvesAwayFromZeroOnTheShortestForm, Masks, ::testing::Values(
     MaskRow{2.675, u"####.##", u"2.68"}, MaskRow{1.005, u"####.##", u"1.01"}, MaskRow{-2.675, u"####.##", u"-2.68"},
     MaskRow{0.995, u"####.##", u"1."}, MaskRow{9.995, u"####.##", u"10."}, MaskRow{2.5, u"#####", u"3"},
-    MaskRow{-0.5, u"#####", u"-1"}, MaskRow{1.0049999, u"####.##", u"1."}));
+    MaskRow{-0.5, u"#####", u"-1"}, MaskRow{1.0049999, u"####.##", u"1."}), maskName);
 INSTANTIATE_TEST_SUITE_P(Negatives, Masks, ::testing::Values(
     MaskRow{-12.5, u"####.##", u"-12.5"}, MaskRow{-0.001, u"####.##", u"."}, MaskRow{-0.4, u"#####", u""},
-    MaskRow{-0.0, u"####.##", u"."}, MaskRow{-1234.5, u"#####.###", u"-1234.5"}));
+    MaskRow{-0.0, u"####.##", u"."}, MaskRow{-1234.5, u"#####.###", u"-1234.5"}), maskName);
 INSTANTIATE_TEST_SUITE_P(FixedDecimals, Masks, ::testing::Values(
     MaskRow{0, u"####.00", u".00"}, MaskRow{0.5, u"####.00", u".50"}, MaskRow{1234.567, u"####.00", u"1234.57"},
     MaskRow{-2.5, u"####.00", u"-2.50"}, MaskRow{-0.001, u"####.00", u".00"},
-    MaskRow{123456.1, u"####.00", u"123456.10"}, MaskRow{0.5, u"0.00", u"0.50"}, MaskRow{1, u"#.0#", u"1.0"}));
+    MaskRow{123456.1, u"####.00", u"123456.10"}, MaskRow{0.5, u"0.00", u"0.50"}, MaskRow{1, u"#.0#", u"1.0"}), maskName);
 // clang-format on
 
 TEST(NumberTexts, NeverWriteInfinityOrNan) {
@@ -125,6 +183,12 @@ struct GeneralRow {
 };
 
 class GeneralTexts : public ::testing::TestWithParam<GeneralRow> {};
+std::string generalName(const ::testing::TestParamInfo<GeneralRow>& info) {
+    return numberName(int(info.index), info.param.value);
+}
+void PrintTo(const GeneralRow& row, std::ostream* os) {
+    *os << numberWord(row.value);
+}
 
 TEST_P(GeneralTexts, HoldFifteenSignificantDigits) {
     const GeneralRow& r = GetParam();
@@ -141,8 +205,26 @@ INSTANTIATE_TEST_SUITE_P(Texts, GeneralTexts, ::testing::Values(
     GeneralRow{999999999999999, u"999999999999999", u" 999999999999999"},
     GeneralRow{999999999999999.9, u"1E+15", u" 1E+15"}, GeneralRow{1.5e20, u"1.5E+20", u" 1.5E+20"},
     GeneralRow{1e100, u"1E+100", u" 1E+100"}, GeneralRow{1e-5, u"0.00001", u" .00001"},
-    GeneralRow{1.5e-7, u"1.5E-07", u" 1.5E-07"}, GeneralRow{-1.23e-6, u"-1.23E-06", u"-1.23E-06"}));
+    GeneralRow{1.5e-7, u"1.5E-07", u" 1.5E-07"}, GeneralRow{-1.23e-6, u"-1.23E-06", u"-1.23E-06"}), generalName);
+INSTANTIATE_TEST_SUITE_P(NearTheLargestDouble, GeneralTexts, ::testing::Values(
+    GeneralRow{1.7976931348623157e308, u"1.79769313486231E+308", u" 1.79769313486231E+308"},
+    GeneralRow{-1.7976931348623157e308, u"-1.79769313486231E+308", u"-1.79769313486231E+308"},
+    GeneralRow{1.797693134862315e308, u"1.79769313486231E+308", u" 1.79769313486231E+308"},
+    GeneralRow{1.79769313486231e308, u"1.79769313486231E+308", u" 1.79769313486231E+308"},
+    GeneralRow{1.7976931348623e308, u"1.7976931348623E+308", u" 1.7976931348623E+308"}), generalName);
 // clang-format on
+
+// Every general text reads back as a finite number within its 15 significant digits, up to the
+// largest double.
+TEST(NumberTexts, GeneralTextsReadBackToTheSameMagnitude) {
+    const double top = std::numeric_limits<double>::max();
+    for (double v : {top, -top, std::nextafter(top, 0.0), 1.797693134862315e308, 1e308, 9.9e307,
+                     std::numeric_limits<double>::denorm_min(), 1.0 / 3}) {
+        const double back = LireNombre(texteGeneral(v));
+        EXPECT_TRUE(std::isfinite(back)) << v;
+        EXPECT_NEAR(back / v, 1.0, 1e-14) << texteGeneral(v).toStdString();
+    }
+}
 
 } // namespace
 } // namespace ostrel

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <random>
 
 namespace ostrel {
@@ -15,6 +16,10 @@ struct SigRow {
     int digits;
     const char* expected;
 };
+
+void PrintTo(const SigRow& row, std::ostream* os) {
+    *os << row.name;
+}
 
 class Significant : public ::testing::TestWithParam<SigRow> {};
 
