@@ -86,11 +86,18 @@ QString translatingMass(const PartsList& list, int row) {
     return texteSigne(m).trimmed();
 }
 
+// Each field ends one character before the next field starts, so that a blank always parts
+// two values; the last field of a line has no end.
 QString partLine(const PartsList& list, int row, const Layout& l) {
-    QString line = QLatin1Char(' ') + list.cell(row, 6);
-    for (const Field& f : l.fields) {
-        const QString text =
+    const int firstStart = l.fields.empty() ? -1 : l.fields.front().start;
+    QString line =
+        QLatin1Char(' ') +
+        (firstStart > 2 ? ChampAjuste(list.cell(row, 6), firstStart - 2) : list.cell(row, 6));
+    for (std::size_t i = 0; i < l.fields.size(); ++i) {
+        const Field& f = l.fields[i];
+        QString text =
             f.column == TranslatingMass ? translatingMass(list, row) : list.cell(row, f.column);
+        if (i + 1 < l.fields.size()) text = ChampAjuste(text, l.fields[i + 1].start - f.start - 1);
         line = Pad(line, f.spaces, f.start) + text;
     }
     return line;
@@ -128,6 +135,77 @@ Layout layout(QString heading, QString units, std::vector<Field> f, int massWidt
 }
 
 } // namespace
+
+namespace {
+
+// A plain decimal text: optional sign, digits, at most one point, at least one digit.
+bool decimalSimple(const QString& s) {
+    bool point = false;
+    bool digit = false;
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        const QChar c = s[i];
+        if (c.unicode() >= u'0' && c.unicode() <= u'9')
+            digit = true;
+        else if (c == QLatin1Char('.') && !point)
+            point = true;
+        else if (!(i == 0 && (c == QLatin1Char('-') || c == QLatin1Char('+'))))
+            return false;
+    }
+    return digit;
+}
+
+// digits (without sign or point) with `whole` digits before the point, rounded half away from
+// zero to `decimals` decimals, written without trailing zeros after the point nor a lone point.
+QString arrondi(const QString& sign, QString digits, int whole, int decimals) {
+    const int keep = whole + decimals;
+    bool up = keep < digits.size() && digits[keep].unicode() >= u'5';
+    digits.truncate(keep);
+    for (int i = keep - 1; up && i >= 0; --i) {
+        if (digits[i] == QLatin1Char('9')) {
+            digits[i] = QLatin1Char('0');
+        } else {
+            digits[i] = QChar(digits[i].unicode() + 1);
+            up = false;
+        }
+    }
+    if (up) {
+        digits.prepend(QLatin1Char('1'));
+        ++whole;
+    }
+    QString intPart = digits.left(whole);
+    QString frac = digits.mid(whole);
+    while (frac.endsWith(QLatin1Char('0')))
+        frac.chop(1);
+    while (intPart.size() > 1 && intPart.startsWith(QLatin1Char('0')))
+        intPart.remove(0, 1);
+    if (intPart.isEmpty()) intPart = QStringLiteral("0");
+    const bool zero = intPart == QLatin1String("0") && frac.isEmpty();
+    return (zero ? QString() : sign) + intPart +
+           (frac.isEmpty() ? QString() : QLatin1Char('.') + frac);
+}
+
+} // namespace
+
+QString ChampAjuste(const QString& text, int width) {
+    if (width <= 0 || text.size() <= width) return text;
+    const QString filled(width, QLatin1Char('#'));
+    if (!decimalSimple(text)) return filled;
+    const bool signed_ = text[0] == QLatin1Char('-') || text[0] == QLatin1Char('+');
+    const QString sign = text.startsWith(QLatin1Char('-')) ? QStringLiteral("-") : QString();
+    QString body = text.mid(signed_ ? 1 : 0);
+    qsizetype point = body.indexOf(QLatin1Char('.'));
+    if (point < 0) point = body.size();
+    const QString digits = body.left(point) + body.mid(point + 1);
+    const int whole = int(point);
+    // The most decimals that can fit, then fewer while a carry makes the text too long.
+    for (int decimals = std::max(0, width - int(sign.size()) - whole - 1); decimals >= 0;
+         --decimals) {
+        if (decimals > int(digits.size()) - whole) continue;
+        const QString fitted = arrondi(sign, digits, whole, decimals);
+        if (fitted.size() <= width) return fitted;
+    }
+    return filled;
+}
 
 QString Pad(const QString& s, int n, int w) {
     return (s + spaces(n)).leftJustified(w, QLatin1Char(' '), true);

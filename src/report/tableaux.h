@@ -12,6 +12,11 @@ class PartsList;
 // The first w characters of s followed by n spaces (s cut or padded to exactly w).
 QString Pad(const QString& s, int n, int w);
 
+// A field's text within width characters, so that the reader never sees a different number:
+// a text that fits stays as it is; a decimal number whose whole part fits is rounded (halves
+// away from zero) to the decimals that fit; anything else becomes width "#".
+QString ChampAjuste(const QString& text, int width);
+
 // An empty line, then "<entry 86> <k with its sign space>" underlined and bold.
 void TitreTableau(const ReportContext& ctx, int k);
 

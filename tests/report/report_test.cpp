@@ -2,6 +2,7 @@
 
 #include "platform/recordingsurface.h"
 #include "report/rapport.h"
+#include "report/tableaux.h"
 #include "report_fixture.h"
 
 #include <QDate>
@@ -123,11 +124,16 @@ TEST(Report, TableLinesAreExactCharacterForCharacter) {
                  "Qty  Ratio      Mass    D      Inertia",
                  "     axis         kg    mm       kgm²",
                  " 2     1      12.5   80       .01"},
-                // Long texts are cut where the next field starts (the quantity first).
+                // Texts too long for their field: a whole part that does not fit fills the
+                // field with "#", decimals are rounded; a blank always parts two fields.
                 {{6, "1", "1", "1234567890", "22", "", "123456789012"},
                  nullptr,
                  nullptr,
-                 " 12345622     1.     1234567891."},
+                 " ##### 22     1.     ######## 1."},
+                {{9, "1234.5678", "0.5", "123456", "0.3333333333333", "", "79.99999999"},
+                 nullptr,
+                 nullptr,
+                 " ##### 0.3333 1234.6 80       .5"},
                 // The conveyor prints its translating mass, line mass less rotating mass, unsigned.
                 {{18, "150", "2.5", "1", "1", "", "400", "30.5", ".2"},
                  "Qty  Ratio      M.Trans   M.Rot   f      D     Inertia",
@@ -143,6 +149,40 @@ TEST(Report, TableLinesAreExactCharacterForCharacter) {
         }
         EXPECT_EQ(run.lines[title + 3].text, Indent + QString::fromUtf8(row.line));
     }
+}
+
+// A field keeps its width: the text as it is when it fits, else rounded to the decimals that
+// fit (halves away from zero), else "#" all along; never a cut into another number.
+TEST(Report, FieldTextsKeepTheirWidthAndTheirValue) {
+    const struct {
+        const char* text;
+        int width;
+        const char* expected;
+    } rows[] = {
+        {"1234", 4, "1234"},
+        {"", 3, ""},
+        {"123456", 4, "####"},
+        {"0.33333", 4, "0.33"},
+        {"2.675", 3, "2.7"},
+        {"2.65", 3, "2.7"},
+        {"-2.65", 4, "-2.7"},
+        {"9.96", 3, "10"},
+        {"99.96", 4, "100"},
+        {"999.96", 4, "1000"},
+        {"9999.6", 4, "####"},
+        {".5555", 3, "0.6"},
+        {"-0.04", 3, "0"},
+        {"1E+20", 4, "####"},
+        {"12abc", 4, "####"},
+        {"1234.", 4, "1234"},
+        {"+1.25", 3, "1.3"},
+        {"-12345", 5, "#####"},
+        {"0.3333333333333", 11, "0.333333333"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(ChampAjuste(QString::fromUtf8(row.text), row.width),
+                  QString::fromUtf8(row.expected))
+            << row.text << " in " << row.width;
 }
 
 TEST(Report, TableLineThatDoesNotFitOpensAPageWithItsHeading) {
