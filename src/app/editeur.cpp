@@ -1,11 +1,12 @@
 #include "app/editeur.h"
 
 #include "app/imagelist.h"
+#include "app/pointdecimal.h"
 #include "language/langue.h"
 #include "platform/dialogs.h"
 #include "solids/catalogue.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace ostrel {
@@ -70,6 +72,9 @@ void Editeur::buildControls() {
         box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 16);
         setBackground(box, Qt::white);
         box->installEventFilter(this);
+        PointDecimal::install(box);
+        // A new text is a new question: the box may be told again.
+        connect(box, &QLineEdit::textEdited, this, [this] { told_ = false; });
         boxes_[static_cast<size_t>(i)] = box;
     }
     static const char* letterNames[4] = {"Label7", "Label8", "Label9", "Label10"};
@@ -158,7 +163,7 @@ void Editeur::buildControls() {
                                   {"Label11", "Label23"},
                                   {"Label12", "Label24"}};
     const QString design[4][2] = {{QStringLiteral("Masse"), QStringLiteral("kg")},
-                                  {QStringLiteral("Inertie"), QStringLiteral("kgm²")},
+                                  {QStringLiteral("Inertie"), QString::fromUtf8("kg·m²")},
                                   {QStringLiteral("Friction"), QStringLiteral("Nm")},
                                   {QStringLiteral("Travail"), QStringLiteral("Nm")}};
     for (int i = 0; i < 4; ++i) {
@@ -169,7 +174,16 @@ void Editeur::buildControls() {
         results->addWidget(results_[static_cast<size_t>(i)], 1 + i, 1);
         results->addWidget(unit, 1 + i, 2);
     }
-    results->setRowStretch(5, 1);
+    // What contradicts in the inputs, while the user types: no box until the user confirms.
+    hint_ = addLabel("Conseil", QString());
+    hint_->setWordWrap(true);
+    hint_->setMaximumWidth(results_[0]->minimumWidth() * 2);
+    QPalette warning = hint_->palette();
+    warning.setColor(QPalette::WindowText, QColor(160, 0, 0));
+    hint_->setPalette(warning);
+    hint_->hide();
+    results->addWidget(hint_, 5, 0, 1, 3);
+    results->setRowStretch(6, 1);
     results->setColumnStretch(1, 1);
 
     auto* layout = new QHBoxLayout(this);
@@ -214,6 +228,9 @@ void Editeur::clearResults() {
 }
 
 void Editeur::ReinitialiseSaisie() {
+    hint_->clear();
+    hint_->hide();
+    told_ = false;
     label1_->setText(langue_.texte(9));
     for (QLabel* l : letters_)
         l->setText(QString());
@@ -242,7 +259,6 @@ void Editeur::PrepareSolide(int code) {
     showImage1(picture);
     ReinitialiseSaisie();
     typeSolide_ = kind->code;
-    if (kind->massCaptionEntry != 0) label1_->setText(langue_.texte(kind->massCaptionEntry));
     for (size_t i = 0; i < 4; ++i) {
         const BoxCaption& caption = kind->boxes[i];
         if (!caption.shown) continue;
@@ -250,19 +266,36 @@ void Editeur::PrepareSolide(int code) {
         letters_[i]->setText(caption.letter ? QString::fromUtf8(caption.letter)
                                             : langue_.texte(caption.entry));
         boxes_[3 + i]->setVisible(true);
-        units_[i]->setVisible(true);
     }
-    switch (kind->density) {
-    case DensityOption::Offered:
-        break;
-    case DensityOption::Hidden:
-        masseSpecifique_->setVisible(false);
-        break;
-    case DensityOption::OfferedAndSelected:
+    applyKindRules();
+    if (kind->density == DensityOption::OfferedAndSelected) {
         masseTotal_->setVisible(true);
         masseSpecifique_->setChecked(true); // runs the density switch
-        break;
     }
+}
+
+// What the catalogue says of the kind wherever the editor is set up again (setup, after an
+// add, take-back, language): whether density is offered, the caption of the mass box, and the
+// unit captions of the shown boxes.
+void Editeur::applyKindRules() {
+    const KindInfo* kind = kindInfo(typeSolide_);
+    if (!kind) return;
+    masseSpecifique_->setVisible(kind->density != DensityOption::Hidden);
+    if (kind->massCaptionEntry != 0 && masseTotal_->isChecked())
+        label1_->setText(langue_.texte(kind->massCaptionEntry));
+    for (size_t i = 0; i < 4; ++i) {
+        const BoxCaption& caption = kind->boxes[i];
+        units_[i]->setVisible(caption.shown);
+        if (!caption.shown) continue;
+        const int entry = unitEntry(caption.unit);
+        units_[i]->setText(entry ? langue_.texte(entry)
+                                 : QString::fromUtf8(unitSymbol(caption.unit)));
+    }
+}
+
+void Editeur::retranslate() {
+    applyKindRules();
+    if (!hint_->isHidden()) CalculeInertie(); // the hint in the new language
 }
 
 void Editeur::switchToTotalMass() {
@@ -297,6 +330,7 @@ void Editeur::CalculeInertie() {
     for (size_t i = 0; i < boxes_.size(); ++i)
         in.texts[i] = boxes_[i]->text();
     const CalcOutcome out = ostrel::CalculeInertie(in);
+    showHint(out);
     switch (out.kind) {
     case CalcOutcome::Kind::Results:
         for (size_t i = 0; i < 4; ++i)
@@ -305,17 +339,50 @@ void Editeur::CalculeInertie() {
     case CalcOutcome::Kind::NoChange:
         break;
     case CalcOutcome::Kind::Cleared:
+    case CalcOutcome::Kind::Message: // no result until the inputs agree
         results_[0]->clear();
         results_[1]->clear();
         break;
-    case CalcOutcome::Kind::Message: {
-        dialogs_.message(joinMessage(out.message, langue_), out.icon, window()->windowTitle());
-        QLineEdit* corrected = box(out.correctedBox);
-        corrected->setText(out.correctedText);
-        if (out.correctedTakesFocus) corrected->setFocus();
-        break;
     }
+}
+
+void Editeur::showHint(const CalcOutcome& out) {
+    if (out.kind != CalcOutcome::Kind::Message) {
+        hint_->hide();
+        hint_->clear();
+        return;
     }
+    QString text = joinMessage(out.message, langue_);
+    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    hint_->setText(text.simplified());
+    hint_->show();
+}
+
+QString Editeur::hint() const {
+    return hint_->isHidden() ? QString() : hint_->text();
+}
+
+bool Editeur::confirmInputs() {
+    if (confirming_) return false;
+    CalcInputs in;
+    in.code = typeSolide_;
+    in.masseTotale = masseTotal_->isChecked();
+    for (size_t i = 0; i < boxes_.size(); ++i)
+        in.texts[i] = boxes_[i]->text();
+    const CalcOutcome out = ostrel::CalculeInertie(in);
+    if (out.kind != CalcOutcome::Kind::Message) return true;
+    if (told_) return false; // told once for these inputs: the hint stays
+    confirming_ = true;
+    told_ = true;
+    dialogs_.message(joinMessage(out.message, langue_), out.icon, window()->windowTitle());
+    QLineEdit* corrected = box(out.correctedBox);
+    corrected->setText(out.correctedText);
+    CalculeInertie();
+    // The focus may be on its way to another control: the corrected box takes it afterwards.
+    if (out.correctedTakesFocus)
+        QTimer::singleShot(0, corrected, [corrected] { corrected->setFocus(); });
+    confirming_ = false;
+    return false;
 }
 
 PartsList::Line Editeur::line() const {
@@ -342,6 +409,7 @@ void Editeur::clearAfterAdd() {
         boxes_[3 + i]->setVisible(shown[i]);
         letters_[i]->setText(captions[i]);
     }
+    applyKindRules();
 }
 
 void Editeur::ReprendSolide(const PartsList::TakenBack& line) {
@@ -401,12 +469,26 @@ bool Editeur::eventFilter(QObject* watched, QEvent* event) {
         }
         break;
     }
-    case QEvent::FocusOut:
+    case QEvent::FocusOut: {
         setBackground(box, QColor(255, 255, 255));
+        // Leaving the box for another control of the window confirms it; a window or a menu
+        // taking the focus for a while does not, nor the window closing. Plus confirms by
+        // itself, so that a line told wrong is not added on the same click.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        QWidget* next = QApplication::focusWidget();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && next &&
+            next != box && next != endOfChain_ && next->window() == window() &&
+            window()->isVisible())
+            confirmInputs();
         break;
+    }
     case QEvent::KeyPress: {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) moveAlongChain(box);
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // Enter confirms the box; inputs that contradict keep the user where the
+            // correction puts them.
+            if (confirmInputs()) moveAlongChain(box);
+        }
         break;
     }
     case QEvent::KeyRelease:

@@ -1,7 +1,9 @@
 // The part editor of the main window: the kind's picture, the quantity, ratio, mass or density
 // and dimension boxes with their captions and units, the mass mode and the result block. It
 // sets itself up for a kind from the catalogue, runs CalculeInertie on every key release and
-// applies its outcome; the arithmetic stays in the solids core.
+// applies its outcome; the arithmetic stays in the solids core. Inconsistent inputs (a cone
+// wider at its small end...) are only hinted at while the user types; the message box and its
+// correction come when the user confirms the box (Enter, leaving it, Plus).
 #pragma once
 
 #include "list/partslist.h"
@@ -32,8 +34,16 @@ public:
     void ReinitialiseSaisie();
     // Sets the editor up for the kind of code (1 ... 20; other codes only reset it).
     void PrepareSolide(int code);
-    // Reads the boxes, computes the part line and applies the outcome to the captions.
+    // Reads the boxes, computes the part line and applies the outcome to the captions. Inputs
+    // that contradict each other empty the mass and inertia and show the hint; no text changes.
     void CalculeInertie();
+    // The user confirms the inputs: when they contradict each other, the message box (once
+    // for what the user typed) and its correction. False while they still contradict.
+    bool confirmInputs();
+    // The hint beside the results: empty when the inputs agree.
+    QString hint() const;
+    // The texts of the editor in the working language, after the window was translated.
+    void retranslate();
 
     int typeSolide() const { return typeSolide_; }
     // Image3: the small picture of the kind, as an image number of ImageList1 (0: none).
@@ -66,6 +76,8 @@ private:
     void switchToDensity();
     void clearResults();
     void moveAlongChain(QLineEdit* from);
+    void applyKindRules();
+    void showHint(const CalcOutcome& out);
     void showImage1(const QPixmap& picture);
 
     QString programDir_;
@@ -85,6 +97,9 @@ private:
     QLabel* label6_ = nullptr;
     QLabel* image1_ = nullptr;
     QLabel* image3Label_ = nullptr;
+    QLabel* hint_ = nullptr;
+    bool told_ = false;       // the box was shown for the inputs as they stand
+    bool confirming_ = false; // a confirmation is under way
     QRadioButton* masseTotal_ = nullptr;
     QRadioButton* masseSpecifique_ = nullptr;
 };

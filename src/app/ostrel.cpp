@@ -4,10 +4,11 @@
 #include "app/commandes.h"
 #include "app/editeur.h"
 #include "app/imagelist.h"
-#include "list/partslistmodel.h"
-#include "list/totalsmodel.h"
+#include "app/largeurscolonnes.h"
 #include "app/traduction.h"
 #include "language/configfile.h"
+#include "list/partslistmodel.h"
+#include "list/totalsmodel.h"
 #include "platform/dialogs.h"
 #include "report/reportcommands.h"
 #include "solids/calcul.h"
@@ -142,8 +143,10 @@ void Ostrel::buildCentralWidget() {
         big.setBold(true);
         big.setPointSizeF(big.pointSizeF() * 1.4);
         b->setFont(big);
-        b->setAutoDefault(false);
     }
+    // Enter (and the keypad's Enter) on a focused button presses it, as Space does.
+    for (QPushButton* b : {plus_, moins_, ok_button_})
+        b->setAutoDefault(true);
     editeur_->setEndOfChain(plus_);
 
     connect(plus_, &QPushButton::clicked, this, &Ostrel::AjoutePiece);
@@ -246,6 +249,31 @@ void Ostrel::layOutGrids() {
     for (int c = 1; c <= 4; ++c)
         grille2_->setColumnWidth(c, pixels(kResultTwips));
     partsModel_->setTotalsCaption(totalsCaption);
+
+    designedWidths_.assign(PartsList::ColumnCount, 0);
+    for (int c = 0; c < PartsList::ColumnCount; ++c)
+        designedWidths_[size_t(c)] = grille1_->columnWidth(c);
+    fitColumns(0);
+}
+
+void Ostrel::fitColumns(int first) {
+    std::vector<int> widths = designedWidths_;
+    if (first > 0) {
+        for (int c = 0; c < PartsList::ColumnCount; ++c)
+            widths[size_t(c)] = grille1_->columnWidth(c);
+    } else {
+        for (int c = 1; c < PartsList::ColumnCount; ++c)
+            widths[size_t(c)] =
+                std::max(widths[size_t(c)], grille1_->horizontalHeader()->sectionSizeHint(c));
+    }
+    LargeursColonnes::elargit(widths, *partsModel_, grille1_->fontMetrics(), first,
+                              partsModel_->rowCount() - 1);
+    LargeursColonnes::elargit(widths, *totalsModel_, grille2_->fontMetrics(), 0, 0);
+    for (int c = 1; c < PartsList::ColumnCount; ++c) {
+        if (grille1_->isColumnHidden(c)) continue; // hidden columns stay hidden
+        grille1_->setColumnWidth(c, widths[size_t(c)]);
+    }
+    copyWidths(grille1_, grille2_);
 }
 
 void Ostrel::kindCommand(int code) {
@@ -256,6 +284,8 @@ void Ostrel::kindCommand(int code) {
 }
 
 void Ostrel::AjoutePiece() {
+    // Plus confirms the editor's inputs: a line whose inputs contradict is not added.
+    if (!editeur_->confirmInputs()) return;
     const PartsList::AddOutcome outcome = partsModel_->add(editeur_->line());
     switch (outcome.kind) {
     case PartsList::AddOutcome::Kind::Ignored:
@@ -268,6 +298,7 @@ void Ostrel::AjoutePiece() {
         break;
     }
     const int row = partsModel_->rowCount() - 1;
+    fitColumns(row);
     // The new row becomes current, which also scrolls it into view.
     grille1_->setCurrentIndex(partsModel_->index(row, PartsList::ColumnCount - 1));
     editeur_->clearAfterAdd();
@@ -303,6 +334,8 @@ void Ostrel::FichierLanguesDisponibles_Click(int index) {
         return;
     }
     TraduitFenetre(*this, langue_);
+    editeur_->retranslate();
+    fitColumns(0);
     if (!choix.config.ok) {
         QString text = langue_.texte(444);
         if (text.isEmpty())

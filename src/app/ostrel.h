@@ -5,13 +5,14 @@
 // is false: the program then ends.
 #pragma once
 
-#include "list/partslist.h"
 #include "language/langue.h"
 #include "language/translationstore.h"
+#include "list/partslist.h"
 
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QPushButton;
 class QTableView;
@@ -59,6 +60,9 @@ private:
     void fillLanguageMenu(const QStringList& languages);
     void layOutGrids();
     void copyWidths(QTableView* from, QTableView* to);
+    // Widens the columns of both grids for the headings and the cells of the list from model
+    // row first on; from the designed widths again when first is 0.
+    void fitColumns(int first);
     void print();
     void preview();
     void exportPdf();
@@ -81,6 +85,7 @@ private:
     QPushButton* moins_ = nullptr;
     QPushButton* ok_button_ = nullptr;
     std::unique_ptr<ReportCommands> report_;
+    std::vector<int> designedWidths_; // of Grille1's columns, in pixels
     std::function<void()> quit_;
 };
 

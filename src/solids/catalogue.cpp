@@ -10,8 +10,8 @@ constexpr BoxCaption none{};
 constexpr BoxCaption letter(const char* l) {
     return BoxCaption{true, l, 0};
 }
-constexpr BoxCaption entry(int e) {
-    return BoxCaption{true, nullptr, e};
+constexpr BoxCaption entry(int e, BoxUnit unit = BoxUnit::Length) {
+    return BoxCaption{true, nullptr, e, unit};
 }
 
 constexpr auto C = Family::Centred;
@@ -40,7 +40,7 @@ constexpr std::array<KindInfo, 20> kinds{{
     {7, "Rectangle", C, "M_ObjetCentreRectangle", "&Rectangle", 21, "Rectang.bmp", 12, 10, 50,
      {none, letter("D"), letter("d"), letter("H")}, Yes, 0},
     {8, "Polygone", C, "M_ObjetCentrePolygone", "Poly&gone Régulier", 22, "Polygone.bmp", 13, 11,
-     51, {entry(79), letter("D"), none, letter("H")}, Sel, 0},
+     51, {entry(79, BoxUnit::Count), letter("D"), none, letter("H")}, Sel, 0},
     {9, "Bille", C, "M_ObjetCentreSphere", "&Sphère", 23, "Bille.bmp", 14, 12, 52,
      {none, letter("D"), none, none}, Yes, 0},
     {10, "CylVerExc", E, "M_ObjetExcentrePlateau", "&Cylindre Vertical", 26, "CylVerEx.bmp", 16,
@@ -58,11 +58,11 @@ constexpr std::array<KindInfo, 20> kinds{{
     {16, "MasseExc", E, "M_ObjetExcentreMasse", "&Masse", 30, "MaseEx.bmp", 22, 20, 60,
      {letter("R"), none, none, none}, No, 0},
     {17, "DiversIner", M, "M_ObjetDiversDivers", "&Valeurs donnés", 32, "DivIner.bmp", 23, 21, 61,
-     {entry(40), entry(81), entry(11), none}, No, 0},
+     {entry(40, BoxUnit::Inertia), entry(81, BoxUnit::Torque), entry(11, BoxUnit::Torque), none}, No, 0},
     {18, "Convoyeur", M, "M_ObjetDiversConvoyeur", "&Convoyeur", 33, "Convoy.bmp", 25, 23, 0,
-     {none, letter("D"), entry(83), entry(84)}, No, 82},
+     {none, letter("D"), entry(83, BoxUnit::Mass), entry(84, BoxUnit::Ratio)}, No, 82},
     {19, "MasseDese", M, "M_ObjetDiversDesequilibre", "&Masse en desequilibre", 34, "MaseDese.bmp",
-     24, 22, 62, {letter("R"), none, none, entry(80)}, No, 0},
+     24, 22, 62, {letter("R"), none, none, entry(80, BoxUnit::Angle)}, No, 0},
     {20, "Tore", C, "M_ObjetCentreTore", "T&ore", 24, "Tore.bmp", 15, 13, 53,
      {none, letter("D"), letter("d"), none}, Yes, 0},
 }};
@@ -112,6 +112,28 @@ bool sameKey(QStringView key, const char* name) {
 }
 
 } // namespace
+
+const char* unitSymbol(BoxUnit unit) {
+    switch (unit) {
+    case BoxUnit::Length:
+        return "mm";
+    case BoxUnit::Inertia:
+        return "kg·m²";
+    case BoxUnit::Torque:
+        return "N·m";
+    case BoxUnit::Mass:
+        return "kg";
+    case BoxUnit::Count:
+    case BoxUnit::Ratio:
+    case BoxUnit::Angle:
+        break;
+    }
+    return "";
+}
+
+int unitEntry(BoxUnit unit) {
+    return unit == BoxUnit::Angle ? 10 : 0;
+}
 
 std::span<const KindInfo> catalogue() {
     return kinds;

@@ -39,12 +39,22 @@ enum class Family { Centred, Eccentric, Miscellaneous };
 // Whether the editor offers the density option for a kind.
 enum class DensityOption { Offered, Hidden, OfferedAndSelected };
 
+// What a dimension box holds, for the unit caption beside it.
+enum class BoxUnit { Length, Count, Inertia, Torque, Mass, Ratio, Angle };
+
+// The unit caption of a box as the window writes it (UTF-8): "mm", "kg·m²", "N·m", "kg", or
+// an empty text for a count or a ratio. An angle's unit is a translation entry instead.
+const char* unitSymbol(BoxUnit unit);
+// The translation entry of the unit caption (10 for degrees), or 0 when unitSymbol says it.
+int unitEntry(BoxUnit unit);
+
 // A dimension box (Text5 ... Text8) as a kind shows it: hidden, or shown with a caption that
-// is either a fixed letter or a translation entry.
+// is either a fixed letter or a translation entry, and the unit of what it holds.
 struct BoxCaption {
     bool shown = false;
     const char* letter = nullptr; // fixed caption ("D"), or nullptr
     int entry = 0;                // translation entry of the caption when letter is nullptr
+    BoxUnit unit = BoxUnit::Length;
 };
 
 struct KindInfo {

@@ -2,7 +2,9 @@
 #include "solids/catalogue.h"
 
 #include <QString>
+#include <array>
 #include <gtest/gtest.h>
+#include <string>
 #include <vector>
 
 namespace ostrel {
@@ -51,6 +53,31 @@ TEST(Catalogue, TakeBackColumnsAndDensityOptionFollowTheKind) {
             if (k.copiesColumn(column)) copied.push_back(column);
         EXPECT_EQ(copied, columns[std::size_t(k.code - 1)]) << "kind " << k.code;
         EXPECT_EQ("ohs"[int(k.density)], density[k.code - 1]) << "kind " << k.code;
+    }
+}
+
+// The unit caption beside each shown box, per kind: "mm" for lengths, the true unit of every
+// other quantity ("" none, "{10}" the degrees entry).
+TEST(Catalogue, ShownBoxesCarryTheUnitOfWhatTheyHold) {
+    const struct {
+        int code;
+        std::array<const char*, 4> units; // Text5 ... Text8; nullptr: hidden
+    } rows[] = {
+        {1, {nullptr, "mm", nullptr, "mm"}},  {8, {"", "mm", nullptr, "mm"}},
+        {15, {"mm", "mm", "mm", "mm"}},       {17, {"kg·m²", "N·m", "N·m", nullptr}},
+        {18, {nullptr, "mm", "kg", ""}},      {19, {"mm", nullptr, nullptr, "{10}"}},
+        {20, {nullptr, "mm", "mm", nullptr}},
+    };
+    for (const auto& row : rows) {
+        for (std::size_t i = 0; i < 4; ++i) {
+            const BoxCaption& box = kindInfo(row.code)->boxes[i];
+            ASSERT_EQ(box.shown, row.units[i] != nullptr) << row.code << " box " << i;
+            if (!box.shown) continue;
+            const std::string unit = unitEntry(box.unit)
+                                         ? "{" + std::to_string(unitEntry(box.unit)) + "}"
+                                         : std::string(unitSymbol(box.unit));
+            EXPECT_EQ(unit, row.units[i]) << "kind " << row.code << " box " << i;
+        }
     }
 }
 
