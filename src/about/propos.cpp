@@ -3,7 +3,9 @@
 #include "platform/dialogs.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -75,7 +77,7 @@ QString ligneVersion(const VersionProgramme& version) {
 
 Propos::Propos(const QString& programDir, const VersionProgramme& version, QWidget* parent)
     : QDialog(parent), programDir_(programDir), version_(version),
-      ouvreAdresse_([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
+      ouvreAdresse_([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
     setObjectName(QStringLiteral("Propos"));
     setAttribute(Qt::WA_DeleteOnClose);
     construitFenetre();
@@ -238,7 +240,17 @@ void Propos::Timer1_Timer() {
 }
 
 void Propos::Label4_Click() {
-    if (ouvreAdresse_) ouvreAdresse_(adresseLien());
+    const QUrl guide = adresseLien();
+    // A launcher may well accept a file that is not there: the guide is looked for first.
+    const bool ouvert =
+        QFileInfo::exists(guide.toLocalFile()) && ouvreAdresse_ && ouvreAdresse_(guide);
+    if (ouvert || !dialogs_) return;
+    const QString texte = messageGuideAbsent_.isEmpty()
+                              ? QStringLiteral("The user guide could not be opened. You will "
+                                               "find it here:")
+                              : messageGuideAbsent_;
+    dialogs_->message(texte + QLatin1Char('\n') + QDir::toNativeSeparators(guide.toLocalFile()),
+                      MessageIcon::Exclamation, windowTitle());
 }
 
 void Propos::Ok_Click() {
@@ -263,11 +275,13 @@ void TraduitPropos(Propos& propos, const QStringList& textes) {
     propos.Label10->setText(textes.value(67));
     propos.Label12->setText(textes.value(12));
     propos.setMessagePageAbsente(textes.value(442));
+    propos.setMessageGuideAbsent(textes.value(445));
 }
 
 int ouvrePropos(Dialogs& dialogs, const QString& programDir, const QStringList& textes,
                 QWidget* parent) {
     QPointer<Propos> propos = new Propos(programDir, versionProgramme(), parent);
+    propos->setDialogs(&dialogs);
     TraduitPropos(*propos, textes);
     const int resultat = dialogs.exec(*propos);
     // A real modal run deletes the window when it closes; any other leaves it to us.

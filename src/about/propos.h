@@ -43,8 +43,8 @@ public:
     static constexpr const char* AdresseGuide = "guide/user-guide.html";
     static constexpr int IntervalleAnimation = 50; // ms
 
-    // Opens an address in the user's default browser; the result is not looked at.
-    using OuvreAdresse = std::function<void(const QUrl&)>;
+    // Opens an address in the user's default browser; false when nothing could open it.
+    using OuvreAdresse = std::function<bool(const QUrl&)>;
 
     // programDir ends with "/". Create the window with new: closing it (Ok, Escape, the
     // title bar) deletes it.
@@ -55,6 +55,10 @@ public:
     void setOuvreAdresse(OuvreAdresse ouvre);
     // The message the pane shows when propos.htm cannot be read; an English text when empty.
     void setMessagePageAbsente(const QString& text);
+    // Where the link tells that the guide could not be opened (none: it fails silently), and
+    // the text of that message, which the guide's path follows; an English text when empty.
+    void setDialogs(Dialogs* dialogs) { dialogs_ = dialogs; }
+    void setMessageGuideAbsent(const QString& text) { messageGuideAbsent_ = text; }
 
     // The address the link label opens: the user guide in the program folder.
     QUrl adresseLien() const;
@@ -70,7 +74,8 @@ public:
     void AvanceImage();
     // One tick of Timer1: advances the animation while it is active.
     void Timer1_Timer();
-    // Opens the user guide through the opener.
+    // Opens the user guide through the opener; a missing guide or an opener that fails is
+    // told through the dialogs, with the guide's path.
     void Label4_Click();
     // Closes the window, which deletes it.
     void Ok_Click();
@@ -90,6 +95,8 @@ private:
     VersionProgramme version_;
     OuvreAdresse ouvreAdresse_;
     QString messagePageAbsente_;
+    Dialogs* dialogs_ = nullptr;
+    QString messageGuideAbsent_;
     bool pageAbsente_ = false;
 
     PicClip PicClip1;
@@ -113,7 +120,8 @@ private:
 };
 
 // The window's texts in the working language: caption entry 8, Label10 entry 67, Label12
-// entry 12, and the missing-page message entry 442. textes is indexed by entry number.
+// entry 12, the missing-page message entry 442 and the guide message entry 445. textes is
+// indexed by entry number.
 void TraduitPropos(Propos& propos, const QStringList& textes);
 
 // The About command: creates the window under parent, translates it, shows it modally through

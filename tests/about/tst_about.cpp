@@ -3,6 +3,7 @@
 #include "about/propos.h"
 #include "platform/dialogs.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPointer>
@@ -59,7 +60,7 @@ QStringList textes(const QStringList& t) {
 // Records the captions of what the About command shows instead of blocking on it.
 class DialogsEnregistreur : public Dialogs {
 public:
-    void message(const QString&, MessageIcon, const QString&) override {}
+    void message(const QString& text, MessageIcon, const QString&) override { messages << text; }
     bool question(const QString&, const QString&) override { return false; }
     QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
     int exec(QDialog& d) override {
@@ -67,6 +68,7 @@ public:
         return QDialog::Accepted;
     }
     QList<QStringList> vus;
+    QStringList messages;
 };
 
 } // namespace
@@ -129,18 +131,45 @@ private slots:
         QCOMPARE(textePane(*present), QStringLiteral("Twenty kinds of solid."));
     }
 
-    void linkOpensTheGuideThroughTheOpener() {
+    // The link opens the installed guide through the opener; when the guide is missing or
+    // nothing can open it, a message names the guide's path. Columns: whether the guide is
+    // installed, what the opener answers, whether a message comes.
+    void linkOpensTheGuideOrSaysWhereItIs_data() {
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<bool>("opens");
+        QTest::addColumn<bool>("told");
+        QTest::newRow("opened") << true << true << false;
+        QTest::newRow("no launcher") << true << false << true;
+        QTest::newRow("guide missing") << false << true << true;
+    }
+    void linkOpensTheGuideOrSaysWhereItIs() {
+        QFETCH(bool, installed);
+        QFETCH(bool, opens);
+        QFETCH(bool, told);
         DossierProgramme dossier;
+        const QString chemin = dossier.chemin() + QLatin1String("guide/user-guide.html");
+        if (installed) {
+            QVERIFY(QDir(dossier.chemin()).mkpath(QStringLiteral("guide")));
+            QFile guide(chemin);
+            QVERIFY(guide.open(QIODevice::WriteOnly));
+        }
         std::unique_ptr<Propos> propos(new Propos(dossier.chemin()));
+        DialogsEnregistreur dialogs;
+        propos->setDialogs(&dialogs);
+        QStringList t = textes({"About", "B", "C", "D"});
+        t[445] = QStringLiteral("Guide not opened:");
+        TraduitPropos(*propos, t);
         QList<QUrl> ouvertes;
-        propos->setOuvreAdresse([&](const QUrl& url) { ouvertes << url; });
-        const QUrl guide =
-            QUrl::fromLocalFile(dossier.chemin() + QLatin1String("guide/user-guide.html"));
-        propos->Label4_Click();
-        QCOMPARE(ouvertes, QList<QUrl>{guide});
-        propos->show(); // a click on the label itself goes the same way
+        propos->setOuvreAdresse([&](const QUrl& url) {
+            ouvertes << url;
+            return opens;
+        });
+        propos->show(); // a click on the label
         QTest::mouseClick(propos->findChild<QLabel*>(QStringLiteral("Label4")), Qt::LeftButton);
-        QCOMPARE(ouvertes, (QList<QUrl>{guide, guide}));
+        QCOMPARE(ouvertes, installed ? QList<QUrl>{QUrl::fromLocalFile(chemin)} : QList<QUrl>{});
+        const QStringList attendu{QStringLiteral("Guide not opened:\n") +
+                                  QDir::toNativeSeparators(chemin)};
+        QCOMPARE(dialogs.messages, told ? attendu : QStringList{});
     }
 
     void aboutCommandTakesEachOpeningsLanguageAndLeavesNoWindow() {
