@@ -31,6 +31,20 @@ ostrel_install() {
     fi
 }
 
+# What the program needs to start: the program, its translation store, its pictures and the
+# About window's page and guide.
+PROGRAM_TARGETS=(ostrel ostrel_lenguas_db ostrel_pictures ostrel_about_data)
+
+ostrel_configure() {
+    cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+}
+
+# Only the program and its data, not the test suites and benchmarks.
+ostrel_build_program() {
+    ostrel_configure "$@"
+    cmake --build "$BUILD" --target "${PROGRAM_TARGETS[@]}"
+}
+
 ostrel_build() {
     cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
     cmake --build "$BUILD"
