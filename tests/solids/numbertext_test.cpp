@@ -11,32 +11,16 @@
 namespace ostrel {
 namespace {
 
-// A text as a word that can stand in a test name: letters and digits kept, the other
-// characters spelt ("p" point, "m" minus, "plus", "c" comma, "amp", "h" for "#", "_" a blank,
-// "u" and the hex code for anything else). Test names are the row's index and this word, so
+// A text as a word that can stand in a test name: letters and digits kept, "p" for a point,
+// "m" for a minus, "_" for anything else. Test names are the row's index and this word, so
 // they are readable and stay the same from run to run.
 std::string word(QStringView text) {
     std::string name;
     for (QChar c : text) {
         const char16_t u = c.unicode();
-        if ((u >= u'0' && u <= u'9') || (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z'))
-            name += char(u);
-        else if (u == u'.')
-            name += 'p';
-        else if (u == u'-')
-            name += 'm';
-        else if (u == u'+')
-            name += "plus";
-        else if (u == u',')
-            name += 'c';
-        else if (u == u'&')
-            name += "amp";
-        else if (u == u'#')
-            name += 'h';
-        else if (u == u' ' || u == u'\t' || u == u'\n' || u == u'\r')
-            name += '_';
-        else
-            name += "u" + QString::number(u, 16).toStdString();
+        const bool plain =
+            (u >= u'0' && u <= u'9') || (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z');
+        name += plain ? char(u) : u == u'.' ? 'p' : u == u'-' ? 'm' : '_';
     }
     return name;
 }
