@@ -323,13 +323,17 @@ QString Editeur::joinMessage(const std::vector<MessagePiece>& pieces, const Lang
     return text;
 }
 
-void Editeur::CalculeInertie() {
+CalcOutcome Editeur::outcome() const {
     CalcInputs in;
     in.code = typeSolide_;
     in.masseTotale = masseTotal_->isChecked();
     for (size_t i = 0; i < boxes_.size(); ++i)
         in.texts[i] = boxes_[i]->text();
-    const CalcOutcome out = ostrel::CalculeInertie(in);
+    return ostrel::CalculeInertie(in);
+}
+
+void Editeur::CalculeInertie() {
+    const CalcOutcome out = outcome();
     showHint(out);
     switch (out.kind) {
     case CalcOutcome::Kind::Results:
@@ -364,12 +368,7 @@ QString Editeur::hint() const {
 
 bool Editeur::confirmInputs() {
     if (confirming_) return false;
-    CalcInputs in;
-    in.code = typeSolide_;
-    in.masseTotale = masseTotal_->isChecked();
-    for (size_t i = 0; i < boxes_.size(); ++i)
-        in.texts[i] = boxes_[i]->text();
-    const CalcOutcome out = ostrel::CalculeInertie(in);
+    const CalcOutcome out = outcome();
     if (out.kind != CalcOutcome::Kind::Message) return true;
     if (told_) return false; // told once for these inputs: the hint stays
     confirming_ = true;

@@ -76,6 +76,8 @@ private:
     void switchToDensity();
     void clearResults();
     void moveAlongChain(QLineEdit* from);
+    // CalculeInertie of the boxes as they stand.
+    CalcOutcome outcome() const;
     void applyKindRules();
     void showHint(const CalcOutcome& out);
     void showImage1(const QPixmap& picture);
