@@ -1,14 +1,18 @@
 // The part editor of the main window: the kind's picture, the quantity, ratio, mass or density
 // and dimension boxes with their captions and units, the mass mode and the result block. It
 // sets itself up for a kind from the catalogue, runs CalculeInertie on every key release and
-// applies its outcome; the arithmetic stays in the solids core.
+// applies its outcome; the arithmetic stays in the solids core. The result block keeps the
+// exact results behind its captions and shows them under the display choice: the classic masks,
+// or significant digits in the chosen units.
 #pragma once
 
 #include "list/partslist.h"
 #include "solids/calcul.h"
+#include "solids/units.h"
 
 #include <QWidget>
 #include <array>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -55,6 +59,17 @@ public:
 
     QLineEdit* box(InputBox which) const { return boxes_[static_cast<size_t>(which)]; }
 
+    // How the four results are shown; a new choice re-writes the captions at once.
+    void setDisplay(const DisplayChoice& display);
+    const DisplayChoice& display() const { return display_; }
+    // The exact result behind caption i (0 mass ... 3 working torque), nothing when the
+    // caption is empty.
+    std::optional<double> exactResult(int i) const;
+    // The frame of the result block (its context menu is the window's).
+    QWidget* resultBlock() const { return resultBlock_; }
+    // Re-translates what the editor writes itself (the tooltips of hidden results).
+    void retranslate() { showResults(); }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -65,6 +80,9 @@ private:
     void switchToTotalMass();
     void switchToDensity();
     void clearResults();
+    // Writes the four result captions, their units and tooltips from the kept results.
+    void showResults();
+    QString belowResolutionHint() const;
     void moveAlongChain(QLineEdit* from);
     void showImage1(const QPixmap& picture);
 
@@ -81,6 +99,12 @@ private:
     std::array<QLabel*, 4> letters_{};  // Label7 ... Label10
     std::array<QLabel*, 4> units_{};    // Label4, Label19, Label20, Label25
     std::array<QLabel*, 4> results_{};  // Label14, Label17, Label21, Label22
+    std::array<QLabel*, 4> resultUnits_{}; // Label15, Label18, Label23, Label24
+    QWidget* resultBlock_ = nullptr;
+    // What the captions stand for: the classic texts, and the exact values behind them.
+    std::array<QString, 4> classic_;
+    std::array<std::optional<double>, 4> exact_;
+    DisplayChoice display_;
     QLabel* label1_ = nullptr;
     QLabel* label6_ = nullptr;
     QLabel* image1_ = nullptr;

@@ -2,6 +2,8 @@
 
 #include "about/propos.h"
 #include "app/commandes.h"
+#include "app/displaymenu.h"
+#include "app/displaysettings.h"
 #include "app/editeur.h"
 #include "app/imagelist.h"
 #include "list/partslistmodel.h"
@@ -18,6 +20,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
@@ -74,6 +77,16 @@ Ostrel::Ostrel(const QString& programDir, Dialogs& dialogs, QWidget* parent)
     commandes_ = new Commandes(*this, *images_);
     commandes_->showGroup(0); // the centred kinds at start
     buildCentralWidget();
+
+    // The display of results: the window applies a new choice first, then the others hear it.
+    displaySettings_ = new DisplaySettings(this);
+    connect(displaySettings_, &DisplaySettings::changed, this, &Ostrel::applyDisplay);
+    displayMenu_ = new DisplayMenu(*displaySettings_, this);
+    if (auto* preferences = findChild<QMenu*>(QStringLiteral("M_Idiomas")))
+        preferences->addMenu(displayMenu_->menu());
+    displayMenu_->attachAsContextMenu(editeur_->resultBlock());
+    displayMenu_->attachAsContextMenu(grille1_->horizontalHeader());
+    displayMenu_->attachAsContextMenu(grille2_);
 
     connect(commandes_, &Commandes::kindChosen, this, &Ostrel::kindCommand);
     connect(commandes_, &Commandes::printRequested, this, &Ostrel::print);
@@ -200,6 +213,8 @@ void Ostrel::load() {
     fillLanguageMenu(languages);
     TraduitFenetre(*this, langue_);
     layOutGrids();
+    displaySettings_->load();
+    applyDisplay(displaySettings_->choice());
     resize(sizeHint().expandedTo(QSize(880, 620)));
 }
 
@@ -248,6 +263,41 @@ void Ostrel::layOutGrids() {
     partsModel_->setTotalsCaption(totalsCaption);
 }
 
+const DisplayChoice& Ostrel::displayChoice() const {
+    return displaySettings_->choice();
+}
+
+void Ostrel::applyDisplay(const DisplayChoice& choice) {
+    partsModel_->setDisplay(choice);
+    editeur_->setDisplay(choice);
+    fitResultColumns();
+}
+
+// The result columns of both grids are at least as wide as their design, and as wide as the
+// widest text the display writes there (a signed scientific text) and their heading.
+void Ostrel::fitResultColumns() {
+    const int design = qRound(kResultTwips * static_cast<double>(logicalDpiX()) / 1440.0);
+    const DisplayChoice& choice = partsModel_->display();
+    const QFontMetrics cells(grille1_->font());
+    const QFontMetrics heading(grille1_->horizontalHeader()->font());
+    const int digits = choice.classic() ? 0 : choice.significantDigits();
+    // "-d.ddd E-dd" and "-0.0000000" are the widest texts of a significant display.
+    const QString widest = digits == 0 ? QString()
+                                       : QStringLiteral("-8.") + QString(digits - 1, u'8') +
+                                             QStringLiteral("E-88");
+    for (int c = 1; c <= 4; ++c) {
+        int width = design;
+        if (!choice.classic()) {
+            const QString title = partsModel_->headerData(c, Qt::Horizontal).toString();
+            width = std::max({width, cells.horizontalAdvance(widest) + 12,
+                              cells.horizontalAdvance(QStringLiteral("-0.00000000")) + 12,
+                              heading.horizontalAdvance(title) + 16});
+        }
+        grille1_->setColumnWidth(c, width);
+        grille2_->setColumnWidth(c, width);
+    }
+}
+
 void Ostrel::kindCommand(int code) {
     const KindInfo* kind = kindInfo(code);
     if (!kind) return;
@@ -256,7 +306,11 @@ void Ostrel::kindCommand(int code) {
 }
 
 void Ostrel::AjoutePiece() {
-    const PartsList::AddOutcome outcome = partsModel_->add(editeur_->line());
+    // With significant digits a line is judged on its exact results, which the classic masks
+    // may show as 0.
+    const PartsList::AddRule rule = displayChoice().classic() ? PartsList::AddRule::Classic
+                                                              : PartsList::AddRule::Exact;
+    const PartsList::AddOutcome outcome = partsModel_->add(editeur_->line(), rule);
     switch (outcome.kind) {
     case PartsList::AddOutcome::Kind::Ignored:
         return;
@@ -303,6 +357,8 @@ void Ostrel::FichierLanguesDisponibles_Click(int index) {
         return;
     }
     TraduitFenetre(*this, langue_);
+    editeur_->retranslate();
+    fitResultColumns();
     if (!choix.config.ok) {
         QString text = langue_.texte(444);
         if (text.isEmpty())
@@ -323,15 +379,15 @@ void Ostrel::quitCommand() {
 }
 
 void Ostrel::print() {
-    report_->print(parts_, langue_.textes);
+    report_->print(parts_, langue_.textes, displayChoice());
 }
 
 void Ostrel::preview() {
-    report_->preview(parts_, langue_.textes);
+    report_->preview(parts_, langue_.textes, displayChoice());
 }
 
 void Ostrel::exportPdf() {
-    report_->exportPdf(parts_, langue_.textes);
+    report_->exportPdf(parts_, langue_.textes, displayChoice());
 }
 
 void Ostrel::about() {

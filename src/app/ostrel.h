@@ -8,6 +8,7 @@
 #include "list/partslist.h"
 #include "language/langue.h"
 #include "language/translationstore.h"
+#include "solids/units.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -20,6 +21,8 @@ namespace ostrel {
 
 class Commandes;
 class Dialogs;
+class DisplayMenu;
+class DisplaySettings;
 class Editeur;
 class ImageList;
 class PartsListModel;
@@ -41,6 +44,12 @@ public:
     Editeur& editeur() const { return *editeur_; }
     Commandes& commandes() const { return *commandes_; }
 
+    // How results are shown (digits and units), kept per user. displaySettings() signals every
+    // change (DisplaySettings::changed) after the window has applied it.
+    const DisplayChoice& displayChoice() const;
+    DisplaySettings& displaySettings() const { return *displaySettings_; }
+    DisplayMenu& displayMenu() const { return *displayMenu_; }
+
     // What the quit commands run after closing the window (QCoreApplication::quit by default).
     void setQuitHandler(std::function<void()> handler) { quit_ = std::move(handler); }
 
@@ -59,6 +68,8 @@ private:
     void fillLanguageMenu(const QStringList& languages);
     void layOutGrids();
     void copyWidths(QTableView* from, QTableView* to);
+    void applyDisplay(const DisplayChoice& choice);
+    void fitResultColumns();
     void print();
     void preview();
     void exportPdf();
@@ -81,6 +92,8 @@ private:
     QPushButton* moins_ = nullptr;
     QPushButton* ok_button_ = nullptr;
     std::unique_ptr<ReportCommands> report_;
+    DisplaySettings* displaySettings_ = nullptr;
+    DisplayMenu* displayMenu_ = nullptr;
     std::function<void()> quit_;
 };
 
