@@ -38,8 +38,10 @@ QString DisplaySettings::group() {
 
 DisplayChoice DisplaySettings::load() {
     const auto s = open(iniPath_);
+    // Whatever the file's state (a folder that cannot be written reports an access error),
+    // the values read are checked one by one; a file that cannot be parsed gives none.
     DisplayTexts texts;
-    if (s->status() == QSettings::NoError) {
+    if (s->status() != QSettings::FormatError) {
         s->beginGroup(group());
         texts.digits = text(*s, kDigits);
         texts.mass = text(*s, kMass);
@@ -47,7 +49,11 @@ DisplayChoice DisplaySettings::load() {
         texts.torque = text(*s, kTorque);
         s->endGroup();
     }
-    choice_ = fromTexts(texts);
+    const DisplayChoice loaded = fromTexts(texts);
+    if (loaded != choice_) {
+        choice_ = loaded;
+        emit changed(choice_);
+    }
     return choice_;
 }
 

@@ -22,7 +22,7 @@ public:
 
     const DisplayChoice& choice() const { return choice_; }
 
-    // Reads the stored choice (without a signal) and returns it.
+    // Reads the stored choice, signals it when it differs from the current one, and returns it.
     DisplayChoice load();
     // Makes choice the current one, stores it and signals the change; the same choice again
     // does nothing.

@@ -213,7 +213,7 @@ void Ostrel::load() {
     fillLanguageMenu(languages);
     TraduitFenetre(*this, langue_);
     layOutGrids();
-    displaySettings_->load();
+    displaySettings_->load(); // a stored choice other than Classic is applied on its signal
     applyDisplay(displaySettings_->choice());
     resize(sizeHint().expandedTo(QSize(880, 620)));
 }
