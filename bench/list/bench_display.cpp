@@ -19,8 +19,8 @@ namespace {
 
 constexpr int Lines = 10000;
 
-using ostrel::DisplayChoice;
 using ostrel::Digits;
+using ostrel::DisplayChoice;
 using ostrel::InertiaUnit;
 using ostrel::MassUnit;
 using ostrel::TorqueUnit;

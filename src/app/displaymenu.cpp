@@ -64,8 +64,7 @@ DisplayMenu::DisplayMenu(DisplaySettings& settings, QWidget* owner)
         auto& items = units_[size_t(f.quantity)];
         for (int u = 0; u < unitCount(f.quantity); ++u) {
             QAction* item = sub->addAction(unitSymbol(f.quantity, u));
-            item->setObjectName(QLatin1String(f.name) + QLatin1Char('_') +
-                                unitKey(f.quantity, u));
+            item->setObjectName(QLatin1String(f.name) + QLatin1Char('_') + unitKey(f.quantity, u));
             item->setCheckable(true);
             group->addAction(item);
             const Quantity q = f.quantity;
@@ -95,9 +94,9 @@ QAction* DisplayMenu::unitItem(Quantity q, int unit) const {
 
 const std::vector<DisplayMenu::Caption>& DisplayMenu::captions() {
     static const std::vector<Caption> all = {
-        {"M_Resultats", 450},         {"M_Resultats_Classique", 451},
+        {"M_Resultats", 450},           {"M_Resultats_Classique", 451},
         {"M_Resultats_Chiffres4", 452}, {"M_Resultats_Chiffres6", 453},
-        {"M_Resultats_Masse", 454},   {"M_Resultats_Inertie", 455},
+        {"M_Resultats_Masse", 454},     {"M_Resultats_Inertie", 455},
         {"M_Resultats_Couple", 456}};
     return all;
 }

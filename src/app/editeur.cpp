@@ -255,8 +255,8 @@ void Editeur::showResults() {
         QString hint;
         if (display_.classic()) {
             // A result the masks cannot show is not hidden without a word.
-            const bool readsZero = text.isEmpty() || text == QLatin1String(".") ||
-                                   LireNombre(text) == 0;
+            const bool readsZero =
+                text.isEmpty() || text == QLatin1String(".") || LireNombre(text) == 0;
             if (exact && *exact != 0 && std::isfinite(*exact) && readsZero)
                 hint = belowResolutionHint();
             resultUnits_[i]->setText(design[i]);

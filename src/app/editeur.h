@@ -95,10 +95,10 @@ private:
     int image3_ = 0;
     QString image1File_;
 
-    std::array<QLineEdit*, 7> boxes_{}; // in InputBox order
-    std::array<QLabel*, 4> letters_{};  // Label7 ... Label10
-    std::array<QLabel*, 4> units_{};    // Label4, Label19, Label20, Label25
-    std::array<QLabel*, 4> results_{};  // Label14, Label17, Label21, Label22
+    std::array<QLineEdit*, 7> boxes_{};    // in InputBox order
+    std::array<QLabel*, 4> letters_{};     // Label7 ... Label10
+    std::array<QLabel*, 4> units_{};       // Label4, Label19, Label20, Label25
+    std::array<QLabel*, 4> results_{};     // Label14, Label17, Label21, Label22
     std::array<QLabel*, 4> resultUnits_{}; // Label15, Label18, Label23, Label24
     QWidget* resultBlock_ = nullptr;
     // What the captions stand for: the classic texts, and the exact values behind them.

@@ -6,10 +6,10 @@
 #include "app/displaysettings.h"
 #include "app/editeur.h"
 #include "app/imagelist.h"
-#include "list/partslistmodel.h"
-#include "list/totalsmodel.h"
 #include "app/traduction.h"
 #include "language/configfile.h"
+#include "list/partslistmodel.h"
+#include "list/totalsmodel.h"
 #include "platform/dialogs.h"
 #include "report/reportcommands.h"
 #include "solids/calcul.h"
@@ -282,9 +282,9 @@ void Ostrel::fitResultColumns() {
     const QFontMetrics heading(grille1_->horizontalHeader()->font());
     const int digits = choice.classic() ? 0 : choice.significantDigits();
     // "-d.ddd E-dd" and "-0.0000000" are the widest texts of a significant display.
-    const QString widest = digits == 0 ? QString()
-                                       : QStringLiteral("-8.") + QString(digits - 1, u'8') +
-                                             QStringLiteral("E-88");
+    const QString widest =
+        digits == 0 ? QString()
+                    : QStringLiteral("-8.") + QString(digits - 1, u'8') + QStringLiteral("E-88");
     for (int c = 1; c <= 4; ++c) {
         int width = design;
         if (!choice.classic()) {
@@ -308,8 +308,8 @@ void Ostrel::kindCommand(int code) {
 void Ostrel::AjoutePiece() {
     // With significant digits a line is judged on its exact results, which the classic masks
     // may show as 0.
-    const PartsList::AddRule rule = displayChoice().classic() ? PartsList::AddRule::Classic
-                                                              : PartsList::AddRule::Exact;
+    const PartsList::AddRule rule =
+        displayChoice().classic() ? PartsList::AddRule::Classic : PartsList::AddRule::Exact;
     const PartsList::AddOutcome outcome = partsModel_->add(editeur_->line(), rule);
     switch (outcome.kind) {
     case PartsList::AddOutcome::Kind::Ignored:

@@ -5,9 +5,9 @@
 // is false: the program then ends.
 #pragma once
 
-#include "list/partslist.h"
 #include "language/langue.h"
 #include "language/translationstore.h"
+#include "list/partslist.h"
 #include "solids/units.h"
 
 #include <QMainWindow>

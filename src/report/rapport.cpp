@@ -186,7 +186,7 @@ int CodeFigure(const QString& kindText) {
 }
 
 QStringList LignesTotaux(const PartsList& list, const QStringList& textes,
-                        const DisplayChoice& display) {
+                         const DisplayChoice& display) {
     if (!display.classic()) {
         const int entries[4] = {EntryTotalMasse, EntryTotalInertie, EntryTotalCoupleFrottement,
                                 EntryTotalCoupleTravail};
@@ -194,7 +194,8 @@ QStringList LignesTotaux(const PartsList& list, const QStringList& textes,
                                         Quantity::Torque};
         QStringList lines;
         for (int k = 0; k < 4; ++k) {
-            const QString label = textes.value(entries[k]).leftJustified(30, QLatin1Char(' '), true);
+            const QString label =
+                textes.value(entries[k]).leftJustified(30, QLatin1Char(' '), true);
             lines << label + QStringLiteral(" =  ") +
                          display.format(list.exactTotal(k), quantities[k]) + QLatin1Char(' ') +
                          display.symbol(quantities[k]);

@@ -71,7 +71,6 @@ QPageLayout PageRapportPdf();
 // The same report as an A4 PDF file. False when the file cannot be written, or when the list
 // has no part rows (no file is made then).
 bool EcritRapportPdf(const QString& path, const PartsList& list, const QStringList& textes,
-                     const QDate& date = QDate::currentDate(),
-                     const DisplayChoice& display = {});
+                     const QDate& date = QDate::currentDate(), const DisplayChoice& display = {});
 
 } // namespace ostrel

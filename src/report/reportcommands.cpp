@@ -76,7 +76,7 @@ ReportCommands::Result ReportCommands::print(const PartsList& list, const QStrin
 }
 
 ReportCommands::Result ReportCommands::preview(const PartsList& list, const QStringList& textes,
-                                             const DisplayChoice& display) {
+                                               const DisplayChoice& display) {
     if (!hasParts(list)) {
         showEmptyList(textes);
         return Result::EmptyList;
@@ -100,7 +100,7 @@ ReportCommands::Result ReportCommands::preview(const PartsList& list, const QStr
 }
 
 ReportCommands::Result ReportCommands::exportPdf(const PartsList& list, const QStringList& textes,
-                                             const DisplayChoice& display) {
+                                                 const DisplayChoice& display) {
     if (!hasParts(list)) {
         showEmptyList(textes);
         return Result::EmptyList;
@@ -109,7 +109,7 @@ ReportCommands::Result ReportCommands::exportPdf(const PartsList& list, const QS
 }
 
 ReportCommands::Result ReportCommands::savePdf(const PartsList& list, const QStringList& textes,
-                                             const DisplayChoice& display) {
+                                               const DisplayChoice& display) {
     const QString suggested = QDir::home().filePath(QStringLiteral("Ostrel.pdf"));
     const QString path = dialogs_.saveFileName(textes.value(EntryTitreSauvePdf), suggested,
                                                textes.value(EntryFiltrePdf));

@@ -45,8 +45,7 @@ public:
 private:
     void showEmptyList(const QStringList& textes);
     // Asks for a PDF file name and writes the report there; a failure is reported with the path.
-    Result savePdf(const PartsList& list, const QStringList& textes,
-                   const DisplayChoice& display);
+    Result savePdf(const PartsList& list, const QStringList& textes, const DisplayChoice& display);
 
     Dialogs& dialogs_;
     QWidget* parent_;

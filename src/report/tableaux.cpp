@@ -149,7 +149,8 @@ QString fieldText(const ReportContext& ctx, const PartsList& list, int row, int 
     return list.cell(row, column);
 }
 
-QString joinColumns(const std::vector<Column>& columns, const std::function<QString(const Column&)>& text) {
+QString joinColumns(const std::vector<Column>& columns,
+                    const std::function<QString(const Column&)>& text) {
     QString line;
     for (const Column& c : columns)
         line = line.leftJustified(c.start, QLatin1Char(' ')) + text(c);

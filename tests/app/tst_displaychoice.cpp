@@ -278,12 +278,12 @@ private slots:
         QTest::addColumn<QVariant>("inertia");
         QTest::addColumn<int>("expectedDigits");
         QTest::addColumn<int>("expectedInertia");
-        QTest::newRow("unknown digits") << "5" << QVariant("kg.mm2") << int(Digits::Classic)
-                                        << int(InertiaUnit::KgMm2);
-        QTest::newRow("unknown unit") << "6" << QVariant("t.m2") << int(Digits::Significant6)
-                                      << int(InertiaUnit::KgM2);
-        QTest::newRow("a list, not a text") << " 4 " << QVariant(QStringList{"kg.cm2", "x"})
-                                            << int(Digits::Significant4) << 0;
+        QTest::newRow("unknown digits")
+            << "5" << QVariant("kg.mm2") << int(Digits::Classic) << int(InertiaUnit::KgMm2);
+        QTest::newRow("unknown unit")
+            << "6" << QVariant("t.m2") << int(Digits::Significant6) << int(InertiaUnit::KgM2);
+        QTest::newRow("a list, not a text")
+            << " 4 " << QVariant(QStringList{"kg.cm2", "x"}) << int(Digits::Significant4) << 0;
         QTest::newRow("a number") << "4" << QVariant(3) << int(Digits::Significant4) << 0;
     }
     void badStoredValuesFallBackQuietly() {

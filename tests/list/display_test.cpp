@@ -11,8 +11,8 @@
 #include <gtest/gtest.h>
 #include <random>
 
-using ostrel::DisplayChoice;
 using ostrel::Digits;
+using ostrel::DisplayChoice;
 using ostrel::InertiaUnit;
 using ostrel::MassUnit;
 using ostrel::PartsList;
@@ -65,8 +65,8 @@ QStringList headings(const ostrel::PartsListModel& m) {
 struct DisplayRow {
     const char* name;
     DisplayChoice display;
-    QStringList firstRow;  // the shaft
-    QStringList totals;    // shaft + disc + screw load
+    QStringList firstRow; // the shaft
+    QStringList totals;   // shaft + disc + screw load
     QStringList headings;
 };
 
@@ -124,8 +124,9 @@ TEST(ListDisplay, ReformatsEverythingAtOnceAndComesBackToClassic) {
 
     std::vector<std::pair<QModelIndex, QModelIndex>> cells;
     int heads = 0, sumCells = 0, inserted = 0;
-    QObject::connect(&parts, &QAbstractItemModel::dataChanged,
-                     [&cells](const QModelIndex& a, const QModelIndex& b) { cells.emplace_back(a, b); });
+    QObject::connect(
+        &parts, &QAbstractItemModel::dataChanged,
+        [&cells](const QModelIndex& a, const QModelIndex& b) { cells.emplace_back(a, b); });
     QObject::connect(&parts, &QAbstractItemModel::headerDataChanged, [&heads] { ++heads; });
     QObject::connect(&sums, &QAbstractItemModel::dataChanged, [&sumCells] { ++sumCells; });
     QObject::connect(&parts, &QAbstractItemModel::rowsInserted, [&inserted] { ++inserted; });

@@ -59,10 +59,10 @@ TEST(ReportDisplay, TotalsAreTheExactSumsInTheChosenUnits) {
     // The servo axis: a 1 kg 60 mm disc and 500 kg on a 10 mm-lead screw.
     ASSERT_EQ(list.add(exactLine(1, {1, 4.5e-4, 0, 0}), PartsList::AddRule::Exact).kind,
               PartsList::AddOutcome::Kind::Added);
-    ASSERT_EQ(list.add(exactLine(18, {500, 1.2665147955292222e-3, 0.25, 0}),
-                       PartsList::AddRule::Exact)
-                  .kind,
-              PartsList::AddOutcome::Kind::Added);
+    ASSERT_EQ(
+        list.add(exactLine(18, {500, 1.2665147955292222e-3, 0.25, 0}), PartsList::AddRule::Exact)
+            .kind,
+        PartsList::AddOutcome::Kind::Added);
     const QStringList textes = reportTextes();
     const QString pad = "                 "; // labels padded to 30
     EXPECT_EQ(LignesTotaux(list, textes, KgCm2),
@@ -90,16 +90,17 @@ TEST(ReportDisplay, EveryTableKeepsItsColumnsAlignedAndNothingCut) {
                            PartsList::AddRule::Exact)
                       .kind,
                   PartsList::AddOutcome::Kind::Added);
-        ASSERT_EQ(list.add(exactLine(code, {12345.678 * code, 1.5811e-11 * code,
-                                            code == 17 ? 1e6 : 0, code == 17 ? 2e-7 : 0},
+        ASSERT_EQ(list.add(exactLine(code,
+                                     {12345.678 * code, 1.5811e-11 * code, code == 17 ? 1e6 : 0,
+                                      code == 17 ? 2e-7 : 0},
                                      "250"),
                            PartsList::AddRule::Exact)
                       .kind,
                   PartsList::AddOutcome::Kind::Added);
     }
     for (const DisplayChoice& display :
-         {KgCm2, DisplayChoice{Digits::Significant6, MassUnit::G, InertiaUnit::GCm2,
-                               TorqueUnit::LbfIn}}) {
+         {KgCm2,
+          DisplayChoice{Digits::Significant6, MassUnit::G, InertiaUnit::GCm2, TorqueUnit::LbfIn}}) {
         const QStringList lines = printed(list, display);
         for (int k = 1; k <= 20; ++k) {
             const QStringList t = table(lines, k);

@@ -16,7 +16,7 @@ namespace {
 struct Part {
     const char* name;
     int code;
-    char mode; // 'd' density, 't' total mass
+    char mode;         // 'd' density, 't' total mass
     const char* texts; // "Text1|Text2|Text3|Text5|Text6|Text7|Text8"
 };
 
@@ -61,8 +61,8 @@ TEST_P(Exactness, ShownTextsReadBackAsTheExactResults) {
             const double exact = out.values[i];
             const QString text = display.format(exact, kQuantities[i]);
             const std::string where = text.toStdString() + " " +
-                                      display.symbol(kQuantities[i]).toStdString() +
-                                      " result " + std::to_string(i);
+                                      display.symbol(kQuantities[i]).toStdString() + " result " +
+                                      std::to_string(i);
             if (exact == 0) {
                 EXPECT_EQ(text, "0") << where;
                 continue;
