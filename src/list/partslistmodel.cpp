@@ -87,7 +87,9 @@ QString PartsListModel::resultText(int listRow, int column) const {
 }
 
 QString PartsListModel::totalText(int column) const {
-    if (display_.classic() || column < 1 || column > 4) return list_.total(column);
+    // A totals line that shows nothing yet (no line was ever added) stays empty.
+    if (display_.classic() || column < 1 || column > 4 || list_.total(column).isEmpty())
+        return list_.total(column);
     return display_.format(list_.exactTotal(column - 1), quantityOf(column));
 }
 

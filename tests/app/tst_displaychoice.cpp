@@ -272,59 +272,47 @@ private slots:
         QCOMPARE(units(), (QStringList{"kg", "lb·ft²", "lbf·in", "lbf·in"}));
     }
 
-    // Stored values that are not a choice fall back field by field, without a word.
+    // Stored values that are not a choice, or a file that cannot be read, fall back field by
+    // field to Classic and SI units without a word; nothing out of range comes through.
     void badStoredValuesFallBackQuietly_data() {
-        QTest::addColumn<QString>("digits");
-        QTest::addColumn<QVariant>("inertia");
-        QTest::addColumn<int>("expectedDigits");
-        QTest::addColumn<int>("expectedInertia");
-        QTest::newRow("unknown digits")
-            << "5" << QVariant("kg.mm2") << int(Digits::Classic) << int(InertiaUnit::KgMm2);
-        QTest::newRow("unknown unit")
-            << "6" << QVariant("t.m2") << int(Digits::Significant6) << int(InertiaUnit::KgM2);
-        QTest::newRow("a list, not a text")
-            << " 4 " << QVariant(QStringList{"kg.cm2", "x"}) << int(Digits::Significant4) << 0;
-        QTest::newRow("a number") << "4" << QVariant(3) << int(Digits::Significant4) << 0;
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("expected"); // digits/mass/inertia/torque as stored texts
+        QTest::newRow("good") << QByteArray("[Results]\ndigits=6\nmass=lb\ninertia=kg.mm2\n"
+                                            "torque=N.cm\n")
+                              << "6/lb/kg.mm2/N.cm";
+        QTest::newRow("unknown digits and unit")
+            << QByteArray("[Results]\ndigits=5\nmass=tonne\ninertia=kg.mm2\n")
+            << "classic/kg/kg.mm2/N.m";
+        QTest::newRow("spaces, a list, a number")
+            << QByteArray("[Results]\ndigits=\" 4 \"\ninertia=kg.cm2, x\ntorque=3\n")
+            << "4/kg/kg.m2/N.m";
+        QTest::newRow("not settings at all")
+            << QByteArray("\xff\xfe[Results\ndigits=\"4\n\x01") << "classic/kg/kg.m2/N.m";
+        QTest::newRow("missing") << QByteArray() << "classic/kg/kg.m2/N.m";
     }
     void badStoredValuesFallBackQuietly() {
-        QFETCH(QString, digits);
-        QFETCH(QVariant, inertia);
-        QFETCH(int, expectedDigits);
-        QFETCH(int, expectedInertia);
-        w_.reset();
-        {
-            QSettings s;
-            s.setValue("Results/digits", digits);
-            s.setValue("Results/inertia", inertia);
-            s.setValue("Results/mass", "tonne");
+        QFETCH(QByteArray, file);
+        QFETCH(QString, expected);
+        QTemporaryDir d;
+        const QString path = d.filePath("settings.ini");
+        if (!file.isEmpty()) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(file);
         }
-        startWindow();
-        QCOMPARE(int(w_->displayChoice().digits), expectedDigits);
-        QCOMPARE(int(w_->displayChoice().inertia), expectedInertia);
-        QCOMPARE(w_->displayChoice().mass, MassUnit::Kg);
+        DisplaySettings settings(path);
+        const DisplayTexts t = toTexts(settings.load());
+        QCOMPARE(QStringList({t.digits, t.mass, t.inertia, t.torque}).join('/'), expected);
     }
 
-    // An unreadable or missing settings file is Classic; a choice that cannot be stored still
-    // applies for the session.
-    void unreadableOrUnwritableSettings() {
-        QTemporaryDir d;
-        const QString garbage = d.filePath("garbage.ini");
-        QFile f(garbage);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("\xff\xfe[Results\ndigits=\"4\nmass=\x01\x02\n");
-        f.close();
-        DisplaySettings bad(garbage);
-        QVERIFY(bad.load().classic());
-        DisplaySettings missing(d.filePath("none/at/all.ini"));
-        QVERIFY(missing.load() == DisplayChoice{});
-
+    // A choice that cannot be stored still applies for the session; out-of-range values never
+    // come through.
+    void unwritableSettingsStillApply() {
         DisplaySettings readOnly(QStringLiteral("/proc/ostrel-no-such-place/settings.ini"));
-        readOnly.load();
         DisplayChoice c;
         c.digits = Digits::Significant6;
         readOnly.setChoice(c);
         QVERIFY(readOnly.choice() == c);
-        // Values out of range never come through.
         c.inertia = InertiaUnit(42);
         c.digits = Digits(9);
         readOnly.setChoice(c);

@@ -117,6 +117,10 @@ TEST(ListDisplay, ReformatsEverythingAtOnceAndComesBackToClassic) {
     PartsList list(PartsList::designHeadings());
     ostrel::PartsListModel parts(list);
     ostrel::TotalsModel sums(parts);
+    // Before any line, the totals line shows nothing in any display.
+    parts.setDisplay(kKgCm2);
+    EXPECT_EQ(totals(sums), (QStringList{"", "", "", ""}));
+    parts.setDisplay({});
     for (int i = 0; i < 5; ++i)
         ASSERT_EQ(parts.add(computed(1, true, "1|1|1||600||")).kind, Kind::Added);
     const QStringList classicRow = row(parts, 4);
