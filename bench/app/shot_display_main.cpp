@@ -1,18 +1,27 @@
 // Draws the pictures of the results display: the main window with a servo axis in the list
 // and a shaft in the editor, in significant digits and kg·cm², and the first report page as a
 // PDF. The choice is stored in a temporary user configuration, never the user's own.
-// Usage: bench_app_shot_display <program folder> <window.png> <report.pdf>
+// Usage: bench_app_shot_display <program folder> <window.png> <report.pdf> [<classic.png>]
+// The optional picture shows, in Classic, the shaft's hidden inertia with its hint and the
+// results menu opened on the result block (the screen is grabbed: run it under a display).
+#include "app/displaymenu.h"
 #include "app/displaysettings.h"
 #include "app/ostrel.h"
 #include "platform/dialogs.h"
 #include "report/rapport.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QToolTip>
 
 namespace {
 
@@ -65,9 +74,42 @@ int main(int argc, char* argv[]) {
     type(window, "Text8", QStringLiteral("10"));
     QTest::qWait(200);
     if (!window.grab().save(QString::fromLocal8Bit(argv[2]))) return 1;
-    return ostrel::EcritRapportPdf(QString::fromLocal8Bit(argv[3]), window.parts(),
-                                   window.langue().textes, QDate::currentDate(),
-                                   window.displayChoice())
-               ? 0
-               : 1;
+    if (!ostrel::EcritRapportPdf(QString::fromLocal8Bit(argv[3]), window.parts(),
+                                 window.langue().textes, QDate::currentDate(),
+                                 window.displayChoice()))
+        return 1;
+    if (argc < 5) return 0;
+
+    window.displaySettings().setChoice({});
+    window.kindCommand(1);
+    click(window, "MasseSpecifique");
+    type(window, "Text2", QStringLiteral("2"));
+    type(window, "Text3", QStringLiteral("7870"));
+    type(window, "Text6", QStringLiteral("20"));
+    type(window, "Text8", QStringLiteral("1000"));
+    auto* inertia = window.findChild<QLabel*>(QStringLiteral("Label17"));
+    QToolTip::showText(inertia->mapToGlobal(QPoint(4, inertia->height())), inertia->toolTip(),
+                       inertia);
+    QTest::qWait(300);
+    const QPixmap hint = window.screen()->grabWindow(0);
+    QMenu* menu = window.displayMenu().menu();
+    QTimer::singleShot(500, [&] {
+        const QPixmap withMenu = window.screen()->grabWindow(0);
+        QPixmap both(withMenu.width(), withMenu.height() + hint.height());
+        QPainter p(&both);
+        p.drawPixmap(0, 0, hint);
+        p.drawPixmap(0, hint.height(), withMenu);
+        p.end();
+        both.save(QString::fromLocal8Bit(argv[4]));
+        menu->close();
+    });
+    QToolTip::hideText();
+    menu->popup(inertia->mapToGlobal(QPoint(0, inertia->height())));
+    menu->setActiveAction(menu->actions().last()); // no submenu opened by the pointer
+    QTimer::singleShot(200, [&] {
+        if (QMenu* inertiaUnits = menu->findChild<QMenu*>(QStringLiteral("M_Resultats_Inertie")))
+            inertiaUnits->popup(menu->geometry().topRight());
+    });
+    QTest::qWait(900);
+    return 0;
 }
