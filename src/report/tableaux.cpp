@@ -134,7 +134,7 @@ QString fieldHeading(const ReportContext& ctx, int column, const QStringList& le
 QString fieldUnit(const ReportContext& ctx, const Layout& l, int column) {
     if (column >= 1 && column <= 4) return ctx.display.symbol(quantityOf(column));
     if (column == 7) return ctx.texte(EntryAxe);
-    if (column == TranslatingMass) return QStringLiteral("kg");
+    if (column == TranslatingMass) return ctx.display.symbol(Quantity::Mass);
     if (l.heading == Heading::Convoyeur && column == 12) return QStringLiteral("kg");
     if (l.heading == Heading::Convoyeur && column == 13) return QString(); // a factor
     if (l.units == Units::Polygone && column == 10) return ctx.texte(EntryCotes);
@@ -145,7 +145,11 @@ QString fieldUnit(const ReportContext& ctx, const Layout& l, int column) {
 QString fieldText(const ReportContext& ctx, const PartsList& list, int row, int column) {
     if (column >= 1 && column <= 4)
         return ctx.display.format(list.exactValue(row, column - 1), quantityOf(column));
-    if (column == TranslatingMass) return translatingMass(list, row);
+    // The translating mass comes from the exact mass: the classic cell of a light load
+    // reads 0.
+    if (column == TranslatingMass)
+        return ctx.display.format(list.exactValue(row, 0) - LireNombre(list.cell(row, 12)),
+                                  Quantity::Mass);
     return list.cell(row, column);
 }
 

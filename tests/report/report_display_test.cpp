@@ -144,3 +144,22 @@ TEST(ReportDisplay, GivenInertiaTableShowsTorquesInTheChosenUnit) {
 }
 
 } // namespace
+
+namespace {
+
+// The conveyor's translating mass is the exact mass less the rotating mass: a light load whose
+// classic mass cell reads 0 still prints its mass.
+TEST(ReportDisplay, ConveyorTranslatingMassComesFromTheExactMass) {
+    PartsList list;
+    ASSERT_EQ(list.add(exactLine(18, {0.8, 1e-5, 0, 0}), PartsList::AddRule::Exact).kind,
+              PartsList::AddOutcome::Kind::Added);
+    ASSERT_EQ(list.cell(1, 1), QStringLiteral("0"));
+    const QStringList t = table(printed(list, KgCm2), 1);
+    ASSERT_EQ(t.size(), 3);
+    const qsizetype column = t[0].indexOf(QLatin1String("M.Trans"));
+    ASSERT_GT(column, 0);
+    EXPECT_EQ(t[1].mid(column, 2), QStringLiteral("kg"));
+    EXPECT_EQ(t[2].mid(column, 7), QStringLiteral("0.3000 "));
+}
+
+} // namespace
