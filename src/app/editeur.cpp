@@ -5,6 +5,7 @@
 #include "language/langue.h"
 #include "platform/dialogs.h"
 #include "solids/catalogue.h"
+#include "solids/numbertext.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -17,6 +18,7 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <cmath>
 
 namespace ostrel {
 
@@ -89,6 +91,8 @@ void Editeur::buildControls() {
         results_[i]->setMinimumWidth(
             results_[i]->fontMetrics().horizontalAdvance(QStringLiteral("0000000.00")) + 8);
         results_[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        // A right click on a result opens the result block's menu, not the label's own.
+        results_[i]->setContextMenuPolicy(Qt::NoContextMenu);
     }
     QLabel* label3 = addLabel("Label3", QStringLiteral("Quantité"));
     QLabel* label2 = addLabel("Label2", QStringLiteral("Rapport/Axe"));
@@ -149,6 +153,7 @@ void Editeur::buildControls() {
     auto* resultFrame = new QFrame(this);
     resultFrame->setObjectName(QStringLiteral("Picture2"));
     resultFrame->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    resultBlock_ = resultFrame;
     auto* results = new QGridLayout(resultFrame);
     QLabel* label5 = addLabel("Label5", QStringLiteral("Resultat"));
     QFont bold = label5->font();
@@ -169,6 +174,7 @@ void Editeur::buildControls() {
     for (int i = 0; i < 4; ++i) {
         QLabel* caption = addLabel(captions[i][0], design[i][0]);
         QLabel* unit = addLabel(captions[i][1], design[i][1]);
+        resultUnits_[static_cast<size_t>(i)] = unit;
         results->addWidget(caption, 1 + i, 0);
         results_[static_cast<size_t>(i)]->setParent(resultFrame);
         results->addWidget(results_[static_cast<size_t>(i)], 1 + i, 1);
@@ -223,8 +229,58 @@ void Editeur::showImage1(const QPixmap& picture) {
 }
 
 void Editeur::clearResults() {
-    for (QLabel* r : results_)
-        r->clear();
+    for (size_t i = 0; i < 4; ++i) {
+        classic_[i].clear();
+        exact_[i].reset();
+    }
+    showResults();
+}
+
+std::optional<double> Editeur::exactResult(int i) const {
+    return i >= 0 && i < 4 ? exact_[static_cast<size_t>(i)] : std::nullopt;
+}
+
+void Editeur::setDisplay(const DisplayChoice& display) {
+    display_ = display;
+    showResults();
+}
+
+QString Editeur::belowResolutionHint() const {
+    // The hint names the menu path of the choice, without access keys.
+    const auto plain = [](QString s) {
+        s.replace(QLatin1String("&&"), QString(QChar(0x1)));
+        s.remove(QLatin1Char('&'));
+        s.replace(QChar(0x1), QLatin1Char('&'));
+        return s;
+    };
+    const QString arrow = QStringLiteral(" \u25B8 ");
+    return langue_.texte(457) + QLatin1Char('\n') + plain(langue_.texte(13)) + arrow +
+           plain(langue_.texte(3)) + arrow + plain(langue_.texte(450));
+}
+
+void Editeur::showResults() {
+    static const QString design[4] = {QStringLiteral("kg"), QString::fromUtf8("kg·m²"),
+                                      QStringLiteral("Nm"), QStringLiteral("Nm")};
+    static const Quantity quantities[4] = {Quantity::Mass, Quantity::Inertia, Quantity::Torque,
+                                           Quantity::Torque};
+    for (size_t i = 0; i < 4; ++i) {
+        const std::optional<double>& exact = exact_[i];
+        QString text = classic_[i];
+        QString hint;
+        if (display_.classic()) {
+            // A result the masks cannot show is not hidden without a word.
+            const bool readsZero =
+                text.isEmpty() || text == QLatin1String(".") || LireNombre(text) == 0;
+            if (exact && *exact != 0 && std::isfinite(*exact) && readsZero)
+                hint = belowResolutionHint();
+            resultUnits_[i]->setText(design[i]);
+        } else {
+            if (exact) text = display_.format(*exact, quantities[i]);
+            resultUnits_[i]->setText(display_.symbol(quantities[i]));
+        }
+        results_[i]->setText(text);
+        results_[i]->setToolTip(hint);
+    }
 }
 
 void Editeur::ReinitialiseSaisie() {
@@ -296,6 +352,7 @@ void Editeur::applyKindRules() {
 void Editeur::retranslate() {
     applyKindRules();
     if (!hint_->isHidden()) CalculeInertie(); // the hint in the new language
+    showResults();
 }
 
 void Editeur::switchToTotalMass() {
@@ -337,15 +394,21 @@ void Editeur::CalculeInertie() {
     showHint(out);
     switch (out.kind) {
     case CalcOutcome::Kind::Results:
-        for (size_t i = 0; i < 4; ++i)
-            results_[i]->setText(out.captions[i]);
+        for (size_t i = 0; i < 4; ++i) {
+            classic_[i] = out.captions[i];
+            exact_[i] = out.values[i];
+        }
+        showResults();
         break;
     case CalcOutcome::Kind::NoChange:
         break;
     case CalcOutcome::Kind::Cleared:
     case CalcOutcome::Kind::Message: // no result until the inputs agree
-        results_[0]->clear();
-        results_[1]->clear();
+        for (size_t i = 0; i < 2; ++i) {
+            classic_[i].clear();
+            exact_[i].reset();
+        }
+        showResults();
         break;
     }
 }
@@ -386,8 +449,13 @@ bool Editeur::confirmInputs() {
 
 PartsList::Line Editeur::line() const {
     PartsList::Line line;
-    for (size_t i = 0; i < 4; ++i)
-        line.captions[i] = results_[i]->text();
+    // The list keeps the classic captions as its cells, and the exact results beside them.
+    std::array<double, 4> exact{};
+    for (size_t i = 0; i < 4; ++i) {
+        line.captions[i] = classic_[i];
+        exact[i] = exact_[i].value_or(0.0);
+    }
+    line.exact = exact;
     line.masseTotale = masseTotal_->isChecked();
     for (size_t i = 0; i < boxes_.size(); ++i)
         line.texts[i] = boxes_[i]->text();

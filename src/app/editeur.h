@@ -4,13 +4,17 @@
 // applies its outcome; the arithmetic stays in the solids core. Inconsistent inputs (a cone
 // wider at its small end...) are only hinted at while the user types; the message box and its
 // correction come when the user confirms the box (Enter, leaving it, Plus).
+// The result block keeps the exact results behind its captions and shows them under the display
+// choice: the classic masks, or significant digits in the chosen units.
 #pragma once
 
 #include "list/partslist.h"
 #include "solids/calcul.h"
+#include "solids/units.h"
 
 #include <QWidget>
 #include <array>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -42,7 +46,8 @@ public:
     bool confirmInputs();
     // The hint beside the results: empty when the inputs agree.
     QString hint() const;
-    // The texts of the editor in the working language, after the window was translated.
+    // The texts of the editor in the working language, after the window was translated: the
+    // kind's rules, the hint and what the result block writes itself (tooltips, units).
     void retranslate();
 
     int typeSolide() const { return typeSolide_; }
@@ -65,6 +70,15 @@ public:
 
     QLineEdit* box(InputBox which) const { return boxes_[static_cast<size_t>(which)]; }
 
+    // How the four results are shown; a new choice re-writes the captions at once.
+    void setDisplay(const DisplayChoice& display);
+    const DisplayChoice& display() const { return display_; }
+    // The exact result behind caption i (0 mass ... 3 working torque), nothing when the
+    // caption is empty.
+    std::optional<double> exactResult(int i) const;
+    // The frame of the result block (its context menu is the window's).
+    QWidget* resultBlock() const { return resultBlock_; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -75,6 +89,9 @@ private:
     void switchToTotalMass();
     void switchToDensity();
     void clearResults();
+    // Writes the four result captions, their units and tooltips from the kept results.
+    void showResults();
+    QString belowResolutionHint() const;
     void moveAlongChain(QLineEdit* from);
     // CalculeInertie of the boxes as they stand.
     CalcOutcome outcome() const;
@@ -91,10 +108,16 @@ private:
     int image3_ = 0;
     QString image1File_;
 
-    std::array<QLineEdit*, 7> boxes_{}; // in InputBox order
-    std::array<QLabel*, 4> letters_{};  // Label7 ... Label10
-    std::array<QLabel*, 4> units_{};    // Label4, Label19, Label20, Label25
-    std::array<QLabel*, 4> results_{};  // Label14, Label17, Label21, Label22
+    std::array<QLineEdit*, 7> boxes_{};    // in InputBox order
+    std::array<QLabel*, 4> letters_{};     // Label7 ... Label10
+    std::array<QLabel*, 4> units_{};       // Label4, Label19, Label20, Label25
+    std::array<QLabel*, 4> results_{};     // Label14, Label17, Label21, Label22
+    std::array<QLabel*, 4> resultUnits_{}; // Label15, Label18, Label23, Label24
+    QWidget* resultBlock_ = nullptr;
+    // What the captions stand for: the classic texts, and the exact values behind them.
+    std::array<QString, 4> classic_;
+    std::array<std::optional<double>, 4> exact_;
+    DisplayChoice display_;
     QLabel* label1_ = nullptr;
     QLabel* label6_ = nullptr;
     QLabel* image1_ = nullptr;

@@ -2,6 +2,8 @@
 
 #include "about/propos.h"
 #include "app/commandes.h"
+#include "app/displaymenu.h"
+#include "app/displaysettings.h"
 #include "app/editeur.h"
 #include "app/imagelist.h"
 #include "app/largeurscolonnes.h"
@@ -19,6 +21,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
@@ -75,6 +78,16 @@ Ostrel::Ostrel(const QString& programDir, Dialogs& dialogs, QWidget* parent)
     commandes_ = new Commandes(*this, *images_);
     commandes_->showGroup(0); // the centred kinds at start
     buildCentralWidget();
+
+    // The display of results: the window applies a new choice first, then the others hear it.
+    displaySettings_ = new DisplaySettings(this);
+    connect(displaySettings_, &DisplaySettings::changed, this, &Ostrel::applyDisplay);
+    displayMenu_ = new DisplayMenu(*displaySettings_, this);
+    if (auto* preferences = findChild<QMenu*>(QStringLiteral("M_Idiomas")))
+        preferences->addMenu(displayMenu_->menu());
+    displayMenu_->attachAsContextMenu(editeur_->resultBlock());
+    displayMenu_->attachAsContextMenu(grille1_->horizontalHeader());
+    displayMenu_->attachAsContextMenu(grille2_);
 
     connect(commandes_, &Commandes::kindChosen, this, &Ostrel::kindCommand);
     connect(commandes_, &Commandes::printRequested, this, &Ostrel::print);
@@ -203,6 +216,8 @@ void Ostrel::load() {
     fillLanguageMenu(languages);
     TraduitFenetre(*this, langue_);
     layOutGrids();
+    displaySettings_->load(); // a stored choice other than Classic is applied on its signal
+    applyDisplay(displaySettings_->choice());
     resize(sizeHint().expandedTo(QSize(880, 620)));
 }
 
@@ -257,6 +272,7 @@ void Ostrel::layOutGrids() {
 }
 
 void Ostrel::fitColumns(int first) {
+    if (designedWidths_.size() != size_t(PartsList::ColumnCount)) return; // not laid out yet
     std::vector<int> widths = designedWidths_;
     if (first > 0) {
         for (int c = 0; c < PartsList::ColumnCount; ++c)
@@ -276,6 +292,17 @@ void Ostrel::fitColumns(int first) {
     copyWidths(grille1_, grille2_);
 }
 
+const DisplayChoice& Ostrel::displayChoice() const {
+    return displaySettings_->choice();
+}
+
+void Ostrel::applyDisplay(const DisplayChoice& choice) {
+    partsModel_->setDisplay(choice);
+    editeur_->setDisplay(choice);
+    // The cells and headings changed their texts: every column is fitted again.
+    fitColumns(0);
+}
+
 void Ostrel::kindCommand(int code) {
     const KindInfo* kind = kindInfo(code);
     if (!kind) return;
@@ -286,7 +313,11 @@ void Ostrel::kindCommand(int code) {
 void Ostrel::AjoutePiece() {
     // Plus confirms the editor's inputs: a line whose inputs contradict is not added.
     if (!editeur_->confirmInputs()) return;
-    const PartsList::AddOutcome outcome = partsModel_->add(editeur_->line());
+    // With significant digits a line is judged on its exact results, which the classic masks
+    // may show as 0.
+    const PartsList::AddRule rule =
+        displayChoice().classic() ? PartsList::AddRule::Classic : PartsList::AddRule::Exact;
+    const PartsList::AddOutcome outcome = partsModel_->add(editeur_->line(), rule);
     switch (outcome.kind) {
     case PartsList::AddOutcome::Kind::Ignored:
         return;
@@ -356,15 +387,15 @@ void Ostrel::quitCommand() {
 }
 
 void Ostrel::print() {
-    report_->print(parts_, langue_.textes);
+    report_->print(parts_, langue_.textes, displayChoice());
 }
 
 void Ostrel::preview() {
-    report_->preview(parts_, langue_.textes);
+    report_->preview(parts_, langue_.textes, displayChoice());
 }
 
 void Ostrel::exportPdf() {
-    report_->exportPdf(parts_, langue_.textes);
+    report_->exportPdf(parts_, langue_.textes, displayChoice());
 }
 
 void Ostrel::about() {

@@ -8,6 +8,7 @@
 #include "language/langue.h"
 #include "language/translationstore.h"
 #include "list/partslist.h"
+#include "solids/units.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -21,6 +22,8 @@ namespace ostrel {
 
 class Commandes;
 class Dialogs;
+class DisplayMenu;
+class DisplaySettings;
 class Editeur;
 class ImageList;
 class PartsListModel;
@@ -41,6 +44,12 @@ public:
     const PartsList& parts() const { return parts_; }
     Editeur& editeur() const { return *editeur_; }
     Commandes& commandes() const { return *commandes_; }
+
+    // How results are shown (digits and units), kept per user. displaySettings() signals every
+    // change (DisplaySettings::changed) after the window has applied it.
+    const DisplayChoice& displayChoice() const;
+    DisplaySettings& displaySettings() const { return *displaySettings_; }
+    DisplayMenu& displayMenu() const { return *displayMenu_; }
 
     // What the quit commands run after closing the window (QCoreApplication::quit by default).
     void setQuitHandler(std::function<void()> handler) { quit_ = std::move(handler); }
@@ -63,6 +72,7 @@ private:
     // Widens the columns of both grids for the headings and the cells of the list from model
     // row first on; from the designed widths again when first is 0.
     void fitColumns(int first);
+    void applyDisplay(const DisplayChoice& choice);
     void print();
     void preview();
     void exportPdf();
@@ -86,6 +96,8 @@ private:
     QPushButton* ok_button_ = nullptr;
     std::unique_ptr<ReportCommands> report_;
     std::vector<int> designedWidths_; // of Grille1's columns, in pixels
+    DisplaySettings* displaySettings_ = nullptr;
+    DisplayMenu* displayMenu_ = nullptr;
     std::function<void()> quit_;
 };
 

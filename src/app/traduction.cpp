@@ -1,5 +1,6 @@
 #include "app/traduction.h"
 
+#include "app/displaymenu.h"
 #include "language/langue.h"
 #include "solids/catalogue.h"
 
@@ -69,6 +70,8 @@ void TraduitFenetre(QMainWindow& window, const Langue& langue) {
         setCaption(window, QLatin1String(g.menuItem), langue.texte(g.captionEntry));
     apply(window, langue,
           {{"M_Idiomas", 3}, {"M_Idiomas_LangueTravail", 4}, {"M_InertieProposito", 2}});
+    for (const DisplayMenu::Caption& c : DisplayMenu::captions())
+        setCaption(window, QLatin1String(c.name), langue.texte(c.entry));
     apply(window, langue, {{"M_ObjetCentre", 14}});
     applyKinds(window, langue, Family::Centred);
     apply(window, langue, {{"M_ObjetExcentre", 25}});

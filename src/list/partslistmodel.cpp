@@ -20,6 +20,7 @@ QVariant PartsListModel::data(const QModelIndex& index, int role) const {
     if (row < 1 || row >= list_.rowCount()) return {};
     switch (role) {
     case Qt::DisplayRole:
+        if (column >= 1 && column <= 4) return resultText(row, column);
         if (column >= 1) return list_.cell(row, column);
         return {};
     case Qt::DecorationRole:
@@ -40,6 +41,8 @@ QVariant PartsListModel::data(const QModelIndex& index, int role) const {
 QVariant PartsListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Horizontal) {
+        if (section >= 1 && section <= 4 && !display_.classic())
+            return list_.cell(0, section) + QLatin1Char(' ') + display_.symbol(quantityOf(section));
         if (section >= 1 && section < PartsList::ColumnCount) return list_.cell(0, section);
         return {};
     }
@@ -56,6 +59,38 @@ void PartsListModel::setPictureProvider(PictureProvider provider) {
 void PartsListModel::setHeadings(const QStringList& headings) {
     list_.setHeadings(headings);
     emit headerDataChanged(Qt::Horizontal, 1, PartsList::ColumnCount - 1);
+}
+
+void PartsListModel::setDisplay(const DisplayChoice& display) {
+    if (display == display_) return;
+    display_ = display;
+    emit headerDataChanged(Qt::Horizontal, 1, 4);
+    if (list_.partCount() > 0)
+        emit dataChanged(index(0, 1), index(list_.partCount() - 1, 4), {Qt::DisplayRole});
+    emit totalsChanged();
+}
+
+Quantity PartsListModel::quantityOf(int column) {
+    switch (column) {
+    case 1:
+        return Quantity::Mass;
+    case 2:
+        return Quantity::Inertia;
+    default:
+        return Quantity::Torque;
+    }
+}
+
+QString PartsListModel::resultText(int listRow, int column) const {
+    if (display_.classic() || column < 1 || column > 4) return list_.cell(listRow, column);
+    return display_.format(list_.exactValue(listRow, column - 1), quantityOf(column));
+}
+
+QString PartsListModel::totalText(int column) const {
+    // A totals line that shows nothing yet (no line was ever added) stays empty.
+    if (display_.classic() || column < 1 || column > 4 || list_.total(column).isEmpty())
+        return list_.total(column);
+    return display_.format(list_.exactTotal(column - 1), quantityOf(column));
 }
 
 void PartsListModel::setTotalsCaption(const QString& caption) {

@@ -22,7 +22,7 @@ QVariant TotalsModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::TextAlignmentRole && index.column() >= 1)
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole) return {};
-    return parts_.list().total(index.column());
+    return parts_.totalText(index.column());
 }
 
 void TotalsModel::refresh() {

@@ -1,6 +1,7 @@
 // The table model of Grille2, the totals line: one row of five cells (the caption, then the
 // totals of mass, inertia, friction torque and working torque), read from the parts list that
-// a PartsListModel wraps and refreshed whenever that model says the totals changed.
+// a PartsListModel wraps and refreshed whenever that model says the totals changed. The totals
+// are written under that model's display choice.
 #pragma once
 
 #include <QAbstractTableModel>

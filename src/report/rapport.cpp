@@ -185,7 +185,23 @@ int CodeFigure(const QString& kindText) {
     return 0;
 }
 
-QStringList LignesTotaux(const PartsList& list, const QStringList& textes) {
+QStringList LignesTotaux(const PartsList& list, const QStringList& textes,
+                         const DisplayChoice& display) {
+    if (!display.classic()) {
+        const int entries[4] = {EntryTotalMasse, EntryTotalInertie, EntryTotalCoupleFrottement,
+                                EntryTotalCoupleTravail};
+        const Quantity quantities[4] = {Quantity::Mass, Quantity::Inertia, Quantity::Torque,
+                                        Quantity::Torque};
+        QStringList lines;
+        for (int k = 0; k < 4; ++k) {
+            const QString label =
+                textes.value(entries[k]).leftJustified(30, QLatin1Char(' '), true);
+            lines << label + QStringLiteral(" =  ") +
+                         display.format(list.exactTotal(k), quantities[k]) + QLatin1Char(' ') +
+                         display.symbol(quantities[k]);
+        }
+        return lines;
+    }
     return {
         totalLine(textes.value(EntryTotalMasse), list.total(1), QStringLiteral(" kg")),
         totalLine(textes.value(EntryTotalInertie), list.total(2), QStringLiteral(" kgm²")),
@@ -198,11 +214,11 @@ QString DateCourte(const QDate& date) {
 }
 
 RapportStatus ImprimeRapport(PageSurface& page, const PartsList& list, const QStringList& textes,
-                             const QDate& date) {
+                             const QDate& date, const DisplayChoice& display) {
     const QStringList kinds = ListeTypes(list);
     if (kinds.isEmpty()) return RapportStatus::EmptyList;
 
-    const ReportContext ctx{page, textes, DateCourte(date)};
+    const ReportContext ctx{page, textes, DateCourte(date), display};
     page.setFont(ReportFont, TextSize);
     page.setBold(false);
     page.setUnderline(false);
@@ -217,7 +233,7 @@ RapportStatus ImprimeRapport(PageSurface& page, const PartsList& list, const QSt
     page.setFont(ReportFont, TextSize);
 
     LigneSimple(ctx, QString());
-    for (const QString& line : LignesTotaux(list, textes))
+    for (const QString& line : LignesTotaux(list, textes, display))
         LigneGras(ctx, line);
     LigneSimple(ctx, QString());
 
@@ -239,7 +255,7 @@ QPageLayout PageRapportPdf() {
 }
 
 bool EcritRapportPdf(const QString& path, const PartsList& list, const QStringList& textes,
-                     const QDate& date) {
+                     const QDate& date, const DisplayChoice& display) {
     if (ListeTypes(list).isEmpty()) return false;
     QPdfWriter writer(path);
     writer.setPageLayout(PageRapportPdf());
@@ -248,7 +264,7 @@ bool EcritRapportPdf(const QString& path, const PartsList& list, const QStringLi
     writer.setCreator(QStringLiteral("Ostrel"));
     PainterSurface surface(&writer);
     if (!surface.ok()) return false;
-    ImprimeRapport(surface, list, textes, date);
+    ImprimeRapport(surface, list, textes, date, display);
     surface.endDocument();
     return surface.ok() && QFileInfo(path).size() > 0;
 }

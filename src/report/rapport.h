@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/pagesurface.h"
+#include "solids/units.h"
 
 #include <QDate>
 #include <QPageLayout>
@@ -14,12 +15,14 @@ namespace ostrel {
 
 class PartsList;
 
-// What a run of the report needs besides the list: the surface, the working language's texts
-// and the date of the page heading (already in its short form).
+// What a run of the report needs besides the list: the surface, the working language's texts,
+// the date of the page heading (already in its short form) and the digits and units of the
+// results.
 struct ReportContext {
     PageSurface& page;
     const QStringList& textes;
     QString date;
+    DisplayChoice display = {};
 
     QString texte(int entry) const { return textes.value(entry); }
 };
@@ -44,8 +47,10 @@ QStringList ListeTypes(const PartsList& list);
 int CodeFigure(const QString& kindText);
 
 // The four lines of the totals block: label cut or padded to 30, " =  ", the value with
-// "####.00", the unit.
-QStringList LignesTotaux(const PartsList& list, const QStringList& textes);
+// "####.00", the unit. With significant digits: the exact totals in the chosen digits and
+// units, the values' first characters in one column whatever their length.
+QStringList LignesTotaux(const PartsList& list, const QStringList& textes,
+                         const DisplayChoice& display = {});
 
 // The short date of the page heading, in the system's short form.
 QString DateCourte(const QDate& date);
@@ -54,8 +59,10 @@ enum class RapportStatus { Printed, EmptyList };
 
 // Prints the whole report on page and ends the document. A list without part rows leaves the
 // page untouched and returns EmptyList (the caller shows entry 43).
+// The results are printed with display's digits and units; Classic prints the list's cells.
 RapportStatus ImprimeRapport(PageSurface& page, const PartsList& list, const QStringList& textes,
-                             const QDate& date = QDate::currentDate());
+                             const QDate& date = QDate::currentDate(),
+                             const DisplayChoice& display = {});
 
 // The page of the PDF report: A4 portrait with the margins of a usual office printer (5 mm at
 // the sides, 4 mm at the top and bottom), which leave 200 x 289 mm to print on.
@@ -64,6 +71,6 @@ QPageLayout PageRapportPdf();
 // The same report as an A4 PDF file. False when the file cannot be written, or when the list
 // has no part rows (no file is made then).
 bool EcritRapportPdf(const QString& path, const PartsList& list, const QStringList& textes,
-                     const QDate& date = QDate::currentDate());
+                     const QDate& date = QDate::currentDate(), const DisplayChoice& display = {});
 
 } // namespace ostrel

@@ -50,7 +50,8 @@ void ReportCommands::showEmptyList(const QStringList& textes) {
                      textes.value(EntryTitreAppli));
 }
 
-ReportCommands::Result ReportCommands::print(const PartsList& list, const QStringList& textes) {
+ReportCommands::Result ReportCommands::print(const PartsList& list, const QStringList& textes,
+                                             const DisplayChoice& display) {
     if (!hasParts(list)) {
         showEmptyList(textes);
         return Result::EmptyList;
@@ -60,7 +61,7 @@ ReportCommands::Result ReportCommands::print(const PartsList& list, const QStrin
         BusyCursor busy;
         PainterSurface surface(printer.get());
         if (surface.ok()) {
-            ImprimeRapport(surface, list, textes);
+            ImprimeRapport(surface, list, textes, QDate::currentDate(), display);
             surface.endDocument();
             printed = surface.ok() && printer->printerState() != QPrinter::Error &&
                       printer->printerState() != QPrinter::Aborted;
@@ -71,10 +72,11 @@ ReportCommands::Result ReportCommands::print(const PartsList& list, const QStrin
     // No printer, or the job failed: the report can still be kept as a PDF file.
     if (!dialogs_.question(textes.value(EntryImprimeEnPdf), textes.value(EntryTitreAppli)))
         return Result::Cancelled;
-    return savePdf(list, textes);
+    return savePdf(list, textes, display);
 }
 
-ReportCommands::Result ReportCommands::preview(const PartsList& list, const QStringList& textes) {
+ReportCommands::Result ReportCommands::preview(const PartsList& list, const QStringList& textes,
+                                               const DisplayChoice& display) {
     if (!hasParts(list)) {
         showEmptyList(textes);
         return Result::EmptyList;
@@ -86,26 +88,28 @@ ReportCommands::Result ReportCommands::preview(const PartsList& list, const QStr
     QPrintPreviewDialog dialog(&printer, parent_);
     dialog.setWindowTitle(textes.value(EntryTitreAppli));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&list, &textes](QPrinter* target) {
+                     [&list, &textes, &display](QPrinter* target) {
                          BusyCursor busy;
                          PainterSurface surface(target);
                          if (!surface.ok()) return;
-                         ImprimeRapport(surface, list, textes);
+                         ImprimeRapport(surface, list, textes, QDate::currentDate(), display);
                          surface.endDocument();
                      });
     dialogs_.exec(dialog);
     return Result::Previewed;
 }
 
-ReportCommands::Result ReportCommands::exportPdf(const PartsList& list, const QStringList& textes) {
+ReportCommands::Result ReportCommands::exportPdf(const PartsList& list, const QStringList& textes,
+                                                 const DisplayChoice& display) {
     if (!hasParts(list)) {
         showEmptyList(textes);
         return Result::EmptyList;
     }
-    return savePdf(list, textes);
+    return savePdf(list, textes, display);
 }
 
-ReportCommands::Result ReportCommands::savePdf(const PartsList& list, const QStringList& textes) {
+ReportCommands::Result ReportCommands::savePdf(const PartsList& list, const QStringList& textes,
+                                               const DisplayChoice& display) {
     const QString suggested = QDir::home().filePath(QStringLiteral("Ostrel.pdf"));
     const QString path = dialogs_.saveFileName(textes.value(EntryTitreSauvePdf), suggested,
                                                textes.value(EntryFiltrePdf));
@@ -113,7 +117,7 @@ ReportCommands::Result ReportCommands::savePdf(const PartsList& list, const QStr
     bool written = false;
     {
         BusyCursor busy;
-        written = EcritRapportPdf(path, list, textes);
+        written = EcritRapportPdf(path, list, textes, QDate::currentDate(), display);
     }
     if (!written) {
         dialogs_.message(textes.value(EntryEchecEcriture) + QLatin1Char('\n') +

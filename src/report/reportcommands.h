@@ -3,6 +3,8 @@
 // file choice goes through the Dialogs seam.
 #pragma once
 
+#include "solids/units.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -30,16 +32,20 @@ public:
 
     // Prints on the default printer. An empty list shows entry 43 and touches no printer. With
     // no default printer, or when the job fails, the user is offered to save a PDF instead.
-    Result print(const PartsList& list, const QStringList& textes);
+    // Each prints the results with display's digits and units (Classic by default).
+    Result print(const PartsList& list, const QStringList& textes,
+                 const DisplayChoice& display = {});
     // Shows the report in a print preview window (through Dialogs::exec).
-    Result preview(const PartsList& list, const QStringList& textes);
+    Result preview(const PartsList& list, const QStringList& textes,
+                   const DisplayChoice& display = {});
     // Asks for a file name and writes the report there as PDF.
-    Result exportPdf(const PartsList& list, const QStringList& textes);
+    Result exportPdf(const PartsList& list, const QStringList& textes,
+                     const DisplayChoice& display = {});
 
 private:
     void showEmptyList(const QStringList& textes);
     // Asks for a PDF file name and writes the report there; a failure is reported with the path.
-    Result savePdf(const PartsList& list, const QStringList& textes);
+    Result savePdf(const PartsList& list, const QStringList& textes, const DisplayChoice& display);
 
     Dialogs& dialogs_;
     QWidget* parent_;

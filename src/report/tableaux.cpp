@@ -4,6 +4,7 @@
 #include "solids/numbertext.h"
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 namespace ostrel {
@@ -103,8 +104,120 @@ QString partLine(const PartsList& list, int row, const Layout& l) {
     return line;
 }
 
+// ---- Tables with significant digits ----
+// The same fields as the classic table, each under its own heading and unit, starting at its
+// classic column or further right: every field is as wide as its widest text, heading or unit,
+// so that nothing is cut and the columns stay aligned.
+
+struct Column {
+    QString heading;
+    QString unit;
+    std::vector<QString> texts; // one per printed row
+    int start = 0;
+};
+
+Quantity quantityOf(int column) {
+    return column == 1 ? Quantity::Mass : column == 2 ? Quantity::Inertia : Quantity::Torque;
+}
+
+QString fieldHeading(const ReportContext& ctx, int column, const QStringList& letters,
+                     qsizetype& nextLetter) {
+    switch (column) {
+    case 7:
+        return ctx.texte(EntryRapport);
+    case 1:
+        return ctx.texte(EntryMasse);
+    case 2:
+        return ctx.texte(EntryInertie);
+    case 3:
+        return ctx.texte(EntryCoupleFrottement);
+    case 4:
+        return ctx.texte(EntryCoupleTravail);
+    default:
+        return letters.value(nextLetter++);
+    }
+}
+
+QString fieldUnit(const ReportContext& ctx, const Layout& l, int column) {
+    if (column >= 1 && column <= 4) return ctx.display.symbol(quantityOf(column));
+    if (column == 7) return ctx.texte(EntryAxe);
+    if (column == TranslatingMass) return ctx.display.symbol(Quantity::Mass);
+    if (l.heading == Heading::Convoyeur && column == 12) return QStringLiteral("kg");
+    if (l.heading == Heading::Convoyeur && column == 13) return QString(); // a factor
+    if (l.units == Units::Polygone && column == 10) return ctx.texte(EntryCotes);
+    if (l.units == Units::MasseDese && column == 13) return ctx.texte(EntryDegres);
+    return QStringLiteral("mm");
+}
+
+QString fieldText(const ReportContext& ctx, const PartsList& list, int row, int column) {
+    if (column >= 1 && column <= 4)
+        return ctx.display.format(list.exactValue(row, column - 1), quantityOf(column));
+    // The translating mass comes from the exact mass: the classic cell of a light load
+    // reads 0.
+    if (column == TranslatingMass)
+        return ctx.display.format(list.exactValue(row, 0) - LireNombre(list.cell(row, 12)),
+                                  Quantity::Mass);
+    return list.cell(row, column);
+}
+
+QString joinColumns(const std::vector<Column>& columns,
+                    const std::function<QString(const Column&)>& text) {
+    QString line;
+    for (const Column& c : columns)
+        line = line.leftJustified(c.start, QLatin1Char(' ')) + text(c);
+    return line;
+}
+
+void printSignificantTable(const ReportContext& ctx, const PartsList& list, double kind, int rows,
+                           const Layout& l) {
+    std::vector<int> printed;
+    const int last = std::min(rows, list.rowCount() - 1);
+    for (int row = 1; row <= last; ++row)
+        if (LireNombre(list.cell(row, ColumnKind)) == kind) printed.push_back(row);
+
+    const QStringList letters = l.headingLiteral.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    qsizetype nextLetter = 0;
+    std::vector<Column> columns;
+    Column quantity;
+    quantity.heading = ctx.texte(EntryQuantite);
+    quantity.start = 1;
+    for (int row : printed)
+        quantity.texts.push_back(list.cell(row, 6));
+    columns.push_back(std::move(quantity));
+    for (const Field& f : l.fields) {
+        Column c;
+        c.heading = fieldHeading(ctx, f.column, letters, nextLetter);
+        c.unit = fieldUnit(ctx, l, f.column);
+        for (int row : printed)
+            c.texts.push_back(fieldText(ctx, list, row, f.column));
+        c.start = f.start;
+        columns.push_back(std::move(c));
+    }
+    // Each field starts at its classic column, or two spaces after the widest text before it.
+    int end = 0;
+    for (Column& c : columns) {
+        c.start = std::max(c.start, end == 0 ? c.start : end + 2);
+        qsizetype width = std::max(c.heading.size(), c.unit.size());
+        for (const QString& t : c.texts)
+            width = std::max(width, t.size());
+        end = c.start + int(width);
+    }
+
+    LigneSimple(ctx, QString());
+    LigneSimple(ctx, joinColumns(columns, [](const Column& c) { return c.heading; }));
+    LigneSimple(ctx, joinColumns(columns, [](const Column& c) { return c.unit; }));
+    LigneSimple(ctx, QString());
+    for (size_t i = 0; i < printed.size(); ++i)
+        LigneSimple(ctx, joinColumns(columns, [i](const Column& c) { return c.texts[i]; }));
+}
+
 void printTable(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows,
                 const Layout& l) {
+    if (!ctx.display.classic()) {
+        TitreTableau(ctx, k);
+        printSignificantTable(ctx, list, kind, rows, l);
+        return;
+    }
     TitreTableau(ctx, k);
     LigneSimple(ctx, QString());
     LigneSimple(ctx, headingLine(ctx, l));

@@ -1,0 +1,165 @@
+// The report under a display with significant digits: the totals block and the result columns
+// of every kind's table written from the exact results in the chosen units, every field whole
+// and under its heading and unit.
+#include "platform/recordingsurface.h"
+#include "report/rapport.h"
+#include "report_fixture.h"
+#include "solids/units.h"
+
+#include <QDate>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+using namespace ostrel;
+using namespace ostrel::testing;
+
+namespace {
+
+const QDate Today(2026, 3, 14);
+const DisplayChoice KgCm2{Digits::Significant4, MassUnit::Kg, InertiaUnit::KgCm2, TorqueUnit::NM};
+
+// A line of kind code with exact results (kg, kg·m², N·m, N·m) and the captions Classic shows.
+PartsList::Line exactLine(int code, std::array<double, 4> exact, const QString& qty = "1") {
+    Part p{code, "0", "."};
+    p.qty = qty;
+    p.r = "12";
+    p.d1 = "60";
+    p.d2 = code == 18 ? "0.5" : "20";
+    p.h = "10";
+    PartsList::Line line = lineOf(p);
+    line.exact = exact;
+    return line;
+}
+
+QStringList printed(const PartsList& list, const DisplayChoice& display) {
+    RecordingSurface page;
+    EXPECT_EQ(ImprimeRapport(page, list, reportTextes(), Today, display), RapportStatus::Printed);
+    QStringList out;
+    for (const auto& l : page.textLines())
+        out << l.text;
+    return out;
+}
+
+// The lines of the table titled "Figure  k": heading, units, then the part lines.
+QStringList table(const QStringList& lines, int k) {
+    const qsizetype title = lines.indexOf(QStringLiteral("          Figure  %1").arg(k));
+    if (title < 0) return {};
+    QStringList out;
+    for (qsizetype i = title + 1; i < lines.size(); ++i) {
+        if (lines[i].trimmed().startsWith(QLatin1String("Figure"))) break;
+        // A page break's heading is not part of the table.
+        if (lines[i].trimmed().startsWith(QLatin1String("Inertia calculation"))) continue;
+        if (!lines[i].trimmed().isEmpty()) out << lines[i];
+    }
+    return out;
+}
+
+TEST(ReportDisplay, TotalsAreTheExactSumsInTheChosenUnits) {
+    PartsList list;
+    // The servo axis: a 1 kg 60 mm disc and 500 kg on a 10 mm-lead screw.
+    ASSERT_EQ(list.add(exactLine(1, {1, 4.5e-4, 0, 0}), PartsList::AddRule::Exact).kind,
+              PartsList::AddOutcome::Kind::Added);
+    ASSERT_EQ(
+        list.add(exactLine(18, {500, 1.2665147955292222e-3, 0.25, 0}), PartsList::AddRule::Exact)
+            .kind,
+        PartsList::AddOutcome::Kind::Added);
+    const QStringList textes = reportTextes();
+    const QString pad = "                 "; // labels padded to 30
+    EXPECT_EQ(LignesTotaux(list, textes, KgCm2),
+              (QStringList{"Total mass" + pad + "    =  501.0 kg",
+                           "Total inertia" + pad + " =  17.17 kg·cm²",
+                           "Friction torque" + pad.left(15) + " =  0.2500 N·m",
+                           "Working torque" + pad.left(16) + " =  0 N·m"}));
+    const DisplayChoice imperial{Digits::Significant6, MassUnit::Lb, InertiaUnit::LbIn2,
+                                 TorqueUnit::LbfIn};
+    const QStringList lines = LignesTotaux(list, textes, imperial);
+    EXPECT_TRUE(lines[0].endsWith(" =  1104.52 lb")) << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].endsWith(" =  5.86563 lb·in²")) << lines[1].toStdString();
+    EXPECT_TRUE(lines[2].endsWith(" =  2.21269 lbf·in")) << lines[2].toStdString();
+    // Classic: the totals of the cells with their mask, as always.
+    EXPECT_TRUE(LignesTotaux(list, textes)[1].endsWith(" =  .00 kgm²"));
+}
+
+// Every kind's table, with results from a few millionths to a million in their unit: each
+// result is printed whole, and the first character of every field of every line stands in the
+// column of its heading and unit.
+TEST(ReportDisplay, EveryTableKeepsItsColumnsAlignedAndNothingCut) {
+    PartsList list;
+    for (int code = 1; code <= 20; ++code) {
+        ASSERT_EQ(list.add(exactLine(code, {0.4 * code, 3.0906e-5 * code, 0, 0}),
+                           PartsList::AddRule::Exact)
+                      .kind,
+                  PartsList::AddOutcome::Kind::Added);
+        ASSERT_EQ(list.add(exactLine(code,
+                                     {12345.678 * code, 1.5811e-11 * code, code == 17 ? 1e6 : 0,
+                                      code == 17 ? 2e-7 : 0},
+                                     "250"),
+                           PartsList::AddRule::Exact)
+                      .kind,
+                  PartsList::AddOutcome::Kind::Added);
+    }
+    for (const DisplayChoice& display :
+         {KgCm2,
+          DisplayChoice{Digits::Significant6, MassUnit::G, InertiaUnit::GCm2, TorqueUnit::LbfIn}}) {
+        const QStringList lines = printed(list, display);
+        for (int k = 1; k <= 20; ++k) {
+            const QStringList t = table(lines, k);
+            ASSERT_EQ(t.size(), 4) << "table " << k;
+            const QString& heading = t[0];
+            const QString& units = t[1];
+            // The inertia column: under its heading and its unit, in both part lines.
+            const qsizetype column = heading.indexOf(QLatin1String("Inertia"));
+            ASSERT_GT(column, 0) << heading.toStdString();
+            EXPECT_EQ(units.indexOf(display.symbol(Quantity::Inertia)), column)
+                << units.toStdString();
+            const int row = 2 * k - 1; // kinds are in list order, two rows each
+            for (int i = 0; i < 2; ++i) {
+                const QString text = display.format(list.exactValue(row + i, 1), Quantity::Inertia);
+                EXPECT_EQ(t[2 + i].mid(column, text.size()), text)
+                    << "table " << k << ": " << t[2 + i].toStdString();
+                // The mass column likewise.
+                const qsizetype massColumn = heading.indexOf(QLatin1String("Mass"));
+                const QString mass = display.format(list.exactValue(row + i, 0), Quantity::Mass);
+                if (massColumn > 0) {
+                    EXPECT_EQ(t[2 + i].mid(massColumn, mass.size()), mass)
+                        << "table " << k << ": " << t[2 + i].toStdString();
+                }
+            }
+            // Two spaces at least between fields: no text runs into the next.
+            EXPECT_FALSE(t[3].contains(QRegularExpression("E[-+]\\d\\d\\S"))) << t[3].toStdString();
+        }
+    }
+}
+
+// The torques of the given-inertia kind have their own columns and units.
+TEST(ReportDisplay, GivenInertiaTableShowsTorquesInTheChosenUnit) {
+    PartsList list;
+    list.add(exactLine(17, {2, 0.0125, 0.3, 0.42}), PartsList::AddRule::Exact);
+    const DisplayChoice ncm{Digits::Significant4, MassUnit::Kg, InertiaUnit::KgMm2,
+                            TorqueUnit::NCm};
+    const QStringList t = table(printed(list, ncm), 1);
+    ASSERT_EQ(t.size(), 3);
+    EXPECT_EQ(t[1].simplified(), QStringLiteral("axis kg kg·mm² N·cm N·cm"));
+    EXPECT_EQ(t[2].simplified(), QStringLiteral("1 1 2.000 12500 30.00 42.00"));
+}
+
+} // namespace
+
+namespace {
+
+// The conveyor's translating mass is the exact mass less the rotating mass: a light load whose
+// classic mass cell reads 0 still prints its mass.
+TEST(ReportDisplay, ConveyorTranslatingMassComesFromTheExactMass) {
+    PartsList list;
+    ASSERT_EQ(list.add(exactLine(18, {0.8, 1e-5, 0, 0}), PartsList::AddRule::Exact).kind,
+              PartsList::AddOutcome::Kind::Added);
+    ASSERT_EQ(list.cell(1, 1), QStringLiteral("0"));
+    const QStringList t = table(printed(list, KgCm2), 1);
+    ASSERT_EQ(t.size(), 3);
+    const qsizetype column = t[0].indexOf(QLatin1String("M.Trans"));
+    ASSERT_GT(column, 0);
+    EXPECT_EQ(t[1].mid(column, 2), QStringLiteral("kg"));
+    EXPECT_EQ(t[2].mid(column, 7), QStringLiteral("0.3000 "));
+}
+
+} // namespace
