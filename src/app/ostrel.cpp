@@ -2,12 +2,13 @@
 
 #include "about/propos.h"
 #include "app/commandes.h"
+#include "app/drivepanel.h"
 #include "app/editeur.h"
 #include "app/imagelist.h"
-#include "list/partslistmodel.h"
-#include "list/totalsmodel.h"
 #include "app/traduction.h"
 #include "language/configfile.h"
+#include "list/partslistmodel.h"
+#include "list/totalsmodel.h"
 #include "platform/dialogs.h"
 #include "report/reportcommands.h"
 #include "solids/calcul.h"
@@ -74,6 +75,10 @@ Ostrel::Ostrel(const QString& programDir, Dialogs& dialogs, QWidget* parent)
     commandes_ = new Commandes(*this, *images_);
     commandes_->showGroup(0); // the centred kinds at start
     buildCentralWidget();
+    drivePanel_ = new DrivePanel(*partsModel_, this);
+    addDockWidget(Qt::RightDockWidgetArea, drivePanel_);
+    commandes_->addPanelToggle(drivePanel_->toggleViewAction());
+    report_->setDrive(&drivePanel_->inputs());
 
     connect(commandes_, &Commandes::kindChosen, this, &Ostrel::kindCommand);
     connect(commandes_, &Commandes::printRequested, this, &Ostrel::print);
@@ -90,6 +95,7 @@ Ostrel::~Ostrel() {
     // The editor, the grids and the models read the list, the texts and the pictures, which
     // are members: they go first.
     delete takeCentralWidget();
+    delete drivePanel_;
     delete totalsModel_;
     delete partsModel_;
 }
@@ -199,6 +205,7 @@ void Ostrel::load() {
     const QStringList languages = demarreLangue(store_, langue_, cheminAppli_, &error);
     fillLanguageMenu(languages);
     TraduitFenetre(*this, langue_);
+    drivePanel_->setTexts(langue_.textes);
     layOutGrids();
     resize(sizeHint().expandedTo(QSize(880, 620)));
 }
@@ -303,6 +310,7 @@ void Ostrel::FichierLanguesDisponibles_Click(int index) {
         return;
     }
     TraduitFenetre(*this, langue_);
+    drivePanel_->setTexts(langue_.textes);
     if (!choix.config.ok) {
         QString text = langue_.texte(444);
         if (text.isEmpty())

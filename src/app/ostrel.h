@@ -5,9 +5,9 @@
 // is false: the program then ends.
 #pragma once
 
-#include "list/partslist.h"
 #include "language/langue.h"
 #include "language/translationstore.h"
+#include "list/partslist.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -20,6 +20,7 @@ namespace ostrel {
 
 class Commandes;
 class Dialogs;
+class DrivePanel;
 class Editeur;
 class ImageList;
 class PartsListModel;
@@ -40,6 +41,7 @@ public:
     const PartsList& parts() const { return parts_; }
     Editeur& editeur() const { return *editeur_; }
     Commandes& commandes() const { return *commandes_; }
+    DrivePanel& drivePanel() const { return *drivePanel_; }
 
     // What the quit commands run after closing the window (QCoreApplication::quit by default).
     void setQuitHandler(std::function<void()> handler) { quit_ = std::move(handler); }
@@ -75,6 +77,7 @@ private:
     TotalsModel* totalsModel_ = nullptr;
     Commandes* commandes_ = nullptr;
     Editeur* editeur_ = nullptr;
+    DrivePanel* drivePanel_ = nullptr;
     QTableView* grille1_ = nullptr;
     QTableView* grille2_ = nullptr;
     QPushButton* plus_ = nullptr;

@@ -42,7 +42,7 @@ QString DriveInputs::defaultText(Field f) {
 
 QString DriveInputs::key(Field f) {
     static const char* const keys[FieldCount] = {
-        "motorInertia", "gearInertia", "efficiency", "speed", "accelTime",
+        "motorInertia", "gearInertia", "efficiency", "speed",  "accelTime",
         "constTime",    "decelTime",   "dwellTime",  "safety", "ratioLimit"};
     return f >= 0 && f < FieldCount ? QString::fromLatin1(keys[f]) : QString();
 }
@@ -52,7 +52,8 @@ bool DriveInputs::hasInputs() const {
 }
 
 bool DriveResults::valid() const {
-    return std::all_of(hints.begin(), hints.end(), [](DriveHint h) { return h == DriveHint::None; });
+    return std::all_of(hints.begin(), hints.end(),
+                       [](DriveHint h) { return h == DriveHint::None; });
 }
 
 DriveValues readDriveInputs(const DriveInputs& inputs) {
@@ -134,8 +135,7 @@ DriveResults computeDrive(const DriveInputs& inputs, const DriveTotals& totals) 
     const double cycle = ta + tc + td + t0;
     if (cycle > 0 && r.constTorque) {
         const auto sq = [](const std::optional<double>& t) { return t ? *t * *t : 0.0; };
-        const double sum = sq(r.accelTorque) * ta + sq(r.constTorque) * tc +
-                           sq(r.decelTorque) * td;
+        const double sum = sq(r.accelTorque) * ta + sq(r.constTorque) * tc + sq(r.decelTorque) * td;
         r.rmsTorque = finite(s * std::sqrt(sum / cycle));
     }
     if (r.accelTorque) r.peakPower = finite(*r.accelTorque * omega);

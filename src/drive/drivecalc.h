@@ -55,10 +55,10 @@ struct DriveTotals {
 // What is wrong with one input box.
 enum class DriveHint {
     None,
-    Negative,          // a negative time, speed or inertia
-    EfficiencyRange,   // η outside (0, 1]
-    SafetyBelowOne,    // S < 1
-    LimitNotPositive,  // an inertia-ratio limit of 0 or less
+    Negative,         // a negative time, speed or inertia
+    EfficiencyRange,  // η outside (0, 1]
+    SafetyBelowOne,   // S < 1
+    LimitNotPositive, // an inertia-ratio limit of 0 or less
 };
 
 enum class RatioVerdict { Within, Above };
@@ -67,21 +67,21 @@ struct DriveResults {
     std::array<DriveHint, DriveInputs::FieldCount> hints{};
     bool valid() const; // no hint
 
-    std::optional<double> ratio;           // λ = J_L / J_M
-    std::optional<RatioVerdict> verdict;   // λ against the limit
-    double limit = 10;                     // the limit read
-    std::optional<double> omega;           // rad/s
-    std::optional<double> accelRate;       // α_a, rad/s²
-    std::optional<double> decelRate;       // α_d, rad/s²
-    std::optional<double> accelTorque;     // T_a, N·m at the motor
-    std::optional<double> constTorque;     // T_c
-    std::optional<double> decelTorque;     // T_d
-    std::optional<double> peakTorque;      // S·max(|T|) over the phases that have a torque
-    std::optional<double> rmsTorque;       // S·√(Σ T²·t / cycle)
-    std::optional<double> peakPower;       // T_a·ω, W
-    std::optional<double> kineticEnergy;   // ½ J_total ω², J
-    std::optional<double> coastTime;       // J_total ω / T_F, s (an upper bound)
-    bool coastNone = false;                // a speed is given and T_F is 0: the drive never stops
+    std::optional<double> ratio;         // λ = J_L / J_M
+    std::optional<RatioVerdict> verdict; // λ against the limit
+    double limit = 10;                   // the limit read
+    std::optional<double> omega;         // rad/s
+    std::optional<double> accelRate;     // α_a, rad/s²
+    std::optional<double> decelRate;     // α_d, rad/s²
+    std::optional<double> accelTorque;   // T_a, N·m at the motor
+    std::optional<double> constTorque;   // T_c
+    std::optional<double> decelTorque;   // T_d
+    std::optional<double> peakTorque;    // S·max(|T|) over the phases that have a torque
+    std::optional<double> rmsTorque;     // S·√(Σ T²·t / cycle)
+    std::optional<double> peakPower;     // T_a·ω, W
+    std::optional<double> kineticEnergy; // ½ J_total ω², J
+    std::optional<double> coastTime;     // J_total ω / T_F, s (an upper bound)
+    bool coastNone = false;              // a speed is given and T_F is 0: the drive never stops
 };
 
 // The numbers read from the inputs (defaults applied), and the hint of each box.

@@ -15,8 +15,8 @@ QString choiceText(const std::optional<double>& value, Quantity q, const Display
     return value ? choice.format(*value, q) : QString();
 }
 
-const char* const kResultKeys[] = {"ratio",       "accelRate",   "decelRate",     "accelTorque",
-                                   "constTorque", "decelTorque", "peakTorque",    "rmsTorque",
+const char* const kResultKeys[] = {"ratio",       "accelRate",     "decelRate",  "accelTorque",
+                                   "constTorque", "decelTorque",   "peakTorque", "rmsTorque",
                                    "peakPower",   "kineticEnergy", "coastTime"};
 static_assert(std::size(kResultKeys) == static_cast<size_t>(DriveResult::Count));
 

@@ -2,6 +2,7 @@
 
 #include "list/partslist.h"
 #include "platform/paintersurface.h"
+#include "report/driveblock.h"
 #include "report/figures.h"
 #include "report/tableaux.h"
 #include "solids/numbertext.h"
@@ -198,7 +199,7 @@ QString DateCourte(const QDate& date) {
 }
 
 RapportStatus ImprimeRapport(PageSurface& page, const PartsList& list, const QStringList& textes,
-                             const QDate& date) {
+                             const QDate& date, const DriveInputs* drive) {
     const QStringList kinds = ListeTypes(list);
     if (kinds.isEmpty()) return RapportStatus::EmptyList;
 
@@ -220,6 +221,7 @@ RapportStatus ImprimeRapport(PageSurface& page, const PartsList& list, const QSt
     for (const QString& line : LignesTotaux(list, textes))
         LigneGras(ctx, line);
     LigneSimple(ctx, QString());
+    if (drive && drive->hasInputs()) BlocEntrainement(ctx, list, *drive, ReportFont, TextSize);
 
     const int rows = list.rowCount() - 1;
     for (int k = 1; k <= kinds.size(); ++k) {
@@ -239,7 +241,7 @@ QPageLayout PageRapportPdf() {
 }
 
 bool EcritRapportPdf(const QString& path, const PartsList& list, const QStringList& textes,
-                     const QDate& date) {
+                     const QDate& date, const DriveInputs* drive) {
     if (ListeTypes(list).isEmpty()) return false;
     QPdfWriter writer(path);
     writer.setPageLayout(PageRapportPdf());
@@ -248,7 +250,7 @@ bool EcritRapportPdf(const QString& path, const PartsList& list, const QStringLi
     writer.setCreator(QStringLiteral("Ostrel"));
     PainterSurface surface(&writer);
     if (!surface.ok()) return false;
-    ImprimeRapport(surface, list, textes, date);
+    ImprimeRapport(surface, list, textes, date, drive);
     surface.endDocument();
     return surface.ok() && QFileInfo(path).size() > 0;
 }

@@ -13,6 +13,7 @@
 namespace ostrel {
 
 class PartsList;
+struct DriveInputs;
 
 // What a run of the report needs besides the list: the surface, the working language's texts
 // and the date of the page heading (already in its short form).
@@ -53,9 +54,11 @@ QString DateCourte(const QDate& date);
 enum class RapportStatus { Printed, EmptyList };
 
 // Prints the whole report on page and ends the document. A list without part rows leaves the
-// page untouched and returns EmptyList (the caller shows entry 43).
+// page untouched and returns EmptyList (the caller shows entry 43). A drive with a motor
+// inertia or a speed adds its block after the totals.
 RapportStatus ImprimeRapport(PageSurface& page, const PartsList& list, const QStringList& textes,
-                             const QDate& date = QDate::currentDate());
+                             const QDate& date = QDate::currentDate(),
+                             const DriveInputs* drive = nullptr);
 
 // The page of the PDF report: A4 portrait with the margins of a usual office printer (5 mm at
 // the sides, 4 mm at the top and bottom), which leave 200 x 289 mm to print on.
@@ -64,6 +67,6 @@ QPageLayout PageRapportPdf();
 // The same report as an A4 PDF file. False when the file cannot be written, or when the list
 // has no part rows (no file is made then).
 bool EcritRapportPdf(const QString& path, const PartsList& list, const QStringList& textes,
-                     const QDate& date = QDate::currentDate());
+                     const QDate& date = QDate::currentDate(), const DriveInputs* drive = nullptr);
 
 } // namespace ostrel

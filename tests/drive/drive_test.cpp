@@ -6,8 +6,8 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <optional>
 
 using namespace ostrel;
@@ -69,56 +69,81 @@ const Case kCases[] = {
     // λ = 0.05/0.01 = 5 ≤ 10. T_a = 0.01·100 + (0.05·100 + 0.5) = 6.5; T_c = 0.5;
     // T_d = −0.01·100 + (−5 + 0.5) = −5.5. RMS = √((6.5²·0.1 + 0.5²·1 + 5.5²·0.1)/2)
     // = √(7.5/2) = 1.936492. P = 6.5·10 = 65 W. E = ½·0.06·10² = 3 J. Coast 0.06·10/0.2 = 3 s.
-    {"plain drive at full efficiency", Base, Load,
+    {"plain drive at full efficiency",
+     Base,
+     Load,
      {5, 6.5, 0.5, -5.5, 6.5, 1.9364917, 65, 3, 3, false, RatioVerdict::Within}},
     // η = 0.8, lifting: T_L = 0.2 + 0.6 = 0.8. T_a = 1 + (5 + 0.8)/0.8 = 8.25; T_c = 0.8/0.8
     // = 1; decel: −5 + 0.8 = −4.2 drives back, ·0.8 = −3.36, T_d = −1 − 3.36 = −4.36.
     // RMS = √((68.0625·0.1 + 1 + 19.0096·0.1)/2) = √4.853605 = 2.203090. P = 82.5 W.
-    {"lifting load through a lossy gear", with(Base, &Inputs::eta, "0.8"), {0.05, 0.2, 0.6},
+    {"lifting load through a lossy gear",
+     with(Base, &Inputs::eta, "0.8"),
+     {0.05, 0.2, 0.6},
      {5, 8.25, 1, -4.36, 8.25, 2.2030899, 82.5, 3, 3, false, RatioVerdict::Within}},
     // η = 0.8, overhauling: T_L = 0.2 − 1.2 = −1. Accel: 5 − 1 = 4 ≥ 0, /0.8 = 5, T_a = 6;
     // T_c = −1·0.8 = −0.8; decel: −5 − 1 = −6, ·0.8 = −4.8, T_d = −1 − 4.8 = −5.8.
     // RMS = √((36·0.1 + 0.64·1 + 33.64·0.1)/2) = √3.802 = 1.949872. P = 60 W.
-    {"overhauling load drives back", with(Base, &Inputs::eta, "0.8"), {0.05, 0.2, -1.2},
+    {"overhauling load drives back",
+     with(Base, &Inputs::eta, "0.8"),
+     {0.05, 0.2, -1.2},
      {5, 6, -0.8, -5.8, 6, 1.9498718, 60, 3, 3, false, RatioVerdict::Within}},
     // No dwell: cycle 1.2 s, RMS = √(7.5/1.2) = √6.25 = 2.5; the rest as the plain drive.
-    {"zero dwell", with(Base, &Inputs::t0, "0"), Load,
+    {"zero dwell",
+     with(Base, &Inputs::t0, "0"),
+     Load,
      {5, 6.5, 0.5, -5.5, 6.5, 2.5, 65, 3, 3, false, RatioVerdict::Within}},
     // No motor: no ratio nor verdict; the load alone: T_a = 5.5, T_d = −4.5,
     // RMS = √((3.025 + 0.25 + 2.025)/2) = √2.65 = 1.627882, E = ½·0.05·100 = 2.5,
     // coast 0.05·10/0.2 = 2.5 s.
-    {"missing motor inertia", with(Base, &Inputs::jm, ""), Load,
+    {"missing motor inertia",
+     with(Base, &Inputs::jm, ""),
+     Load,
      {None, 5.5, 0.5, -4.5, 5.5, 1.6278821, 55, 2.5, 2.5}},
     // t_d = 0, t_0 = 0.9: no decel torque; RMS = √((4.225 + 0.25)/2) = √2.2375 = 1.495828.
-    {"no deceleration time", with(with(Base, &Inputs::td, "0"), &Inputs::t0, "0.9"), Load,
+    {"no deceleration time",
+     with(with(Base, &Inputs::td, "0"), &Inputs::t0, "0.9"),
+     Load,
      {5, 6.5, 0.5, None, 6.5, 1.4958275, 65, 3, 3, false, RatioVerdict::Within}},
     // t_a = 0, t_0 = 0.9: no accel torque nor power; peak |T_d| = 5.5,
     // RMS = √((0.25 + 3.025)/2) = √1.6375 = 1.279648.
-    {"no acceleration time", with(with(Base, &Inputs::ta, "0"), &Inputs::t0, "0.9"), Load,
+    {"no acceleration time",
+     with(with(Base, &Inputs::ta, "0"), &Inputs::t0, "0.9"),
+     Load,
      {5, None, 0.5, -5.5, 5.5, 1.2796484, None, 3, 3, false, RatioVerdict::Within}},
     // The 0.79 kg·m² disc at 3000 rpm: ω = 100π, E = ½·0.79·(100π)² = 38984.94 J. No times:
     // no phase torque but T_c = 0, peak 0, no RMS; no friction: the coast-down is "none".
-    {"disc at 3000 rpm stores 38.98 kJ", {.n = "3000"}, {0.79, 0, 0},
+    {"disc at 3000 rpm stores 38.98 kJ",
+     {.n = "3000"},
+     {0.79, 0, 0},
      {None, None, 0, None, 0, None, None, 38984.937, None, true}},
     // J_G = 0.005, S = 1.5: T_a = 0.015·100 + 5.5 = 7, T_d = −1.5 − 4.5 = −6; peak 1.5·7 = 10.5;
     // RMS = 1.5·√((4.9 + 0.25 + 3.6)/2) = 1.5·2.091650 = 3.137475; P = 7·10 = 70 W (no S);
     // E = ½·0.065·100 = 3.25 J; coast 0.065·10/0.2 = 3.25 s; λ = 0.05/0.01 = 5 (J_G apart).
     {"gearbox inertia and safety factor",
-     with(with(Base, &Inputs::jg, "0.005"), &Inputs::s, "1.5"), Load,
+     with(with(Base, &Inputs::jg, "0.005"), &Inputs::s, "1.5"),
+     Load,
      {5, 7, 0.5, -6, 10.5, 3.1374751, 70, 3.25, 3.25, false, RatioVerdict::Within}},
     // λ = 0.05/0.001 = 50 > 10; no speed: nothing else.
-    {"ratio above the limit without speed", {.jm = "0.001"}, Load,
+    {"ratio above the limit without speed",
+     {.jm = "0.001"},
+     Load,
      {50, None, None, None, None, None, None, None, None, false, RatioVerdict::Above}},
     // λ = 0.05/0.005 = 10: at the limit is within it.
-    {"ratio at the limit is within", {.jm = "0.005"}, Load,
+    {"ratio at the limit is within",
+     {.jm = "0.005"},
+     Load,
      {10, None, None, None, None, None, None, None, None, false, RatioVerdict::Within}},
     // λ = 50 against a limit of 60.
-    {"limit typed by the user", {.jm = "0.001", .limit = "60"}, Load,
+    {"limit typed by the user",
+     {.jm = "0.001", .limit = "60"},
+     Load,
      {50, None, None, None, None, None, None, None, None, false, RatioVerdict::Within}},
     // Nothing typed (an empty efficiency, factor and limit take their defaults): no result.
     {"nothing typed", {.eta = "", .s = "", .limit = ""}, Load, {}},
     // Speed typed as 0 is no speed.
-    {"zero speed", with(Base, &Inputs::n, "0"), Load,
+    {"zero speed",
+     with(Base, &Inputs::n, "0"),
+     Load,
      {5, None, None, None, None, None, None, None, None, false, RatioVerdict::Within}},
 };
 
@@ -192,19 +217,17 @@ TEST(DriveInputsChecked, AnInputOutOfRangeIsHintedAtItsBoxAndEmptiesEveryResult)
         EXPECT_FALSE(r.valid());
         for (int f = 0; f < DriveInputs::FieldCount; ++f)
             EXPECT_EQ(r.hints[f], f == c.field ? c.hint : DriveHint::None);
-        EXPECT_FALSE(r.ratio || r.accelTorque || r.constTorque || r.decelTorque ||
-                     r.peakTorque || r.rmsTorque || r.peakPower || r.kineticEnergy ||
-                     r.coastTime || r.coastNone || r.verdict);
+        EXPECT_FALSE(r.ratio || r.accelTorque || r.constTorque || r.decelTorque || r.peakTorque ||
+                     r.rmsTorque || r.peakPower || r.kineticEnergy || r.coastTime || r.coastNone ||
+                     r.verdict);
         EXPECT_TRUE(driveProfile(in, r).empty());
     }
 }
 
 TEST(DriveInputsChecked, EmptyEfficiencySafetyAndLimitTakeTheirDefaults) {
     const DriveResults typed = computeDrive(Base.make(), Load);
-    const DriveResults empty =
-        computeDrive(with(with(with(Base, &Inputs::eta, " "), &Inputs::s, ""), &Inputs::limit, "")
-                         .make(),
-                     Load);
+    const DriveResults empty = computeDrive(
+        with(with(with(Base, &Inputs::eta, " "), &Inputs::s, ""), &Inputs::limit, "").make(), Load);
     EXPECT_TRUE(empty.valid());
     EXPECT_EQ(empty.accelTorque, typed.accelTorque);
     EXPECT_EQ(empty.peakTorque, typed.peakTorque);
@@ -244,15 +267,31 @@ struct ProfileCase {
 TEST(DriveProfileOfOneCycle, TrapezoidAndTorqueStepsWithAPointAtEachPhaseEnd) {
     const double n = 300 / M_PI;
     const ProfileCase cases[] = {
-        {"full cycle", Base,
+        {"full cycle",
+         Base,
          {{0, 0}, {0.1, n}, {1.1, n}, {1.2, 0}, {2, 0}},
-         {{0, 0}, {0, 6.5}, {0.1, 6.5}, {0.1, 0.5}, {1.1, 0.5}, {1.1, -5.5}, {1.2, -5.5},
-          {1.2, 0}, {2, 0}}},
-        {"no dwell", with(Base, &Inputs::t0, "0"),
+         {{0, 0},
+          {0, 6.5},
+          {0.1, 6.5},
+          {0.1, 0.5},
+          {1.1, 0.5},
+          {1.1, -5.5},
+          {1.2, -5.5},
+          {1.2, 0},
+          {2, 0}}},
+        {"no dwell",
+         with(Base, &Inputs::t0, "0"),
          {{0, 0}, {0.1, n}, {1.1, n}, {1.2, 0}},
-         {{0, 0}, {0, 6.5}, {0.1, 6.5}, {0.1, 0.5}, {1.1, 0.5}, {1.1, -5.5}, {1.2, -5.5},
+         {{0, 0},
+          {0, 6.5},
+          {0.1, 6.5},
+          {0.1, 0.5},
+          {1.1, 0.5},
+          {1.1, -5.5},
+          {1.2, -5.5},
           {1.2, 0}}},
-        {"triangle without decel time", with(with(Base, &Inputs::tc, "0"), &Inputs::td, "0"),
+        {"triangle without decel time",
+         with(with(Base, &Inputs::tc, "0"), &Inputs::td, "0"),
          {{0, 0}, {0.1, n}, {0.1, 0}, {0.9, 0}},
          {{0, 0}, {0, 6.5}, {0.1, 6.5}, {0.1, 0}, {0.9, 0}}},
     };
@@ -371,7 +410,9 @@ TEST(DriveFileForms, CsvTableHasFullPrecisionPointDecimalsAndQuotedFields) {
     EXPECT_TRUE(rows.contains("ratioVerdict,within,"));
     EXPECT_TRUE(rows.contains("decelTorque,,N·m")); // absent: empty, never 0
     const QString rms = rows.filter(QStringLiteral("rmsTorque,")).value(0);
-    EXPECT_NEAR(rms.section(QLatin1Char(','), 1, 1).toDouble(), std::sqrt((6.5 * 6.5 * 0.1 + 0.25) / 1.9), 1e-13) << rms.toStdString();
+    EXPECT_NEAR(rms.section(QLatin1Char(','), 1, 1).toDouble(),
+                std::sqrt((6.5 * 6.5 * 0.1 + 0.25) / 1.9), 1e-13)
+        << rms.toStdString();
     EXPECT_EQ(rows.size(), 1 + DriveInputs::FieldCount + 3 + 12);
     const QStringList still = driveCsvRows(Inputs{.n = "3000"}.make(), {0.79, 0, 0});
     EXPECT_TRUE(still.contains("coastTime,none,s"));
@@ -379,8 +420,11 @@ TEST(DriveFileForms, CsvTableHasFullPrecisionPointDecimalsAndQuotedFields) {
     const struct {
         const char* in;
         const char* out;
-    } fields[] = {{"plain", "plain"}, {"a,b", "\"a,b\""}, {"say \"hi\"", "\"say \"\"hi\"\"\""},
-                  {"two\nlines", "\"two\nlines\""}, {"", ""}};
+    } fields[] = {{"plain", "plain"},
+                  {"a,b", "\"a,b\""},
+                  {"say \"hi\"", "\"say \"\"hi\"\"\""},
+                  {"two\nlines", "\"two\nlines\""},
+                  {"", ""}};
     for (const auto& f : fields) {
         EXPECT_EQ(csvField(QString::fromUtf8(f.in)), QString::fromUtf8(f.out));
     }
