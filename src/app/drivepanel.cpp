@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QVBoxLayout>
 
@@ -173,6 +174,8 @@ void DrivePanel::build() {
     layout->addWidget(plot_, 1);
     layout->addStretch(0);
     scroll->setWidget(content);
+    // As wide as its rows (fitWidth); only the height scrolls.
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setWidget(scroll);
 }
 
@@ -189,6 +192,16 @@ void DrivePanel::setTexts(const QStringList& textes) {
     fixNote_->setText(textes.value(DriveEntry::FixTheBoxes));
     coastNote_->setText(textes.value(DriveEntry::CoastNote));
     refresh();
+    fitWidth();
+}
+
+void DrivePanel::fitWidth() {
+    auto* scroll = static_cast<QScrollArea*>(widget());
+    QWidget* content = scroll->widget();
+    content->adjustSize();
+    scroll->setMinimumWidth(content->minimumSizeHint().width() +
+                            scroll->verticalScrollBar()->sizeHint().width() +
+                            2 * scroll->frameWidth());
 }
 
 void DrivePanel::setDisplayChoice(const DisplayChoice& choice) {
@@ -244,9 +257,11 @@ void DrivePanel::refresh() {
     }
     const bool valid = results_.valid();
     fixNote_->setVisible(!valid);
-    verdict_->setText(driveVerdictText(results_, textes_));
-    verdict_->setVisible(results_.verdict.has_value());
     const bool above = results_.verdict == RatioVerdict::Above;
+    verdict_->setText(
+        driveVerdictText(results_, textes_) +
+        (above ? QStringLiteral(": ") + textes_.value(DriveEntry::AboveAdvice) : QString()));
+    verdict_->setVisible(results_.verdict.has_value());
     verdict_->setStyleSheet(above ? QLatin1String(HintStyle) : QString());
     coastNote_->setVisible(results_.coastTime.has_value());
     const DriveProfile profile = driveProfile(inputs_, results_);

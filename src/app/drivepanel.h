@@ -54,6 +54,8 @@ private:
     void build();
     void boxEdited(int field, const QString& text);
     void refresh();
+    // The dock as wide as its captions, boxes and units.
+    void fitWidth();
 
     PartsListModel& parts_;
     QStringList textes_;

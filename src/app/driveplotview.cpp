@@ -10,7 +10,7 @@
 namespace ostrel {
 
 DrivePlotView::DrivePlotView(QWidget* parent) : QWidget(parent) {
-    setMinimumHeight(200);
+    setMinimumHeight(260);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 }
 

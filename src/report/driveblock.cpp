@@ -52,9 +52,12 @@ void BlocEntrainement(const ReportContext& ctx, const PartsList& list, const Dri
     const QList<DriveRow> rows = driveResultRows(results, si, ctx.textes);
     for (int i = 0; i < rows.size(); ++i) {
         LigneSimple(ctx, ligneEntrainement(rows[i].caption, rows[i].value, rows[i].unit));
-        if (i == static_cast<int>(DriveResult::Ratio) && results.verdict)
+        if (i == static_cast<int>(DriveResult::Ratio) && results.verdict) {
             LigneSimple(ctx, ligneEntrainement(ctx.texte(DriveEntry::RatioCaption),
                                                driveVerdictText(results, ctx.textes), QString()));
+            if (*results.verdict == RatioVerdict::Above)
+                LigneSimple(ctx, QStringLiteral("  ") + ctx.texte(DriveEntry::AboveAdvice));
+        }
         if (i == static_cast<int>(DriveResult::CoastTime) && results.coastTime)
             LigneSimple(ctx, QStringLiteral("  ") + ctx.texte(DriveEntry::CoastNote));
     }

@@ -17,7 +17,9 @@ QString rpmText(double n) {
     return texteSignificatif(n, 4);
 }
 
-std::pair<double, double> torqueRange(const DriveProfile& profile) {
+// The values at the ends of the torque box: the curve's extremes, with room beyond each
+// non-zero extreme for the value written there (pad mm of a box height mm tall).
+std::pair<double, double> torqueRange(const DriveProfile& profile, double height, double pad) {
     double low = 0, high = 0;
     for (const QPointF& p : profile.torque) {
         low = std::min(low, p.y());
@@ -25,7 +27,13 @@ std::pair<double, double> torqueRange(const DriveProfile& profile) {
     }
     const double span = high - low;
     if (!(span > 0) || !std::isfinite(span)) return {-1.0, 1.0};
-    return {low < 0 ? low - Headroom * span : low, high > 0 ? high + Headroom * span : high};
+    const double padTop = high > 0 ? pad : 0;
+    const double padBottom = low < 0 ? pad : 0;
+    const double usable = height - padTop - padBottom;
+    if (usable < height / 3) // a box too small for its texts: a plain margin
+        return {low < 0 ? low - Headroom * span : low, high > 0 ? high + Headroom * span : high};
+    const double perMm = span / usable;
+    return {low - padBottom * perMm, high + padTop * perMm};
 }
 
 void centredText(PageSurface& page, double x, double top, const QString& text) {
@@ -51,9 +59,7 @@ DrivePlotLayout drivePlotLayout(const PageSurface& page, QRectF area, const Driv
     double n = 0;
     for (const QPointF& p : profile.speed)
         n = std::max(n, p.y());
-    l.speedTop = n > 0 ? n * (1 + Headroom) : 1;
     l.cycle = profile.phaseEnds[3] > 0 ? profile.phaseEnds[3] : 1;
-    std::tie(l.torqueLow, l.torqueHigh) = torqueRange(profile);
 
     // The left margin holds the value labels of the vertical axes.
     const double margin =
@@ -66,6 +72,11 @@ DrivePlotLayout drivePlotLayout(const PageSurface& page, QRectF area, const Driv
     const double width = std::max(1.0, area.right() - Gap - left);
     l.speedBox = QRectF(left, area.top() + lh, width, boxHeight);
     l.torqueBox = QRectF(left, l.speedBox.bottom() + 1.0 + lh, width, boxHeight);
+    // Room above the top speed and beyond the extreme torques for the values written there.
+    const double pad = lh + 1.0;
+    l.speedTop =
+        n > 0 ? (boxHeight > 3 * pad ? n * boxHeight / (boxHeight - pad) : n * (1 + Headroom)) : 1;
+    std::tie(l.torqueLow, l.torqueHigh) = torqueRange(profile, boxHeight, pad);
     return l;
 }
 

@@ -31,7 +31,7 @@ DrivePlotLayout drivePlotLayout(const PageSurface& page, QRectF area, const Driv
 
 // Line width of the two curves, in printer dots (thicker than the figures' outlines); frames
 // and axes are drawn at width 1.
-constexpr int DrivePlotCurveWidth = 5;
+constexpr int DrivePlotCurveWidth = 8;
 // Point size of the plot's texts.
 constexpr double DrivePlotTextSize = 7.0;
 

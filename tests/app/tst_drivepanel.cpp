@@ -153,7 +153,7 @@ private slots:
         QCOMPARE(result("coastTime"), texte(558));
         addSteelDisc();
         QCOMPARE(result("ratio"), QStringLiteral("20.00"));
-        QCOMPARE(shown("DriveVerdict"), texte(557));
+        QCOMPARE(shown("DriveVerdict"), texte(557) + ": " + texte(573));
         QTest::mouseClick(get<QPushButton>("Moins"), Qt::LeftButton);
         QCOMPARE(result("ratio"), QStringLiteral("10.00"));
     }
