@@ -16,6 +16,11 @@ bool blank(const QString& text) {
     return text.trimmed().isEmpty();
 }
 
+// A text LireNombre reads as 0 without a zero in it ("abc", "-", "."): nothing was read.
+bool notANumber(const QString& text, double read) {
+    return read == 0 && !blank(text) && !text.contains(QLatin1Char('0'));
+}
+
 std::optional<double> finite(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     return x;
@@ -64,6 +69,10 @@ DriveValues readDriveInputs(const DriveInputs& inputs) {
         const double x = blank(text) ? LireNombre(DriveInputs::defaultText(f)) : LireNombre(text);
         out.v[i] = x;
         DriveHint& hint = out.hints[i];
+        if (notANumber(text, x)) {
+            hint = DriveHint::NotANumber;
+            continue;
+        }
         switch (f) {
         case F::Efficiency:
             if (!(x > 0 && x <= 1)) hint = DriveHint::EfficiencyRange;

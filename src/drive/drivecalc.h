@@ -55,6 +55,7 @@ struct DriveTotals {
 // What is wrong with one input box.
 enum class DriveHint {
     None,
+    NotANumber,       // a text that does not start with a number
     Negative,         // a negative time, speed or inertia
     EfficiencyRange,  // η outside (0, 1]
     SafetyBelowOne,   // S < 1

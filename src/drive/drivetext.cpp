@@ -43,6 +43,8 @@ QString driveHintText(DriveHint hint, const QStringList& textes) {
     switch (hint) {
     case DriveHint::None:
         return {};
+    case DriveHint::NotANumber:
+        return textes.value(DriveEntry::HintNotANumber);
     case DriveHint::Negative:
         return textes.value(DriveEntry::HintNegative);
     case DriveHint::EfficiencyRange:

@@ -63,6 +63,7 @@ constexpr int PlotTime = 570;
 constexpr int CoastNote = 571;
 constexpr int RatioCaption = 572; // the verdict's caption in the report
 constexpr int AboveAdvice = 573;  // what to do when the ratio is above the limit
+constexpr int HintNotANumber = 574;
 } // namespace DriveEntry
 
 // The unit of an input box (SI whatever the choice: "kg·m²", "rpm", "s", or empty).

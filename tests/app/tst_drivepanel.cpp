@@ -156,6 +156,14 @@ private slots:
         QCOMPARE(shown("DriveVerdict"), texte(557) + ": " + texte(573));
         QTest::mouseClick(get<QPushButton>("Moins"), Qt::LeftButton);
         QCOMPARE(result("ratio"), QStringLiteral("10.00"));
+        // The display choice changes the torques' unit, not the power's.
+        DisplayChoice ncm;
+        ncm.digits = Digits::Significant4;
+        ncm.torque = TorqueUnit::NCm;
+        panel().setDisplayChoice(ncm);
+        QCOMPARE(result("accelTorque"), QStringLiteral("2663000"));
+        QCOMPARE(shown("DriveUnit_DriveResult_accelTorque"), QStringLiteral("N·cm"));
+        QCOMPARE(shown("DriveUnit_DriveResult_peakPower"), QStringLiteral("W"));
     }
 
     // "," becomes "."; a value out of range is hinted at its box and empties the results.

@@ -199,6 +199,9 @@ TEST(DriveInputsChecked, AnInputOutOfRangeIsHintedAtItsBoxAndEmptiesEveryResult)
         {F::Efficiency, "1.2", DriveHint::EfficiencyRange},
         {F::Efficiency, "-0.5", DriveHint::EfficiencyRange},
         {F::Efficiency, "0,8", DriveHint::EfficiencyRange}, // reads as 0
+        {F::Speed, "fast", DriveHint::NotANumber},
+        {F::MotorInertia, ".", DriveHint::NotANumber},
+        {F::Safety, "-", DriveHint::NotANumber},
         {F::Safety, "0.9", DriveHint::SafetyBelowOne},
         {F::RatioLimit, "0", DriveHint::LimitNotPositive},
         {F::Speed, "-100", DriveHint::Negative},
