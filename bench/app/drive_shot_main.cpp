@@ -47,7 +47,7 @@ int main(int argc, char* argv[]) {
     ostrel::WidgetDialogs dialogs(nullptr);
     ostrel::Ostrel window(QString::fromLocal8Bit(argv[1]), dialogs);
     if (!window.ok()) return 1;
-    window.resize(1400, 860);
+    window.resize(1400, 1000);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) return 1;
     if (!window.drivePanel().isVisible()) window.drivePanel().toggleViewAction()->trigger();

@@ -73,7 +73,7 @@ DrivePlotLayout drivePlotLayout(const PageSurface& page, QRectF area, const Driv
     l.speedBox = QRectF(left, area.top() + lh, width, boxHeight);
     l.torqueBox = QRectF(left, l.speedBox.bottom() + 1.0 + lh, width, boxHeight);
     // Room above the top speed and beyond the extreme torques for the values written there.
-    const double pad = lh + 1.0;
+    const double pad = lh + 1.5;
     l.speedTop =
         n > 0 ? (boxHeight > 3 * pad ? n * boxHeight / (boxHeight - pad) : n * (1 + Headroom)) : 1;
     std::tie(l.torqueLow, l.torqueHigh) = torqueRange(profile, boxHeight, pad);
