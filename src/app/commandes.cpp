@@ -171,6 +171,16 @@ void Commandes::showGroup(int index) {
     }
 }
 
+void Commandes::addPanelToggle(QAction* toggle) {
+    auto* window = qobject_cast<QMainWindow*>(parent());
+    QMenu* inertie = window ? window->findChild<QMenu*>(QStringLiteral("M_Inertie")) : nullptr;
+    if (inertie)
+        inertie->insertAction(inertie->findChild<QAction*>(QStringLiteral("Separador4")), toggle);
+    toolbar_->insertAction(
+        toolbar_->findChild<QAction*>(QStringLiteral("Toolbar2_") + QLatin1String(kPrintKey)),
+        toggle);
+}
+
 void Commandes::dispatch(const QString& key) {
     const auto groups = groupCommands();
     for (size_t g = 0; g < groups.size(); ++g) {

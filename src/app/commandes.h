@@ -38,6 +38,9 @@ public:
     void dispatch(const QString& key);
     // Shows the kind buttons of group command index (0 ... 2) and hides the others.
     void showGroup(int index);
+    // Puts the toggle of a panel in the Inertia menu (after the preferences) and on the
+    // toolbar (before print).
+    void addPanelToggle(QAction* toggle);
 
 signals:
     void kindChosen(int code);

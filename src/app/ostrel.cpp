@@ -4,6 +4,7 @@
 #include "app/commandes.h"
 #include "app/displaymenu.h"
 #include "app/displaysettings.h"
+#include "app/drivepanel.h"
 #include "app/editeur.h"
 #include "app/imagelist.h"
 #include "app/largeurscolonnes.h"
@@ -78,6 +79,10 @@ Ostrel::Ostrel(const QString& programDir, Dialogs& dialogs, QWidget* parent)
     commandes_ = new Commandes(*this, *images_);
     commandes_->showGroup(0); // the centred kinds at start
     buildCentralWidget();
+    drivePanel_ = new DrivePanel(*partsModel_, this);
+    addDockWidget(Qt::RightDockWidgetArea, drivePanel_);
+    commandes_->addPanelToggle(drivePanel_->toggleViewAction());
+    report_->setDrive(&drivePanel_->inputs());
 
     // The display of results: the window applies a new choice first, then the others hear it.
     displaySettings_ = new DisplaySettings(this);
@@ -104,6 +109,7 @@ Ostrel::~Ostrel() {
     // The editor, the grids and the models read the list, the texts and the pictures, which
     // are members: they go first.
     delete takeCentralWidget();
+    delete drivePanel_;
     delete totalsModel_;
     delete partsModel_;
 }
@@ -215,6 +221,7 @@ void Ostrel::load() {
     const QStringList languages = demarreLangue(store_, langue_, cheminAppli_, &error);
     fillLanguageMenu(languages);
     TraduitFenetre(*this, langue_);
+    drivePanel_->setTexts(langue_.textes);
     layOutGrids();
     displaySettings_->load(); // a stored choice other than Classic is applied on its signal
     applyDisplay(displaySettings_->choice());
@@ -299,6 +306,7 @@ const DisplayChoice& Ostrel::displayChoice() const {
 void Ostrel::applyDisplay(const DisplayChoice& choice) {
     partsModel_->setDisplay(choice);
     editeur_->setDisplay(choice);
+    drivePanel_->setDisplayChoice(choice);
     // The cells and headings changed their texts: every column is fitted again.
     fitColumns(0);
 }
@@ -367,6 +375,7 @@ void Ostrel::FichierLanguesDisponibles_Click(int index) {
     TraduitFenetre(*this, langue_);
     editeur_->retranslate();
     fitColumns(0);
+    drivePanel_->setTexts(langue_.textes);
     if (!choix.config.ok) {
         QString text = langue_.texte(444);
         if (text.isEmpty())

@@ -24,6 +24,7 @@ class Commandes;
 class Dialogs;
 class DisplayMenu;
 class DisplaySettings;
+class DrivePanel;
 class Editeur;
 class ImageList;
 class PartsListModel;
@@ -44,6 +45,7 @@ public:
     const PartsList& parts() const { return parts_; }
     Editeur& editeur() const { return *editeur_; }
     Commandes& commandes() const { return *commandes_; }
+    DrivePanel& drivePanel() const { return *drivePanel_; }
 
     // How results are shown (digits and units), kept per user. displaySettings() signals every
     // change (DisplaySettings::changed) after the window has applied it.
@@ -89,6 +91,7 @@ private:
     TotalsModel* totalsModel_ = nullptr;
     Commandes* commandes_ = nullptr;
     Editeur* editeur_ = nullptr;
+    DrivePanel* drivePanel_ = nullptr;
     QTableView* grille1_ = nullptr;
     QTableView* grille2_ = nullptr;
     QPushButton* plus_ = nullptr;

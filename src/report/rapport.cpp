@@ -2,6 +2,7 @@
 
 #include "list/partslist.h"
 #include "platform/paintersurface.h"
+#include "report/driveblock.h"
 #include "report/figures.h"
 #include "report/tableaux.h"
 #include "solids/numbertext.h"
@@ -214,7 +215,8 @@ QString DateCourte(const QDate& date) {
 }
 
 RapportStatus ImprimeRapport(PageSurface& page, const PartsList& list, const QStringList& textes,
-                             const QDate& date, const DisplayChoice& display) {
+                             const QDate& date, const DisplayChoice& display,
+                             const DriveInputs* drive) {
     const QStringList kinds = ListeTypes(list);
     if (kinds.isEmpty()) return RapportStatus::EmptyList;
 
@@ -236,6 +238,7 @@ RapportStatus ImprimeRapport(PageSurface& page, const PartsList& list, const QSt
     for (const QString& line : LignesTotaux(list, textes, display))
         LigneGras(ctx, line);
     LigneSimple(ctx, QString());
+    if (drive && drive->hasInputs()) BlocEntrainement(ctx, list, *drive, ReportFont, TextSize);
 
     const int rows = list.rowCount() - 1;
     for (int k = 1; k <= kinds.size(); ++k) {
@@ -255,7 +258,8 @@ QPageLayout PageRapportPdf() {
 }
 
 bool EcritRapportPdf(const QString& path, const PartsList& list, const QStringList& textes,
-                     const QDate& date, const DisplayChoice& display) {
+                     const QDate& date, const DisplayChoice& display,
+                             const DriveInputs* drive) {
     if (ListeTypes(list).isEmpty()) return false;
     QPdfWriter writer(path);
     writer.setPageLayout(PageRapportPdf());
@@ -264,7 +268,7 @@ bool EcritRapportPdf(const QString& path, const PartsList& list, const QStringLi
     writer.setCreator(QStringLiteral("Ostrel"));
     PainterSurface surface(&writer);
     if (!surface.ok()) return false;
-    ImprimeRapport(surface, list, textes, date, display);
+    ImprimeRapport(surface, list, textes, date, display, drive);
     surface.endDocument();
     return surface.ok() && QFileInfo(path).size() > 0;
 }

@@ -14,6 +14,7 @@
 namespace ostrel {
 
 class PartsList;
+struct DriveInputs;
 
 // What a run of the report needs besides the list: the surface, the working language's texts,
 // the date of the page heading (already in its short form) and the digits and units of the
@@ -59,10 +60,12 @@ enum class RapportStatus { Printed, EmptyList };
 
 // Prints the whole report on page and ends the document. A list without part rows leaves the
 // page untouched and returns EmptyList (the caller shows entry 43).
-// The results are printed with display's digits and units; Classic prints the list's cells.
+// The results are printed with display's digits and units; Classic prints the list's cells. A
+// drive with a motor inertia or a speed adds its block after the totals.
 RapportStatus ImprimeRapport(PageSurface& page, const PartsList& list, const QStringList& textes,
                              const QDate& date = QDate::currentDate(),
-                             const DisplayChoice& display = {});
+                             const DisplayChoice& display = {},
+                             const DriveInputs* drive = nullptr);
 
 // The page of the PDF report: A4 portrait with the margins of a usual office printer (5 mm at
 // the sides, 4 mm at the top and bottom), which leave 200 x 289 mm to print on.
@@ -71,6 +74,7 @@ QPageLayout PageRapportPdf();
 // The same report as an A4 PDF file. False when the file cannot be written, or when the list
 // has no part rows (no file is made then).
 bool EcritRapportPdf(const QString& path, const PartsList& list, const QStringList& textes,
-                     const QDate& date = QDate::currentDate(), const DisplayChoice& display = {});
+                     const QDate& date = QDate::currentDate(), const DisplayChoice& display = {},
+                     const DriveInputs* drive = nullptr);
 
 } // namespace ostrel

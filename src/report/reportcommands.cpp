@@ -61,7 +61,7 @@ ReportCommands::Result ReportCommands::print(const PartsList& list, const QStrin
         BusyCursor busy;
         PainterSurface surface(printer.get());
         if (surface.ok()) {
-            ImprimeRapport(surface, list, textes, QDate::currentDate(), display);
+            ImprimeRapport(surface, list, textes, QDate::currentDate(), display, drive_);
             surface.endDocument();
             printed = surface.ok() && printer->printerState() != QPrinter::Error &&
                       printer->printerState() != QPrinter::Aborted;
@@ -88,11 +88,11 @@ ReportCommands::Result ReportCommands::preview(const PartsList& list, const QStr
     QPrintPreviewDialog dialog(&printer, parent_);
     dialog.setWindowTitle(textes.value(EntryTitreAppli));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&list, &textes, &display](QPrinter* target) {
+                     [&list, &textes, &display, drive = drive_](QPrinter* target) {
                          BusyCursor busy;
                          PainterSurface surface(target);
                          if (!surface.ok()) return;
-                         ImprimeRapport(surface, list, textes, QDate::currentDate(), display);
+                         ImprimeRapport(surface, list, textes, QDate::currentDate(), display, drive);
                          surface.endDocument();
                      });
     dialogs_.exec(dialog);
@@ -117,7 +117,7 @@ ReportCommands::Result ReportCommands::savePdf(const PartsList& list, const QStr
     bool written = false;
     {
         BusyCursor busy;
-        written = EcritRapportPdf(path, list, textes, QDate::currentDate(), display);
+        written = EcritRapportPdf(path, list, textes, QDate::currentDate(), display, drive_);
     }
     if (!written) {
         dialogs_.message(textes.value(EntryEchecEcriture) + QLatin1Char('\n') +

@@ -17,6 +17,7 @@ namespace ostrel {
 
 class Dialogs;
 class PartsList;
+struct DriveInputs;
 
 class ReportCommands {
 public:
@@ -29,6 +30,9 @@ public:
     using PrinterFactory = std::function<std::unique_ptr<QPrinter>()>;
     static PrinterFactory defaultPrinter();
     void setPrinterFactory(PrinterFactory factory) { printerFactory_ = std::move(factory); }
+    // The drive inputs every report of these commands shows (none by default); the inputs
+    // must outlive the commands.
+    void setDrive(const DriveInputs* drive) { drive_ = drive; }
 
     // Prints on the default printer. An empty list shows entry 43 and touches no printer. With
     // no default printer, or when the job fails, the user is offered to save a PDF instead.
@@ -50,6 +54,7 @@ private:
     Dialogs& dialogs_;
     QWidget* parent_;
     PrinterFactory printerFactory_ = defaultPrinter();
+    const DriveInputs* drive_ = nullptr;
 };
 
 } // namespace ostrel

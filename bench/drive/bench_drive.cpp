@@ -1,0 +1,97 @@
+// The drive's results after an add to a list of 10,000 lines: on the plain list (the add, the
+// exact totals and every result, plot profile and display row), and through the model with
+// the Drive panel attached, as the window runs it (offscreen).
+#include "app/drivepanel.h"
+#include "drive/drivecalc.h"
+#include "drive/drivetext.h"
+#include "list/partslist.h"
+#include "list/partslistmodel.h"
+#include "report/driveblock.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace ostrel;
+using F = DriveInputs::Field;
+
+constexpr int Lines = 10000;
+
+PartsList::Line line(int k) {
+    PartsList::Line l;
+    const QString inertia = QString::number(0.001 * (1 + k % 97), 'f', 3);
+    l.captions = {QStringLiteral("2"), inertia, QStringLiteral("0.01"), QStringLiteral("0.02")};
+    l.texts = {QStringLiteral("1"),   QStringLiteral("1"), QStringLiteral("2"), QString(),
+               QStringLiteral("100"), QString(),           QStringLiteral("10")};
+    l.code = 1;
+    l.image = 1;
+    return l;
+}
+
+DriveInputs drive() {
+    DriveInputs in;
+    for (const auto& [f, text] : {std::pair{F::MotorInertia, "0.5"},
+                                  {F::Efficiency, "0.9"},
+                                  {F::Speed, "1500"},
+                                  {F::AccelTime, "0.3"},
+                                  {F::ConstTime, "2"},
+                                  {F::DecelTime, "0.3"},
+                                  {F::DwellTime, "1"}})
+        in.setText(f, QString::fromLatin1(text));
+    return in;
+}
+
+// One add to the plain list, then everything the panel shows, worked from the new totals.
+void BM_DriveResultsAfterAddToPlainList(benchmark::State& state) {
+    PartsList list;
+    for (int k = 0; k < Lines; ++k)
+        list.add(line(k));
+    const DriveInputs in = drive();
+    const QStringList textes;
+    for (auto _ : state) {
+        list.add(line(7));
+        const DriveResults r = computeDrive(in, driveTotals(list));
+        benchmark::DoNotOptimize(driveProfile(in, r));
+        benchmark::DoNotOptimize(driveResultRows(r, DisplayChoice(), textes));
+        state.PauseTiming();
+        list.takeBack(list.rowCount() - 1);
+        state.ResumeTiming();
+    }
+    state.counters["lines"] = Lines;
+}
+BENCHMARK(BM_DriveResultsAfterAddToPlainList)->Unit(benchmark::kMicrosecond);
+
+// One add through the model: the totals signal refreshes the shown panel (results, labels and
+// plot data); the plot is painted later by the event loop, outside this figure.
+void BM_DrivePanelAfterAddThroughTheModel(benchmark::State& state) {
+    PartsList list;
+    PartsListModel model(list);
+    for (int k = 0; k < Lines; ++k)
+        model.add(line(k));
+    DrivePanel panel(model);
+    panel.setInputs(drive());
+    panel.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        model.add(line(7));
+        benchmark::DoNotOptimize(panel.results().rmsTorque);
+        state.PauseTiming();
+        model.takeBack(list.rowCount() - 1);
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["lines"] = Lines;
+}
+BENCHMARK(BM_DrivePanelAfterAddThroughTheModel)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

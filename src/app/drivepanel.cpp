@@ -1,0 +1,272 @@
+#include "app/drivepanel.h"
+
+#include "app/driveplotview.h"
+#include "list/partslistmodel.h"
+#include "report/driveblock.h"
+
+#include <QAction>
+#include <QFont>
+#include <QGridLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSettings>
+#include <QVBoxLayout>
+
+namespace ostrel {
+
+namespace {
+
+using F = DriveInputs::Field;
+
+constexpr int BoxWidth = 90;
+const char* const HintStyle = "color: #b00000;";
+const char* const WrongBoxStyle = "QLineEdit { border: 1px solid #b00000; }";
+
+QLabel* label(QWidget* parent, const QString& name, Qt::Alignment align = Qt::AlignLeft) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(name);
+    l->setAlignment(align | Qt::AlignVCenter);
+    return l;
+}
+
+QLabel* heading(QWidget* parent, const QString& name) {
+    QLabel* l = label(parent, name);
+    QFont bold = l->font();
+    bold.setBold(true);
+    l->setFont(bold);
+    return l;
+}
+
+QSettings userSettings() {
+    return QSettings(QSettings::UserScope, QStringLiteral("Ostrel"), QStringLiteral("Ostrel"));
+}
+
+} // namespace
+
+DrivePanel::DrivePanel(PartsListModel& parts, QWidget* parent)
+    : QDockWidget(parent), parts_(parts) {
+    setObjectName(QStringLiteral("DrivePanel"));
+    setWindowTitle(QStringLiteral("Drive"));
+    setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    build();
+
+    QAction* toggle = toggleViewAction();
+    toggle->setObjectName(QStringLiteral("M_InertieEntrainement"));
+    toggle->setIcon(toggleIcon());
+    const bool shown = userSettings().value(visibleKey(), false).toBool();
+    setVisible(shown);
+    toggle->setChecked(shown);
+    // Only the user's showing and hiding changes the check, not the main window closing.
+    connect(toggle, &QAction::toggled, this,
+            [](bool on) { userSettings().setValue(visibleKey(), on); });
+
+    connect(&parts_, &PartsListModel::totalsChanged, this, &DrivePanel::refresh);
+    refresh();
+}
+
+QString DrivePanel::visibleKey() {
+    return QStringLiteral("drive/panelVisible");
+}
+
+QIcon DrivePanel::toggleIcon() {
+    QPixmap picture(32, 32);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(90, 90, 90), 1.5));
+    p.drawLine(QPointF(3, 28), QPointF(29, 28));
+    p.drawLine(QPointF(3, 28), QPointF(3, 3));
+    p.setPen(QPen(QColor(0, 70, 160), 3));
+    const QPointF trapezoid[] = {{3, 27}, {10, 8}, {20, 8}, {27, 27}};
+    p.drawPolyline(trapezoid, 4);
+    return QIcon(picture);
+}
+
+void DrivePanel::build() {
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("DriveScroll"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* content = new QWidget(scroll);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(2);
+    int row = 0;
+
+    for (int i = 0; i < DriveInputs::FieldCount; ++i) {
+        const QString key = DriveInputs::key(static_cast<F>(i));
+        captions_[i] = label(content, QStringLiteral("DriveCaption_") + key);
+        boxes_[i] = new QLineEdit(inputs_.text(static_cast<F>(i)), content);
+        boxes_[i]->setObjectName(QStringLiteral("Drive_") + key);
+        boxes_[i]->setFixedWidth(BoxWidth);
+        boxes_[i]->setAlignment(Qt::AlignRight);
+        auto* unit = label(content, QStringLiteral("DriveUnit_") + key);
+        unit->setText(driveInputUnit(static_cast<F>(i)));
+        hints_[i] = label(content, QStringLiteral("DriveHint_") + key);
+        hints_[i]->setStyleSheet(QLatin1String(HintStyle));
+        hints_[i]->setWordWrap(true);
+        hints_[i]->hide();
+        grid->addWidget(captions_[i], row, 0);
+        grid->addWidget(boxes_[i], row, 1);
+        grid->addWidget(unit, row, 2);
+        grid->addWidget(hints_[i], ++row, 0, 1, 3);
+        ++row;
+        connect(boxes_[i], &QLineEdit::textEdited, this,
+                [this, i](const QString& text) { boxEdited(i, text); });
+    }
+
+    const auto resultRow = [&](QLabel*& caption, QLabel*& value, QLabel*& unit,
+                               const QString& key) {
+        caption = label(content, QStringLiteral("DriveCaption_") + key);
+        value = label(content, key, Qt::AlignRight);
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        unit = label(content, QStringLiteral("DriveUnit_") + key);
+        grid->addWidget(caption, row, 0);
+        grid->addWidget(value, row, 1);
+        grid->addWidget(unit, row, 2);
+        ++row;
+    };
+
+    totalsHeading_ = heading(content, QStringLiteral("DriveTotalsHeading"));
+    grid->addWidget(totalsHeading_, row++, 0, 1, 3);
+    const QStringList totalKeys{QStringLiteral("loadInertia"), QStringLiteral("frictionTorque"),
+                                QStringLiteral("workingTorque")};
+    for (int i = 0; i < 3; ++i)
+        resultRow(totalCaptions_[i], totalValues_[i], totalUnits_[i],
+                  QStringLiteral("DriveTotal_") + totalKeys[i]);
+
+    resultsHeading_ = heading(content, QStringLiteral("DriveResultsHeading"));
+    grid->addWidget(resultsHeading_, row++, 0, 1, 3);
+    fixNote_ = label(content, QStringLiteral("DriveFixNote"));
+    fixNote_->setStyleSheet(QLatin1String(HintStyle));
+    fixNote_->setWordWrap(true);
+    fixNote_->hide();
+    grid->addWidget(fixNote_, row++, 0, 1, 3);
+    const DriveResults none;
+    const QList<DriveRow> keys = driveResultRows(none, choice_, {});
+    for (size_t i = 0; i < resultValues_.size(); ++i) {
+        resultRow(resultCaptions_[i], resultValues_[i], resultUnits_[i],
+                  QStringLiteral("DriveResult_") + keys.value(static_cast<int>(i)).key);
+        if (i == static_cast<size_t>(DriveResult::Ratio)) {
+            verdict_ = label(content, QStringLiteral("DriveVerdict"));
+            verdict_->setWordWrap(true);
+            grid->addWidget(verdict_, row++, 0, 1, 3);
+        }
+    }
+    coastNote_ = label(content, QStringLiteral("DriveCoastNote"));
+    coastNote_->setWordWrap(true);
+    QFont small = coastNote_->font();
+    small.setItalic(true);
+    coastNote_->setFont(small);
+    grid->addWidget(coastNote_, row++, 0, 1, 3);
+    grid->setColumnStretch(0, 1);
+
+    plot_ = new DrivePlotView(content);
+    plot_->setObjectName(QStringLiteral("DrivePlot"));
+
+    auto* layout = new QVBoxLayout(content);
+    layout->addLayout(grid);
+    layout->addWidget(plot_, 1);
+    layout->addStretch(0);
+    scroll->setWidget(content);
+    // As wide as its rows (fitWidth); only the height scrolls.
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setWidget(scroll);
+}
+
+void DrivePanel::setTexts(const QStringList& textes) {
+    textes_ = textes;
+    setWindowTitle(textes.value(DriveEntry::PanelTitle));
+    toggleViewAction()->setText(textes.value(DriveEntry::ShowPanel));
+    QString hint = textes.value(DriveEntry::ShowPanel);
+    toggleViewAction()->setToolTip(hint.remove(QLatin1Char('&')));
+    for (int i = 0; i < DriveInputs::FieldCount; ++i)
+        captions_[i]->setText(textes.value(DriveEntry::FirstInput + i));
+    totalsHeading_->setText(textes.value(DriveEntry::FromTheList));
+    resultsHeading_->setText(textes.value(DriveEntry::ReportResults));
+    fixNote_->setText(textes.value(DriveEntry::FixTheBoxes));
+    coastNote_->setText(textes.value(DriveEntry::CoastNote));
+    refresh();
+    fitWidth();
+}
+
+void DrivePanel::fitWidth() {
+    auto* scroll = static_cast<QScrollArea*>(widget());
+    QWidget* content = scroll->widget();
+    content->adjustSize();
+    scroll->setMinimumWidth(content->minimumSizeHint().width() +
+                            scroll->verticalScrollBar()->sizeHint().width() +
+                            2 * scroll->frameWidth());
+}
+
+void DrivePanel::setDisplayChoice(const DisplayChoice& choice) {
+    choice_ = choice;
+    refresh();
+}
+
+void DrivePanel::setInputs(const DriveInputs& inputs) {
+    inputs_ = inputs;
+    for (int i = 0; i < DriveInputs::FieldCount; ++i)
+        boxes_[i]->setText(inputs_.text(static_cast<F>(i)));
+    refresh();
+}
+
+void DrivePanel::boxEdited(int field, const QString& text) {
+    QLineEdit* box = boxes_[field];
+    if (text.contains(QLatin1Char(','))) {
+        // The decimal comma of many keyboards becomes the point every number is read with.
+        const int cursor = box->cursorPosition();
+        QString pointed = text;
+        pointed.replace(QLatin1Char(','), QLatin1Char('.'));
+        box->setText(pointed);
+        box->setCursorPosition(cursor);
+    }
+    inputs_.setText(static_cast<F>(field), box->text());
+    refresh();
+    emit inputsChanged();
+}
+
+void DrivePanel::refresh() {
+    totals_ = driveTotals(parts_.list());
+    results_ = computeDrive(inputs_, totals_);
+
+    for (int i = 0; i < DriveInputs::FieldCount; ++i) {
+        const QString hint = driveHintText(results_.hints[i], textes_);
+        hints_[i]->setText(hint);
+        hints_[i]->setVisible(!hint.isEmpty());
+        boxes_[i]->setStyleSheet(hint.isEmpty() ? QString() : QLatin1String(WrongBoxStyle));
+        boxes_[i]->setToolTip(hint);
+    }
+    const QList<DriveRow> totals = driveTotalRows(totals_, choice_, textes_);
+    for (int i = 0; i < 3; ++i) {
+        totalCaptions_[i]->setText(totals[i].caption);
+        totalValues_[i]->setText(totals[i].value);
+        totalUnits_[i]->setText(totals[i].unit);
+    }
+    const QList<DriveRow> rows = driveResultRows(results_, choice_, textes_);
+    for (size_t i = 0; i < resultValues_.size(); ++i) {
+        const DriveRow& r = rows[static_cast<int>(i)];
+        resultCaptions_[i]->setText(r.caption);
+        resultValues_[i]->setText(r.value);
+        resultUnits_[i]->setText(r.value.isEmpty() ? QString() : r.unit);
+    }
+    const bool valid = results_.valid();
+    fixNote_->setVisible(!valid);
+    const bool above = results_.verdict == RatioVerdict::Above;
+    verdict_->setText(
+        driveVerdictText(results_, textes_) +
+        (above ? QStringLiteral(": ") + textes_.value(DriveEntry::AboveAdvice) : QString()));
+    verdict_->setVisible(results_.verdict.has_value());
+    verdict_->setStyleSheet(above ? QLatin1String(HintStyle) : QString());
+    coastNote_->setVisible(results_.coastTime.has_value());
+    const DriveProfile profile = driveProfile(inputs_, results_);
+    plot_->setPlot(profile, choice_, textes_);
+    plot_->setVisible(!profile.empty());
+}
+
+} // namespace ostrel

@@ -1,0 +1,81 @@
+// The Drive panel: a dock beside the parts list where the user types the drive's inputs and
+// reads the sizing results worked from the list's totals, with the profile plot. It updates
+// whenever an input or the list's totals change; a wrong input is hinted at its box and
+// empties the results. Its toggle action (menu and toolbar) shows and hides it, and whether it
+// is shown is remembered per user.
+#pragma once
+
+#include "drive/drivecalc.h"
+#include "drive/drivetext.h"
+#include "solids/units.h"
+
+#include <QDockWidget>
+#include <QStringList>
+#include <array>
+
+class QLabel;
+class QLineEdit;
+
+namespace ostrel {
+
+class DrivePlotView;
+class PartsListModel;
+
+class DrivePanel : public QDockWidget {
+    Q_OBJECT
+
+public:
+    // Shows itself or not as the user left it last time.
+    explicit DrivePanel(PartsListModel& parts, QWidget* parent = nullptr);
+
+    // The working language's texts (captions, hints, verdicts, plot).
+    void setTexts(const QStringList& textes);
+    void setDisplayChoice(const DisplayChoice& choice);
+
+    const DriveInputs& inputs() const { return inputs_; }
+    // Puts the inputs in the boxes (an opened project); no inputsChanged.
+    void setInputs(const DriveInputs& inputs);
+
+    const DriveResults& results() const { return results_; }
+    const DriveTotals& totals() const { return totals_; }
+    DrivePlotView& plot() const { return *plot_; }
+
+    // The small picture of the toggle action: a speed trapezoid.
+    static QIcon toggleIcon();
+
+    // The settings key that remembers whether the panel is shown.
+    static QString visibleKey();
+
+signals:
+    // The user changed an input box.
+    void inputsChanged();
+
+private:
+    void build();
+    void boxEdited(int field, const QString& text);
+    void refresh();
+    // The dock as wide as its captions, boxes and units.
+    void fitWidth();
+
+    PartsListModel& parts_;
+    QStringList textes_;
+    DisplayChoice choice_;
+    DriveInputs inputs_;
+    DriveTotals totals_;
+    DriveResults results_;
+
+    std::array<QLabel*, DriveInputs::FieldCount> captions_{};
+    std::array<QLineEdit*, DriveInputs::FieldCount> boxes_{};
+    std::array<QLabel*, DriveInputs::FieldCount> hints_{};
+    std::array<QLabel*, 3> totalCaptions_{}, totalValues_{}, totalUnits_{};
+    std::array<QLabel*, static_cast<size_t>(DriveResult::Count)> resultCaptions_{}, resultValues_{},
+        resultUnits_{};
+    QLabel* totalsHeading_ = nullptr;
+    QLabel* resultsHeading_ = nullptr;
+    QLabel* verdict_ = nullptr;
+    QLabel* coastNote_ = nullptr;
+    QLabel* fixNote_ = nullptr;
+    DrivePlotView* plot_ = nullptr;
+};
+
+} // namespace ostrel

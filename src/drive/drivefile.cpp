@@ -1,0 +1,92 @@
+#include "drive/drivefile.h"
+
+#include "drive/drivetext.h"
+#include "solids/numbertext.h"
+
+#include <QJsonValue>
+#include <cmath>
+
+namespace ostrel {
+
+namespace {
+
+using F = DriveInputs::Field;
+
+QString number(const std::optional<double>& value) {
+    return value && std::isfinite(*value) ? texteGeneral(*value) : QString();
+}
+
+QString row(const QString& key, const QString& value, const QString& unit) {
+    return csvField(key) + QLatin1Char(',') + csvField(value) + QLatin1Char(',') + csvField(unit);
+}
+
+} // namespace
+
+QJsonObject driveToJson(const DriveInputs& inputs) {
+    QJsonObject object;
+    for (int i = 0; i < DriveInputs::FieldCount; ++i) {
+        const auto f = static_cast<F>(i);
+        object.insert(DriveInputs::key(f), inputs.text(f));
+    }
+    return object;
+}
+
+DriveInputs driveFromJson(const QJsonObject& object) {
+    DriveInputs inputs;
+    for (int i = 0; i < DriveInputs::FieldCount; ++i) {
+        const auto f = static_cast<F>(i);
+        const QJsonValue value = object.value(DriveInputs::key(f));
+        if (value.isString())
+            inputs.setText(f, value.toString());
+        else if (value.isDouble() && std::isfinite(value.toDouble()))
+            inputs.setText(f, texteGeneral(value.toDouble()));
+    }
+    return inputs;
+}
+
+QString csvField(const QString& text) {
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
+        !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
+        return text;
+    QString quoted = text;
+    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+QStringList driveCsvRows(const DriveInputs& inputs, const DriveTotals& totals) {
+    QStringList rows{QStringLiteral("quantity,value,unit")};
+    const DriveValues values = readDriveInputs(inputs);
+    for (int i = 0; i < DriveInputs::FieldCount; ++i) {
+        const auto f = static_cast<F>(i);
+        rows << row(DriveInputs::key(f), texteGeneral(values[f]), driveInputUnit(f));
+    }
+    rows << row(QStringLiteral("loadInertia"), texteGeneral(totals.loadInertia),
+                QStringLiteral("kg·m²"))
+         << row(QStringLiteral("frictionTorque"), texteGeneral(totals.friction),
+                QStringLiteral("N·m"))
+         << row(QStringLiteral("workingTorque"), texteGeneral(totals.working),
+                QStringLiteral("N·m"));
+
+    const DriveResults r = computeDrive(inputs, totals);
+    const QString nm = QStringLiteral("N·m");
+    rows << row(QStringLiteral("ratio"), number(r.ratio), QString());
+    rows << row(QStringLiteral("ratioVerdict"),
+                r.verdict ? (*r.verdict == RatioVerdict::Within ? QStringLiteral("within")
+                                                                : QStringLiteral("above"))
+                          : QString(),
+                QString());
+    rows << row(QStringLiteral("accelRate"), number(r.accelRate), QStringLiteral("rad/s²"))
+         << row(QStringLiteral("decelRate"), number(r.decelRate), QStringLiteral("rad/s²"))
+         << row(QStringLiteral("accelTorque"), number(r.accelTorque), nm)
+         << row(QStringLiteral("constTorque"), number(r.constTorque), nm)
+         << row(QStringLiteral("decelTorque"), number(r.decelTorque), nm)
+         << row(QStringLiteral("peakTorque"), number(r.peakTorque), nm)
+         << row(QStringLiteral("rmsTorque"), number(r.rmsTorque), nm)
+         << row(QStringLiteral("peakPower"), number(r.peakPower), QStringLiteral("W"))
+         << row(QStringLiteral("kineticEnergy"), number(r.kineticEnergy), QStringLiteral("J"))
+         << row(QStringLiteral("coastTime"),
+                r.coastNone ? QStringLiteral("none") : number(r.coastTime), QStringLiteral("s"));
+    return rows;
+}
+
+} // namespace ostrel

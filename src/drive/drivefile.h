@@ -1,0 +1,25 @@
+// The drive inputs in a project file and the drive table of the CSV export: a JSON object of
+// the typed texts (read back field by field; anything missing or of the wrong type gives the
+// field's default) and CSV rows of quantity, value and unit (RFC 4180 fields, "." decimals,
+// SI units, full precision).
+#pragma once
+
+#include "drive/drivecalc.h"
+
+#include <QJsonObject>
+#include <QStringList>
+
+namespace ostrel {
+
+QJsonObject driveToJson(const DriveInputs& inputs);
+DriveInputs driveFromJson(const QJsonObject& object);
+
+// One CSV field: quoted (quotes doubled) when it holds a comma, a quote or a line break.
+QString csvField(const QString& text);
+
+// The drive table: a heading row "quantity,value,unit", the inputs as read, the list's totals,
+// then the results (an absent result has an empty value; the verdict reads "within" or
+// "above"; a coast-down time without friction reads "none"). Lines without a line end.
+QStringList driveCsvRows(const DriveInputs& inputs, const DriveTotals& totals);
+
+} // namespace ostrel

@@ -1,0 +1,114 @@
+#include "drive/drivetext.h"
+
+namespace ostrel {
+
+namespace {
+
+using F = DriveInputs::Field;
+
+// Quantities outside the unit choice keep 4 significant digits in SI.
+QString siText(const std::optional<double>& value) {
+    return value ? texteSignificatif(*value, 4) : QString();
+}
+
+QString choiceText(const std::optional<double>& value, Quantity q, const DisplayChoice& choice) {
+    return value ? choice.format(*value, q) : QString();
+}
+
+const char* const kResultKeys[] = {"ratio",       "accelRate",     "decelRate",  "accelTorque",
+                                   "constTorque", "decelTorque",   "peakTorque", "rmsTorque",
+                                   "peakPower",   "kineticEnergy", "coastTime"};
+static_assert(std::size(kResultKeys) == static_cast<size_t>(DriveResult::Count));
+
+} // namespace
+
+QString driveInputUnit(DriveInputs::Field f) {
+    switch (f) {
+    case F::MotorInertia:
+    case F::GearInertia:
+        return QStringLiteral("kg·m²");
+    case F::Speed:
+        return QStringLiteral("rpm");
+    case F::AccelTime:
+    case F::ConstTime:
+    case F::DecelTime:
+    case F::DwellTime:
+        return QStringLiteral("s");
+    default:
+        return {};
+    }
+}
+
+QString driveHintText(DriveHint hint, const QStringList& textes) {
+    switch (hint) {
+    case DriveHint::None:
+        return {};
+    case DriveHint::NotANumber:
+        return textes.value(DriveEntry::HintNotANumber);
+    case DriveHint::Negative:
+        return textes.value(DriveEntry::HintNegative);
+    case DriveHint::EfficiencyRange:
+        return textes.value(DriveEntry::HintEfficiency);
+    case DriveHint::SafetyBelowOne:
+        return textes.value(DriveEntry::HintSafety);
+    case DriveHint::LimitNotPositive:
+        return textes.value(DriveEntry::HintLimit);
+    }
+    return {};
+}
+
+QList<DriveRow> driveInputRows(const DriveInputs& inputs, const QStringList& textes) {
+    const DriveValues values = readDriveInputs(inputs);
+    QList<DriveRow> rows;
+    for (int i = 0; i < DriveInputs::FieldCount; ++i) {
+        const auto f = static_cast<F>(i);
+        rows << DriveRow{DriveInputs::key(f), textes.value(DriveEntry::FirstInput + i),
+                         texteSignificatif(values[f], 4), driveInputUnit(f)};
+    }
+    return rows;
+}
+
+QList<DriveRow> driveTotalRows(const DriveTotals& totals, const DisplayChoice& choice,
+                               const QStringList& textes) {
+    return {
+        {QStringLiteral("loadInertia"), textes.value(DriveEntry::LoadInertia),
+         choice.format(totals.loadInertia, Quantity::Inertia), choice.symbol(Quantity::Inertia)},
+        {QStringLiteral("frictionTorque"), textes.value(DriveEntry::Friction),
+         choice.format(totals.friction, Quantity::Torque), choice.symbol(Quantity::Torque)},
+        {QStringLiteral("workingTorque"), textes.value(DriveEntry::Working),
+         choice.format(totals.working, Quantity::Torque), choice.symbol(Quantity::Torque)},
+    };
+}
+
+QList<DriveRow> driveResultRows(const DriveResults& r, const DisplayChoice& choice,
+                                const QStringList& textes) {
+    const QString torque = choice.symbol(Quantity::Torque);
+    const QString coast = r.coastNone ? textes.value(DriveEntry::CoastNone) : siText(r.coastTime);
+    const std::array<std::pair<QString, QString>, static_cast<size_t>(DriveResult::Count)> cells{{
+        {siText(r.ratio), QString()},
+        {siText(r.accelRate), QStringLiteral("rad/s²")},
+        {siText(r.decelRate), QStringLiteral("rad/s²")},
+        {choiceText(r.accelTorque, Quantity::Torque, choice), torque},
+        {choiceText(r.constTorque, Quantity::Torque, choice), torque},
+        {choiceText(r.decelTorque, Quantity::Torque, choice), torque},
+        {choiceText(r.peakTorque, Quantity::Torque, choice), torque},
+        {choiceText(r.rmsTorque, Quantity::Torque, choice), torque},
+        {siText(r.peakPower), QStringLiteral("W")},
+        {siText(r.kineticEnergy), QStringLiteral("J")},
+        {coast, r.coastTime ? QStringLiteral("s") : QString()},
+    }};
+    QList<DriveRow> rows;
+    for (size_t i = 0; i < cells.size(); ++i)
+        rows << DriveRow{QString::fromLatin1(kResultKeys[i]),
+                         textes.value(DriveEntry::FirstResult + static_cast<int>(i)),
+                         cells[i].first, cells[i].second};
+    return rows;
+}
+
+QString driveVerdictText(const DriveResults& results, const QStringList& textes) {
+    if (!results.verdict) return {};
+    return textes.value(*results.verdict == RatioVerdict::Within ? DriveEntry::VerdictWithin
+                                                                 : DriveEntry::VerdictAbove);
+}
+
+} // namespace ostrel

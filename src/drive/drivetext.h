@@ -1,0 +1,85 @@
+// The drive's inputs, list totals and results as the panel and the report show them: one row
+// per quantity with its caption (an entry of the working language), its value with the digits
+// and units of a DisplayChoice (inertias and torques; rpm, s, W, J and rad/s² stay SI) and its
+// unit. An absent result has an empty value, never 0.
+#pragma once
+
+#include "drive/drivecalc.h"
+#include "solids/units.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace ostrel {
+
+// The results in display order.
+enum class DriveResult {
+    Ratio,
+    AccelRate,
+    DecelRate,
+    AccelTorque,
+    ConstTorque,
+    DecelTorque,
+    PeakTorque,
+    RmsTorque,
+    PeakPower,
+    KineticEnergy,
+    CoastTime,
+    Count
+};
+
+struct DriveRow {
+    QString key;     // stable ASCII name ("accelTorque")
+    QString caption; // in the working language
+    QString value;   // empty when absent
+    QString unit;
+};
+
+// Entry numbers of the drive's texts.
+namespace DriveEntry {
+constexpr int PanelTitle = 530;
+constexpr int ShowPanel = 531;
+constexpr int FirstInput = 532; // 532 ... 541 in DriveInputs::Field order
+constexpr int LoadInertia = 542;
+constexpr int Friction = 543;
+constexpr int Working = 544;
+constexpr int FirstResult = 545; // 545 ... 555 in DriveResult order
+constexpr int VerdictWithin = 556;
+constexpr int VerdictAbove = 557;
+constexpr int CoastNone = 558;
+constexpr int HintNegative = 559;
+constexpr int HintEfficiency = 560;
+constexpr int HintSafety = 561;
+constexpr int HintLimit = 562;
+constexpr int FixTheBoxes = 563;
+constexpr int FromTheList = 564;
+constexpr int ReportTitle = 565;
+constexpr int ReportInputs = 566;
+constexpr int ReportResults = 567;
+constexpr int PlotSpeed = 568;
+constexpr int PlotTorque = 569;
+constexpr int PlotTime = 570;
+constexpr int CoastNote = 571;
+constexpr int RatioCaption = 572; // the verdict's caption in the report
+constexpr int AboveAdvice = 573;  // what to do when the ratio is above the limit
+constexpr int HintNotANumber = 574;
+} // namespace DriveEntry
+
+// The unit of an input box (SI whatever the choice: "kg·m²", "rpm", "s", or empty).
+QString driveInputUnit(DriveInputs::Field f);
+// The hint text of a box, empty for none.
+QString driveHintText(DriveHint hint, const QStringList& textes);
+
+// The inputs as read (defaults applied), in field order.
+QList<DriveRow> driveInputRows(const DriveInputs& inputs, const QStringList& textes);
+// J_L, T_F and T_W in the chosen units.
+QList<DriveRow> driveTotalRows(const DriveTotals& totals, const DisplayChoice& choice,
+                               const QStringList& textes);
+// The results in DriveResult order; the coast-down time reads entry 558 when T_F is 0.
+QList<DriveRow> driveResultRows(const DriveResults& results, const DisplayChoice& choice,
+                                const QStringList& textes);
+// The verdict of the inertia ratio (entry 556 or 557), empty without a ratio.
+QString driveVerdictText(const DriveResults& results, const QStringList& textes);
+
+} // namespace ostrel

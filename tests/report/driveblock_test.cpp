@@ -1,0 +1,196 @@
+// The Drive block of the report and the profile plot, drawn on the recording surface.
+
+#include "drive/drivetext.h"
+#include "platform/recordingsurface.h"
+#include "report/driveblock.h"
+#include "report/driveplot.h"
+#include "report/rapport.h"
+#include "report_fixture.h"
+
+#include <QDate>
+#include <gtest/gtest.h>
+
+using namespace ostrel;
+using namespace ostrel::testing;
+using Kind = RecordingSurface::Kind;
+using Record = RecordingSurface::Record;
+using F = DriveInputs::Field;
+
+namespace {
+
+const QDate Today(2026, 3, 14);
+
+// The report's texts with the drive's entries named "D<n>".
+QStringList textes() {
+    QStringList t = reportTextes();
+    while (t.size() < 600)
+        t.append(QStringLiteral("D%1").arg(t.size()));
+    t[DriveEntry::ReportTitle] = QStringLiteral("Drive");
+    t[DriveEntry::FirstResult + static_cast<int>(DriveResult::AccelTorque)] =
+        QStringLiteral("Acceleration torque");
+    return t;
+}
+
+// A load of J_L = 0.05 kg·m², T_F = 0.2 and T_W = 0.3 N·m at the drive axis.
+PartsList load() {
+    return listOf({{1, "10", "0.05", "1", "1", "", "100", "", "20", "0.2", "0.3"}});
+}
+
+// J_M = 0.01, ω = 10 rad/s, t_a = t_d = 0.1 s, t_c = 1 s, t_0 = 0.8 s: T_a = 6.5 N·m.
+DriveInputs drive() {
+    DriveInputs in;
+    const std::pair<F, const char*> typed[] = {
+        {F::MotorInertia, "0.01"}, {F::Speed, "95.4929658551372"}, {F::AccelTime, "0.1"},
+        {F::ConstTime, "1"},       {F::DecelTime, "0.1"},          {F::DwellTime, "0.8"}};
+    for (const auto& [f, text] : typed)
+        in.setText(f, QString::fromUtf8(text));
+    return in;
+}
+
+QStringList texts(const RecordingSurface& page) {
+    QStringList out;
+    for (const auto& l : page.textLines())
+        out << l.text;
+    return out;
+}
+
+QList<Record> curves(const RecordingSurface& page) {
+    QList<Record> out;
+    for (const Record& r : page.recordsOf(Kind::Line))
+        if (r.lineWidth == DrivePlotCurveWidth) out << r;
+    return out;
+}
+
+TEST(DriveReport, WithoutMotorInertiaOrSpeedTheReportIsAsWithoutDrive) {
+    DriveInputs onlyTimes;
+    onlyTimes.setText(F::AccelTime, QStringLiteral("0.5"));
+    onlyTimes.setText(F::Efficiency, QStringLiteral("0.9"));
+    const PartsList list = load();
+    RecordingSurface plain, empty, times;
+    ImprimeRapport(plain, list, textes(), Today);
+    const DriveInputs none;
+    ImprimeRapport(empty, list, textes(), Today, {}, &none);
+    ImprimeRapport(times, list, textes(), Today, {}, &onlyTimes);
+    EXPECT_EQ(empty.records(), plain.records());
+    EXPECT_EQ(times.records(), plain.records());
+}
+
+TEST(DriveReport, BlockFollowsTheTotalsWithInputsResultsAndPlot) {
+    const PartsList list = load();
+    const DriveInputs in = drive();
+    RecordingSurface page;
+    ASSERT_EQ(ImprimeRapport(page, list, textes(), Today, {}, &in), RapportStatus::Printed);
+    const QStringList lines = texts(page);
+    const auto index = [&lines](const QString& start) {
+        for (int i = 0; i < lines.size(); ++i)
+            if (lines[i].trimmed().startsWith(start)) return i;
+        return -1;
+    };
+    const int totals = index(QStringLiteral("Total inertia"));
+    const int title = index(QStringLiteral("Drive"));
+    const int table = index(QStringLiteral("Figure"));
+    ASSERT_GE(totals, 0);
+    EXPECT_GT(title, totals);
+    EXPECT_GT(table, title);
+    // Inputs and results, SI with 4 significant digits; the verdict after the ratio.
+    EXPECT_TRUE(lines.contains(QStringLiteral("          ") +
+                               ligneEntrainement("Acceleration torque", "6.500", "N·m")));
+    EXPECT_GT(index(ligneEntrainement("D535", "95.49", "rpm")), title);
+    EXPECT_EQ(index(ligneEntrainement("D572", "D556", "")), index("D545") + 1);
+    // The plot between the block and the tables.
+    const QList<Record> drawn = curves(page);
+    ASSERT_FALSE(drawn.isEmpty());
+    const double tableY = page.textLines()[table].y;
+    for (const Record& r : drawn)
+        EXPECT_LT(std::max(r.a.y(), r.b.y()), tableY);
+}
+
+TEST(DriveReport, InputOutOfRangePrintsItsHintAndNoResult) {
+    DriveInputs in = drive();
+    in.setText(F::Efficiency, QStringLiteral("1.5"));
+    RecordingSurface page;
+    ImprimeRapport(page, load(), textes(), Today, {}, &in);
+    const QStringList lines = texts(page);
+    EXPECT_TRUE(lines.filter(QStringLiteral("! D560")).size() == 1);
+    EXPECT_EQ(lines.filter(QStringLiteral("Acceleration torque")).size(), 0);
+    EXPECT_TRUE(curves(page).isEmpty());
+}
+
+TEST(DriveReport, PlotThatDoesNotFitGoesToTheNextPageUnderItsHeading) {
+    // Enough parts that the block starts low on the first page.
+    PartsList list;
+    for (int k = 0; k < 9; ++k)
+        list.add(lineOf({1 + k, "10", "0.05", "1", "1", "", "100", "", "20", "0.2", "0.3"}));
+    const DriveInputs in = drive();
+    RecordingSurface page;
+    ImprimeRapport(page, list, textes(), Today, {}, &in);
+    const QList<Record> drawn = curves(page);
+    ASSERT_FALSE(drawn.isEmpty());
+    for (const Record& r : drawn) {
+        EXPECT_LE(std::max(r.a.y(), r.b.y()), page.printableHeight());
+        EXPECT_EQ(r.page, drawn.first().page);
+    }
+}
+
+// The plot's curves: one line per pair of consecutive profile points, speed then torque, at
+// the positions the layout gives them.
+TEST(DrivePlot, CurvesJoinTheProfilePointsInTheirBoxes) {
+    const DriveInputs in = drive();
+    const DriveResults r = computeDrive(in, {0.05, 0.2, 0.3});
+    const DriveProfile profile = driveProfile(in, r);
+    RecordingSurface page;
+    const QRectF area(20, 30, 150, 80);
+    ASSERT_TRUE(DessineProfilEntrainement(page, area, profile, DisplayChoice(), textes()));
+    page.setFont(QStringLiteral("Courier New"), DrivePlotTextSize);
+    const DrivePlotLayout l = drivePlotLayout(page, area, profile, DisplayChoice());
+    EXPECT_TRUE(area.contains(l.speedBox) && area.contains(l.torqueBox));
+    EXPECT_LE(l.speedBox.bottom(), l.torqueBox.top());
+
+    // ω = 10 rad/s is n = 95.49 rpm; torques 6.5, 0.5 and −5.5 N·m.
+    const double n = 300 / M_PI;
+    const QList<QPointF> speed{{0, 0}, {0.1, n}, {1.1, n}, {1.2, 0}, {2, 0}};
+    const QList<QPointF> torque{{0, 0},      {0, 6.5},    {0.1, 6.5}, {0.1, 0.5}, {1.1, 0.5},
+                                {1.1, -5.5}, {1.2, -5.5}, {1.2, 0},   {2, 0}};
+    QList<QPointF> want;
+    for (qsizetype i = 1; i < speed.size(); ++i)
+        want << l.speedPoint(speed[i - 1]) << l.speedPoint(speed[i]);
+    for (qsizetype i = 1; i < torque.size(); ++i)
+        want << l.torquePoint(torque[i - 1]) << l.torquePoint(torque[i]);
+    const QList<Record> drawn = curves(page);
+    ASSERT_EQ(drawn.size() * 2, want.size());
+    for (qsizetype i = 0; i < drawn.size(); ++i) {
+        EXPECT_NEAR(drawn[i].a.x(), want[2 * i].x(), 1e-9) << i;
+        EXPECT_NEAR(drawn[i].a.y(), want[2 * i].y(), 1e-9) << i;
+        EXPECT_NEAR(drawn[i].b.x(), want[2 * i + 1].x(), 1e-9) << i;
+        EXPECT_NEAR(drawn[i].b.y(), want[2 * i + 1].y(), 1e-9) << i;
+    }
+    // The corners sit where they should: start at the bottom-left of the speed box, the cycle
+    // ends at the right edge, torque 0 on the zero line between the top and bottom.
+    EXPECT_EQ(l.speedPoint({0, 0}), l.speedBox.bottomLeft());
+    EXPECT_NEAR(l.speedPoint({2, 0}).x(), l.speedBox.right(), 1e-9);
+    EXPECT_GT(l.speedPoint({0.1, n}).y(), l.speedBox.top());
+    const double zero = l.torquePoint({0, 0}).y();
+    EXPECT_GT(zero, l.torquePoint({0, 6.5}).y());
+    EXPECT_LT(zero, l.torquePoint({0, -5.5}).y());
+    EXPECT_GT(l.torquePoint({0, -5.5}).y(), l.torqueBox.top());
+    EXPECT_LT(l.torquePoint({0, -5.5}).y(), l.torqueBox.bottom());
+    // Each phase's value is written; a time label that would overlap the one before (1.2 s)
+    // is left out.
+    QStringList written;
+    for (const Record& t : page.recordsOf(Kind::Text))
+        written << t.text;
+    for (const char* value : {"6.500", "0.5000", "-5.500", "95.49 rpm", "0.1000", "1.100", "2.000"})
+        EXPECT_TRUE(written.contains(QString::fromUtf8(value)))
+            << written.join(" | ").toStdString();
+    EXPECT_TRUE(written.contains(QStringLiteral("D569 (N·m)")));
+    EXPECT_EQ(page.lineWidth(), 1);
+}
+
+TEST(DrivePlot, EmptyProfileDrawsNothing) {
+    RecordingSurface page;
+    EXPECT_FALSE(DessineProfilEntrainement(page, QRectF(0, 0, 100, 60), DriveProfile(),
+                                           DisplayChoice(), textes()));
+    EXPECT_TRUE(page.records().isEmpty());
+}
+
+} // namespace
