@@ -63,6 +63,7 @@ constexpr EnglishText EnglishTexts[] = {
     {NoResult, "A line gives no result with its inputs: "},
     {Differences, "Stored results differ from the results computed again, which stand. Lines: "},
     {SaveFailed, "The project cannot be saved in this file:"},
+    {ExportFailed, "The file cannot be written:"},
 };
 
 const char* const InputKeys[7] = {"quantity",   "ratio",      "massOrDensity", "dimension1",
@@ -525,10 +526,12 @@ QByteArray projectJson(const Project& project) {
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
-ProjectSave saveProject(const Project& project, const QString& path) {
+namespace {
+
+ProjectSave writeAtomically(const QByteArray& bytes, const QString& path, int entry) {
     ProjectSave save;
     auto fail = [&](const QString& reason) {
-        save.errorMessage = {{SaveFailed, {}},
+        save.errorMessage = {{entry, {}},
                              {0, QStringLiteral("\n") + path + QStringLiteral("\n") + reason}};
         save.error = englishMessage(save.errorMessage);
         return save;
@@ -536,7 +539,6 @@ ProjectSave saveProject(const Project& project, const QString& path) {
     if (QFileInfo(path).isDir()) return fail(QStringLiteral("it is a folder"));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
-    const QByteArray bytes = projectJson(project);
     if (file.write(bytes) != bytes.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();
@@ -545,6 +547,16 @@ ProjectSave saveProject(const Project& project, const QString& path) {
     if (!file.commit()) return fail(file.errorString());
     save.ok = true;
     return save;
+}
+
+} // namespace
+
+ProjectSave saveProject(const Project& project, const QString& path) {
+    return writeAtomically(projectJson(project), path, SaveFailed);
+}
+
+ProjectSave saveExport(const QByteArray& bytes, const QString& path) {
+    return writeAtomically(bytes, path, ExportFailed);
 }
 
 Project projectFromList(const PartsList& list) {

@@ -68,6 +68,8 @@ struct ProjectSave {
 };
 // Writes the project atomically (QSaveFile): on any failure the old file stays as it was.
 ProjectSave saveProject(const Project& project, const QString& path);
+// Writes any export (CSV) atomically, with the same kind of message.
+ProjectSave saveExport(const QByteArray& bytes, const QString& path);
 
 // The lines of a list's rows (kind, mode, input cells and exact results); no title.
 Project projectFromList(const PartsList& list);
