@@ -17,26 +17,27 @@ namespace ostrel {
 
 namespace {
 
-// Translation entries of the project messages.
+// Translation entries of the project messages; their English texts follow.
 enum Entry : int {
-    OpenFailed = 480,   // "The project cannot be opened:" (the file follows)
-    NotJson = 481,      // "This is not a project file (not valid JSON): "
-    EmptyFile = 482,    // "The file is empty."
-    IsFolder = 483,     // "This is a folder, not a file."
-    Unreadable = 484,   // "The file cannot be read: "
-    TooLarge = 485,     // "The file is too large (bytes): "
-    OtherFormat = 486,  // "This is not an Ostrel project (format): "
-    NewerVersion = 487, // "The project was written by a newer version (version): "
-    BadUtf8 = 488,      // "The file is not valid UTF-8 text (byte): "
-    DuplicateKey = 489, // "A name appears twice in one object: "
-    BadField = 490,     // "A field is missing or has the wrong type: "
-    UnknownKind = 491,  // "Unknown kind of solid: "
-    TextTooLong = 492,  // "A text is too long: "
-    TooManyLines = 493, // "The project has too many lines (lines): "
-    AbsurdNumber = 494, // "A number is out of range: "
-    NoResult = 495,     // "A line gives no result with its inputs: "
-    Differences = 496,  // "Stored results differ from the recomputed ones, which stand. Lines: "
-    SaveFailed = 497,   // "The project cannot be saved in this file:" (the path follows)
+    OpenFailed = 480,
+    NotJson = 481,
+    EmptyFile = 482,
+    IsFolder = 483,
+    Unreadable = 484,
+    TooLarge = 485,
+    OtherFormat = 486,
+    NewerVersion = 487,
+    BadUtf8 = 488,
+    DuplicateKey = 489,
+    BadField = 490,
+    UnknownKind = 491,
+    TextTooLong = 492,
+    TooManyLines = 493,
+    AbsurdNumber = 494,
+    NoResult = 495,
+    Differences = 496,
+    SaveFailed = 497,
+    ExportFailed = 498,
 };
 
 struct EnglishText {
