@@ -41,6 +41,7 @@ enum Entry : int {
     Differences = 496,
     SaveFailed = 497,
     ExportFailed = 498,
+    LineWord = 499,
 };
 
 struct EnglishText {
@@ -68,21 +69,20 @@ constexpr EnglishText EnglishTexts[] = {
     {Differences, "Stored results differ from the results computed again, which stand. Lines: "},
     {SaveFailed, "The project cannot be saved in this file:"},
     {ExportFailed, "The file cannot be written:"},
+    {LineWord, "line "},
 };
 
 const char* const InputKeys[7] = {"quantity",   "ratio",      "massOrDensity", "dimension1",
                                   "dimension2", "dimension3", "dimension4"};
 const char* const ResultKeys[4] = {"mass_kg", "inertia_kg_m2", "friction_N_m", "working_N_m"};
 
-// A refusal under construction: the fault entry and its detail.
+// A refusal under construction: the fault entry, the line it concerns (from 0; -1 for none)
+// and its detail (field names, numbers).
 struct Fault {
     int entry = 0;
     QString detail;
+    qsizetype line = -1;
 };
-
-QString lineLabel(qsizetype index) {
-    return QStringLiteral("line %1").arg(index + 1);
-}
 
 // ---- UTF-8 ----
 
@@ -291,56 +291,56 @@ std::optional<Fault> readFreeText(const QJsonObject& root, const char* key, int 
 
 std::optional<Fault> readLine(const QJsonValue& value, qsizetype index, ProjectLine& line,
                               std::optional<std::array<double, 4>>& stored) {
-    const QString where = lineLabel(index);
-    if (!value.isObject()) return Fault{BadField, where};
+    if (!value.isObject()) return Fault{BadField, {}, index};
     const QJsonObject object = value.toObject();
 
     const QJsonValue code = object.value(QLatin1String("code"));
-    if (!code.isDouble()) return Fault{BadField, where + QStringLiteral(", code")};
+    if (!code.isDouble()) return Fault{BadField, QStringLiteral("code"), index};
     const double codeValue = code.toDouble();
     if (codeValue != std::floor(codeValue) ||
         !kindInfo(codeValue >= 1 && codeValue <= 20 ? static_cast<int>(codeValue) : 0))
         return Fault{UnknownKind,
-                     where + QStringLiteral(", code ") +
-                         QString::number(codeValue, 'g', QLocale::FloatingPointShortest)};
+                     QStringLiteral("code ") +
+                         QString::number(codeValue, 'g', QLocale::FloatingPointShortest),
+                     index};
     line.code = static_cast<int>(codeValue);
 
     const QJsonValue mode = object.value(QLatin1String("totalMass"));
-    if (!mode.isBool()) return Fault{BadField, where + QStringLiteral(", totalMass")};
+    if (!mode.isBool()) return Fault{BadField, QStringLiteral("totalMass"), index};
     line.masseTotale = mode.toBool();
 
     const QJsonValue inputs = object.value(QLatin1String("inputs"));
-    if (!inputs.isObject()) return Fault{BadField, where + QStringLiteral(", inputs")};
+    if (!inputs.isObject()) return Fault{BadField, QStringLiteral("inputs"), index};
     const QJsonObject inputObject = inputs.toObject();
     for (int k = 0; k < 7; ++k) {
         const QJsonValue text = inputObject.value(QLatin1String(InputKeys[k]));
         if (!text.isString())
-            return Fault{BadField,
-                         where + QStringLiteral(", inputs.") + QLatin1String(InputKeys[k])};
+            return Fault{BadField, QStringLiteral("inputs.") + QLatin1String(InputKeys[k]), index};
         line.texts[k] = text.toString();
         if (line.texts[k].size() > ProjectLimits::MaxInputText)
-            return Fault{TextTooLong, where + QStringLiteral(", inputs.") +
-                                          QLatin1String(InputKeys[k]) +
-                                          QStringLiteral(" (%1 > %2)")
-                                              .arg(line.texts[k].size())
-                                              .arg(ProjectLimits::MaxInputText)};
+            return Fault{TextTooLong,
+                         QStringLiteral("inputs.") + QLatin1String(InputKeys[k]) +
+                             QStringLiteral(" (%1 > %2)")
+                                 .arg(line.texts[k].size())
+                                 .arg(ProjectLimits::MaxInputText),
+                         index};
     }
 
     // The stored results are optional: a script may write inputs only.
     const QJsonValue results = object.value(QLatin1String("results"));
     if (results.isUndefined()) return std::nullopt;
-    if (!results.isObject()) return Fault{BadField, where + QStringLiteral(", results")};
+    if (!results.isObject()) return Fault{BadField, QStringLiteral("results"), index};
     const QJsonObject resultObject = results.toObject();
     std::array<double, 4> values{};
     for (int k = 0; k < 4; ++k) {
         const QJsonValue v = resultObject.value(QLatin1String(ResultKeys[k]));
         if (!v.isDouble())
-            return Fault{BadField,
-                         where + QStringLiteral(", results.") + QLatin1String(ResultKeys[k])};
+            return Fault{BadField, QStringLiteral("results.") + QLatin1String(ResultKeys[k]),
+                         index};
         values[k] = v.toDouble();
         if (!finiteInRange(values[k]))
-            return Fault{AbsurdNumber,
-                         where + QStringLiteral(", results.") + QLatin1String(ResultKeys[k])};
+            return Fault{AbsurdNumber, QStringLiteral("results.") + QLatin1String(ResultKeys[k]),
+                         index};
     }
     stored = values;
     return std::nullopt;
@@ -388,6 +388,11 @@ std::vector<MessagePiece> openMessage(const QString& fileName, const Fault& faul
     std::vector<MessagePiece> pieces{{OpenFailed, {}},
                                      {0, QStringLiteral("\n") + fileName + QStringLiteral("\n")},
                                      {fault.entry, {}}};
+    if (fault.line >= 0) {
+        pieces.push_back({LineWord, {}});
+        pieces.push_back({0, QString::number(fault.line + 1) +
+                                 (fault.detail.isEmpty() ? QString() : QStringLiteral(", "))});
+    }
     if (!fault.detail.isEmpty()) pieces.push_back({0, fault.detail});
     return pieces;
 }
@@ -489,12 +494,11 @@ ProjectRead parseProject(const QByteArray& input, const QString& fileName) {
         if (auto fault = readLine(lineArray.at(index), index, line, stored))
             return refused(fileName, *fault);
         const CalcOutcome out = CalculeInertie(calcInputs(line));
-        if (out.kind != CalcOutcome::Kind::Results)
-            return refused(fileName, {NoResult, lineLabel(index)});
+        if (out.kind != CalcOutcome::Kind::Results) return refused(fileName, {NoResult, {}, index});
         line.exact = out.values;
         if (trial.add(listLine(line, out), PartsList::AddRule::Exact).kind !=
             PartsList::AddOutcome::Kind::Added)
-            return refused(fileName, {NoResult, lineLabel(index)});
+            return refused(fileName, {NoResult, {}, index});
         if (stored) {
             for (int k = 0; k < 4; ++k)
                 if (!sameResult((*stored)[k], line.exact[k])) {
