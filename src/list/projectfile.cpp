@@ -539,6 +539,26 @@ ProjectRead readProject(const QString& path) {
 }
 
 QByteArray projectJson(const Project& project) {
+    // The names as QStrings made once: a QJsonObject converts every other kind of name.
+    static const QString Code = QStringLiteral("code"), Kind = QStringLiteral("kind"),
+                         TotalMass = QStringLiteral("totalMass"), Inputs = QStringLiteral("inputs"),
+                         Results = QStringLiteral("results");
+    static const auto inputNames = [] {
+        std::array<QString, 7> names;
+        for (size_t k = 0; k < names.size(); ++k)
+            names[k] = QString::fromLatin1(InputKeys[k]);
+        return names;
+    }();
+    static const auto resultNames = [] {
+        std::array<QString, 4> names;
+        for (size_t k = 0; k < names.size(); ++k)
+            names[k] = QString::fromLatin1(ResultKeys[k]);
+        return names;
+    }();
+    std::array<QString, 20> kindNames;
+    for (const KindInfo& kind : catalogue())
+        kindNames[size_t(kind.code - 1)] = QString::fromLatin1(kind.name);
+
     QJsonObject root;
     root.insert(QLatin1String("format"), QLatin1String(ProjectFormatName));
     root.insert(QLatin1String("version"), ProjectFormatVersion);
@@ -549,21 +569,19 @@ QByteArray projectJson(const Project& project) {
     QJsonArray lines;
     for (const ProjectLine& line : project.lines) {
         QJsonObject object;
-        object.insert(QLatin1String("code"), line.code);
-        if (const KindInfo* kind = kindInfo(line.code))
-            object.insert(QLatin1String("kind"), QLatin1String(kind->name));
-        object.insert(QLatin1String("totalMass"), line.masseTotale);
+        object.insert(Code, line.code);
+        if (kindInfo(line.code)) object.insert(Kind, kindNames[size_t(line.code - 1)]);
+        object.insert(TotalMass, line.masseTotale);
         QJsonObject inputs;
-        for (int k = 0; k < 7; ++k)
-            inputs.insert(QLatin1String(InputKeys[k]), line.texts[k]);
-        object.insert(QLatin1String("inputs"), inputs);
+        for (size_t k = 0; k < 7; ++k)
+            inputs.insert(inputNames[k], line.texts[k]);
+        object.insert(Inputs, inputs);
         QJsonObject results;
-        for (int k = 0; k < 4; ++k)
+        for (size_t k = 0; k < 4; ++k)
             // JSON has no infinity: a non-finite value is left out rather than written as
             // something it is not.
-            if (std::isfinite(line.exact[k]))
-                results.insert(QLatin1String(ResultKeys[k]), line.exact[k]);
-        if (results.size() == 4) object.insert(QLatin1String("results"), results);
+            if (std::isfinite(line.exact[k])) results.insert(resultNames[k], line.exact[k]);
+        if (results.size() == 4) object.insert(Results, results);
         lines.append(object);
     }
     root.insert(QLatin1String("lines"), lines);
