@@ -22,10 +22,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     (void)ostrel::csvText(list);
     (void)ostrel::copyText(list);
 
-    // Written back and read again: the same lines, and nothing to warn about.
+    // Written back and read again: the same lines, and no stored result that differs (a line
+    // whose inputs give no result is named again, as it keeps its stored results).
     const ostrel::ProjectRead again =
         ostrel::parseProject(ostrel::projectJson(read.project), QStringLiteral("again.ostrel"));
-    if (!again.ok || !again.warning.isEmpty()) std::abort();
+    if (!again.ok) std::abort();
+    for (const ostrel::MessagePiece& piece : again.warningMessage)
+        if (piece.entry == 496) std::abort();
     if (again.project.lines.size() != read.project.lines.size()) std::abort();
     for (size_t i = 0; i < read.project.lines.size(); ++i)
         if (again.project.lines[i].texts != read.project.lines[i].texts ||
