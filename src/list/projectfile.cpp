@@ -612,22 +612,44 @@ QByteArray projectJson(const Project& project) {
     root.insert(QLatin1String("author"), project.author);
     root.insert(QLatin1String("notes"), project.notes);
     if (!project.drive.isEmpty()) root.insert(QLatin1String("drive"), project.drive);
+    // Every line starts as a copy of objects that already hold every name: a copy takes the
+    // names as they are stored, and only the values are set (half the time of new objects).
+    QJsonObject inputsTemplate, resultsTemplate, lineTemplate;
+    for (size_t k = 0; k < 7; ++k)
+        inputsTemplate.insert(inputNames[k], QString());
+    for (size_t k = 0; k < 4; ++k)
+        resultsTemplate.insert(resultNames[k], 0.0);
+    lineTemplate.insert(Code, 0);
+    lineTemplate.insert(Kind, QString());
+    lineTemplate.insert(TotalMass, true);
+    lineTemplate.insert(Inputs, inputsTemplate);
+    lineTemplate.insert(Results, resultsTemplate);
+
     QJsonArray lines;
     for (const ProjectLine& line : project.lines) {
-        QJsonObject object;
+        QJsonObject object = lineTemplate;
         object.insert(Code, line.code);
-        if (kindInfo(line.code)) object.insert(Kind, kindNames[size_t(line.code - 1)]);
+        if (kindInfo(line.code))
+            object.insert(Kind, kindNames[size_t(line.code - 1)]);
+        else
+            object.remove(Kind);
         object.insert(TotalMass, line.masseTotale);
-        QJsonObject inputs;
+        QJsonObject inputs = inputsTemplate;
         for (size_t k = 0; k < 7; ++k)
             inputs.insert(inputNames[k], line.texts[k]);
         object.insert(Inputs, inputs);
-        QJsonObject results;
-        for (size_t k = 0; k < 4; ++k)
-            // JSON has no infinity: a non-finite value is left out rather than written as
-            // something it is not.
-            if (std::isfinite(line.exact[k])) results.insert(resultNames[k], line.exact[k]);
-        if (results.size() == 4) object.insert(Results, results);
+        // JSON has no infinity: results that are not all finite are left out rather than
+        // written as something they are not.
+        const bool finite = std::all_of(line.exact.begin(), line.exact.end(),
+                                        [](double v) { return std::isfinite(v); });
+        if (finite) {
+            QJsonObject results = resultsTemplate;
+            for (size_t k = 0; k < 4; ++k)
+                results.insert(resultNames[k], line.exact[k]);
+            object.insert(Results, results);
+        } else {
+            object.remove(Results);
+        }
         lines.append(object);
     }
     root.insert(QLatin1String("lines"), lines);
