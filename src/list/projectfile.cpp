@@ -77,6 +77,27 @@ const char* const InputKeys[7] = {"quantity",   "ratio",      "massOrDensity", "
                                   "dimension2", "dimension3", "dimension4"};
 const char* const ResultKeys[4] = {"mass_kg", "inertia_kg_m2", "friction_N_m", "working_N_m"};
 
+// The member names of a line as QStrings, made once: a QJsonObject converts any other kind of
+// name at every look-up and every insertion.
+struct LineNames {
+    QString code = QStringLiteral("code"), kind = QStringLiteral("kind"),
+            totalMass = QStringLiteral("totalMass"), inputs = QStringLiteral("inputs"),
+            results = QStringLiteral("results");
+    std::array<QString, 7> input;
+    std::array<QString, 4> result;
+    LineNames() {
+        for (size_t k = 0; k < input.size(); ++k)
+            input[k] = QString::fromLatin1(InputKeys[k]);
+        for (size_t k = 0; k < result.size(); ++k)
+            result[k] = QString::fromLatin1(ResultKeys[k]);
+    }
+};
+
+const LineNames& lineNames() {
+    static const LineNames names;
+    return names;
+}
+
 // A refusal under construction: the fault entry, the line it concerns (from 0; -1 for none)
 // and its detail (field names, numbers).
 struct Fault {
@@ -295,7 +316,7 @@ std::optional<Fault> readLine(const QJsonValue& value, qsizetype index, ProjectL
     if (!value.isObject()) return Fault{BadField, {}, index};
     const QJsonObject object = value.toObject();
 
-    const QJsonValue code = object.value(QLatin1String("code"));
+    const QJsonValue code = object.value(lineNames().code);
     if (!code.isDouble()) return Fault{BadField, QStringLiteral("code"), index};
     const double codeValue = code.toDouble();
     // Code 0 is a line added before any kind was chosen: the list holds it (its mass only),
@@ -309,15 +330,15 @@ std::optional<Fault> readLine(const QJsonValue& value, qsizetype index, ProjectL
                      index};
     line.code = static_cast<int>(codeValue);
 
-    const QJsonValue mode = object.value(QLatin1String("totalMass"));
+    const QJsonValue mode = object.value(lineNames().totalMass);
     if (!mode.isBool()) return Fault{BadField, QStringLiteral("totalMass"), index};
     line.masseTotale = mode.toBool();
 
-    const QJsonValue inputs = object.value(QLatin1String("inputs"));
+    const QJsonValue inputs = object.value(lineNames().inputs);
     if (!inputs.isObject()) return Fault{BadField, QStringLiteral("inputs"), index};
     const QJsonObject inputObject = inputs.toObject();
     for (int k = 0; k < 7; ++k) {
-        const QJsonValue text = inputObject.value(QLatin1String(InputKeys[k]));
+        const QJsonValue text = inputObject.value(lineNames().input[size_t(k)]);
         if (!text.isString())
             return Fault{BadField, QStringLiteral("inputs.") + QLatin1String(InputKeys[k]), index};
         line.texts[k] = text.toString();
@@ -331,13 +352,13 @@ std::optional<Fault> readLine(const QJsonValue& value, qsizetype index, ProjectL
     }
 
     // The stored results are optional: a script may write inputs only.
-    const QJsonValue results = object.value(QLatin1String("results"));
+    const QJsonValue results = object.value(lineNames().results);
     if (results.isUndefined()) return std::nullopt;
     if (!results.isObject()) return Fault{BadField, QStringLiteral("results"), index};
     const QJsonObject resultObject = results.toObject();
     std::array<double, 4> values{};
     for (int k = 0; k < 4; ++k) {
-        const QJsonValue v = resultObject.value(QLatin1String(ResultKeys[k]));
+        const QJsonValue v = resultObject.value(lineNames().result[size_t(k)]);
         if (!v.isDouble())
             return Fault{BadField, QStringLiteral("results.") + QLatin1String(ResultKeys[k]),
                          index};
@@ -586,21 +607,11 @@ ProjectRead readProject(const QString& path) {
 
 QByteArray projectJson(const Project& project) {
     // The names as QStrings made once: a QJsonObject converts every other kind of name.
-    static const QString Code = QStringLiteral("code"), Kind = QStringLiteral("kind"),
-                         TotalMass = QStringLiteral("totalMass"), Inputs = QStringLiteral("inputs"),
-                         Results = QStringLiteral("results");
-    static const auto inputNames = [] {
-        std::array<QString, 7> names;
-        for (size_t k = 0; k < names.size(); ++k)
-            names[k] = QString::fromLatin1(InputKeys[k]);
-        return names;
-    }();
-    static const auto resultNames = [] {
-        std::array<QString, 4> names;
-        for (size_t k = 0; k < names.size(); ++k)
-            names[k] = QString::fromLatin1(ResultKeys[k]);
-        return names;
-    }();
+    const LineNames& n = lineNames();
+    const QString &Code = n.code, &Kind = n.kind, &TotalMass = n.totalMass, &Inputs = n.inputs,
+                  &Results = n.results;
+    const auto& inputNames = n.input;
+    const auto& resultNames = n.result;
     std::array<QString, 20> kindNames;
     for (const KindInfo& kind : catalogue())
         kindNames[size_t(kind.code - 1)] = QString::fromLatin1(kind.name);
