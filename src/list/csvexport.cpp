@@ -140,7 +140,8 @@ ExportLabels exportLabels(const QStringList& textes) {
     labels.headings[5] = text(Quantity);
     labels.headings[6] = text(Ratio);
     if (!text(Mass).isEmpty() && !text(Density).isEmpty())
-        labels.headings[7] = text(Mass) + QStringLiteral(" | ") + text(Density);
+        labels.headings[7] =
+            text(Mass) + QStringLiteral(" | ") + text(Density) + QStringLiteral(" (kg | kg/m³)");
     for (const KindInfo& kind : catalogue()) {
         QString name = kind.hintEntry ? text(kind.hintEntry) : QString();
         if (name.isEmpty()) name = withoutAccessKey(text(kind.captionEntry));

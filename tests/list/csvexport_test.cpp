@@ -1,5 +1,6 @@
 #include "list/csvexport.h"
 #include "list/projectfile.h"
+#include "solids/catalogue.h"
 
 #include <QLocale>
 #include <clocale>
@@ -153,6 +154,33 @@ TEST(CopyText, GivesTheChosenRowsOrEverythingWithTheTotals) {
             EXPECT_EQ(cells[0], row.firstCells[i]) << row.name;
         }
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST(CsvExport, LabelsOfAWorkingLanguageNameTheColumnsAndKinds) {
+    QStringList textes;
+    for (int k = 0; k < 600; ++k)
+        textes << QStringLiteral("E%1").arg(k);
+    textes[14] = QStringLiteral("&Centred"); // a caption with its access key
+    const ExportLabels labels = exportLabels(textes);
+    const QStringList header =
+        QString::fromUtf8(csvText(twoLines(), labels).split('\r').at(0)).split(u',');
+    EXPECT_EQ(header,
+              QStringList({"E523", "Kind", "E35", "E72", "E73",
+                           QString::fromUtf8("E9 | E36 (kg | kg/m³)"), "R", "D", "d", "H",
+                           "E9 (kg)", QString::fromUtf8("E40 (kg·m²)"),
+                           QString::fromUtf8("E71 (N·m)"), QString::fromUtf8("E11 (N·m)")}));
+    for (const KindInfo& kind : catalogue()) {
+        const QString expected =
+            kind.hintEntry ? textes[kind.hintEntry] : textes[kind.captionEntry].remove(u'&');
+        EXPECT_EQ(labels.kindNames[size_t(kind.code - 1)], expected) << kind.name;
+        EXPECT_FALSE(expected.isEmpty());
+    }
+    // A store without the texts leaves the design labels.
+    EXPECT_EQ(csvText(twoLines(), exportLabels({})), csvText(twoLines()));
 }
 
 } // namespace
