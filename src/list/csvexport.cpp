@@ -1,0 +1,142 @@
+#include "list/csvexport.h"
+
+#include "solids/catalogue.h"
+#include "solids/numbertext.h"
+
+#include <QLocale>
+#include <QStringList>
+#include <cmath>
+
+namespace ostrel {
+
+namespace {
+
+// List columns of the inputs, in export order: kind code, mass mode, quantity, ratio, mass or
+// density, the four dimensions.
+constexpr int InputColumns[] = {14, 5, 6, 7, 8, 10, 11, 12, 13};
+constexpr const char* ResultUnits[4] = {"kg", "kg·m²", "N·m", "N·m"};
+
+QString kindName(int code, const ExportLabels& labels) {
+    if (code >= 1 && code <= 20 && !labels.kindNames[code - 1].isEmpty())
+        return labels.kindNames[code - 1];
+    const KindInfo* kind = kindInfo(code);
+    if (!kind) return {};
+    return QString::fromUtf8(kind->designCaption).remove(QLatin1Char('&'));
+}
+
+QStringList headerCells(const PartsList& list, const ExportLabels& labels) {
+    QStringList cells;
+    cells << (labels.kindHeading.isEmpty() ? QStringLiteral("Kind") : labels.kindHeading);
+    for (int column : InputColumns)
+        cells << list.cell(0, column);
+    for (int k = 0; k < 4; ++k)
+        cells << QStringLiteral("%1 (%2)").arg(list.cell(0, 1 + k),
+                                               QString::fromUtf8(ResultUnits[k]));
+    return cells;
+}
+
+QStringList rowCells(const PartsList& list, int row, const ExportLabels& labels) {
+    QStringList cells;
+    cells << kindName(list.cell(row, 14).toInt(), labels);
+    for (int column : InputColumns)
+        cells << list.cell(row, column);
+    for (int k = 0; k < 4; ++k)
+        cells << exactText(list.exactValue(row, k));
+    return cells;
+}
+
+QStringList totalsCells(const PartsList& list) {
+    QStringList cells;
+    cells << list.total(0);
+    for (size_t c = 0; c < std::size(InputColumns); ++c)
+        cells << QString();
+    for (int k = 0; k < 4; ++k)
+        cells << exactText(list.exactTotal(k));
+    return cells;
+}
+
+// Whether a spreadsheet would take the text for a formula: it starts with one of = + - @
+// (or a tab or carriage return) and is not a plain number. Such a text gets a leading "'",
+// so that opening an export never runs what a hand-edited file put in a cell.
+bool looksLikeFormula(const QString& text) {
+    if (text.isEmpty()) return false;
+    const QChar first = text.front();
+    if (first != u'=' && first != u'+' && first != u'-' && first != u'@' && first != u'\t' &&
+        first != u'\r')
+        return false;
+    bool number = false;
+    QLocale::c().toDouble(text, &number);
+    return !number;
+}
+
+QString safeCell(const QString& text) {
+    return looksLikeFormula(text) ? QStringLiteral("'") + text : text;
+}
+
+QString csvField(const QString& text) {
+    const QString safe = safeCell(text);
+    if (!safe.contains(u'"') && !safe.contains(u',') && !safe.contains(u'\n') &&
+        !safe.contains(u'\r'))
+        return safe;
+    QString quoted = safe;
+    quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+    return QStringLiteral("\"") + quoted + QStringLiteral("\"");
+}
+
+// A clipboard cell has no quoting: tabs and line breaks inside a text become spaces.
+QString tabField(const QString& text) {
+    QString cell = safeCell(text);
+    for (QChar& c : cell)
+        if (c == u'\t' || c == u'\n' || c == u'\r') c = u' ';
+    return cell;
+}
+
+void appendCsvLine(QString& out, const QStringList& cells) {
+    for (qsizetype i = 0; i < cells.size(); ++i) {
+        if (i > 0) out += u',';
+        out += csvField(cells[i]);
+    }
+    out += QStringLiteral("\r\n");
+}
+
+void appendTabLine(QString& out, const QStringList& cells) {
+    for (qsizetype i = 0; i < cells.size(); ++i) {
+        if (i > 0) out += u'\t';
+        out += tabField(cells[i]);
+    }
+    out += u'\n';
+}
+
+} // namespace
+
+QString exactText(double value) {
+    if (value == 0) return QStringLiteral("0"); // -0 too
+    if (!std::isfinite(value)) return texteGeneral(value);
+    // 'g' with the shortest round-trip precision never uses the locale.
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
+
+QByteArray csvText(const PartsList& list, const ExportLabels& labels) {
+    QString out;
+    appendCsvLine(out, headerCells(list, labels));
+    for (int row = 1; row < list.rowCount(); ++row)
+        appendCsvLine(out, rowCells(list, row, labels));
+    appendCsvLine(out, totalsCells(list));
+    return out.toUtf8();
+}
+
+QString copyText(const PartsList& list, const std::vector<int>& rows, const ExportLabels& labels) {
+    QString out;
+    appendTabLine(out, headerCells(list, labels));
+    if (rows.empty()) {
+        for (int row = 1; row < list.rowCount(); ++row)
+            appendTabLine(out, rowCells(list, row, labels));
+        appendTabLine(out, totalsCells(list));
+        return out;
+    }
+    for (int row : rows)
+        if (row >= 1 && row < list.rowCount()) appendTabLine(out, rowCells(list, row, labels));
+    return out;
+}
+
+} // namespace ostrel

@@ -1,0 +1,34 @@
+// The parts list as text for other programs: CSV (RFC 4180, UTF-8, "." decimals, CRLF) for a
+// file, and tab-separated text for the clipboard. Inputs appear exactly as typed, results as
+// the exact values in SI units (the shortest text that reads back as the same double).
+#pragma once
+
+#include "list/partslist.h"
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+#include <vector>
+
+namespace ostrel {
+
+// The texts of the export that a language may change. Empty texts take the design ones: the
+// caption of the kind column "Kind", and the kind names of the catalogue's design captions.
+struct ExportLabels {
+    QString kindHeading;
+    std::array<QString, 20> kindNames; // index = code - 1
+};
+
+// One line per part row and the totals line, with a header line of headings and units.
+QByteArray csvText(const PartsList& list, const ExportLabels& labels = {});
+
+// The same columns as tab-separated text with a header line: the given part rows (1-based
+// rows of the list, in the order given; rows that do not exist are skipped), or every row
+// and the totals line when rows is empty. Lines end with "\n".
+QString copyText(const PartsList& list, const std::vector<int>& rows = {},
+                 const ExportLabels& labels = {});
+
+// The exact number text of the exports: shortest round-trip form, "." decimals, no locale.
+QString exactText(double value);
+
+} // namespace ostrel

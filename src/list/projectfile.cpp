@@ -1,0 +1,595 @@
+#include "list/projectfile.h"
+
+#include "solids/catalogue.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonParseError>
+#include <QSaveFile>
+#include <QSet>
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace ostrel {
+
+namespace {
+
+// Translation entries of the project messages; their English texts follow.
+enum Entry : int {
+    OpenFailed = 480,
+    NotJson = 481,
+    EmptyFile = 482,
+    IsFolder = 483,
+    Unreadable = 484,
+    TooLarge = 485,
+    OtherFormat = 486,
+    NewerVersion = 487,
+    BadUtf8 = 488,
+    DuplicateKey = 489,
+    BadField = 490,
+    UnknownKind = 491,
+    TextTooLong = 492,
+    TooManyLines = 493,
+    AbsurdNumber = 494,
+    NoResult = 495,
+    Differences = 496,
+    SaveFailed = 497,
+    ExportFailed = 498,
+};
+
+struct EnglishText {
+    int entry;
+    const char* text;
+};
+
+constexpr EnglishText EnglishTexts[] = {
+    {OpenFailed, "The project cannot be opened:"},
+    {NotJson, "This is not a project file (not valid JSON): "},
+    {EmptyFile, "The file is empty."},
+    {IsFolder, "This is a folder, not a file."},
+    {Unreadable, "The file cannot be read: "},
+    {TooLarge, "The file is too large (bytes): "},
+    {OtherFormat, "This is not an Ostrel project (format): "},
+    {NewerVersion, "The project was written by a newer version of the program (version): "},
+    {BadUtf8, "The file is not valid UTF-8 text (at byte): "},
+    {DuplicateKey, "A name appears twice in one object: "},
+    {BadField, "A field is missing or has the wrong type: "},
+    {UnknownKind, "Unknown kind of solid: "},
+    {TextTooLong, "A text is too long: "},
+    {TooManyLines, "The project has too many lines: "},
+    {AbsurdNumber, "A number is out of range: "},
+    {NoResult, "A line gives no result with its inputs: "},
+    {Differences, "Stored results differ from the results computed again, which stand. Lines: "},
+    {SaveFailed, "The project cannot be saved in this file:"},
+    {ExportFailed, "The file cannot be written:"},
+};
+
+const char* const InputKeys[7] = {"quantity",   "ratio",      "massOrDensity", "dimension1",
+                                  "dimension2", "dimension3", "dimension4"};
+const char* const ResultKeys[4] = {"mass_kg", "inertia_kg_m2", "friction_N_m", "working_N_m"};
+
+// A refusal under construction: the fault entry and its detail.
+struct Fault {
+    int entry = 0;
+    QString detail;
+};
+
+QString lineLabel(qsizetype index) {
+    return QStringLiteral("line %1").arg(index + 1);
+}
+
+// ---- UTF-8 ----
+
+// The offset of the first byte that is not part of well-formed UTF-8 (no overlong forms, no
+// surrogates, nothing beyond U+10FFFF), or -1.
+qsizetype invalidUtf8At(const QByteArray& bytes) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+    while (i < n) {
+        const unsigned char c = p[i];
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        int extra = 0;
+        unsigned char lo = 0x80, hi = 0xBF;
+        if (c >= 0xC2 && c <= 0xDF) {
+            extra = 1;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            extra = 2;
+            if (c == 0xE0) lo = 0xA0;
+            if (c == 0xED) hi = 0x9F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            extra = 3;
+            if (c == 0xF0) lo = 0x90;
+            if (c == 0xF4) hi = 0x8F;
+        } else {
+            return i;
+        }
+        if (i + extra >= n) return i;
+        if (p[i + 1] < lo || p[i + 1] > hi) return i;
+        for (int k = 2; k <= extra; ++k)
+            if (p[i + k] < 0x80 || p[i + k] > 0xBF) return i;
+        i += extra + 1;
+    }
+    return -1;
+}
+
+// ---- Duplicate names ----
+
+int hexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+// The string starting at the quote bytes[i], decoded; i is left after the closing quote.
+// The text is well-formed JSON (checked before), but the scan stays within the bytes anyway.
+QByteArray decodedString(const QByteArray& bytes, qsizetype& i) {
+    const qsizetype n = bytes.size();
+    const qsizetype start = ++i;
+    bool escaped = false;
+    while (i < n && bytes[i] != '"') {
+        if (bytes[i] == '\\') {
+            escaped = true;
+            ++i;
+        }
+        ++i;
+    }
+    const qsizetype end = std::min(i, n);
+    ++i;
+    if (!escaped) return bytes.mid(start, end - start);
+    QString text;
+    for (qsizetype k = start; k < end; ++k) {
+        const char c = bytes[k];
+        if (c != '\\' || k + 1 >= end) {
+            // Copy a run of plain bytes at once so that multi-byte characters stay whole.
+            qsizetype run = k;
+            while (run < end && bytes[run] != '\\')
+                ++run;
+            text += QString::fromUtf8(bytes.constData() + k, run - k);
+            k = run - 1;
+            continue;
+        }
+        const char e = bytes[++k];
+        switch (e) {
+        case 'b':
+            text += QChar(u'\b');
+            break;
+        case 'f':
+            text += QChar(u'\f');
+            break;
+        case 'n':
+            text += QChar(u'\n');
+            break;
+        case 'r':
+            text += QChar(u'\r');
+            break;
+        case 't':
+            text += QChar(u'\t');
+            break;
+        case 'u': {
+            int code = 0;
+            for (int h = 1; h <= 4 && k + h < end; ++h)
+                code = code * 16 + std::max(0, hexValue(bytes[k + h]));
+            k += 4;
+            text += QChar(char16_t(code));
+            break;
+        }
+        default:
+            text += QChar::fromLatin1(e);
+            break;
+        }
+    }
+    return text.toUtf8();
+}
+
+// The first name that appears twice in one object of a well-formed JSON text, or nothing.
+// The reader of Qt keeps one of the two silently; a project must not mean two things.
+std::optional<QString> duplicateName(const QByteArray& bytes) {
+    struct Frame {
+        bool object = false;
+        bool expectName = false;
+        QSet<QByteArray> names;
+    };
+    std::vector<Frame> stack;
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+    while (i < n) {
+        const char c = bytes[i];
+        switch (c) {
+        case '"': {
+            QByteArray text = decodedString(bytes, i);
+            if (!stack.empty() && stack.back().object && stack.back().expectName) {
+                Frame& frame = stack.back();
+                frame.expectName = false;
+                if (frame.names.contains(text)) return QString::fromUtf8(text);
+                frame.names.insert(std::move(text));
+            }
+            continue;
+        }
+        case '{':
+            stack.push_back({true, true, {}});
+            break;
+        case '[':
+            stack.push_back({false, false, {}});
+            break;
+        case '}':
+        case ']':
+            if (!stack.empty()) stack.pop_back();
+            break;
+        case ',':
+            if (!stack.empty() && stack.back().object) stack.back().expectName = true;
+            break;
+        default:
+            break;
+        }
+        ++i;
+    }
+    return std::nullopt;
+}
+
+// ---- Fields ----
+
+bool finiteInRange(double v) {
+    return std::isfinite(v) && std::fabs(v) <= ProjectLimits::MaxMagnitude;
+}
+
+// A free text of the project (title, author, notes): absent is empty.
+std::optional<Fault> readFreeText(const QJsonObject& root, const char* key, int limit,
+                                  QString& out) {
+    const QJsonValue value = root.value(QLatin1String(key));
+    if (value.isUndefined()) return std::nullopt;
+    if (!value.isString()) return Fault{BadField, QString::fromLatin1(key)};
+    out = value.toString();
+    if (out.size() > limit)
+        return Fault{
+            TextTooLong,
+            QStringLiteral("%1 (%2 > %3)").arg(QLatin1String(key)).arg(out.size()).arg(limit)};
+    return std::nullopt;
+}
+
+std::optional<Fault> readLine(const QJsonValue& value, qsizetype index, ProjectLine& line,
+                              std::optional<std::array<double, 4>>& stored) {
+    const QString where = lineLabel(index);
+    if (!value.isObject()) return Fault{BadField, where};
+    const QJsonObject object = value.toObject();
+
+    const QJsonValue code = object.value(QLatin1String("code"));
+    if (!code.isDouble()) return Fault{BadField, where + QStringLiteral(", code")};
+    const double codeValue = code.toDouble();
+    if (codeValue != std::floor(codeValue) ||
+        !kindInfo(codeValue >= 1 && codeValue <= 20 ? static_cast<int>(codeValue) : 0))
+        return Fault{UnknownKind,
+                     where + QStringLiteral(", code ") + QString::number(codeValue, 'g', 17)};
+    line.code = static_cast<int>(codeValue);
+
+    const QJsonValue mode = object.value(QLatin1String("totalMass"));
+    if (!mode.isBool()) return Fault{BadField, where + QStringLiteral(", totalMass")};
+    line.masseTotale = mode.toBool();
+
+    const QJsonValue inputs = object.value(QLatin1String("inputs"));
+    if (!inputs.isObject()) return Fault{BadField, where + QStringLiteral(", inputs")};
+    const QJsonObject inputObject = inputs.toObject();
+    for (int k = 0; k < 7; ++k) {
+        const QJsonValue text = inputObject.value(QLatin1String(InputKeys[k]));
+        if (!text.isString())
+            return Fault{BadField,
+                         where + QStringLiteral(", inputs.") + QLatin1String(InputKeys[k])};
+        line.texts[k] = text.toString();
+        if (line.texts[k].size() > ProjectLimits::MaxInputText)
+            return Fault{TextTooLong, where + QStringLiteral(", inputs.") +
+                                          QLatin1String(InputKeys[k]) +
+                                          QStringLiteral(" (%1 > %2)")
+                                              .arg(line.texts[k].size())
+                                              .arg(ProjectLimits::MaxInputText)};
+    }
+
+    // The stored results are optional: a script may write inputs only.
+    const QJsonValue results = object.value(QLatin1String("results"));
+    if (results.isUndefined()) return std::nullopt;
+    if (!results.isObject()) return Fault{BadField, where + QStringLiteral(", results")};
+    const QJsonObject resultObject = results.toObject();
+    std::array<double, 4> values{};
+    for (int k = 0; k < 4; ++k) {
+        const QJsonValue v = resultObject.value(QLatin1String(ResultKeys[k]));
+        if (!v.isDouble())
+            return Fault{BadField,
+                         where + QStringLiteral(", results.") + QLatin1String(ResultKeys[k])};
+        values[k] = v.toDouble();
+        if (!finiteInRange(values[k]))
+            return Fault{AbsurdNumber,
+                         where + QStringLiteral(", results.") + QLatin1String(ResultKeys[k])};
+    }
+    stored = values;
+    return std::nullopt;
+}
+
+// Whether a stored result stands for the recomputed one. The file holds the shortest text
+// that reads back as the same double, so a file written here matches exactly; the margin
+// only forgives another machine's last bits.
+bool sameResult(double stored, double computed) {
+    if (stored == computed) return true;
+    return std::fabs(stored - computed) <= 1e-12 * std::max(std::fabs(stored), std::fabs(computed));
+}
+
+CalcInputs calcInputs(const ProjectLine& line) {
+    CalcInputs in;
+    in.code = line.code;
+    in.masseTotale = line.masseTotale;
+    in.texts = line.texts;
+    return in;
+}
+
+PartsList::Line listLine(const ProjectLine& line, const CalcOutcome& out) {
+    PartsList::Line l;
+    l.captions = out.captions;
+    l.masseTotale = line.masseTotale;
+    l.texts = line.texts;
+    l.code = line.code;
+    const KindInfo* kind = kindInfo(line.code);
+    l.image = kind ? kind->image : 0;
+    l.exact = out.values;
+    return l;
+}
+
+QString joinLineNumbers(const std::vector<qsizetype>& lines) {
+    constexpr size_t Shown = 20;
+    QStringList numbers;
+    for (size_t k = 0; k < lines.size() && k < Shown; ++k)
+        numbers << QString::number(lines[k] + 1);
+    QString text = numbers.join(QStringLiteral(", "));
+    if (lines.size() > Shown) text += QStringLiteral(" … (%1)").arg(lines.size());
+    return text;
+}
+
+std::vector<MessagePiece> openMessage(const QString& fileName, const Fault& fault) {
+    std::vector<MessagePiece> pieces{{OpenFailed, {}},
+                                     {0, QStringLiteral("\n") + fileName + QStringLiteral("\n")},
+                                     {fault.entry, {}}};
+    if (!fault.detail.isEmpty()) pieces.push_back({0, fault.detail});
+    return pieces;
+}
+
+ProjectRead refused(const QString& fileName, const Fault& fault) {
+    ProjectRead read;
+    read.errorMessage = openMessage(fileName, fault);
+    read.error = englishMessage(read.errorMessage);
+    return read;
+}
+
+} // namespace
+
+QString englishMessage(const std::vector<MessagePiece>& pieces) {
+    QString text;
+    for (const MessagePiece& piece : pieces) {
+        if (piece.entry <= 0) {
+            text += piece.literal;
+            continue;
+        }
+        for (const EnglishText& e : EnglishTexts)
+            if (e.entry == piece.entry) text += QString::fromUtf8(e.text);
+    }
+    return text;
+}
+
+ProjectRead parseProject(const QByteArray& input, const QString& fileName) {
+    if (input.size() > ProjectLimits::MaxFileBytes)
+        return refused(
+            fileName,
+            {TooLarge,
+             QStringLiteral("%1 > %2").arg(input.size()).arg(ProjectLimits::MaxFileBytes)});
+    QByteArray bytes = input;
+    if (bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
+    if (bytes.trimmed().isEmpty()) return refused(fileName, {EmptyFile, {}});
+
+    const qsizetype bad = invalidUtf8At(bytes);
+    if (bad >= 0)
+        return refused(fileName,
+                       {BadUtf8, QString::number(bad + (bytes.size() < input.size() ? 3 : 0))});
+
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
+    if (parseError.error != QJsonParseError::NoError)
+        return refused(
+            fileName,
+            {NotJson,
+             QStringLiteral("%1 (byte %2)").arg(parseError.errorString()).arg(parseError.offset)});
+    if (!document.isObject()) return refused(fileName, {OtherFormat, QStringLiteral("-")});
+    if (const auto name = duplicateName(bytes)) return refused(fileName, {DuplicateKey, *name});
+
+    const QJsonObject root = document.object();
+    const QJsonValue format = root.value(QLatin1String("format"));
+    if (format.toString() != QLatin1String(ProjectFormatName))
+        return refused(fileName,
+                       {OtherFormat, format.isString() ? format.toString() : QStringLiteral("-")});
+    const QJsonValue version = root.value(QLatin1String("version"));
+    const double versionValue = version.toDouble(-1);
+    if (!version.isDouble() || versionValue != std::floor(versionValue) || versionValue < 1)
+        return refused(fileName, {BadField, QStringLiteral("version")});
+    if (versionValue > ProjectFormatVersion)
+        return refused(fileName, {NewerVersion, QString::number(versionValue, 'g', 17)});
+
+    ProjectRead read;
+    Project& project = read.project;
+    if (auto fault = readFreeText(root, "title", ProjectLimits::MaxTitleText, project.title))
+        return refused(fileName, *fault);
+    if (auto fault = readFreeText(root, "author", ProjectLimits::MaxTitleText, project.author))
+        return refused(fileName, *fault);
+    if (auto fault = readFreeText(root, "notes", ProjectLimits::MaxNotesText, project.notes))
+        return refused(fileName, *fault);
+
+    const QJsonValue drive = root.value(QLatin1String("drive"));
+    if (!drive.isUndefined()) {
+        if (!drive.isObject()) return refused(fileName, {BadField, QStringLiteral("drive")});
+        project.drive = drive.toObject();
+    }
+
+    const QJsonValue lines = root.value(QLatin1String("lines"));
+    if (!lines.isArray()) return refused(fileName, {BadField, QStringLiteral("lines")});
+    const QJsonArray lineArray = lines.toArray();
+    if (lineArray.size() > ProjectLimits::MaxLines)
+        return refused(
+            fileName,
+            {TooManyLines,
+             QStringLiteral("%1 > %2").arg(lineArray.size()).arg(ProjectLimits::MaxLines)});
+
+    // Every line is recomputed and added to a trial list, so that the list the window fills
+    // afterwards takes every line as read, in order.
+    PartsList trial;
+    std::vector<qsizetype> differing;
+    project.lines.reserve(static_cast<size_t>(lineArray.size()));
+    for (qsizetype index = 0; index < lineArray.size(); ++index) {
+        ProjectLine line;
+        std::optional<std::array<double, 4>> stored;
+        if (auto fault = readLine(lineArray.at(index), index, line, stored))
+            return refused(fileName, *fault);
+        const CalcOutcome out = CalculeInertie(calcInputs(line));
+        if (out.kind != CalcOutcome::Kind::Results)
+            return refused(fileName, {NoResult, lineLabel(index)});
+        line.exact = out.values;
+        if (trial.add(listLine(line, out), PartsList::AddRule::Exact).kind !=
+            PartsList::AddOutcome::Kind::Added)
+            return refused(fileName, {NoResult, lineLabel(index)});
+        if (stored) {
+            for (int k = 0; k < 4; ++k)
+                if (!sameResult((*stored)[k], line.exact[k])) {
+                    differing.push_back(index);
+                    break;
+                }
+        }
+        project.lines.push_back(std::move(line));
+    }
+
+    if (!differing.empty()) {
+        read.warningMessage = {{Differences, {}},
+                               {0, joinLineNumbers(differing)},
+                               {0, QStringLiteral("\n") + fileName}};
+        read.warning = englishMessage(read.warningMessage);
+    }
+    read.ok = true;
+    return read;
+}
+
+ProjectRead readProject(const QString& path) {
+    const QFileInfo info(path);
+    if (info.isDir()) return refused(path, {IsFolder, {}});
+    if (!info.exists()) return refused(path, {Unreadable, QStringLiteral("no such file")});
+    // A pipe or a device could block the reader or never end.
+    if (!info.isFile()) return refused(path, {Unreadable, QStringLiteral("not a regular file")});
+    if (info.size() > ProjectLimits::MaxFileBytes)
+        return refused(
+            path, {TooLarge,
+                   QStringLiteral("%1 > %2").arg(info.size()).arg(ProjectLimits::MaxFileBytes)});
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return refused(path, {Unreadable, file.errorString()});
+    // Never more than the limit, even if the file grows while it is read.
+    const QByteArray bytes = file.read(ProjectLimits::MaxFileBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return refused(path, {Unreadable, file.errorString()});
+    return parseProject(bytes, path);
+}
+
+QByteArray projectJson(const Project& project) {
+    QJsonObject root;
+    root.insert(QLatin1String("format"), QLatin1String(ProjectFormatName));
+    root.insert(QLatin1String("version"), ProjectFormatVersion);
+    root.insert(QLatin1String("title"), project.title);
+    root.insert(QLatin1String("author"), project.author);
+    root.insert(QLatin1String("notes"), project.notes);
+    if (!project.drive.isEmpty()) root.insert(QLatin1String("drive"), project.drive);
+    QJsonArray lines;
+    for (const ProjectLine& line : project.lines) {
+        QJsonObject object;
+        object.insert(QLatin1String("code"), line.code);
+        if (const KindInfo* kind = kindInfo(line.code))
+            object.insert(QLatin1String("kind"), QLatin1String(kind->name));
+        object.insert(QLatin1String("totalMass"), line.masseTotale);
+        QJsonObject inputs;
+        for (int k = 0; k < 7; ++k)
+            inputs.insert(QLatin1String(InputKeys[k]), line.texts[k]);
+        object.insert(QLatin1String("inputs"), inputs);
+        QJsonObject results;
+        for (int k = 0; k < 4; ++k)
+            // JSON has no infinity: a non-finite value is left out rather than written as
+            // something it is not.
+            if (std::isfinite(line.exact[k]))
+                results.insert(QLatin1String(ResultKeys[k]), line.exact[k]);
+        if (results.size() == 4) object.insert(QLatin1String("results"), results);
+        lines.append(object);
+    }
+    root.insert(QLatin1String("lines"), lines);
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+namespace {
+
+ProjectSave writeAtomically(const QByteArray& bytes, const QString& path, int entry) {
+    ProjectSave save;
+    auto fail = [&](const QString& reason) {
+        save.errorMessage = {{entry, {}},
+                             {0, QStringLiteral("\n") + path + QStringLiteral("\n") + reason}};
+        save.error = englishMessage(save.errorMessage);
+        return save;
+    };
+    if (QFileInfo(path).isDir()) return fail(QStringLiteral("it is a folder"));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return fail(reason);
+    }
+    if (!file.commit()) return fail(file.errorString());
+    save.ok = true;
+    return save;
+}
+
+} // namespace
+
+ProjectSave saveProject(const Project& project, const QString& path) {
+    return writeAtomically(projectJson(project), path, SaveFailed);
+}
+
+ProjectSave saveExport(const QByteArray& bytes, const QString& path) {
+    return writeAtomically(bytes, path, ExportFailed);
+}
+
+Project projectFromList(const PartsList& list) {
+    Project project;
+    project.lines.reserve(static_cast<size_t>(list.partCount()));
+    for (int row = 1; row < list.rowCount(); ++row) {
+        ProjectLine line;
+        line.code = list.cell(row, 14).toInt();
+        line.masseTotale = list.cell(row, 5) == QLatin1String("True");
+        line.texts[0] = list.cell(row, 6);
+        line.texts[1] = list.cell(row, 7);
+        line.texts[2] = list.cell(row, 8);
+        for (int k = 0; k < 4; ++k)
+            line.texts[3 + k] = list.cell(row, 10 + k);
+        for (int k = 0; k < 4; ++k)
+            line.exact[k] = list.exactValue(row, k);
+        project.lines.push_back(std::move(line));
+    }
+    return project;
+}
+
+void fillList(PartsList& list, const Project& project) {
+    QStringList headings;
+    for (int column = 1; column < PartsList::ColumnCount; ++column)
+        headings << list.cell(0, column);
+    PartsList fresh(headings, list.total(0));
+    for (const ProjectLine& line : project.lines) {
+        const CalcOutcome out = CalculeInertie(calcInputs(line));
+        if (out.kind != CalcOutcome::Kind::Results) continue;
+        fresh.add(listLine(line, out), PartsList::AddRule::Exact);
+    }
+    list = std::move(fresh);
+}
+
+} // namespace ostrel

@@ -1,0 +1,85 @@
+// The project file (.ostrel): the parts list with its title, author and notes as UTF-8 JSON.
+// Reading checks the whole file before anything is handed back, recomputes every line from
+// its inputs and never trusts the stored results; writing is atomic. Qt Core only.
+#pragma once
+
+#include "list/partslist.h"
+#include "solids/calcul.h"
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QString>
+#include <array>
+#include <vector>
+
+namespace ostrel {
+
+struct ProjectLine {
+    int code = 0;                  // kind 1 ... 20
+    bool masseTotale = true;       // total-mass mode (false: density)
+    std::array<QString, 7> texts;  // Text1, Text2, Text3, Text5 ... Text8, exactly as typed
+    std::array<double, 4> exact{}; // mass kg, inertia kg·m², friction N·m, working N·m
+};
+
+struct Project {
+    QString title, author, notes;
+    std::vector<ProjectLine> lines;
+    QJsonObject drive; // the drive sizing inputs, kept as read; empty when the file has none
+};
+
+// What a reader accepts. Anything beyond these limits is refused with a message.
+struct ProjectLimits {
+    static constexpr qint64 MaxFileBytes = 16 * 1024 * 1024; // 16 MiB
+    static constexpr int MaxLines = 20000;
+    static constexpr int MaxInputText = 256;      // characters of one input text
+    static constexpr int MaxTitleText = 1000;     // title and author
+    static constexpr int MaxNotesText = 100000;   // notes
+    static constexpr double MaxMagnitude = 1e100; // stored results beyond this are absurd
+};
+
+inline constexpr const char* ProjectFormatName = "ostrel-project";
+inline constexpr int ProjectFormatVersion = 1;
+inline constexpr const char* ProjectSuffix = "ostrel";
+inline constexpr const char* ProjectMimeType = "application/x-ostrel";
+
+struct ProjectRead {
+    bool ok = false;
+    Project project; // lines recomputed from their inputs with CalculeInertie
+    QString error;   // when !ok: names the file and the fault (English)
+    QString warning; // stored results that differed from the recomputed ones, naming the lines
+    // The same texts as translation entries and literal pieces, for the window to show in
+    // the working language (joined directly, like a calculation message).
+    std::vector<MessagePiece> errorMessage;
+    std::vector<MessagePiece> warningMessage;
+};
+
+// Reads a project from the bytes of a file; fileName only names the file in the messages.
+ProjectRead parseProject(const QByteArray& bytes, const QString& fileName);
+// Reads a project file: refuses directories, unreadable and oversized files, then parses.
+ProjectRead readProject(const QString& path);
+
+// The project as UTF-8 JSON (QJsonDocument, indented).
+QByteArray projectJson(const Project& project);
+
+struct ProjectSave {
+    bool ok = false;
+    QString error; // names the path and the reason (English)
+    std::vector<MessagePiece> errorMessage;
+};
+// Writes the project atomically (QSaveFile): on any failure the old file stays as it was.
+ProjectSave saveProject(const Project& project, const QString& path);
+// Writes any export (CSV) atomically, with the same kind of message.
+ProjectSave saveExport(const QByteArray& bytes, const QString& path);
+
+// The lines of a list's rows (kind, mode, input cells and exact results); no title.
+Project projectFromList(const PartsList& list);
+
+// Rebuilds the list's parts from a project: every line through CalculeInertie and
+// PartsList::add with the exact rule, the kind's toolbar image from the catalogue. The
+// headings and the totals caption stay; the parts and totals are replaced.
+void fillList(PartsList& list, const Project& project);
+
+// Joins message pieces with the built-in English texts of the project messages.
+QString englishMessage(const std::vector<MessagePiece>& pieces);
+
+} // namespace ostrel
