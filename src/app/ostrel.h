@@ -5,9 +5,9 @@
 // is false: the program then ends.
 #pragma once
 
-#include "list/partslist.h"
 #include "language/langue.h"
 #include "language/translationstore.h"
+#include "list/partslist.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -23,6 +23,7 @@ class Dialogs;
 class Editeur;
 class ImageList;
 class PartsListModel;
+class ProjectCommands;
 class ReportCommands;
 class TotalsModel;
 
@@ -40,6 +41,11 @@ public:
     const PartsList& parts() const { return parts_; }
     Editeur& editeur() const { return *editeur_; }
     Commandes& commandes() const { return *commandes_; }
+    ProjectCommands& project() const { return *project_; }
+
+    // Opens a project file (the command line, a dropped file): asks first when the list holds
+    // unsaved changes. False when the user cancelled or the file was refused.
+    bool openFile(const QString& path);
 
     // What the quit commands run after closing the window (QCoreApplication::quit by default).
     void setQuitHandler(std::function<void()> handler) { quit_ = std::move(handler); }
@@ -52,6 +58,14 @@ public:
     void Grille2_Click();
     void FichierLanguesDisponibles_Click(int index);
     void quitCommand();
+    void copyCommand();
+
+protected:
+    // Quit by the window's close button, the menu, the toolbar or Ok: unsaved changes are
+    // asked about first, and a normal end removes the recovery copy.
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void load();
@@ -63,6 +77,7 @@ private:
     void preview();
     void exportPdf();
     void about();
+    void connectProjectItems();
 
     Dialogs& dialogs_;
     QString cheminAppli_;
@@ -74,6 +89,7 @@ private:
     PartsListModel* partsModel_ = nullptr;
     TotalsModel* totalsModel_ = nullptr;
     Commandes* commandes_ = nullptr;
+    ProjectCommands* project_ = nullptr;
     Editeur* editeur_ = nullptr;
     QTableView* grille1_ = nullptr;
     QTableView* grille2_ = nullptr;

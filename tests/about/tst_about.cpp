@@ -62,6 +62,8 @@ public:
     void message(const QString&, MessageIcon, const QString&) override {}
     bool question(const QString&, const QString&) override { return false; }
     QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
+    SaveChoice askToSave(const QString&, const QString&) override { return SaveChoice::Cancel; }
+    QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
     int exec(QDialog& d) override {
         vus << QStringList{d.windowTitle(), texteDe(d, "Label12"), texteDe(d, "Label10")};
         return QDialog::Accepted;
