@@ -123,12 +123,25 @@ void ProjectCommands::setHeader(const ProjectHeader& header) {
 
 // ---- The list changes ----
 
-PartsList::AddOutcome ProjectCommands::add(const PartsList::Line& line) {
-    const PartsList::AddOutcome outcome = model_.add(line);
-    if (outcome.kind == PartsList::AddOutcome::Kind::Added) {
-        const PartsList& list = model_.list();
-        undo_.push(ProjectUndo::added(model_, *list.row(list.rowCount() - 1)));
+PartsList::AddOutcome ProjectCommands::add(const PartsList::Line& given) {
+    // A line that comes without its exact results gets them from its inputs, so that the
+    // project file stores what a reader recomputes rather than the rounded captions.
+    PartsList::Line line = given;
+    if (!line.exact) {
+        CalcInputs inputs;
+        inputs.code = line.code;
+        inputs.masseTotale = line.masseTotale;
+        inputs.texts = line.texts;
+        const CalcOutcome out = CalculeInertie(inputs);
+        if (out.kind == CalcOutcome::Kind::Results && out.captions == line.captions)
+            line.exact = out.values;
     }
+    const PartsList& list = model_.list();
+    // Undoing the very first add gives back totals never written, not totals of 0.
+    const bool firstTotals = list.total(1).isEmpty() && list.partCount() == 0;
+    const PartsList::AddOutcome outcome = model_.add(line);
+    if (outcome.kind == PartsList::AddOutcome::Kind::Added)
+        undo_.push(ProjectUndo::added(model_, *list.row(list.rowCount() - 1), firstTotals));
     return outcome;
 }
 

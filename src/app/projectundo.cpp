@@ -6,8 +6,9 @@ namespace ostrel {
 
 ProjectUndo::ProjectUndo(Kind kind, PartsListModel& model) : kind_(kind), model_(model) {}
 
-ProjectUndo* ProjectUndo::added(PartsListModel& model, PartsList::Row row) {
+ProjectUndo* ProjectUndo::added(PartsListModel& model, PartsList::Row row, bool firstTotals) {
     auto* command = new ProjectUndo(Kind::Added, model);
+    command->firstTotals_ = firstTotals;
     command->listRow_ = model.list().rowCount() - 1;
     command->row_ = std::move(row);
     command->done_ = true;
@@ -56,7 +57,10 @@ void ProjectUndo::redo() {
 void ProjectUndo::undo() {
     switch (kind_) {
     case Kind::Added:
-        model_.removeRow(listRow_);
+        if (firstTotals_ && model_.list().partCount() == 1)
+            model_.replaceParts(PartsList());
+        else
+            model_.removeRow(listRow_);
         break;
     case Kind::TakenBack:
         model_.insertRow(listRow_, row_);

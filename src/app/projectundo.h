@@ -28,8 +28,9 @@ class ProjectUndo : public QUndoCommand {
 public:
     using HeaderSetter = std::function<void(const ProjectHeader&)>;
 
-    // A row the model has just added at the end of the list.
-    static ProjectUndo* added(PartsListModel& model, PartsList::Row row);
+    // A row the model has just added at the end of the list; firstTotals: the totals had never
+    // been written before it (undoing it then leaves them unwritten, as they were).
+    static ProjectUndo* added(PartsListModel& model, PartsList::Row row, bool firstTotals);
     // A row the model has just taken back from listRow.
     static ProjectUndo* takenBack(PartsListModel& model, int listRow, PartsList::Row row);
     // A whole project replaced on the first redo: the parts (when given) and the header.
@@ -47,6 +48,7 @@ private:
     Kind kind_;
     PartsListModel& model_;
     bool done_ = false; // the first redo finds an add or take-back already done
+    bool firstTotals_ = false;
     int listRow_ = 0;
     PartsList::Row row_;
     std::optional<PartsList> before_, after_;
