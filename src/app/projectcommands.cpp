@@ -18,6 +18,8 @@
 #include <QMenu>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QThread>
+#include <memory>
 
 namespace ostrel {
 
@@ -71,6 +73,7 @@ ProjectCommands::~ProjectCommands() {
     // recovery copy of a window on its way out.
     disconnect(&undo_, nullptr, this, nullptr);
     undo_.clear();
+    waitForRecoveryWriter();
 }
 
 void ProjectCommands::setApplicationTitle(const QString& title) {
@@ -366,27 +369,66 @@ QString ProjectCommands::recoveryPath() {
         .filePath(QStringLiteral("recovery.ostrel"));
 }
 
-void ProjectCommands::writeRecovery() {
-    const QString path = recoveryPath();
-    if (!isModified()) {
-        QFile::remove(path); // everything is in its file
-        return;
-    }
+Project ProjectCommands::snapshot() const {
     Project project = projectFromList(model_.list());
     project.title = header_.title;
     project.author = header_.author;
     project.notes = header_.notes;
     project.drive = header_.drive;
+    return project;
+}
+
+// After every change: the copy is written when the list holds unsaved changes and removed
+// when it holds none. A write in progress is never raced: the change waits for its end.
+void ProjectCommands::writeRecovery() {
+    if (writer_) {
+        recoveryPending_ = true;
+        return;
+    }
+    recoveryPending_ = false;
+    const QString path = recoveryPath();
+    if (!isModified()) {
+        QFile::remove(path); // everything is in its file
+        return;
+    }
     QDir().mkpath(QFileInfo(path).absolutePath());
-    const ProjectSave saved = saveProject(project, path);
+    auto result = std::make_shared<ProjectSave>();
+    writerResult_ = result.get();
+    writer_ = QThread::create(
+        [project = snapshot(), path, result] { *result = saveProject(project, path); });
+    connect(writer_, &QThread::finished, this, [this, result] {
+        Q_UNUSED(result); // kept alive until the outcome is read
+        recoveryWritten();
+    });
+    writer_->start();
+}
+
+void ProjectCommands::recoveryWritten() {
+    if (!writer_) return;
+    writer_->wait();
+    const ProjectSave saved = *writerResult_;
+    writer_->deleteLater();
+    writer_ = nullptr;
+    writerResult_ = nullptr;
     // Told once a session: the list itself is fine, only the safety copy is missing.
     if (!saved.ok && !recoveryWarned_) {
         recoveryWarned_ = true;
         dialogs_.message(text(RecoveryNotWritten,
                               "The recovery copy of the list cannot be written to this file:") +
-                             QLatin1Char('\n') + path + QLatin1Char('\n') + saved.error,
+                             QLatin1Char('\n') + recoveryPath() + QLatin1Char('\n') + saved.error,
                          MessageIcon::Exclamation, title());
     }
+    if (recoveryPending_) writeRecovery();
+}
+
+void ProjectCommands::waitForRecoveryWriter() {
+    if (!writer_) return;
+    writer_->wait();
+    disconnect(writer_, nullptr, this, nullptr);
+    delete writer_;
+    writer_ = nullptr;
+    writerResult_ = nullptr;
+    recoveryPending_ = false;
 }
 
 bool ProjectCommands::offerRecovery() {
@@ -407,6 +449,7 @@ bool ProjectCommands::offerRecovery() {
 }
 
 void ProjectCommands::endSession() {
+    waitForRecoveryWriter();
     QFile::remove(recoveryPath());
 }
 

@@ -18,6 +18,7 @@
 
 class QMainWindow;
 class QMenu;
+class QThread;
 
 namespace ostrel {
 
@@ -26,6 +27,7 @@ class PartsListModel;
 struct Langue;
 struct MessagePiece;
 struct Project;
+struct ProjectSave;
 
 class ProjectCommands : public QObject {
     Q_OBJECT
@@ -81,6 +83,8 @@ public:
     bool offerRecovery();
     // A normal end: the recovery copy is removed.
     void endSession();
+    // Whether a recovery copy is being written (on a worker thread; tests wait for it).
+    bool writingRecovery() const { return writer_ != nullptr; }
 
 signals:
     void recentFilesChanged();
@@ -89,6 +93,9 @@ private:
     void setHeader(const ProjectHeader& header);
     void updateTitle();
     void writeRecovery();
+    void recoveryWritten();
+    void waitForRecoveryWriter();
+    Project snapshot() const;
     void addRecent(const QString& path);
     bool saveTo(const QString& path);
     bool replaceWith(const QString& path, const Project* project);
@@ -105,6 +112,11 @@ private:
     ProjectHeader header_;
     QString applicationTitle_;
     bool recoveryWarned_ = false;
+    // The copy is written on a worker thread from a snapshot of the list; changes made while
+    // it runs are written by one more run when it ends.
+    QThread* writer_ = nullptr;
+    bool recoveryPending_ = false;
+    ProjectSave* writerResult_ = nullptr;
 };
 
 } // namespace ostrel

@@ -228,7 +228,7 @@ private slots:
             dialogs_.saveChoices << SaveChoice::Save;
             dialogs_.fileNames << path;
         }
-        QCOMPARE(QFileInfo::exists(ProjectCommands::recoveryPath()), asks);
+        QTRY_COMPARE(QFileInfo::exists(ProjectCommands::recoveryPath()), asks);
         const QStringList before = state();
 
         if (how == QLatin1String("button"))
@@ -273,7 +273,7 @@ private slots:
         QVERIFY(w_->isWindowModified());
         trigger("M_InertieAnnuler");
         QVERIFY(!w_->isWindowModified());
-        QVERIFY(!QFileInfo::exists(ProjectCommands::recoveryPath())); // nothing unsaved
+        QTRY_VERIFY(!QFileInfo::exists(ProjectCommands::recoveryPath())); // nothing unsaved
         trigger("M_InertieRetablir");
         QVERIFY(w_->isWindowModified());
         trigger("M_InertieEnregistrer"); // to the same file, nothing asked
@@ -324,7 +324,7 @@ private slots:
         QVERIFY(w_->isWindowModified());
         QCOMPARE(w_->windowTitle(), title); // still the old file's name
         QCOMPARE(fileBytes(old), oldBytes);
-        QVERIFY(QFileInfo::exists(ProjectCommands::recoveryPath()));
+        QTRY_VERIFY(QFileInfo::exists(ProjectCommands::recoveryPath()));
 
         // Quit then asks, and a failing save keeps the window open.
         dialogs_.saveChoices << SaveChoice::Save;
@@ -500,7 +500,11 @@ private slots:
         };
         trigger("M_InertieProprietes");
         const QStringList lost = state();
-        QVERIFY(QFileInfo::exists(ProjectCommands::recoveryPath()));
+        // The copy is written on a worker thread: the crash comes once it holds everything.
+        QTRY_VERIFY(!w_->project().writingRecovery() &&
+                    readProject(ProjectCommands::recoveryPath()).project.title ==
+                        QLatin1String("Drive line 2"));
+        QCOMPARE(readProject(ProjectCommands::recoveryPath()).project.lines.size(), size_t(3));
 
         w_.reset(); // no close, no question: as a crash
         QVERIFY(QFileInfo::exists(ProjectCommands::recoveryPath()));
