@@ -1,12 +1,15 @@
 // Draws the README's picture of the main window: a disc in the editor and two lines in the
 // list, grabbed from the real window. Usage: bench_app_shot <program folder> <output.png>
 #include "app/ostrel.h"
+#include "app/projectcommands.h"
 #include "platform/dialogs.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTest>
 #include <QToolBar>
 
@@ -28,6 +31,9 @@ void click(QWidget& window, const char* name) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     if (argc < 3) return 2;
+    // The window's recovery copy stays out of the user's folders, and none is offered back.
+    QStandardPaths::setTestModeEnabled(true);
+    QFile::remove(ostrel::ProjectCommands::recoveryPath());
     ostrel::WidgetDialogs dialogs(nullptr);
     ostrel::Ostrel window(QString::fromLocal8Bit(argv[1]), dialogs);
     if (!window.ok()) return 1;
@@ -52,5 +58,7 @@ int main(int argc, char* argv[]) {
     type(window, "Text6", QStringLiteral("800"));
     type(window, "Text8", QStringLiteral("60"));
     QTest::qWait(200);
-    return window.grab().save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
+    const bool saved = window.grab().save(QString::fromLocal8Bit(argv[2]));
+    window.project().endSession();
+    return saved ? 0 : 1;
 }

@@ -115,8 +115,9 @@ void ProjectCommands::updateTitle() {
     name.replace(QLatin1String("[*]"), QLatin1String("[*][*]")); // shown as typed
     QString caption = name + QStringLiteral("[*]");
     if (!applicationTitle_.isEmpty()) caption += QStringLiteral(" - ") + applicationTitle_;
-    window_.setWindowTitle(caption);
-    window_.setWindowModified(isModified());
+    // Set only on a change: every setting posts events to the window.
+    if (window_.windowTitle() != caption) window_.setWindowTitle(caption);
+    if (window_.isWindowModified() != isModified()) window_.setWindowModified(isModified());
 }
 
 void ProjectCommands::setHeader(const ProjectHeader& header) {
