@@ -35,6 +35,11 @@ configure_file(${PROJECT_SOURCE_DIR}/data/install/ostrel.in ${CMAKE_BINARY_DIR}/
 install(PROGRAMS ${CMAKE_BINARY_DIR}/install/ostrel DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/data/install/ostrel.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The type of the project files (.ostrel), so that the desktop opens them with the program.
+# The desktop's MIME database takes it in at its next update (update-mime-database, run by
+# package managers after an install).
+install(FILES ${PROJECT_SOURCE_DIR}/data/install/ostrel-mime.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME ostrel.xml)
 
 get_property(ostrel_icon GLOBAL PROPERTY OSTREL_ICON_FILE)
 if(ostrel_icon)

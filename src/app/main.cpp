@@ -1,9 +1,12 @@
 // The program: the main window in the program folder, with the real message boxes.
+#include "app/commandline.h"
 #include "app/ostrel.h"
 #include "platform/dialogs.h"
 
 #include <QApplication>
 #include <QPointer>
+#include <QTextStream>
+#include <cstdio>
 
 namespace {
 
@@ -34,12 +37,60 @@ private:
     QPointer<QWidget> parent_;
 };
 
+// The window's opening of a project given on the command line. The window asks nothing
+// before it (the list is empty) and shows its own message when the file is refused.
+template <class Window> void openAtStart(Window& window, const QString& path) {
+    if constexpr (requires { window.openFile(path); }) window.openFile(path);
+}
+
+// The text the program prints, as UTF-8 whatever the terminal's locale says.
+void print(FILE* stream, const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    std::fflush(stream);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Ostrel"));
     QCoreApplication::setApplicationName(QStringLiteral("Ostrel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(OSTREL_VERSION_TEXT));
+
+    QStringList raw;
+    for (int i = 0; i < argc; ++i)
+        raw << QString::fromLocal8Bit(argv[i]);
+    if (ostrel::needsNoDisplay(raw)) {
+        // Exports, the help and the version run where there is no display at all.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
+        const ostrel::CommandLine line = ostrel::parseCommandLine(app.arguments());
+        switch (line.action) {
+        case ostrel::CommandLine::Action::Help:
+        case ostrel::CommandLine::Action::Version:
+            print(stdout, line.text);
+            return 0;
+        case ostrel::CommandLine::Action::Export: {
+            QString messages;
+            QTextStream err(&messages);
+            const int code =
+                ostrel::runExport(line, QCoreApplication::applicationDirPath() + u'/', err);
+            err.flush();
+            print(stderr, messages);
+            return code;
+        }
+        default:
+            print(stderr, line.text);
+            return 2;
+        }
+    }
+
+    QApplication app(argc, argv);
+    const ostrel::CommandLine line = ostrel::parseCommandLine(app.arguments());
+    if (line.action == ostrel::CommandLine::Action::Error) {
+        print(stderr, line.text);
+        return 2;
+    }
 
     MainDialogs dialogs;
     // The window adds the final "/" when the folder lacks one (a root folder already has it).
@@ -47,5 +98,6 @@ int main(int argc, char* argv[]) {
     if (!window.ok()) return 1;
     dialogs.setParent(&window);
     window.show();
+    if (!line.file.isEmpty()) openAtStart(window, line.file);
     return app.exec();
 }

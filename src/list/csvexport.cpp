@@ -24,13 +24,18 @@ QString kindName(int code, const ExportLabels& labels) {
     return QString::fromUtf8(kind->designCaption).remove(QLatin1Char('&'));
 }
 
+QString heading(const PartsList& list, int column, const ExportLabels& labels) {
+    const QString& text = labels.headings[size_t(column - 1)];
+    return text.isEmpty() ? list.cell(0, column) : text;
+}
+
 QStringList headerCells(const PartsList& list, const ExportLabels& labels) {
     QStringList cells;
     cells << (labels.kindHeading.isEmpty() ? QStringLiteral("Kind") : labels.kindHeading);
     for (int column : InputColumns)
-        cells << list.cell(0, column);
+        cells << heading(list, column, labels);
     for (int k = 0; k < 4; ++k)
-        cells << QStringLiteral("%1 (%2)").arg(list.cell(0, 1 + k),
+        cells << QStringLiteral("%1 (%2)").arg(heading(list, 1 + k, labels),
                                                QString::fromUtf8(ResultUnits[k]));
     return cells;
 }
@@ -107,7 +112,42 @@ void appendTabLine(QString& out, const QStringList& cells) {
     out += u'\n';
 }
 
+QString withoutAccessKey(const QString& caption) {
+    QString plain;
+    plain.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && ++i >= caption.size()) break;
+        plain += caption[i];
+    }
+    return plain;
+}
+
 } // namespace
+
+ExportLabels exportLabels(const QStringList& textes) {
+    // Entries of the headings: mass, inertia, friction torque, working torque (the report's
+    // total lines), total-mass mode, quantity, ratio, and the kind column.
+    constexpr int Mass = 9, Inertia = 40, Friction = 71, Working = 11, TotalMass = 35,
+                  Quantity = 72, Ratio = 73, Density = 36, KindColumn = 523;
+    const auto text = [&textes](int entry) { return textes.value(entry); };
+    ExportLabels labels;
+    labels.kindHeading = text(KindColumn);
+    labels.headings[0] = text(Mass);
+    labels.headings[1] = text(Inertia);
+    labels.headings[2] = text(Friction);
+    labels.headings[3] = text(Working);
+    labels.headings[4] = text(TotalMass);
+    labels.headings[5] = text(Quantity);
+    labels.headings[6] = text(Ratio);
+    if (!text(Mass).isEmpty() && !text(Density).isEmpty())
+        labels.headings[7] = text(Mass) + QStringLiteral(" | ") + text(Density);
+    for (const KindInfo& kind : catalogue()) {
+        QString name = kind.hintEntry ? text(kind.hintEntry) : QString();
+        if (name.isEmpty()) name = withoutAccessKey(text(kind.captionEntry));
+        labels.kindNames[size_t(kind.code - 1)] = name;
+    }
+    return labels;
+}
 
 QString exactText(double value) {
     if (value == 0) return QStringLiteral("0"); // -0 too

@@ -13,11 +13,19 @@
 namespace ostrel {
 
 // The texts of the export that a language may change. Empty texts take the design ones: the
-// caption of the kind column "Kind", and the kind names of the catalogue's design captions.
+// caption of the kind column "Kind", the list's own headings, and the kind names of the
+// catalogue's design captions.
 struct ExportLabels {
     QString kindHeading;
     std::array<QString, 20> kindNames; // index = code - 1
+    // Headings of the list columns 1 ... 14 (index = column - 1) for the export.
+    std::array<QString, 14> headings;
 };
+
+// The labels of a working language (its texts by entry number): the kind names of the kind
+// buttons' hints (the menu captions without their access keys for a kind without a hint),
+// and the result, quantity, ratio and mass-mode headings of the report.
+ExportLabels exportLabels(const QStringList& textes);
 
 // One line per part row and the totals line, with a header line of headings and units.
 QByteArray csvText(const PartsList& list, const ExportLabels& labels = {});

@@ -7,9 +7,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
+#include <QLocale>
 #include <QSaveFile>
 #include <QSet>
+#include <algorithm>
 #include <cmath>
+#include <deque>
 #include <limits>
 #include <optional>
 
@@ -38,6 +41,7 @@ enum Entry : int {
     Differences = 496,
     SaveFailed = 497,
     ExportFailed = 498,
+    LineWord = 499,
 };
 
 struct EnglishText {
@@ -65,21 +69,20 @@ constexpr EnglishText EnglishTexts[] = {
     {Differences, "Stored results differ from the results computed again, which stand. Lines: "},
     {SaveFailed, "The project cannot be saved in this file:"},
     {ExportFailed, "The file cannot be written:"},
+    {LineWord, "line "},
 };
 
 const char* const InputKeys[7] = {"quantity",   "ratio",      "massOrDensity", "dimension1",
                                   "dimension2", "dimension3", "dimension4"};
 const char* const ResultKeys[4] = {"mass_kg", "inertia_kg_m2", "friction_N_m", "working_N_m"};
 
-// A refusal under construction: the fault entry and its detail.
+// A refusal under construction: the fault entry, the line it concerns (from 0; -1 for none)
+// and its detail (field names, numbers).
 struct Fault {
     int entry = 0;
     QString detail;
+    qsizetype line = -1;
 };
-
-QString lineLabel(qsizetype index) {
-    return QStringLiteral("line %1").arg(index + 1);
-}
 
 // ---- UTF-8 ----
 
@@ -128,35 +131,21 @@ int hexValue(char c) {
     return -1;
 }
 
-// The string starting at the quote bytes[i], decoded; i is left after the closing quote.
-// The text is well-formed JSON (checked before), but the scan stays within the bytes anyway.
-QByteArray decodedString(const QByteArray& bytes, qsizetype& i) {
-    const qsizetype n = bytes.size();
-    const qsizetype start = ++i;
-    bool escaped = false;
-    while (i < n && bytes[i] != '"') {
-        if (bytes[i] == '\\') {
-            escaped = true;
-            ++i;
-        }
-        ++i;
-    }
-    const qsizetype end = std::min(i, n);
-    ++i;
-    if (!escaped) return bytes.mid(start, end - start);
+// The escapes of a JSON string's bytes (without its quotes) decoded, as UTF-8.
+QByteArray unescaped(QByteArrayView raw) {
     QString text;
-    for (qsizetype k = start; k < end; ++k) {
-        const char c = bytes[k];
-        if (c != '\\' || k + 1 >= end) {
-            // Copy a run of plain bytes at once so that multi-byte characters stay whole.
-            qsizetype run = k;
-            while (run < end && bytes[run] != '\\')
+    const qsizetype end = raw.size();
+    for (qsizetype k = 0; k < end; ++k) {
+        if (raw[k] != '\\' || k + 1 >= end) {
+            // A run of plain bytes at once, so that multi-byte characters stay whole.
+            qsizetype run = k + 1;
+            while (run < end && raw[run] != '\\')
                 ++run;
-            text += QString::fromUtf8(bytes.constData() + k, run - k);
+            text += QString::fromUtf8(raw.sliced(k, run - k));
             k = run - 1;
             continue;
         }
-        const char e = bytes[++k];
+        const char e = raw[++k];
         switch (e) {
         case 'b':
             text += QChar(u'\b');
@@ -176,7 +165,7 @@ QByteArray decodedString(const QByteArray& bytes, qsizetype& i) {
         case 'u': {
             int code = 0;
             for (int h = 1; h <= 4 && k + h < end; ++h)
-                code = code * 16 + std::max(0, hexValue(bytes[k + h]));
+                code = code * 16 + std::max(0, hexValue(raw[k + h]));
             k += 4;
             text += QChar(char16_t(code));
             break;
@@ -189,45 +178,91 @@ QByteArray decodedString(const QByteArray& bytes, qsizetype& i) {
     return text.toUtf8();
 }
 
+// The names of one object seen so far. Plain names are views of the file's bytes; names
+// with escapes are decoded first, so that "code" and "co\u0064e" are the same name. Small
+// objects (every object of a project) are searched in order; a large one gets a hash set.
+class ObjectNames {
+public:
+    void clear() {
+        views_.clear();
+        decoded_.clear();
+        large_.clear();
+    }
+    // False when the name was there already.
+    bool insert(QByteArrayView name) {
+        if (views_.size() < SmallObject) {
+            for (QByteArrayView seen : views_)
+                if (seen == name) return false;
+            views_.push_back(name);
+            return true;
+        }
+        if (large_.isEmpty())
+            for (QByteArrayView seen : views_)
+                large_.insert(seen.toByteArray());
+        views_.push_back(name);
+        const qsizetype before = large_.size();
+        large_.insert(name.toByteArray());
+        return large_.size() != before;
+    }
+    // Storage for a decoded name that must outlive the scan of its object.
+    QByteArrayView keep(QByteArray decoded) {
+        decoded_.push_back(std::move(decoded));
+        return decoded_.back();
+    }
+
+private:
+    static constexpr size_t SmallObject = 32;
+    std::vector<QByteArrayView> views_;
+    std::deque<QByteArray> decoded_;
+    QSet<QByteArray> large_;
+};
+
 // The first name that appears twice in one object of a well-formed JSON text, or nothing.
 // The reader of Qt keeps one of the two silently; a project must not mean two things.
 std::optional<QString> duplicateName(const QByteArray& bytes) {
     struct Frame {
         bool object = false;
         bool expectName = false;
-        QSet<QByteArray> names;
+        ObjectNames names;
     };
-    std::vector<Frame> stack;
+    // Frames are kept and reused as the depth goes up and down: no allocation per object.
+    std::deque<Frame> frames;
+    size_t depth = 0;
+    const char* const data = bytes.constData();
     const qsizetype n = bytes.size();
     qsizetype i = 0;
     while (i < n) {
-        const char c = bytes[i];
-        switch (c) {
-        case '"': {
-            QByteArray text = decodedString(bytes, i);
-            if (!stack.empty() && stack.back().object && stack.back().expectName) {
-                Frame& frame = stack.back();
+        const char c = data[i];
+        if (c == '"') {
+            const qsizetype start = ++i;
+            bool escaped = false;
+            while (i < n && data[i] != '"') {
+                if (data[i] == '\\') {
+                    escaped = true;
+                    ++i;
+                }
+                ++i;
+            }
+            const QByteArrayView raw(data + start, std::min(i, n) - start);
+            ++i;
+            if (depth > 0 && frames[depth - 1].object && frames[depth - 1].expectName) {
+                Frame& frame = frames[depth - 1];
                 frame.expectName = false;
-                if (frame.names.contains(text)) return QString::fromUtf8(text);
-                frame.names.insert(std::move(text));
+                const QByteArrayView name = escaped ? frame.names.keep(unescaped(raw)) : raw;
+                if (!frame.names.insert(name)) return QString::fromUtf8(name);
             }
             continue;
         }
-        case '{':
-            stack.push_back({true, true, {}});
-            break;
-        case '[':
-            stack.push_back({false, false, {}});
-            break;
-        case '}':
-        case ']':
-            if (!stack.empty()) stack.pop_back();
-            break;
-        case ',':
-            if (!stack.empty() && stack.back().object) stack.back().expectName = true;
-            break;
-        default:
-            break;
+        if (c == '{' || c == '[') {
+            if (depth == frames.size()) frames.emplace_back();
+            Frame& frame = frames[depth++];
+            frame.object = c == '{';
+            frame.expectName = frame.object;
+            frame.names.clear();
+        } else if (c == '}' || c == ']') {
+            if (depth > 0) --depth;
+        } else if (c == ',') {
+            if (depth > 0 && frames[depth - 1].object) frames[depth - 1].expectName = true;
         }
         ++i;
     }
@@ -256,55 +291,56 @@ std::optional<Fault> readFreeText(const QJsonObject& root, const char* key, int 
 
 std::optional<Fault> readLine(const QJsonValue& value, qsizetype index, ProjectLine& line,
                               std::optional<std::array<double, 4>>& stored) {
-    const QString where = lineLabel(index);
-    if (!value.isObject()) return Fault{BadField, where};
+    if (!value.isObject()) return Fault{BadField, {}, index};
     const QJsonObject object = value.toObject();
 
     const QJsonValue code = object.value(QLatin1String("code"));
-    if (!code.isDouble()) return Fault{BadField, where + QStringLiteral(", code")};
+    if (!code.isDouble()) return Fault{BadField, QStringLiteral("code"), index};
     const double codeValue = code.toDouble();
     if (codeValue != std::floor(codeValue) ||
         !kindInfo(codeValue >= 1 && codeValue <= 20 ? static_cast<int>(codeValue) : 0))
         return Fault{UnknownKind,
-                     where + QStringLiteral(", code ") + QString::number(codeValue, 'g', 17)};
+                     QStringLiteral("code ") +
+                         QString::number(codeValue, 'g', QLocale::FloatingPointShortest),
+                     index};
     line.code = static_cast<int>(codeValue);
 
     const QJsonValue mode = object.value(QLatin1String("totalMass"));
-    if (!mode.isBool()) return Fault{BadField, where + QStringLiteral(", totalMass")};
+    if (!mode.isBool()) return Fault{BadField, QStringLiteral("totalMass"), index};
     line.masseTotale = mode.toBool();
 
     const QJsonValue inputs = object.value(QLatin1String("inputs"));
-    if (!inputs.isObject()) return Fault{BadField, where + QStringLiteral(", inputs")};
+    if (!inputs.isObject()) return Fault{BadField, QStringLiteral("inputs"), index};
     const QJsonObject inputObject = inputs.toObject();
     for (int k = 0; k < 7; ++k) {
         const QJsonValue text = inputObject.value(QLatin1String(InputKeys[k]));
         if (!text.isString())
-            return Fault{BadField,
-                         where + QStringLiteral(", inputs.") + QLatin1String(InputKeys[k])};
+            return Fault{BadField, QStringLiteral("inputs.") + QLatin1String(InputKeys[k]), index};
         line.texts[k] = text.toString();
         if (line.texts[k].size() > ProjectLimits::MaxInputText)
-            return Fault{TextTooLong, where + QStringLiteral(", inputs.") +
-                                          QLatin1String(InputKeys[k]) +
-                                          QStringLiteral(" (%1 > %2)")
-                                              .arg(line.texts[k].size())
-                                              .arg(ProjectLimits::MaxInputText)};
+            return Fault{TextTooLong,
+                         QStringLiteral("inputs.") + QLatin1String(InputKeys[k]) +
+                             QStringLiteral(" (%1 > %2)")
+                                 .arg(line.texts[k].size())
+                                 .arg(ProjectLimits::MaxInputText),
+                         index};
     }
 
     // The stored results are optional: a script may write inputs only.
     const QJsonValue results = object.value(QLatin1String("results"));
     if (results.isUndefined()) return std::nullopt;
-    if (!results.isObject()) return Fault{BadField, where + QStringLiteral(", results")};
+    if (!results.isObject()) return Fault{BadField, QStringLiteral("results"), index};
     const QJsonObject resultObject = results.toObject();
     std::array<double, 4> values{};
     for (int k = 0; k < 4; ++k) {
         const QJsonValue v = resultObject.value(QLatin1String(ResultKeys[k]));
         if (!v.isDouble())
-            return Fault{BadField,
-                         where + QStringLiteral(", results.") + QLatin1String(ResultKeys[k])};
+            return Fault{BadField, QStringLiteral("results.") + QLatin1String(ResultKeys[k]),
+                         index};
         values[k] = v.toDouble();
         if (!finiteInRange(values[k]))
-            return Fault{AbsurdNumber,
-                         where + QStringLiteral(", results.") + QLatin1String(ResultKeys[k])};
+            return Fault{AbsurdNumber, QStringLiteral("results.") + QLatin1String(ResultKeys[k]),
+                         index};
     }
     stored = values;
     return std::nullopt;
@@ -352,6 +388,11 @@ std::vector<MessagePiece> openMessage(const QString& fileName, const Fault& faul
     std::vector<MessagePiece> pieces{{OpenFailed, {}},
                                      {0, QStringLiteral("\n") + fileName + QStringLiteral("\n")},
                                      {fault.entry, {}}};
+    if (fault.line >= 0) {
+        pieces.push_back({LineWord, {}});
+        pieces.push_back({0, QString::number(fault.line + 1) +
+                                 (fault.detail.isEmpty() ? QString() : QStringLiteral(", "))});
+    }
     if (!fault.detail.isEmpty()) pieces.push_back({0, fault.detail});
     return pieces;
 }
@@ -386,7 +427,9 @@ ProjectRead parseProject(const QByteArray& input, const QString& fileName) {
              QStringLiteral("%1 > %2").arg(input.size()).arg(ProjectLimits::MaxFileBytes)});
     QByteArray bytes = input;
     if (bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
-    if (bytes.trimmed().isEmpty()) return refused(fileName, {EmptyFile, {}});
+    if (std::all_of(bytes.cbegin(), bytes.cend(),
+                    [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }))
+        return refused(fileName, {EmptyFile, {}});
 
     const qsizetype bad = invalidUtf8At(bytes);
     if (bad >= 0)
@@ -413,7 +456,8 @@ ProjectRead parseProject(const QByteArray& input, const QString& fileName) {
     if (!version.isDouble() || versionValue != std::floor(versionValue) || versionValue < 1)
         return refused(fileName, {BadField, QStringLiteral("version")});
     if (versionValue > ProjectFormatVersion)
-        return refused(fileName, {NewerVersion, QString::number(versionValue, 'g', 17)});
+        return refused(fileName, {NewerVersion, QString::number(versionValue, 'g',
+                                                                QLocale::FloatingPointShortest)});
 
     ProjectRead read;
     Project& project = read.project;
@@ -441,7 +485,7 @@ ProjectRead parseProject(const QByteArray& input, const QString& fileName) {
 
     // Every line is recomputed and added to a trial list, so that the list the window fills
     // afterwards takes every line as read, in order.
-    PartsList trial;
+    PartsList& trial = read.parts;
     std::vector<qsizetype> differing;
     project.lines.reserve(static_cast<size_t>(lineArray.size()));
     for (qsizetype index = 0; index < lineArray.size(); ++index) {
@@ -450,12 +494,11 @@ ProjectRead parseProject(const QByteArray& input, const QString& fileName) {
         if (auto fault = readLine(lineArray.at(index), index, line, stored))
             return refused(fileName, *fault);
         const CalcOutcome out = CalculeInertie(calcInputs(line));
-        if (out.kind != CalcOutcome::Kind::Results)
-            return refused(fileName, {NoResult, lineLabel(index)});
+        if (out.kind != CalcOutcome::Kind::Results) return refused(fileName, {NoResult, {}, index});
         line.exact = out.values;
         if (trial.add(listLine(line, out), PartsList::AddRule::Exact).kind !=
             PartsList::AddOutcome::Kind::Added)
-            return refused(fileName, {NoResult, lineLabel(index)});
+            return refused(fileName, {NoResult, {}, index});
         if (stored) {
             for (int k = 0; k < 4; ++k)
                 if (!sameResult((*stored)[k], line.exact[k])) {
@@ -579,11 +622,32 @@ Project projectFromList(const PartsList& list) {
     return project;
 }
 
-void fillList(PartsList& list, const Project& project) {
+namespace {
+
+// An empty list with the headings and totals caption of list.
+PartsList emptyLike(const PartsList& list) {
     QStringList headings;
     for (int column = 1; column < PartsList::ColumnCount; ++column)
         headings << list.cell(0, column);
-    PartsList fresh(headings, list.total(0));
+    return PartsList(headings, list.total(0));
+}
+
+} // namespace
+
+void fillList(PartsList& list, const ProjectRead& read) {
+    if (!read.ok) return;
+    // The rows were built while the file was checked; only the texts of the window change.
+    PartsList fresh = read.parts;
+    QStringList headings;
+    for (int column = 1; column < PartsList::ColumnCount; ++column)
+        headings << list.cell(0, column);
+    fresh.setHeadings(headings);
+    fresh.setTotalsCaption(list.total(0));
+    list = std::move(fresh);
+}
+
+void fillList(PartsList& list, const Project& project) {
+    PartsList fresh = emptyLike(list);
     for (const ProjectLine& line : project.lines) {
         const CalcOutcome out = CalculeInertie(calcInputs(line));
         if (out.kind != CalcOutcome::Kind::Results) continue;

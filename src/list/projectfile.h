@@ -51,6 +51,8 @@ struct ProjectRead {
     // the working language (joined directly, like a calculation message).
     std::vector<MessagePiece> errorMessage;
     std::vector<MessagePiece> warningMessage;
+    // When ok: the list of the project's lines as the check built them (design headings).
+    PartsList parts;
 };
 
 // Reads a project from the bytes of a file; fileName only names the file in the messages.
@@ -78,6 +80,9 @@ Project projectFromList(const PartsList& list);
 // PartsList::add with the exact rule, the kind's toolbar image from the catalogue. The
 // headings and the totals caption stay; the parts and totals are replaced.
 void fillList(PartsList& list, const Project& project);
+// The same from a successful read, without computing the lines again: the rows built while
+// the file was checked, under the list's own headings and totals caption.
+void fillList(PartsList& list, const ProjectRead& read);
 
 // Joins message pieces with the built-in English texts of the project messages.
 QString englishMessage(const std::vector<MessagePiece>& pieces);

@@ -24,6 +24,15 @@ files)
     [ -x "$program_dir/ostrel" ] || fail "no program $program_dir/ostrel"
     [ -x "$prefix/bin/ostrel" ] || fail "no launcher $prefix/bin/ostrel"
     [ -f "$prefix/share/applications/ostrel.desktop" ] || fail "no desktop entry"
+    # Project files open from the desktop: their type, and the entry that takes a file.
+    mime=$prefix/share/mime/packages/ostrel.xml
+    [ -f "$mime" ] || fail "no MIME type $mime"
+    grep -q 'type="application/x-ostrel"' "$mime" && grep -q 'pattern="\*.ostrel"' "$mime" ||
+        fail "$mime does not declare *.ostrel as application/x-ostrel"
+    grep -q '^Exec=ostrel %f$' "$prefix/share/applications/ostrel.desktop" ||
+        fail "the desktop entry does not pass the file (%f)"
+    grep -q '^MimeType=.*application/x-ostrel;' "$prefix/share/applications/ostrel.desktop" ||
+        fail "the desktop entry does not name application/x-ostrel"
 
     # Every data file of the build's program folder, at the same relative path.
     list=$build/ostrel-data-files.txt
@@ -36,7 +45,8 @@ files)
     [ $missing -eq 0 ] || fail "data files missing from $program_dir"
 
     # And by name the files the program opens.
-    for name in Lenguas.db propos.htm propos-strip.png guide/user-guide.html; do
+    for name in Lenguas.db propos.htm propos-strip.png guide/user-guide.html \
+                examples/every-kind.ostrel; do
         [ -f "$program_dir/$name" ] || fail "missing: $name"
     done
     # The pictures of the twenty kinds are looked up without regard to letter case.

@@ -1,0 +1,160 @@
+#include "app/commandline.h"
+
+#include "language/langue.h"
+#include "language/translationstore.h"
+#include "list/csvexport.h"
+#include "list/projectfile.h"
+#include "report/rapport.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTextStream>
+
+namespace ostrel {
+
+namespace {
+
+constexpr int EntryListeVide = 43;      // the report of an empty list
+constexpr int EntryEchecEcriture = 441; // the PDF file cannot be written (the path follows)
+constexpr int EntryTotalsCaption = 385;
+
+struct Options {
+    QCommandLineOption pdf{QStringList{QStringLiteral("pdf")},
+                           QStringLiteral("Write the report of FILE to OUT.pdf and end."),
+                           QStringLiteral("OUT.pdf")};
+    QCommandLineOption csv{QStringList{QStringLiteral("csv")},
+                           QStringLiteral("Write the parts list of FILE to OUT.csv and end."),
+                           QStringLiteral("OUT.csv")};
+};
+
+void setUp(QCommandLineParser& parser, const Options& options) {
+    parser.setApplicationDescription(
+        QStringLiteral("Mass moments of inertia of machine parts.\n"
+                       "Without an option, opens FILE (an .ostrel project) in the window."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(options.pdf);
+    parser.addOption(options.csv);
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("The project to open or to export."),
+                                 QStringLiteral("[FILE]"));
+}
+
+// The pieces of a message in the working language; an entry the store lacks in English.
+QString joined(const std::vector<MessagePiece>& pieces, const Langue& langue) {
+    QString text;
+    for (const MessagePiece& piece : pieces) {
+        if (piece.entry <= 0) {
+            text += piece.literal;
+            continue;
+        }
+        const QString translated = langue.texte(piece.entry);
+        text += translated.isEmpty() ? englishMessage({piece}) : translated;
+    }
+    return text;
+}
+
+} // namespace
+
+bool needsNoDisplay(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        if (a == QLatin1String("--")) break;
+        for (const char* option : {"-pdf", "--pdf", "-csv", "--csv"})
+            if (a == QLatin1String(option) || a.startsWith(QLatin1String(option) + u'='))
+                return true;
+        for (const char* option : {"-h", "--help", "-?", "--help-all", "-v", "--version"})
+            if (a == QLatin1String(option)) return true;
+    }
+    return false;
+}
+
+CommandLine parseCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    const Options options;
+    setUp(parser, options);
+    CommandLine line;
+    if (!parser.parse(arguments)) {
+        line.action = CommandLine::Action::Error;
+        line.text = parser.errorText() + u'\n' + parser.helpText();
+        return line;
+    }
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+        line.action = CommandLine::Action::Help;
+        line.text = parser.helpText();
+        return line;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        line.action = CommandLine::Action::Version;
+        line.text = QCoreApplication::applicationName() + u' ' +
+                    QCoreApplication::applicationVersion() + u'\n';
+        return line;
+    }
+    const QStringList files = parser.positionalArguments();
+    const auto error = [&](const QString& text) {
+        line.action = CommandLine::Action::Error;
+        line.text = text + u'\n' + parser.helpText();
+        return line;
+    };
+    if (files.size() > 1) return error(QStringLiteral("Only one FILE can be given."));
+    line.file = files.value(0);
+    line.pdf = parser.value(options.pdf);
+    line.csv = parser.value(options.csv);
+    if (parser.isSet(options.pdf) || parser.isSet(options.csv)) {
+        if (line.file.isEmpty())
+            return error(QStringLiteral("The project FILE to export is missing."));
+        if ((parser.isSet(options.pdf) && line.pdf.isEmpty()) ||
+            (parser.isSet(options.csv) && line.csv.isEmpty()))
+            return error(QStringLiteral("An output file name is empty."));
+        line.action = CommandLine::Action::Export;
+    }
+    return line;
+}
+
+int runExport(const CommandLine& line, const QString& programDir, QTextStream& err) {
+    TranslationStore store;
+    const QString failure = ouvrirBaseLangues(store, programDir);
+    if (!failure.isEmpty()) {
+        err << failure << Qt::endl;
+        return 1;
+    }
+    Langue langue;
+    QString languageError;
+    demarreLangue(store, langue, programDir, &languageError);
+    if (langue.textes.isEmpty()) {
+        err << languageError << Qt::endl;
+        return 1;
+    }
+
+    const ProjectRead read = readProject(line.file);
+    if (!read.ok) {
+        err << joined(read.errorMessage, langue) << Qt::endl;
+        return 1;
+    }
+    if (!read.warning.isEmpty()) err << joined(read.warningMessage, langue) << Qt::endl;
+
+    PartsList list(QStringList(), langue.texte(EntryTotalsCaption));
+    fillList(list, read);
+
+    int code = 0;
+    if (!line.csv.isEmpty()) {
+        const ProjectSave save = saveExport(csvText(list, exportLabels(langue.textes)), line.csv);
+        if (!save.ok) {
+            err << joined(save.errorMessage, langue) << Qt::endl;
+            code = 1;
+        }
+    }
+    if (!line.pdf.isEmpty()) {
+        if (list.partCount() == 0) {
+            // The report of an empty list is never drawn: no file is made.
+            err << line.file << u'\n' << langue.texte(EntryListeVide) << Qt::endl;
+            code = 1;
+        } else if (!EcritRapportPdf(line.pdf, list, langue.textes)) {
+            err << langue.texte(EntryEchecEcriture) << u'\n' << line.pdf << Qt::endl;
+            code = 1;
+        }
+    }
+    return code;
+}
+
+} // namespace ostrel

@@ -1,0 +1,34 @@
+// The command line of the program: a project to open in the window, or an export of a
+// project (the PDF report, the CSV list) made without a window and ended at once, and the
+// version and help texts. Nothing here needs a display.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QTextStream;
+
+namespace ostrel {
+
+struct CommandLine {
+    enum class Action { Window, Export, Help, Version, Error };
+    Action action = Action::Window;
+    QString file; // the project: to open (Window) or to export (Export)
+    QString pdf;  // Export: where the report goes, or empty
+    QString csv;  // Export: where the CSV goes, or empty
+    QString text; // Help, Version: what to print; Error: what is wrong (then the help text)
+};
+
+// Reads the arguments (the program name first), as QCoreApplication::arguments gives them.
+CommandLine parseCommandLine(const QStringList& arguments);
+
+// Whether the raw arguments ask for something that needs no display (an export, the help or
+// the version): the program then starts on the offscreen platform.
+bool needsNoDisplay(const QStringList& arguments);
+
+// Runs an export: opens the translation store of the program folder (programDir ends with
+// "/") and its working language, reads the project and writes the files. Messages go to err.
+// Returns the exit code: 0 when every file was written, 1 otherwise.
+int runExport(const CommandLine& line, const QString& programDir, QTextStream& err);
+
+} // namespace ostrel

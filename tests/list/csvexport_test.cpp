@@ -1,0 +1,158 @@
+#include "list/csvexport.h"
+#include "list/projectfile.h"
+
+#include <QLocale>
+#include <clocale>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <random>
+
+using namespace ostrel;
+
+namespace {
+
+ProjectLine line(int code, bool masseTotale, std::array<QString, 7> texts) {
+    ProjectLine l;
+    l.code = code;
+    l.masseTotale = masseTotale;
+    l.texts = std::move(texts);
+    return l;
+}
+
+// A disc in density mode and given values (friction and working torque) in total-mass mode.
+PartsList twoLines() {
+    Project project;
+    project.lines.push_back(line(1, false, {"1", "1", "7850", "", "1000", "", "100"}));
+    project.lines.push_back(line(17, true, {"2", "2", "", "12.5", "3", "4.2", ""}));
+    PartsList list({"Mass", "Inertia", "Friction", "Working", "Mode", "Qty", "Ratio", "Mass/ρ", "µ",
+                    "R", "D", "d", "H", "Kind"},
+                   QStringLiteral("Totals"));
+    fillList(list, project);
+    return list;
+}
+
+TEST(CsvExport, WritesAHeaderWithUnitsOneRowPerLineAndTheExactTotals) {
+    const QByteArray expected =
+        "Kind,Kind,Mode,Qty,Ratio,Mass/\xcf\x81,R,D,d,H,Mass (kg),Inertia (kg\xc2\xb7m\xc2\xb2),"
+        "Friction (N\xc2\xb7m),Working (N\xc2\xb7m)\r\n"
+        "Plateau,1,False,1,1,7850,,1000,,100,616.5375582669969,77.06719478337462,0,0\r\n"
+        "Valeurs donn\xc3\xa9"
+        "s,17,True,2,2,,12.5,3,4.2,,0,6.25,3,4.2\r\n"
+        "Totals,,,,,,,,,,616.5375582669969,83.31719478337462,3,4.2\r\n";
+    EXPECT_EQ(csvText(twoLines()).toStdString(), expected.toStdString());
+}
+
+TEST(CsvExport, TranslatedKindNamesAndCaptionReplaceTheDesignOnes) {
+    ExportLabels labels;
+    labels.kindHeading = QStringLiteral("Solide");
+    labels.kindNames[0] = QStringLiteral("Disc, solid");
+    const QByteArray csv = csvText(twoLines(), labels);
+    EXPECT_TRUE(csv.startsWith("Solide,Kind,"));
+    EXPECT_TRUE(csv.contains("\r\n\"Disc, solid\",1,"));
+    EXPECT_TRUE(csv.contains("\r\nValeurs donn")); // no translation given: the design name
+}
+
+TEST(CsvExport, CellsAreQuotedAndGuardedAsTheyNeed) {
+    struct Row {
+        const char* text;
+        const char* csv;
+        const char* tab;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"1000", "1000", "1000"},
+        {"-5", "-5", "-5"},                                 // a number stays a number
+        {"+1.5E3", "+1.5E3", "+1.5E3"},
+        {"1,5", "\"1,5\"", "1,5"},
+        {"say \"hi\"", "\"say \"\"hi\"\"\"", "say \"hi\""},
+        {"a\nb", "\"a\nb\"", "a b"},
+        {"a\tb", "a\tb", "a b"},
+        {"=HYPERLINK(\"x\")", "\"'=HYPERLINK(\"\"x\"\")\"", "'=HYPERLINK(\"x\")"},
+        {"@SUM(A1)", "'@SUM(A1)", "'@SUM(A1)"},
+        {"-1+cmd", "'-1+cmd", "'-1+cmd"},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        Project project;
+        // Dimension 1 is not used by a disc: any text survives there as typed.
+        project.lines.push_back(
+            line(1, false, {"1", "1", "7850", QString::fromUtf8(row.text), "1000", "", "100"}));
+        PartsList list;
+        fillList(list, project);
+        ASSERT_EQ(list.partCount(), 1) << row.text;
+        const QByteArray csv = csvText(list);
+        EXPECT_TRUE(csv.contains(QByteArray("\r\nPlateau,1,False,1,1,7850,") + row.csv + ",1000,"))
+            << row.text << " -> " << csv.toStdString();
+        const QStringList tabLines = copyText(list, {1}).split(u'\n');
+        EXPECT_EQ(tabLines.at(1).split(u'\t').at(6), QString::fromUtf8(row.tab)) << row.text;
+    }
+}
+
+TEST(CsvExport, NumbersUseAPointWhateverTheLocale) {
+    const PartsList list = twoLines();
+    const QByteArray plain = csvText(list);
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
+    const QByteArray german = csvText(list);
+    const QString copied = copyText(list);
+    std::setlocale(LC_NUMERIC, "C");
+    QLocale::setDefault(before);
+    EXPECT_EQ(german, plain);
+    EXPECT_TRUE(copied.contains(QStringLiteral("\t616.5375582669969\t")));
+}
+
+TEST(CsvExport, ExactTextsAreTheShortestThatReadBackTheSame) {
+    struct Row {
+        double value;
+        const char* text;
+    };
+    const Row rows[] = {{0.0, "0"},
+                        {-0.0, "0"},
+                        {0.1, "0.1"},
+                        {1.0 / 3.0, "0.3333333333333333"},
+                        {77.07, "77.07"},
+                        {1e-300, "1e-300"},
+                        {1e21, "1e+21"},
+                        {-2.5, "-2.5"},
+                        {123456789012345678.0, "123456789012345680"}};
+    for (const Row& row : rows)
+        EXPECT_EQ(exactText(row.value), QString::fromLatin1(row.text)) << row.text;
+
+    std::mt19937_64 random(12);
+    std::uniform_real_distribution<double> exponent(-300, 300);
+    for (int i = 0; i < 2000; ++i) {
+        const double value = std::pow(10.0, exponent(random)) * (i % 2 ? -1 : 1);
+        bool ok = false;
+        EXPECT_EQ(QLocale::c().toDouble(exactText(value), &ok), value);
+        EXPECT_TRUE(ok);
+    }
+}
+
+TEST(CopyText, GivesTheChosenRowsOrEverythingWithTheTotals) {
+    const PartsList list = twoLines();
+    struct Row {
+        const char* name;
+        std::vector<int> rows;
+        QStringList firstCells; // of each line after the header
+    };
+    const Row rows[] = {
+        {"All", {}, {"Plateau", QString::fromUtf8("Valeurs donnés"), "Totals"}},
+        {"Second", {2}, {QString::fromUtf8("Valeurs donnés")}},
+        {"InTheOrderGiven", {2, 1}, {QString::fromUtf8("Valeurs donnés"), "Plateau"}},
+        {"HeadingAndMissingRowsSkipped", {0, 1, 3, -1}, {"Plateau"}},
+    };
+    for (const Row& row : rows) {
+        QStringList lines = copyText(list, row.rows).split(u'\n');
+        ASSERT_EQ(lines.takeLast(), QString()) << row.name; // every line ends with "\n"
+        ASSERT_EQ(lines.size(), row.firstCells.size() + 1) << row.name;
+        EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Kind\tKind\tMode\t"))) << row.name;
+        for (qsizetype i = 0; i < row.firstCells.size(); ++i) {
+            const QStringList cells = lines[i + 1].split(u'\t');
+            EXPECT_EQ(cells.size(), 14) << row.name;
+            EXPECT_EQ(cells[0], row.firstCells[i]) << row.name;
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,461 @@
+#include "list/csvexport.h"
+#include "list/projectfile.h"
+#include "solids/catalogue.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <ostream>
+#include <sys/stat.h>
+
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
+using namespace ostrel;
+
+namespace {
+
+template <class R> std::string byName(const ::testing::TestParamInfo<R>& info) {
+    return info.param.name;
+}
+
+// Inputs of one line of each kind that give results in both mass modes (Text3 is then a
+// density or a total mass): "Text1|Text2|Text3|Text5|Text6|Text7|Text8".
+const char* const KindInputs[20] = {"1|1|7850||1000||100",
+                                    "1|1|7850||1000|600|100",
+                                    "1|1|7850||200||1000",
+                                    "1|1|7850||200|100|1000",
+                                    "1|1|7850||400|200|300",
+                                    "1|1|10||1000||",
+                                    "1|1|7850||1000|500|100",
+                                    "1|1|7850|6|1000||100",
+                                    "1|1|7850||500||",
+                                    "1|1|7850|500|200||100",
+                                    "1|1|7850|500|200|100|100",
+                                    "1|1|7850|500|200||1000",
+                                    "1|1|7850|500|200|100|1000",
+                                    "1|1|7850|500|200||",
+                                    "1|1|7850|500|200|100|50",
+                                    "1|1|20|300|||",
+                                    "2|2||12.5|3|4.2|",
+                                    "1|1|100||500|50|0.1",
+                                    "1|1|10|200|||",
+                                    "1|1|7850||1000|100|"};
+
+ProjectLine projectLine(int code, bool masseTotale, const char* texts) {
+    ProjectLine line;
+    line.code = code;
+    line.masseTotale = masseTotale;
+    const QStringList t = QString::fromUtf8(texts).split(u'|');
+    for (int i = 0; i < 7 && i < t.size(); ++i)
+        line.texts[size_t(i)] = t[i];
+    return line;
+}
+
+// The lines of every kind in both modes that the calculation accepts.
+Project everyKind() {
+    Project project;
+    project.title = QStringLiteral("Drive \"A\", line 2 — été");
+    project.author = QStringLiteral("R. Müller");
+    project.notes = QStringLiteral("first line\nsecond line, with a comma");
+    for (int code = 1; code <= 20; ++code)
+        for (bool total : {true, false}) {
+            ProjectLine line = projectLine(code, total, KindInputs[code - 1]);
+            const CalcInputs in{line.code, line.masseTotale, line.texts};
+            if (CalculeInertie(in).kind == CalcOutcome::Kind::Results)
+                project.lines.push_back(line);
+        }
+    return project;
+}
+
+// A project file with one disc line whose object members can be replaced or dropped.
+QJsonObject discLineObject() {
+    return QJsonObject{{"code", 1},
+                       {"totalMass", false},
+                       {"inputs", QJsonObject{{"quantity", "1"},
+                                              {"ratio", "1"},
+                                              {"massOrDensity", "7850"},
+                                              {"dimension1", ""},
+                                              {"dimension2", "1000"},
+                                              {"dimension3", ""},
+                                              {"dimension4", "100"}}}};
+}
+
+QJsonObject rootWith(const QJsonArray& lines) {
+    return QJsonObject{{"format", "ostrel-project"}, {"version", 1}, {"lines", lines}};
+}
+
+QByteArray bytesOf(const QJsonObject& root) {
+    return QJsonDocument(root).toJson(QJsonDocument::Compact);
+}
+
+QByteArray withLine(const std::function<void(QJsonObject&)>& change) {
+    QJsonObject line = discLineObject();
+    change(line);
+    return bytesOf(rootWith({line}));
+}
+
+QByteArray withRoot(const std::function<void(QJsonObject&)>& change) {
+    QJsonObject root = rootWith({discLineObject()});
+    change(root);
+    return bytesOf(root);
+}
+
+QByteArray manyLines(int count) {
+    QByteArray line = QJsonDocument(discLineObject()).toJson(QJsonDocument::Compact);
+    QByteArray bytes = R"({"format":"ostrel-project","version":1,"lines":[)";
+    for (int i = 0; i < count; ++i) {
+        if (i) bytes += ',';
+        bytes += line;
+    }
+    return bytes + "]}";
+}
+
+PartsList listOf(const Project& project) {
+    PartsList list(QStringList(), QStringLiteral("Totals"));
+    fillList(list, project);
+    return list;
+}
+
+QStringList allCells(const PartsList& list) {
+    QStringList cells;
+    for (int row = 0; row < list.rowCount(); ++row) {
+        for (int column = 0; column < PartsList::ColumnCount; ++column)
+            cells << list.cell(row, column);
+        cells << QString::number(list.image(row));
+    }
+    for (int column = 0; column < PartsList::TotalsCount; ++column)
+        cells << list.total(column);
+    return cells;
+}
+
+// ---- Bad input ----
+
+struct BadInput {
+    std::string name;
+    std::function<QByteArray()> bytes;
+    int entry;          // the fault's translation entry
+    const char* detail; // a part of the message that names the fault's place
+};
+
+void PrintTo(const BadInput& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class ProjectBadInput : public ::testing::TestWithParam<BadInput> {};
+
+TEST_P(ProjectBadInput, IsRefusedWithAMessageNamingTheFileAndTheFault) {
+    const BadInput& row = GetParam();
+    const QString fileName = QStringLiteral("/home/eng/drive 7.ostrel");
+    const ProjectRead read = parseProject(row.bytes(), fileName);
+    ASSERT_FALSE(read.ok);
+    EXPECT_TRUE(read.project.lines.empty());
+    EXPECT_TRUE(read.error.contains(fileName)) << read.error.toStdString();
+    EXPECT_TRUE(read.error.contains(QString::fromUtf8(row.detail))) << read.error.toStdString();
+    ASSERT_GE(read.errorMessage.size(), 3u);
+    EXPECT_EQ(read.errorMessage[0].entry, 480);
+    EXPECT_EQ(read.errorMessage[2].entry, row.entry) << read.error.toStdString();
+    EXPECT_EQ(englishMessage(read.errorMessage), read.error);
+}
+
+const QByteArray Valid = bytesOf(rootWith({discLineObject()}));
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(NotAProject, ProjectBadInput, ::testing::Values(
+    BadInput{"Empty", [] { return QByteArray(); }, 482, ""},
+    BadInput{"OnlyBlanks", [] { return QByteArray(" \r\n\t "); }, 482, ""},
+    BadInput{"NotJson", [] { return QByteArray("Plateau;1;7850"); }, 481, "byte"},
+    BadInput{"Truncated", [] { return Valid.left(Valid.size() / 2); }, 481, "byte"},
+    BadInput{"TrailingGarbage", [] { return Valid + "x"; }, 481, ""},
+    BadInput{"ArrayAtTheTop", [] { return QByteArray("[1,2]"); }, 486, ""},
+    BadInput{"AnotherFormat", [] { return withRoot([](QJsonObject& r) { r["format"] = "drive-sizer"; }); }, 486, "drive-sizer"},
+    BadInput{"NoFormat", [] { return withRoot([](QJsonObject& r) { r.remove("format"); }); }, 486, ""},
+    BadInput{"NewerVersion", [] { return withRoot([](QJsonObject& r) { r["version"] = 2; }); }, 487, "2"},
+    BadInput{"VersionAsText", [] { return withRoot([](QJsonObject& r) { r["version"] = "1"; }); }, 490, "version"},
+    BadInput{"VersionZero", [] { return withRoot([](QJsonObject& r) { r["version"] = 0; }); }, 490, "version"},
+    BadInput{"FractionalVersion", [] { return withRoot([](QJsonObject& r) { r["version"] = 1.5; }); }, 490, "version"},
+    BadInput{"NoLines", [] { return withRoot([](QJsonObject& r) { r.remove("lines"); }); }, 490, "lines"},
+    BadInput{"LinesAsObject", [] { return withRoot([](QJsonObject& r) { r["lines"] = QJsonObject(); }); }, 490, "lines"},
+    BadInput{"TitleAsNumber", [] { return withRoot([](QJsonObject& r) { r["title"] = 3; }); }, 490, "title"},
+    BadInput{"DriveAsText", [] { return withRoot([](QJsonObject& r) { r["drive"] = "x"; }); }, 490, "drive"}),
+    byName<BadInput>);
+
+INSTANTIATE_TEST_SUITE_P(BadLine, ProjectBadInput, ::testing::Values(
+    BadInput{"LineAsNumber", [] { return bytesOf(rootWith({discLineObject(), 5})); }, 490, "line 2"},
+    BadInput{"MissingCode", [] { return withLine([](QJsonObject& l) { l.remove("code"); }); }, 490, "line 1, code"},
+    BadInput{"MissingMode", [] { return withLine([](QJsonObject& l) { l.remove("totalMass"); }); }, 490, "totalMass"},
+    BadInput{"MissingInputs", [] { return withLine([](QJsonObject& l) { l.remove("inputs"); }); }, 490, "inputs"},
+    BadInput{"MissingOneInput", [] { return withLine([](QJsonObject& l) {
+        QJsonObject in = l["inputs"].toObject(); in.remove("dimension4"); l["inputs"] = in; }); }, 490, "inputs.dimension4"},
+    BadInput{"CodeAsText", [] { return withLine([](QJsonObject& l) { l["code"] = "1"; }); }, 490, "code"},
+    BadInput{"ModeAsNumber", [] { return withLine([](QJsonObject& l) { l["totalMass"] = 1; }); }, 490, "totalMass"},
+    BadInput{"InputAsNumber", [] { return withLine([](QJsonObject& l) {
+        QJsonObject in = l["inputs"].toObject(); in["quantity"] = 1; l["inputs"] = in; }); }, 490, "inputs.quantity"},
+    BadInput{"InputsAsArray", [] { return withLine([](QJsonObject& l) { l["inputs"] = QJsonArray{"1"}; }); }, 490, "inputs"},
+    BadInput{"ResultAsText", [] { return withLine([](QJsonObject& l) {
+        l["results"] = QJsonObject{{"mass_kg", "617"}, {"inertia_kg_m2", 1}, {"friction_N_m", 0}, {"working_N_m", 0}}; }); }, 490, "results.mass_kg"},
+    BadInput{"KindZero", [] { return withLine([](QJsonObject& l) { l["code"] = 0; }); }, 491, "code 0"},
+    BadInput{"KindTwentyOne", [] { return withLine([](QJsonObject& l) { l["code"] = 21; }); }, 491, "code 21"},
+    BadInput{"KindNegative", [] { return withLine([](QJsonObject& l) { l["code"] = -1; }); }, 491, "code -1"},
+    BadInput{"KindFractional", [] { return withLine([](QJsonObject& l) { l["code"] = 1.5; }); }, 491, "code 1.5"},
+    BadInput{"KindHuge", [] { return withLine([](QJsonObject& l) { l["code"] = 1e300; }); }, 491, "code 1e+300"},
+    BadInput{"InputsGiveNoResult", [] { return withLine([](QJsonObject& l) {
+        QJsonObject in = l["inputs"].toObject(); in["quantity"] = "0"; l["inputs"] = in; }); }, 495, "line 1"},
+    BadInput{"InputsOverflow", [] { return withLine([](QJsonObject& l) {
+        QJsonObject in = l["inputs"].toObject(); in["dimension2"] = "1e200"; l["inputs"] = in; }); }, 495, "line 1"}),
+    byName<BadInput>);
+
+INSTANTIATE_TEST_SUITE_P(Limits, ProjectBadInput, ::testing::Values(
+    BadInput{"InputOfOneMegabyte", [] { return withLine([](QJsonObject& l) {
+        QJsonObject in = l["inputs"].toObject(); in["dimension1"] = QString(1 << 20, u'9'); l["inputs"] = in; }); }, 492, "inputs.dimension1"},
+    BadInput{"TitleOfOneMegabyte", [] { return withRoot([](QJsonObject& r) { r["title"] = QString(1 << 20, u'x'); }); }, 492, "title"},
+    BadInput{"NotesOfOneMegabyte", [] { return withRoot([](QJsonObject& r) { r["notes"] = QString(1 << 20, u'x'); }); }, 492, "notes"},
+    BadInput{"HundredThousandLines", [] { return manyLines(100000); }, 493, "100000"},
+    BadInput{"LargerThanTheLimit", [] { return QByteArray(ProjectLimits::MaxFileBytes + 1, ' '); }, 485, ""},
+    BadInput{"ResultBeyondDoubles", [] { return withLine([](QJsonObject& l) {
+        l["results"] = QJsonObject{{"mass_kg", 1}, {"inertia_kg_m2", 1}, {"friction_N_m", 0}, {"working_N_m", 0}}; })
+        .replace("\"mass_kg\":1", "\"mass_kg\":1e999"); }, 481, "byte"},
+    BadInput{"AbsurdResult", [] { return withLine([](QJsonObject& l) {
+        l["results"] = QJsonObject{{"mass_kg", 1}, {"inertia_kg_m2", -1e200}, {"friction_N_m", 0}, {"working_N_m", 0}}; }); }, 494, "results.inertia_kg_m2"},
+    BadInput{"NaNIsNotJson", [] { return QByteArray(Valid).replace("\"code\":1", "\"code\":NaN"); }, 481, ""}),
+    byName<BadInput>);
+
+INSTANTIATE_TEST_SUITE_P(Encoding, ProjectBadInput, ::testing::Values(
+    BadInput{"DuplicateTopName", [] { return QByteArray(Valid).replace("{\"format\"", "{\"lines\":[],\"format\""); }, 489, "lines"},
+    BadInput{"DuplicateLineName", [] { return QByteArray(Valid).replace("\"code\":1", "\"code\":1,\"code\":2"); }, 489, "code"},
+    BadInput{"DuplicateEscapedName", [] { return QByteArray(Valid).replace("\"code\":1", "\"code\":1,\"co\\u0064e\":2"); }, 489, "code"},
+    BadInput{"DuplicateInputName", [] { return QByteArray(Valid).replace("\"ratio\":\"1\"", "\"ratio\":\"1\",\"ratio\":\"9\""); }, 489, "ratio"},
+    BadInput{"StrayByte", [] { return QByteArray(Valid).replace("7850", "78\xff" "50"); }, 488, ""},
+    BadInput{"OverlongSlash", [] { return QByteArray(Valid).replace("7850", "\xc0\xaf"); }, 488, ""},
+    BadInput{"EncodedSurrogate", [] { return QByteArray(Valid).replace("7850", "\xed\xa0\x80"); }, 488, ""},
+    BadInput{"CutSequenceAtTheEnd", [] { return Valid + "\xe2\x82"; }, 488, ""},
+    BadInput{"Latin1Text", [] { return withRoot([](QJsonObject& r) { r["title"] = "caf"; }).replace("caf", "caf\xe9"); }, 488, ""}),
+    byName<BadInput>);
+// clang-format on
+
+TEST(ProjectBadInput, InvalidUtf8NamesTheByteOffsetCountingAByteOrderMark) {
+    const QByteArray bytes = QByteArray("\xEF\xBB\xBF") + QByteArray(10, ' ') + "\xff";
+    const ProjectRead read = parseProject(bytes, QStringLiteral("f"));
+    ASSERT_FALSE(read.ok);
+    EXPECT_TRUE(read.error.endsWith(QStringLiteral(": 13"))) << read.error.toStdString();
+}
+
+// ---- Files ----
+
+class ProjectFiles : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path(const char* name) const { return dir.filePath(QString::fromUtf8(name)); }
+    void write(const QString& file, const QByteArray& bytes) {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+};
+
+TEST_F(ProjectFiles, FoldersMissingFilesPipesAndUnreadableFilesAreRefusedByName) {
+    struct Case {
+        QString path;
+        int entry;
+    };
+    const QString pipe = path("pipe.ostrel");
+    ASSERT_EQ(mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    QString unreadable = path("locked.ostrel");
+    write(unreadable, Valid);
+    QFile::setPermissions(unreadable, QFileDevice::Permissions());
+    // The superuser reads anything: a file of the kernel that fails on read stands in.
+    if (QFile f(unreadable); f.open(QIODevice::ReadOnly))
+        unreadable = QStringLiteral("/proc/self/mem");
+    const Case cases[] = {
+        {dir.path(), 483}, {path("missing.ostrel"), 484}, {pipe, 484}, {unreadable, 484}};
+    for (const Case& c : cases) {
+        const ProjectRead read = readProject(c.path);
+        EXPECT_FALSE(read.ok) << c.path.toStdString();
+        EXPECT_TRUE(read.error.contains(c.path)) << read.error.toStdString();
+        ASSERT_GE(read.errorMessage.size(), 3u);
+        EXPECT_EQ(read.errorMessage[2].entry, c.entry) << read.error.toStdString();
+    }
+}
+
+TEST_F(ProjectFiles, AFileBeyondTheSizeLimitIsRefusedBeforeItIsRead) {
+    const QString big = path("big.ostrel");
+    QFile f(big);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(f.resize(ProjectLimits::MaxFileBytes + 1)); // sparse: no time spent writing
+    f.close();
+    const ProjectRead read = readProject(big);
+    EXPECT_FALSE(read.ok);
+    EXPECT_EQ(read.errorMessage[2].entry, 485);
+}
+
+TEST_F(ProjectFiles, AFailedSaveNamesThePathAndLeavesTheOldFileAsItWas) {
+    const QString existing = path("kept.ostrel");
+    write(existing, "old contents");
+    const Project project = everyKind();
+    const QString targets[] = {path("vanished/folder/p.ostrel"), dir.path()};
+    for (const QString& target : targets) {
+        const ProjectSave save = saveProject(project, target);
+        EXPECT_FALSE(save.ok);
+        EXPECT_TRUE(save.error.contains(target)) << save.error.toStdString();
+        EXPECT_EQ(save.errorMessage.at(0).entry, 497);
+    }
+    EXPECT_EQ(saveExport("a,b\r\n", path("vanished/x.csv")).errorMessage.at(0).entry, 498);
+
+    // Saving over a file replaces it whole, and leaves no temporary file behind.
+    ASSERT_TRUE(saveProject(project, existing).ok);
+    QFile f(existing);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), projectJson(project));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 1);
+}
+
+// ---- Round trip ----
+
+TEST_F(ProjectFiles, EveryKindInBothModesComesBackWithTheSameRowsTotalsAndCsv) {
+    const Project project = everyKind();
+    ASSERT_GE(project.lines.size(), 36u); // the kinds that offer no density drop that mode
+    const PartsList first = listOf(project);
+    ASSERT_EQ(first.partCount(), int(project.lines.size()));
+
+    Project saved = projectFromList(first);
+    saved.title = project.title;
+    saved.author = project.author;
+    saved.notes = project.notes;
+    const QString file = path("every kind.ostrel");
+    ASSERT_TRUE(saveProject(saved, file).ok);
+
+    const ProjectRead read = readProject(file);
+    ASSERT_TRUE(read.ok) << read.error.toStdString();
+    EXPECT_TRUE(read.warning.isEmpty()) << read.warning.toStdString();
+    EXPECT_EQ(read.project.title, project.title);
+    EXPECT_EQ(read.project.author, project.author);
+    EXPECT_EQ(read.project.notes, project.notes);
+
+    const PartsList second = listOf(read.project);
+    EXPECT_EQ(allCells(second), allCells(first));
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_EQ(second.exactTotal(k), first.exactTotal(k));
+        for (int row = 1; row < first.rowCount(); ++row)
+            EXPECT_EQ(second.exactValue(row, k), first.exactValue(row, k));
+    }
+    EXPECT_EQ(csvText(second), csvText(first));
+    EXPECT_EQ(projectJson(projectFromList(second)), projectJson(projectFromList(first)));
+}
+
+TEST(ProjectRoundTrip, TextsStayExactlyAsTypedAndTheDriveInputsAsRead) {
+    Project project;
+    project.lines.push_back(projectLine(1, false, " 1,5| 1 |7850.000||1E3||100 mm"));
+    project.drive = QJsonObject{{"motor", "4 kW"}, {"speeds", QJsonArray{1450, 2900}}};
+    const ProjectRead read = parseProject(projectJson(project), QStringLiteral("t"));
+    ASSERT_TRUE(read.ok) << read.error.toStdString();
+    EXPECT_EQ(read.project.lines.at(0).texts, project.lines[0].texts);
+    EXPECT_EQ(read.project.drive, project.drive);
+}
+
+TEST(ProjectRoundTrip, TheFileIsPlainJsonWithTheFormatNameAndExactResults) {
+    const PartsList list = listOf(everyKind());
+    const QJsonObject root = QJsonDocument::fromJson(projectJson(projectFromList(list))).object();
+    EXPECT_EQ(root["format"].toString(), QStringLiteral("ostrel-project"));
+    EXPECT_EQ(root["version"].toInt(), 1);
+    const QJsonObject first = root["lines"].toArray().at(0).toObject();
+    EXPECT_EQ(first["kind"].toString(), QStringLiteral("Plateau"));
+    EXPECT_EQ(first["results"].toObject()["mass_kg"].toDouble(), list.exactValue(1, 0));
+    EXPECT_EQ(first["results"].toObject()["inertia_kg_m2"].toDouble(), list.exactValue(1, 1));
+}
+
+// ---- Stored results ----
+
+TEST(ProjectStoredResults, RecomputedResultsStandAndDifferencesAreReportedOnceByLine) {
+    struct Row {
+        const char* name;
+        double storedInertia; // the disc line computes 77.0707...
+        bool differs;
+    };
+    const double computed = listOf(everyKind()).exactValue(2, 1); // disc, density mode
+    const Row rows[] = {{"Equal", computed, false},
+                        {"LastBitOfAnotherMachine", std::nextafter(computed, 0.0), false},
+                        {"HandEdited", 770.707, true},
+                        {"Zero", 0, true}};
+    for (const Row& row : rows) {
+        QJsonArray lines;
+        for (int i = 0; i < 3; ++i) {
+            QJsonObject line = discLineObject();
+            line["results"] = QJsonObject{{"mass_kg", listOf(everyKind()).exactValue(2, 0)},
+                                          {"inertia_kg_m2", i == 1 ? row.storedInertia : computed},
+                                          {"friction_N_m", 0},
+                                          {"working_N_m", 0}};
+            lines.append(line);
+        }
+        const ProjectRead read = parseProject(bytesOf(rootWith(lines)), QStringLiteral("p"));
+        ASSERT_TRUE(read.ok) << row.name << read.error.toStdString();
+        for (const ProjectLine& line : read.project.lines)
+            EXPECT_EQ(line.exact[1], computed) << row.name;
+        EXPECT_EQ(!read.warning.isEmpty(), row.differs) << row.name;
+        if (row.differs) {
+            EXPECT_TRUE(read.warning.contains(QStringLiteral("Lines: 2\n")))
+                << read.warning.toStdString();
+            EXPECT_EQ(read.warningMessage.at(0).entry, 496);
+        }
+    }
+}
+
+TEST(ProjectStoredResults, LinesWithoutResultsAndUnknownMembersAreAccepted) {
+    QJsonObject root = rootWith({discLineObject()});
+    root["writtenBy"] = "a script";
+    const ProjectRead read = parseProject(bytesOf(root), QStringLiteral("p"));
+    ASSERT_TRUE(read.ok) << read.error.toStdString();
+    EXPECT_TRUE(read.warning.isEmpty());
+    EXPECT_GT(read.project.lines.at(0).exact[1], 77);
+}
+
+TEST(ProjectLists, FillingReplacesThePartsButKeepsHeadingsAndCaption) {
+    PartsList list({"Masse"}, QStringLiteral("Totaux"));
+    fillList(list, everyKind());
+    Project one;
+    one.lines.push_back(projectLine(9, false, KindInputs[8]));
+    fillList(list, one);
+    EXPECT_EQ(list.partCount(), 1);
+    EXPECT_EQ(list.cell(0, 1), QStringLiteral("Masse"));
+    EXPECT_EQ(list.total(0), QStringLiteral("Totaux"));
+    EXPECT_EQ(list.image(1), kindInfo(9)->image);
+    EXPECT_EQ(list.exactTotal(1), list.exactValue(1, 1));
+    fillList(list, Project());
+    EXPECT_EQ(list.partCount(), 0);
+    EXPECT_EQ(list.exactTotal(0), 0);
+}
+
+TEST(ProjectLists, TheLineLimitStillOpens) {
+    const ProjectRead read =
+        parseProject(manyLines(ProjectLimits::MaxLines), QStringLiteral("limit.ostrel"));
+    ASSERT_TRUE(read.ok) << read.error.toStdString();
+    EXPECT_EQ(read.project.lines.size(), size_t(ProjectLimits::MaxLines));
+}
+
+} // namespace
+
+namespace {
+
+TEST(ProjectLists, TheListOfAReadEqualsTheListFilledFromItsLines) {
+    const QByteArray bytes = projectJson(everyKind());
+    const ProjectRead read = parseProject(bytes, QStringLiteral("p"));
+    ASSERT_TRUE(read.ok);
+    PartsList fromRead({"Masse", "Inertie"}, QStringLiteral("Totaux"));
+    PartsList fromLines = fromRead;
+    fillList(fromRead, read);
+    fillList(fromLines, read.project);
+    EXPECT_EQ(allCells(fromRead), allCells(fromLines));
+    EXPECT_EQ(fromRead.cell(0, 2), QStringLiteral("Inertie"));
+    for (int k = 0; k < 4; ++k)
+        EXPECT_EQ(fromRead.exactTotal(k), fromLines.exactTotal(k));
+
+    // A refused read leaves the list as it was.
+    const QStringList before = allCells(fromRead);
+    fillList(fromRead, parseProject("{", QStringLiteral("p")));
+    EXPECT_EQ(allCells(fromRead), before);
+}
+
+} // namespace
