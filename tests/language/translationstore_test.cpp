@@ -118,7 +118,8 @@ TEST(ShippedStore, SixCompleteLanguagesHoldAFittingTextForEveryUsedEntry) {
     EXPECT_EQ(languesDisponibles(store), languages);
 
     QSet<int> used{66, 67, 385}; // every entry the program shows
-    for (const auto& [first, last] : {std::pair{1, 62}, {69, 86}, {346, 353}, {436, 444}})
+    for (const auto& [first, last] :
+         {std::pair{1, 62}, {69, 86}, {346, 353}, {436, 444}, {480, 499}, {500, 523}})
         for (int k = first; k <= last; ++k)
             used.insert(k);
     for (const QString& language : languages) {
