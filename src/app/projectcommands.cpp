@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLockFile>
 #include <QMainWindow>
 #include <QMenu>
 #include <QSettings>
@@ -382,6 +383,7 @@ Project ProjectCommands::snapshot() const {
 // After every change: the copy is written when the list holds unsaved changes and removed
 // when it holds none. A write in progress is never raced: the change waits for its end.
 void ProjectCommands::writeRecovery() {
+    if (!recoveryLock_) return; // another running program keeps the copy
     if (writer_) {
         recoveryPending_ = true;
         return;
@@ -434,6 +436,15 @@ void ProjectCommands::waitForRecoveryWriter() {
 
 bool ProjectCommands::offerRecovery() {
     const QString path = recoveryPath();
+    // One copy per user: the lock says which running program it belongs to. A lock left by a
+    // program that no longer runs is taken over.
+    if (!recoveryLock_) {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        auto lock = std::make_unique<QLockFile>(path + QStringLiteral(".lock"));
+        lock->setStaleLockTime(0); // judged by its program only, however old
+        if (!lock->tryLock(0)) return false;
+        recoveryLock_ = std::move(lock);
+    }
     if (!QFileInfo(path).isFile()) return false;
     if (!dialogs_.question(text(RecoveryOffer, "The list of a session that did not end normally "
                                                "was kept. Restore it?"),
@@ -451,7 +462,9 @@ bool ProjectCommands::offerRecovery() {
 
 void ProjectCommands::endSession() {
     waitForRecoveryWriter();
+    if (!recoveryLock_) return;
     QFile::remove(recoveryPath());
+    recoveryLock_.reset();
 }
 
 } // namespace ostrel

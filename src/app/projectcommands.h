@@ -13,9 +13,11 @@
 #include <QStringList>
 #include <QUndoStack>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
+class QLockFile;
 class QMainWindow;
 class QMenu;
 class QThread;
@@ -78,9 +80,11 @@ public:
 
     // The recovery copy: where it is written, the offer at start, and the normal end.
     static QString recoveryPath();
-    // Offers to restore a recovery copy left by a session that did not end normally; true when
-    // the list was restored.
+    // Starts the session: takes the recovery copy for this window and offers to restore one
+    // left by a session that did not end normally; true when the list was restored. While
+    // another running program holds the copy, this one neither offers nor writes one.
     bool offerRecovery();
+    bool ownsRecovery() const { return recoveryLock_ != nullptr; }
     // A normal end: the recovery copy is removed.
     void endSession();
     // Whether a recovery copy is being written (on a worker thread; tests wait for it).
@@ -115,6 +119,7 @@ private:
     // The copy is written on a worker thread from a snapshot of the list; changes made while
     // it runs are written by one more run when it ends.
     QThread* writer_ = nullptr;
+    std::unique_ptr<QLockFile> recoveryLock_;
     bool recoveryPending_ = false;
     ProjectSave* writerResult_ = nullptr;
 };

@@ -525,6 +525,25 @@ private slots:
         QVERIFY(!QFileInfo::exists(ProjectCommands::recoveryPath()));
     }
 
+    // A second program running beside the first neither offers nor touches the first one's
+    // recovery copy, and its normal end does not remove it.
+    void aSecondWindowLeavesTheFirstOnesRecoveryCopyAlone() {
+        addDisc(QStringLiteral("1000"));
+        QTRY_VERIFY(QFileInfo::exists(ProjectCommands::recoveryPath()) &&
+                    !w_->project().writingRecovery());
+        const QByteArray copy = fileBytes(ProjectCommands::recoveryPath());
+        RecordingDialogs otherDialogs; // asks nothing: a question would fail the test
+        Ostrel second(program_->path(), otherDialogs);
+        QVERIFY(second.ok());
+        QVERIFY(w_->project().ownsRecovery() && !second.project().ownsRecovery());
+        QVERIFY(second.project().newProject());
+        second.project().undoStack().undo(); // a change, unsaved
+        QVERIFY(second.isWindowModified());
+        second.project().endSession();
+        QCOMPARE(fileBytes(ProjectCommands::recoveryPath()), copy);
+        QVERIFY(otherDialogs.asked.isEmpty());
+    }
+
     // Title, author and notes: an undoable change saved with the project and read back.
     void propertiesAreSavedAndUndoable() {
         dialogs_.windows << [](QDialog& d) {
