@@ -148,6 +148,7 @@ private slots:
     void init() {
         dialogs_ = RecordingDialogs();
         QFile::remove(ProjectCommands::recoveryPath());
+        QDir(ProjectCommands::recoveryPath()).removeRecursively();
         QSettings().remove(QStringLiteral("recentFiles"));
         makeProgramFolder();
         work_ = std::make_unique<QTemporaryDir>();
@@ -542,6 +543,21 @@ private slots:
         second.project().endSession();
         QCOMPARE(fileBytes(ProjectCommands::recoveryPath()), copy);
         QVERIFY(otherDialogs.asked.isEmpty());
+    }
+
+    // A recovery copy that cannot be written is told once, naming its path; the list goes on.
+    void unwritableRecoveryCopyIsToldOnce() {
+        w_.reset();
+        QVERIFY(QDir().mkpath(ProjectCommands::recoveryPath())); // a folder in its place
+        startWindow();
+        dialogs_.expect();
+        addDisc(QStringLiteral("1000"));
+        QTRY_COMPARE(dialogs_.texts.size(), 1);
+        QVERIFY2(lastBox().contains(ProjectCommands::recoveryPath()), qPrintable(lastBox()));
+        addDisc(QStringLiteral("500"));
+        QTRY_VERIFY(!w_->project().writingRecovery());
+        QCOMPARE(dialogs_.texts.size(), 1);
+        QCOMPARE(w_->parts().partCount(), 2);
     }
 
     // Title, author and notes: an undoable change saved with the project and read back.
