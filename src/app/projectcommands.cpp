@@ -246,8 +246,11 @@ bool ProjectCommands::save() {
 bool ProjectCommands::saveAs() {
     QString suggested = header_.path;
     if (suggested.isEmpty()) {
-        const QString name = header_.title.trimmed().isEmpty() ? text(Untitled, "Untitled")
-                                                               : header_.title.trimmed();
+        QString name = header_.title.trimmed().isEmpty() ? text(Untitled, "Untitled")
+                                                         : header_.title.trimmed();
+        // A title is free text: characters that would make it a path become dashes.
+        for (QChar& c : name)
+            if (QStringLiteral("/\\:*?\"<>|").contains(c) || c.unicode() < 32) c = QLatin1Char('-');
         suggested = QDir(documentsFolder()).filePath(name + QStringLiteral(".ostrel"));
     }
     QString path =

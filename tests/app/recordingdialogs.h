@@ -22,6 +22,7 @@ public:
     QQueue<ostrel::SaveChoice> saveChoices; // askToSave
     QQueue<QString> fileNames;              // saveFileName and openFileName
     QStringList fileTitles;                 // the titles of the file choosers shown
+    QStringList suggested;                  // the paths the save choosers suggested
     // Fills a modal window and gives its result code.
     QQueue<std::function<int(QDialog&)>> windows;
 
@@ -51,7 +52,8 @@ public:
         }
         return saveChoices.dequeue();
     }
-    QString saveFileName(const QString& title, const QString&, const QString&) override {
+    QString saveFileName(const QString& title, const QString& path, const QString&) override {
+        suggested << path;
         return chosenFile(title);
     }
     QString openFileName(const QString& title, const QString&, const QString&) override {

@@ -563,7 +563,7 @@ private slots:
     // Title, author and notes: an undoable change saved with the project and read back.
     void propertiesAreSavedAndUndoable() {
         dialogs_.windows << [](QDialog& d) {
-            d.findChild<QLineEdit*>(QStringLiteral("ProjectTitle"))->setText("Press 4");
+            d.findChild<QLineEdit*>(QStringLiteral("ProjectTitle"))->setText("Press 4/5");
             d.findChild<QLineEdit*>(QStringLiteral("ProjectAuthor"))->setText("J. Doe");
             d.findChild<QPlainTextEdit*>(QStringLiteral("ProjectNotes"))
                 ->setPlainText("Line one\nLine two");
@@ -573,9 +573,11 @@ private slots:
         QVERIFY(w_->isWindowModified());
         const QString path = workFile(QStringLiteral("props.ostrel"));
         saveAs(path);
+        // The title suggests the file name, with no folder made of its slash.
+        QCOMPARE(QFileInfo(dialogs_.suggested.value(0)).fileName(), "Press 4-5.ostrel");
         const ProjectRead read = readProject(path);
         QCOMPARE((QStringList{read.project.title, read.project.author, read.project.notes}),
-                 (QStringList{"Press 4", "J. Doe", "Line one\nLine two"}));
+                 (QStringList{"Press 4/5", "J. Doe", "Line one\nLine two"}));
         trigger("M_InertieAnnuler");
         QCOMPARE(w_->project().header().title, QString());
         QVERIFY(w_->isWindowModified());
