@@ -6,7 +6,8 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${OSTREL_BUILD_DIR:-$ROOT/build}"
 
 PACKAGES=(cmake ninja-build g++ qt6-base-dev libqt6sql6-sqlite libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-liberation xvfb xauth locales imagemagick poppler-utils)
+          libbenchmark-dev fonts-liberation xvfb xauth locales imagemagick poppler-utils
+          clang libclang-rt-dev)
 
 ostrel_install() {
     local missing=()

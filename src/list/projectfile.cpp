@@ -1,6 +1,7 @@
 #include "list/projectfile.h"
 
 #include "solids/catalogue.h"
+#include "solids/numbertext.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -35,7 +36,7 @@ enum Entry : int {
     BadField = 490,
     UnknownKind = 491,
     TextTooLong = 492,
-    TooManyLines = 493,
+    KeptResults = 493,
     AbsurdNumber = 494,
     NoResult = 495,
     Differences = 496,
@@ -62,8 +63,8 @@ constexpr EnglishText EnglishTexts[] = {
     {DuplicateKey, "A name appears twice in one object: "},
     {BadField, "A field is missing or has the wrong type: "},
     {UnknownKind, "Unknown kind of solid: "},
-    {TextTooLong, "A text is too long: "},
-    {TooManyLines, "The project has too many lines: "},
+    {TextTooLong, "A limit is exceeded: "},
+    {KeptResults, "Lines whose inputs give no result keep the results stored in the file. Lines: "},
     {AbsurdNumber, "A number is out of range: "},
     {NoResult, "A line gives no result with its inputs: "},
     {Differences, "Stored results differ from the results computed again, which stand. Lines: "},
@@ -297,8 +298,11 @@ std::optional<Fault> readLine(const QJsonValue& value, qsizetype index, ProjectL
     const QJsonValue code = object.value(QLatin1String("code"));
     if (!code.isDouble()) return Fault{BadField, QStringLiteral("code"), index};
     const double codeValue = code.toDouble();
-    if (codeValue != std::floor(codeValue) ||
-        !kindInfo(codeValue >= 1 && codeValue <= 20 ? static_cast<int>(codeValue) : 0))
+    // Code 0 is a line added before any kind was chosen: the list holds it (its mass only),
+    // so a project must hold it too.
+    const bool known = codeValue == 0 ||
+                       (codeValue >= 1 && codeValue <= 20 && kindInfo(static_cast<int>(codeValue)));
+    if (codeValue != std::floor(codeValue) || !known)
         return Fault{UnknownKind,
                      QStringLiteral("code ") +
                          QString::number(codeValue, 'g', QLocale::FloatingPointShortest),
@@ -346,12 +350,28 @@ std::optional<Fault> readLine(const QJsonValue& value, qsizetype index, ProjectL
     return std::nullopt;
 }
 
+// The editor's captions of results k (0 mass, 1 inertia, 2 friction, 3 working torque): the
+// masks the calculation writes them with.
+QString captionOf(double value, int k) {
+    return FormatMasque(value, k == 0 ? QStringView(u"#####") : QStringView(u"####.##"));
+}
+
+std::array<QString, 4> captionsOf(const std::array<double, 4>& values) {
+    std::array<QString, 4> captions;
+    for (int k = 0; k < 4; ++k)
+        captions[size_t(k)] = captionOf(values[size_t(k)], k);
+    return captions;
+}
+
 // Whether a stored result stands for the recomputed one. The file holds the shortest text
 // that reads back as the same double, so a file written here matches exactly; the margin
-// only forgives another machine's last bits.
-bool sameResult(double stored, double computed) {
+// only forgives another machine's last bits. A list whose rows were added with their
+// captions only holds the captions' values: those stand for the result too.
+bool sameResult(double stored, double computed, int k) {
     if (stored == computed) return true;
-    return std::fabs(stored - computed) <= 1e-12 * std::max(std::fabs(stored), std::fabs(computed));
+    if (std::fabs(stored - computed) <= 1e-12 * std::max(std::fabs(stored), std::fabs(computed)))
+        return true;
+    return stored == LireNombre(captionOf(computed, k));
 }
 
 CalcInputs calcInputs(const ProjectLine& line) {
@@ -362,16 +382,27 @@ CalcInputs calcInputs(const ProjectLine& line) {
     return in;
 }
 
-PartsList::Line listLine(const ProjectLine& line, const CalcOutcome& out) {
+PartsList::Line listLine(const ProjectLine& line, const std::array<QString, 4>& captions,
+                         const std::array<double, 4>& values) {
     PartsList::Line l;
-    l.captions = out.captions;
+    l.captions = captions;
     l.masseTotale = line.masseTotale;
     l.texts = line.texts;
     l.code = line.code;
     const KindInfo* kind = kindInfo(line.code);
     l.image = kind ? kind->image : 0;
-    l.exact = out.values;
+    l.exact = values;
     return l;
+}
+
+// The line as the list takes it: recomputed from its inputs; a line whose inputs give no
+// result keeps the results it holds (the editor can add such a line: its captions stay from
+// the last inputs that gave results).
+PartsList::Line listLine(const ProjectLine& line) {
+    const CalcOutcome out = CalculeInertie(calcInputs(line));
+    return out.kind == CalcOutcome::Kind::Results
+               ? listLine(line, out.captions, out.values)
+               : listLine(line, captionsOf(line.exact), line.exact);
 }
 
 QString joinLineNumbers(const std::vector<qsizetype>& lines) {
@@ -480,13 +511,13 @@ ProjectRead parseProject(const QByteArray& input, const QString& fileName) {
     if (lineArray.size() > ProjectLimits::MaxLines)
         return refused(
             fileName,
-            {TooManyLines,
-             QStringLiteral("%1 > %2").arg(lineArray.size()).arg(ProjectLimits::MaxLines)});
+            {TextTooLong,
+             QStringLiteral("lines (%1 > %2)").arg(lineArray.size()).arg(ProjectLimits::MaxLines)});
 
     // Every line is recomputed and added to a trial list, so that the list the window fills
     // afterwards takes every line as read, in order.
     PartsList& trial = read.parts;
-    std::vector<qsizetype> differing;
+    std::vector<qsizetype> differing, kept;
     project.lines.reserve(static_cast<size_t>(lineArray.size()));
     for (qsizetype index = 0; index < lineArray.size(); ++index) {
         ProjectLine line;
@@ -494,14 +525,23 @@ ProjectRead parseProject(const QByteArray& input, const QString& fileName) {
         if (auto fault = readLine(lineArray.at(index), index, line, stored))
             return refused(fileName, *fault);
         const CalcOutcome out = CalculeInertie(calcInputs(line));
-        if (out.kind != CalcOutcome::Kind::Results) return refused(fileName, {NoResult, {}, index});
-        line.exact = out.values;
-        if (trial.add(listLine(line, out), PartsList::AddRule::Exact).kind !=
-            PartsList::AddOutcome::Kind::Added)
+        PartsList::Line added;
+        if (out.kind == CalcOutcome::Kind::Results) {
+            line.exact = out.values;
+            added = listLine(line, out.captions, out.values);
+        } else {
+            // Nothing to compute: the stored results stand, and the user is told which lines.
+            if (!stored) return refused(fileName, {NoResult, {}, index});
+            line.exact = *stored;
+            added = listLine(line, captionsOf(line.exact), line.exact);
+            kept.push_back(index);
+            stored.reset();
+        }
+        if (trial.add(added, PartsList::AddRule::Exact).kind != PartsList::AddOutcome::Kind::Added)
             return refused(fileName, {NoResult, {}, index});
         if (stored) {
             for (int k = 0; k < 4; ++k)
-                if (!sameResult((*stored)[k], line.exact[k])) {
+                if (!sameResult((*stored)[k], line.exact[k], k)) {
                     differing.push_back(index);
                     break;
                 }
@@ -510,9 +550,15 @@ ProjectRead parseProject(const QByteArray& input, const QString& fileName) {
     }
 
     if (!differing.empty()) {
-        read.warningMessage = {{Differences, {}},
-                               {0, joinLineNumbers(differing)},
-                               {0, QStringLiteral("\n") + fileName}};
+        read.warningMessage = {{Differences, {}}, {0, joinLineNumbers(differing)}};
+    }
+    if (!kept.empty()) {
+        if (!read.warningMessage.empty()) read.warningMessage.push_back({0, QStringLiteral("\n")});
+        read.warningMessage.push_back({KeptResults, {}});
+        read.warningMessage.push_back({0, joinLineNumbers(kept)});
+    }
+    if (!read.warningMessage.empty()) {
+        read.warningMessage.push_back({0, QStringLiteral("\n") + fileName});
         read.warning = englishMessage(read.warningMessage);
     }
     read.ok = true;
@@ -539,6 +585,26 @@ ProjectRead readProject(const QString& path) {
 }
 
 QByteArray projectJson(const Project& project) {
+    // The names as QStrings made once: a QJsonObject converts every other kind of name.
+    static const QString Code = QStringLiteral("code"), Kind = QStringLiteral("kind"),
+                         TotalMass = QStringLiteral("totalMass"), Inputs = QStringLiteral("inputs"),
+                         Results = QStringLiteral("results");
+    static const auto inputNames = [] {
+        std::array<QString, 7> names;
+        for (size_t k = 0; k < names.size(); ++k)
+            names[k] = QString::fromLatin1(InputKeys[k]);
+        return names;
+    }();
+    static const auto resultNames = [] {
+        std::array<QString, 4> names;
+        for (size_t k = 0; k < names.size(); ++k)
+            names[k] = QString::fromLatin1(ResultKeys[k]);
+        return names;
+    }();
+    std::array<QString, 20> kindNames;
+    for (const KindInfo& kind : catalogue())
+        kindNames[size_t(kind.code - 1)] = QString::fromLatin1(kind.name);
+
     QJsonObject root;
     root.insert(QLatin1String("format"), QLatin1String(ProjectFormatName));
     root.insert(QLatin1String("version"), ProjectFormatVersion);
@@ -549,21 +615,19 @@ QByteArray projectJson(const Project& project) {
     QJsonArray lines;
     for (const ProjectLine& line : project.lines) {
         QJsonObject object;
-        object.insert(QLatin1String("code"), line.code);
-        if (const KindInfo* kind = kindInfo(line.code))
-            object.insert(QLatin1String("kind"), QLatin1String(kind->name));
-        object.insert(QLatin1String("totalMass"), line.masseTotale);
+        object.insert(Code, line.code);
+        if (kindInfo(line.code)) object.insert(Kind, kindNames[size_t(line.code - 1)]);
+        object.insert(TotalMass, line.masseTotale);
         QJsonObject inputs;
-        for (int k = 0; k < 7; ++k)
-            inputs.insert(QLatin1String(InputKeys[k]), line.texts[k]);
-        object.insert(QLatin1String("inputs"), inputs);
+        for (size_t k = 0; k < 7; ++k)
+            inputs.insert(inputNames[k], line.texts[k]);
+        object.insert(Inputs, inputs);
         QJsonObject results;
-        for (int k = 0; k < 4; ++k)
+        for (size_t k = 0; k < 4; ++k)
             // JSON has no infinity: a non-finite value is left out rather than written as
             // something it is not.
-            if (std::isfinite(line.exact[k]))
-                results.insert(QLatin1String(ResultKeys[k]), line.exact[k]);
-        if (results.size() == 4) object.insert(QLatin1String("results"), results);
+            if (std::isfinite(line.exact[k])) results.insert(resultNames[k], line.exact[k]);
+        if (results.size() == 4) object.insert(Results, results);
         lines.append(object);
     }
     root.insert(QLatin1String("lines"), lines);
@@ -648,11 +712,8 @@ void fillList(PartsList& list, const ProjectRead& read) {
 
 void fillList(PartsList& list, const Project& project) {
     PartsList fresh = emptyLike(list);
-    for (const ProjectLine& line : project.lines) {
-        const CalcOutcome out = CalculeInertie(calcInputs(line));
-        if (out.kind != CalcOutcome::Kind::Results) continue;
-        fresh.add(listLine(line, out), PartsList::AddRule::Exact);
-    }
+    for (const ProjectLine& line : project.lines)
+        fresh.add(listLine(line), PartsList::AddRule::Exact);
     list = std::move(fresh);
 }
 

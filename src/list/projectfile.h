@@ -15,7 +15,7 @@
 namespace ostrel {
 
 struct ProjectLine {
-    int code = 0;                  // kind 1 ... 20
+    int code = 0;                  // kind 1 ... 20, or 0 when no kind was chosen (mass only)
     bool masseTotale = true;       // total-mass mode (false: density)
     std::array<QString, 7> texts;  // Text1, Text2, Text3, Text5 ... Text8, exactly as typed
     std::array<double, 4> exact{}; // mass kg, inertia kg·m², friction N·m, working N·m

@@ -198,7 +198,6 @@ INSTANTIATE_TEST_SUITE_P(BadLine, ProjectBadInput, ::testing::Values(
     BadInput{"InputsAsArray", [] { return withLine([](QJsonObject& l) { l["inputs"] = QJsonArray{"1"}; }); }, 490, "inputs"},
     BadInput{"ResultAsText", [] { return withLine([](QJsonObject& l) {
         l["results"] = QJsonObject{{"mass_kg", "617"}, {"inertia_kg_m2", 1}, {"friction_N_m", 0}, {"working_N_m", 0}}; }); }, 490, "results.mass_kg"},
-    BadInput{"KindZero", [] { return withLine([](QJsonObject& l) { l["code"] = 0; }); }, 491, "code 0"},
     BadInput{"KindTwentyOne", [] { return withLine([](QJsonObject& l) { l["code"] = 21; }); }, 491, "code 21"},
     BadInput{"KindNegative", [] { return withLine([](QJsonObject& l) { l["code"] = -1; }); }, 491, "code -1"},
     BadInput{"KindFractional", [] { return withLine([](QJsonObject& l) { l["code"] = 1.5; }); }, 491, "code 1.5"},
@@ -214,7 +213,7 @@ INSTANTIATE_TEST_SUITE_P(Limits, ProjectBadInput, ::testing::Values(
         QJsonObject in = l["inputs"].toObject(); in["dimension1"] = QString(1 << 20, u'9'); l["inputs"] = in; }); }, 492, "inputs.dimension1"},
     BadInput{"TitleOfOneMegabyte", [] { return withRoot([](QJsonObject& r) { r["title"] = QString(1 << 20, u'x'); }); }, 492, "title"},
     BadInput{"NotesOfOneMegabyte", [] { return withRoot([](QJsonObject& r) { r["notes"] = QString(1 << 20, u'x'); }); }, 492, "notes"},
-    BadInput{"HundredThousandLines", [] { return manyLines(100000); }, 493, "100000"},
+    BadInput{"HundredThousandLines", [] { return manyLines(100000); }, 492, "lines (100000 > 20000)"},
     BadInput{"LargerThanTheLimit", [] { return QByteArray(ProjectLimits::MaxFileBytes + 1, ' '); }, 485, ""},
     BadInput{"ResultBeyondDoubles", [] { return withLine([](QJsonObject& l) {
         l["results"] = QJsonObject{{"mass_kg", 1}, {"inertia_kg_m2", 1}, {"friction_N_m", 0}, {"working_N_m", 0}}; })
@@ -378,7 +377,9 @@ TEST(ProjectStoredResults, RecomputedResultsStandAndDifferencesAreReportedOnceBy
     const double computed = listOf(everyKind()).exactValue(2, 1); // disc, density mode
     const Row rows[] = {{"Equal", computed, false},
                         {"LastBitOfAnotherMachine", std::nextafter(computed, 0.0), false},
+                        {"CaptionOfAListWithoutExactValues", 77.07, false},
                         {"HandEdited", 770.707, true},
+                        {"CaptionRoundedOtherwise", 77.1, true},
                         {"Zero", 0, true}};
     for (const Row& row : rows) {
         QJsonArray lines;
@@ -401,6 +402,52 @@ TEST(ProjectStoredResults, RecomputedResultsStandAndDifferencesAreReportedOnceBy
             EXPECT_EQ(read.warningMessage.at(0).entry, 496);
         }
     }
+}
+
+TEST(ProjectRoundTrip, ALineAddedBeforeAnyKindWasChosenComesBack) {
+    // The editor adds a mass-only line while no kind is chosen; its project must open again.
+    Project project;
+    project.lines.push_back(projectLine(0, true, "3|1|10||||"));
+    const PartsList first = listOf(project);
+    ASSERT_EQ(first.partCount(), 1);
+    const ProjectRead read = parseProject(projectJson(projectFromList(first)), QStringLiteral("p"));
+    ASSERT_TRUE(read.ok) << read.error.toStdString();
+    EXPECT_EQ(allCells(listOf(read.project)), allCells(first));
+    EXPECT_EQ(read.project.lines.at(0).exact[0], 30);
+}
+
+TEST(ProjectStoredResults, ALineWhoseInputsGiveNoResultKeepsItsStoredResultsAndIsNamed) {
+    // The editor adds the results of the last inputs that gave any: here a quantity of 0
+    // typed after the results of a quantity of 1 were shown.
+    QJsonArray lines;
+    for (const char* quantity : {"1", "0", "1"}) {
+        QJsonObject line = discLineObject();
+        line["totalMass"] = true;
+        line["inputs"] =
+            QJsonObject{{"quantity", quantity}, {"ratio", "1"},         {"massOrDensity", "100"},
+                        {"dimension1", ""},     {"dimension2", "1000"}, {"dimension3", ""},
+                        {"dimension4", ""}};
+        line["results"] = QJsonObject{
+            {"mass_kg", 100}, {"inertia_kg_m2", 12.5}, {"friction_N_m", 0}, {"working_N_m", 0}};
+        lines.append(line);
+    }
+    const ProjectRead read = parseProject(bytesOf(rootWith(lines)), QStringLiteral("q.ostrel"));
+    ASSERT_TRUE(read.ok) << read.error.toStdString();
+    EXPECT_TRUE(read.warning.contains(QStringLiteral("Lines: 2\nq.ostrel")))
+        << read.warning.toStdString();
+    EXPECT_EQ(read.warningMessage.at(0).entry, 493);
+    PartsList list;
+    fillList(list, read);
+    ASSERT_EQ(list.partCount(), 3);
+    // The row the window had shown: its results and the quantity as typed.
+    EXPECT_EQ(list.cell(2, 1), QStringLiteral("100."));
+    EXPECT_EQ(list.cell(2, 2), QStringLiteral("12.5"));
+    EXPECT_EQ(list.cell(2, 6), QStringLiteral("0"));
+    EXPECT_EQ(list.exactTotal(1), 37.5);
+    // And it comes back the same from a project made of the list.
+    PartsList again;
+    fillList(again, projectFromList(list));
+    EXPECT_EQ(allCells(again), allCells(list));
 }
 
 TEST(ProjectStoredResults, LinesWithoutResultsAndUnknownMembersAreAccepted) {
