@@ -68,11 +68,9 @@ int main(int argc, char* argv[]) {
     QTest::qWait(200);
     if (argc > 3) {
         const QString project = QString::fromLocal8Bit(argv[3]);
-        if (!ostrel::saveProject(ostrel::projectFromList(window.parts()), project).ok)
-            return 1;
+        if (!ostrel::saveProject(ostrel::projectFromList(window.parts()), project).ok) return 1;
         window.project().undoStack().setClean(); // as saved: opening it asks nothing
-        if (!window.openFile(project))
-            return 1;
+        if (!window.openFile(project)) return 1;
         click(window, "Plus"); // the disc being typed: the project is now modified
         auto* menu = window.findChild<QMenu*>(QStringLiteral("M_Inertie"));
         window.menuBar()->setActiveAction(menu->menuAction());
