@@ -3,14 +3,17 @@
 // dimension box to the result captions updated; adds and take-backs in a long list.
 #include "app/editeur.h"
 #include "app/ostrel.h"
+#include "app/projectcommands.h"
 #include "platform/dialogs.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QTest>
 #include <algorithm>
@@ -135,6 +138,7 @@ void BM_WindowAdds10000TakesBack1000(benchmark::State& state) {
         state.counters["peak_MB"] = rowsMb;
         state.counters["rows_left"] = grid->model()->rowCount();
     }
+    window.project().endSession();
 }
 BENCHMARK(BM_WindowAdds10000TakesBack1000)
     ->UseManualTime()
@@ -152,6 +156,9 @@ double median(std::vector<double> v) {
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The windows' recovery copies stay out of the user's folders, and none is offered back.
+    QStandardPaths::setTestModeEnabled(true);
+    QFile::remove(ostrel::ProjectCommands::recoveryPath());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -4,6 +4,7 @@
 #include "solids/catalogue.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -48,6 +49,7 @@ void Commandes::buildMenus(QMainWindow& window) {
     QMenuBar* bar = window.menuBar();
     QMenu* inertie = bar->addMenu(QStringLiteral("&Inertie"));
     inertie->setObjectName(QStringLiteral("M_Inertie"));
+    buildProjectItems(inertie);
 
     const auto groups = groupCommands();
     for (size_t g = 0; g < groups.size(); ++g) {
@@ -104,6 +106,33 @@ void Commandes::buildMenus(QMainWindow& window) {
             connect(item, &QAction::triggered, this, [this, code] { emit kindChosen(code); });
         }
     }
+}
+
+void Commandes::buildProjectItems(QMenu* menu) {
+    const auto item = [this, menu](const char* name, const char* caption,
+                                   QList<QKeySequence> keys = {}) {
+        QAction* action = addItem(menu, name, QString::fromUtf8(caption));
+        action->setShortcuts(keys);
+        return action;
+    };
+    project_.newProject = item("M_InertieNouveau", "&Nouveau", {QKeySequence::New});
+    project_.open = item("M_InertieOuvrir", "&Ouvrir...", {QKeySequence::Open});
+    project_.recent = menu->addMenu(QStringLiteral("Fichiers &récents"));
+    project_.recent->setObjectName(QStringLiteral("M_InertieRecents"));
+    project_.recent->menuAction()->setEnabled(false);
+    project_.save = item("M_InertieEnregistrer", "&Enregistrer", {QKeySequence::Save});
+    project_.saveAs = item("M_InertieEnregistrerSous", "Enregistrer &sous...",
+                           {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
+    separator(menu, "M_InertieEspacementProjet1");
+    project_.undo = item("M_InertieAnnuler", "Ann&uler", {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    project_.redo =
+        item("M_InertieRetablir", "Ré&tablir",
+             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    project_.copy = item("M_InertieCopier", "Co&pier", {QKeySequence::Copy});
+    separator(menu, "M_InertieEspacementProjet2");
+    project_.properties = item("M_InertieProprietes", "Propriétés du pro&jet...");
+    project_.exportCsv = item("M_InertieExporteCsv", "Exporter en CS&V...");
+    separator(menu, "M_InertieEspacementProjet3");
 }
 
 void Commandes::buildToolbar(QMainWindow& window, const ImageList& images) {

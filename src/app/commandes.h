@@ -22,12 +22,27 @@ class Commandes : public QObject {
     Q_OBJECT
 
 public:
+    // The project items at the top of the Inertia menu; the window connects them.
+    struct ProjectItems {
+        QAction* newProject = nullptr;
+        QAction* open = nullptr;
+        QMenu* recent = nullptr;
+        QAction* save = nullptr;
+        QAction* saveAs = nullptr;
+        QAction* undo = nullptr;
+        QAction* redo = nullptr;
+        QAction* copy = nullptr;
+        QAction* properties = nullptr;
+        QAction* exportCsv = nullptr;
+    };
+
     static constexpr int LanguageItems = 9;
 
     // Builds the menu bar and Toolbar2 of window.
     Commandes(QMainWindow& window, const ImageList& images);
 
     QToolBar* toolbar() const { return toolbar_; }
+    const ProjectItems& projectItems() const { return project_; }
     // The toolbar button numbered n (1 ... 30), or nullptr.
     QAction* button(int n) const;
     // Language item index (1 ... 9).
@@ -54,9 +69,11 @@ signals:
 private:
     void buildMenus(QMainWindow& window);
     void buildToolbar(QMainWindow& window, const ImageList& images);
+    void buildProjectItems(QMenu* menu);
     QAction* addItem(QMenu* menu, const char* name, const QString& caption);
 
     QToolBar* toolbar_ = nullptr;
+    ProjectItems project_;
     std::array<QAction*, 31> buttons_{}; // index = button number
     std::array<QAction*, LanguageItems + 1> languages_{};
 };

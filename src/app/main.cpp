@@ -25,6 +25,13 @@ public:
         return ostrel::WidgetDialogs(parent_).saveFileName(title, suggestedPath, filter);
     }
     int exec(QDialog& dialog) override { return ostrel::WidgetDialogs(parent_).exec(dialog); }
+    ostrel::SaveChoice askToSave(const QString& text, const QString& title) override {
+        return ostrel::WidgetDialogs(parent_).askToSave(text, title);
+    }
+    QString openFileName(const QString& title, const QString& directory,
+                         const QString& filter) override {
+        return ostrel::WidgetDialogs(parent_).openFileName(title, directory, filter);
+    }
 
 private:
     QPointer<QWidget> parent_;

@@ -8,6 +8,7 @@
 #include "app/editeur.h"
 #include "app/imagelist.h"
 #include "app/largeurscolonnes.h"
+#include "app/projectcommands.h"
 #include "app/traduction.h"
 #include "language/configfile.h"
 #include "list/partslistmodel.h"
@@ -18,16 +19,23 @@
 #include "solids/catalogue.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace ostrel {
 
@@ -78,6 +86,7 @@ Ostrel::Ostrel(const QString& programDir, Dialogs& dialogs, QWidget* parent)
 
     commandes_ = new Commandes(*this, *images_);
     commandes_->showGroup(0); // the centred kinds at start
+    project_ = new ProjectCommands(*this, *partsModel_, dialogs_, langue_);
     buildCentralWidget();
     drivePanel_ = new DrivePanel(*partsModel_, this);
     addDockWidget(Qt::RightDockWidgetArea, drivePanel_);
@@ -94,6 +103,9 @@ Ostrel::Ostrel(const QString& programDir, Dialogs& dialogs, QWidget* parent)
     displayMenu_->attachAsContextMenu(grille1_->horizontalHeader());
     displayMenu_->attachAsContextMenu(grille2_);
 
+    connectProjectItems();
+    setAcceptDrops(true);
+
     connect(commandes_, &Commandes::kindChosen, this, &Ostrel::kindCommand);
     connect(commandes_, &Commandes::printRequested, this, &Ostrel::print);
     connect(commandes_, &Commandes::previewRequested, this, &Ostrel::preview);
@@ -103,11 +115,15 @@ Ostrel::Ostrel(const QString& programDir, Dialogs& dialogs, QWidget* parent)
     connect(commandes_, &Commandes::languageChosen, this, &Ostrel::FichierLanguesDisponibles_Click);
 
     load();
+    // A list left behind by a session that did not end normally is offered back.
+    if (ok_) project_->offerRecovery();
 }
 
 Ostrel::~Ostrel() {
     // The editor, the grids and the models read the list, the texts and the pictures, which
-    // are members: they go first.
+    // are members: they go first, after the undo history that refers to the model.
+    delete project_;
+    project_ = nullptr;
     delete takeCentralWidget();
     delete drivePanel_;
     delete totalsModel_;
@@ -126,7 +142,7 @@ void Ostrel::buildCentralWidget() {
     grille1_->setObjectName(QStringLiteral("Grille1"));
     grille1_->setModel(partsModel_);
     grille1_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grille1_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grille1_->setSelectionMode(QAbstractItemView::ExtendedSelection); // rows to copy
     grille1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grille1_->verticalHeader()->hide();
     grille1_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -222,6 +238,7 @@ void Ostrel::load() {
     fillLanguageMenu(languages);
     TraduitFenetre(*this, langue_);
     drivePanel_->setTexts(langue_.textes);
+    project_->setApplicationTitle(langue_.texte(12));
     layOutGrids();
     displaySettings_->load(); // a stored choice other than Classic is applied on its signal
     applyDisplay(displaySettings_->choice());
@@ -325,7 +342,7 @@ void Ostrel::AjoutePiece() {
     // may show as 0.
     const PartsList::AddRule rule =
         displayChoice().classic() ? PartsList::AddRule::Classic : PartsList::AddRule::Exact;
-    const PartsList::AddOutcome outcome = partsModel_->add(editeur_->line(), rule);
+    const PartsList::AddOutcome outcome = project_->add(editeur_->line(), rule);
     switch (outcome.kind) {
     case PartsList::AddOutcome::Kind::Ignored:
         return;
@@ -344,8 +361,10 @@ void Ostrel::AjoutePiece() {
 }
 
 void Ostrel::Grille1_DblClick() {
+    const QModelIndex current = grille1_->currentIndex();
+    if (current.model() != partsModel_) return;
     const std::optional<PartsList::TakenBack> taken =
-        partsModel_->takeBack(grille1_->currentIndex());
+        project_->takeBack(PartsListModel::listRow(current));
     if (taken) editeur_->takeBack(*taken);
 }
 
@@ -376,6 +395,7 @@ void Ostrel::FichierLanguesDisponibles_Click(int index) {
     editeur_->retranslate();
     fitColumns(0);
     drivePanel_->setTexts(langue_.textes);
+    project_->setApplicationTitle(langue_.texte(12));
     if (!choix.config.ok) {
         QString text = langue_.texte(444);
         if (text.isEmpty())
@@ -388,7 +408,7 @@ void Ostrel::FichierLanguesDisponibles_Click(int index) {
 }
 
 void Ostrel::quitCommand() {
-    close();
+    if (!close()) return; // the user kept the window
     if (quit_)
         quit_();
     else
@@ -409,6 +429,76 @@ void Ostrel::exportPdf() {
 
 void Ostrel::about() {
     ouvrePropos(dialogs_, cheminAppli_, langue_.textes, this);
+}
+
+void Ostrel::connectProjectItems() {
+    const Commandes::ProjectItems& items = commandes_->projectItems();
+    ProjectCommands* p = project_;
+    connect(items.newProject, &QAction::triggered, p, &ProjectCommands::newProject);
+    connect(items.open, &QAction::triggered, p, &ProjectCommands::open);
+    connect(items.save, &QAction::triggered, p, &ProjectCommands::save);
+    connect(items.saveAs, &QAction::triggered, p, &ProjectCommands::saveAs);
+    connect(items.properties, &QAction::triggered, p, &ProjectCommands::editProperties);
+    connect(items.exportCsv, &QAction::triggered, p, &ProjectCommands::exportCsv);
+    connect(items.copy, &QAction::triggered, this, &Ostrel::copyCommand);
+    QUndoStack& undo = p->undoStack();
+    connect(items.undo, &QAction::triggered, &undo, &QUndoStack::undo);
+    connect(items.redo, &QAction::triggered, &undo, &QUndoStack::redo);
+    connect(&undo, &QUndoStack::canUndoChanged, items.undo, &QAction::setEnabled);
+    connect(&undo, &QUndoStack::canRedoChanged, items.redo, &QAction::setEnabled);
+    items.undo->setEnabled(undo.canUndo());
+    items.redo->setEnabled(undo.canRedo());
+    const auto fillRecent = [this] {
+        project_->fillRecentMenu(*commandes_->projectItems().recent);
+    };
+    connect(p, &ProjectCommands::recentFilesChanged, this, fillRecent);
+    fillRecent();
+}
+
+bool Ostrel::openFile(const QString& path) {
+    return project_->openFile(path);
+}
+
+// The selected rows of the list, or all of it when none is selected.
+void Ostrel::copyCommand() {
+    std::vector<int> rows;
+    for (const QModelIndex& index : grille1_->selectionModel()->selectedRows())
+        rows.push_back(PartsListModel::listRow(index));
+    std::sort(rows.begin(), rows.end());
+    project_->copy(rows);
+}
+
+void Ostrel::closeEvent(QCloseEvent* event) {
+    if (!project_->maybeSave()) {
+        event->ignore();
+        return;
+    }
+    project_->endSession();
+    event->accept();
+}
+
+namespace {
+
+// The first local file of a drag, or an empty text.
+QString droppedFile(const QMimeData* data) {
+    if (!data || !data->hasUrls()) return {};
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile()) return url.toLocalFile();
+    return {};
+}
+
+} // namespace
+
+void Ostrel::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void Ostrel::dropEvent(QDropEvent* event) {
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    // Opened once the drop is over: the questions of Open must not hold the drag's source.
+    QTimer::singleShot(0, this, [this, path] { openFile(path); });
 }
 
 } // namespace ostrel

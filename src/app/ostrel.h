@@ -28,6 +28,7 @@ class DrivePanel;
 class Editeur;
 class ImageList;
 class PartsListModel;
+class ProjectCommands;
 class ReportCommands;
 class TotalsModel;
 
@@ -53,6 +54,12 @@ public:
     DisplaySettings& displaySettings() const { return *displaySettings_; }
     DisplayMenu& displayMenu() const { return *displayMenu_; }
 
+    ProjectCommands& project() const { return *project_; }
+
+    // Opens a project file (the command line, a dropped file): asks first when the list holds
+    // unsaved changes. False when the user cancelled or the file was refused.
+    bool openFile(const QString& path);
+
     // What the quit commands run after closing the window (QCoreApplication::quit by default).
     void setQuitHandler(std::function<void()> handler) { quit_ = std::move(handler); }
 
@@ -64,6 +71,14 @@ public:
     void Grille2_Click();
     void FichierLanguesDisponibles_Click(int index);
     void quitCommand();
+    void copyCommand();
+
+protected:
+    // Quit by the window's close button, the menu, the toolbar or Ok: unsaved changes are
+    // asked about first, and a normal end removes the recovery copy.
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void load();
@@ -79,6 +94,7 @@ private:
     void preview();
     void exportPdf();
     void about();
+    void connectProjectItems();
 
     Dialogs& dialogs_;
     QString cheminAppli_;
@@ -90,6 +106,7 @@ private:
     PartsListModel* partsModel_ = nullptr;
     TotalsModel* totalsModel_ = nullptr;
     Commandes* commandes_ = nullptr;
+    ProjectCommands* project_ = nullptr;
     Editeur* editeur_ = nullptr;
     DrivePanel* drivePanel_ = nullptr;
     QTableView* grille1_ = nullptr;

@@ -66,6 +66,17 @@ void TraduitFenetre(QMainWindow& window, const Langue& langue) {
     apply(window, langue, {{"M_Inertie", 13}, {"M_InertieImprime", 75}});
     apply(window, langue, {{"M_InertieApercu", 437}, {"M_InertieExportePdf", 438}});
     apply(window, langue, {{"M_InertieFinCalcul", 5}});
+    apply(window, langue,
+          {{"M_InertieNouveau", 500},
+           {"M_InertieOuvrir", 501},
+           {"M_InertieRecents", 502},
+           {"M_InertieEnregistrer", 503},
+           {"M_InertieEnregistrerSous", 504},
+           {"M_InertieAnnuler", 505},
+           {"M_InertieRetablir", 506},
+           {"M_InertieCopier", 507},
+           {"M_InertieProprietes", 508},
+           {"M_InertieExporteCsv", 509}});
     for (const GroupCommand& g : groupCommands())
         setCaption(window, QLatin1String(g.menuItem), langue.texte(g.captionEntry));
     apply(window, langue,

@@ -272,4 +272,59 @@ std::optional<PartsList::TakenBack> PartsList::takeBack(int row) {
     return back;
 }
 
+std::optional<PartsList::Row> PartsList::row(int listRow) const {
+    if (listRow < 1 || listRow >= rowCount()) return std::nullopt;
+    return rows_[static_cast<size_t>(listRow)];
+}
+
+bool PartsList::canInsertRow(int listRow, const Row& row) const {
+    if (listRow < 1 || listRow > rowCount()) return false;
+    for (int k = 0; k < 4; ++k) {
+        if (!std::isfinite(
+                roundedTotal(LireNombre(totals_[k + 1]) + LireNombre(row.cells[k + 1]))) ||
+            !std::isfinite(exactTotal(k) + row.exact[k]))
+            return false;
+    }
+    return true;
+}
+
+bool PartsList::insertRow(int listRow, Row row) {
+    if (!canInsertRow(listRow, row)) return false;
+    for (int k = 1; k <= 4; ++k)
+        totals_[k] = texteGeneral(roundedTotal(LireNombre(totals_[k]) + LireNombre(row.cells[k])));
+    const bool atEnd = listRow == rowCount();
+    rows_.insert(rows_.begin() + listRow, std::move(row));
+    // At the end the running sums go on as an add's do; elsewhere the order of the terms
+    // changed and the sums are taken again.
+    if (atEnd)
+        addToExactTotals(rows_.back().exact);
+    else
+        recomputeExactTotals();
+    return true;
+}
+
+std::optional<PartsList::Row> PartsList::removeRow(int listRow) {
+    if (listRow < 1 || listRow >= rowCount()) return std::nullopt;
+    Row removed = std::move(rows_[static_cast<size_t>(listRow)]);
+    rows_.erase(rows_.begin() + listRow);
+    for (int k = 1; k <= 4; ++k) {
+        const double value = LireNombre(removed.cells[k]);
+        totals_[k] = texteGeneral(roundedTotal(LireNombre(totals_[k]) - value));
+    }
+    recomputeExactTotals();
+    return removed;
+}
+
+void PartsList::replaceParts(const PartsList& other) {
+    if (&other == this) return;
+    const Row headings = rows_[0];
+    const QString caption = totals_[0];
+    rows_ = other.rows_;
+    rows_[0] = headings;
+    totals_ = other.totals_;
+    totals_[0] = caption;
+    exactSum_ = other.exactSum_;
+    exactCompensation_ = other.exactCompensation_;
+}
+
 } // namespace ostrel

@@ -99,6 +99,23 @@ public:
     // Number of part rows (rowCount() - 1).
     int partCount() const { return rowCount() - 1; }
 
+    // ---- Row operations for undo and redo ----
+
+    // A copy of a part row (1 ... partCount()), or nothing for the heading row or a row that
+    // does not exist.
+    std::optional<Row> row(int listRow) const;
+    // Puts a row back at listRow (1 ... rowCount(); rowCount() appends it): the classic totals
+    // take its cells as an add does, the exact totals are summed again in row order. False,
+    // and nothing changes, for a position outside the list or non-finite new totals.
+    bool insertRow(int listRow, Row row);
+    bool canInsertRow(int listRow, const Row& row) const;
+    // Removes a part row whatever its cells read and gives it back: the classic totals lose its
+    // cells as a take-back does, the exact totals are summed again from the rows that remain.
+    std::optional<Row> removeRow(int listRow);
+    // Everything but the headings and the totals caption: the parts, the classic totals and the
+    // exact totals, as another list holds them.
+    void replaceParts(const PartsList& other);
+
     // The heading texts of row 0, cells 1 ... 14 (missing texts leave a cell as it is), and the
     // caption of the totals line. Neither touches the parts or the totals.
     void setHeadings(const QStringList& headings);

@@ -124,4 +124,29 @@ std::optional<PartsList::TakenBack> PartsListModel::takeBack(const QModelIndex& 
     return takeBack(listRow(index));
 }
 
+bool PartsListModel::insertRow(int listRow, PartsList::Row row) {
+    if (!list_.canInsertRow(listRow, row)) return false;
+    beginInsertRows({}, modelRow(listRow), modelRow(listRow));
+    list_.insertRow(listRow, std::move(row));
+    endInsertRows();
+    emit totalsChanged();
+    return true;
+}
+
+std::optional<PartsList::Row> PartsListModel::removeRow(int listRow) {
+    if (listRow < 1 || listRow >= list_.rowCount()) return std::nullopt;
+    beginRemoveRows({}, modelRow(listRow), modelRow(listRow));
+    std::optional<PartsList::Row> removed = list_.removeRow(listRow);
+    endRemoveRows();
+    emit totalsChanged();
+    return removed;
+}
+
+void PartsListModel::replaceParts(const PartsList& other) {
+    beginResetModel();
+    list_.replaceParts(other);
+    endResetModel();
+    emit totalsChanged();
+}
+
 } // namespace ostrel

@@ -67,6 +67,11 @@ public:
     // The same on the row of an index of this model (an invalid index takes nothing back).
     std::optional<PartsList::TakenBack> takeBack(const QModelIndex& index);
 
+    // PartsList::insertRow, removeRow and replaceParts, announced to the views and the totals.
+    bool insertRow(int listRow, PartsList::Row row);
+    std::optional<PartsList::Row> removeRow(int listRow);
+    void replaceParts(const PartsList& other);
+
 signals:
     // The totals line changed (totals or caption).
     void totalsChanged();

@@ -27,4 +27,24 @@ int WidgetDialogs::exec(QDialog& dialog) {
     return dialog.exec();
 }
 
+SaveChoice WidgetDialogs::askToSave(const QString& text, const QString& title) {
+    QMessageBox box(QMessageBox::Warning, title, text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveChoice::Save;
+    case QMessageBox::Discard:
+        return SaveChoice::Discard;
+    default:
+        return SaveChoice::Cancel;
+    }
+}
+
+QString WidgetDialogs::openFileName(const QString& title, const QString& directory,
+                                    const QString& filter) {
+    return QFileDialog::getOpenFileName(parent_, title, directory, filter);
+}
+
 } // namespace ostrel

@@ -12,6 +12,9 @@ class QWidget;
 
 namespace ostrel {
 
+// The answer to "save the changes first?".
+enum class SaveChoice { Save, Discard, Cancel };
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -24,6 +27,12 @@ public:
                                  const QString& filter) = 0;
     // Shows a window modally (the About window); returns its result code.
     virtual int exec(QDialog& dialog) = 0;
+    // The three-way question before unsaved changes would be dropped: Save, Discard or
+    // Cancel (closing the box cancels).
+    virtual SaveChoice askToSave(const QString& text, const QString& title) = 0;
+    // An existing file to open, or an empty text when the user cancels.
+    virtual QString openFileName(const QString& title, const QString& directory,
+                                 const QString& filter) = 0;
 };
 
 // The real boxes, owned by parent.
@@ -35,6 +44,9 @@ public:
     QString saveFileName(const QString& title, const QString& suggestedPath,
                          const QString& filter) override;
     int exec(QDialog& dialog) override;
+    SaveChoice askToSave(const QString& text, const QString& title) override;
+    QString openFileName(const QString& title, const QString& directory,
+                         const QString& filter) override;
 
 private:
     QWidget* parent_;

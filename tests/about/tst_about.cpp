@@ -63,6 +63,8 @@ public:
     void message(const QString& text, MessageIcon, const QString&) override { messages << text; }
     bool question(const QString&, const QString&) override { return false; }
     QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
+    SaveChoice askToSave(const QString&, const QString&) override { return SaveChoice::Cancel; }
+    QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
     int exec(QDialog& d) override {
         vus << QStringList{d.windowTitle(), texteDe(d, "Label12"), texteDe(d, "Label10")};
         return QDialog::Accepted;

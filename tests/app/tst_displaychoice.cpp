@@ -5,6 +5,7 @@
 #include "app/displaysettings.h"
 #include "app/editeur.h"
 #include "app/ostrel.h"
+#include "app/projectcommands.h"
 #include "platform/dialogs.h"
 #include "solids/catalogue.h"
 
@@ -40,6 +41,14 @@ public:
         return {};
     }
     int exec(QDialog& dialog) override { return fail(dialog.windowTitle()); }
+    SaveChoice askToSave(const QString& text, const QString&) override {
+        fail(text);
+        return SaveChoice::Cancel;
+    }
+    QString openFileName(const QString& title, const QString&, const QString&) override {
+        fail(title);
+        return {};
+    }
 
 private:
     bool fail(const QString& what) {
@@ -65,6 +74,7 @@ private:
     std::unique_ptr<Ostrel> w_;
 
     void startWindow() {
+        QFile::remove(ProjectCommands::recoveryPath()); // no earlier test's list comes back
         w_ = std::make_unique<Ostrel>(dir_->path(), dialogs_);
         QVERIFY(w_->ok());
         w_->setQuitHandler([] {});

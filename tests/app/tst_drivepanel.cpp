@@ -4,6 +4,7 @@
 #include "app/drivepanel.h"
 #include "app/driveplotview.h"
 #include "app/ostrel.h"
+#include "app/projectcommands.h"
 #include "platform/dialogs.h"
 #include "platform/recordingsurface.h"
 #include "report/driveplot.h"
@@ -45,6 +46,14 @@ public:
         return {};
     }
     int exec(QDialog& dialog) override { return unexpected(dialog.windowTitle()); }
+    SaveChoice askToSave(const QString& text, const QString&) override {
+        unexpected(text);
+        return SaveChoice::Cancel;
+    }
+    QString openFileName(const QString& title, const QString&, const QString&) override {
+        unexpected(title);
+        return {};
+    }
 };
 
 QSettings userSettings() {
@@ -64,6 +73,7 @@ private:
     QString programDir() const { return dir_->path() + QLatin1Char('/'); }
 
     void startWindow() {
+        QFile::remove(ProjectCommands::recoveryPath()); // no earlier test's list comes back
         w_ = std::make_unique<Ostrel>(dir_->path(), dialogs_);
         QVERIFY(w_->ok());
         w_->setQuitHandler([] {});

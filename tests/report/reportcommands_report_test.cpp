@@ -39,6 +39,14 @@ struct FakeDialogs : Dialogs {
         log << "save " + title + "|" + path + "|" + filter;
         return savePath;
     }
+    SaveChoice askToSave(const QString& text, const QString&) override {
+        log << "?? " + text;
+        return SaveChoice::Cancel;
+    }
+    QString openFileName(const QString& title, const QString&, const QString&) override {
+        log << "open " + title;
+        return {};
+    }
     int exec(QDialog& dialog) override {
         // Showing the preview lays out its pages through the report renderer.
         dialog.show();

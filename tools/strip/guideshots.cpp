@@ -16,6 +16,7 @@
 #include <QDirIterator>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
@@ -31,6 +32,10 @@ public:
     bool question(const QString&, const QString&) override { return false; }
     QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
     int exec(QDialog&) override { return 0; }
+    ostrel::SaveChoice askToSave(const QString&, const QString&) override {
+        return ostrel::SaveChoice::Discard;
+    }
+    QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
 };
 
 bool copieDossier(const QString& dossier, const QString& cible) {
@@ -71,6 +76,8 @@ bool enregistre(QWidget& widget, const QString& chemin, const QRect& zone = {}) 
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The window's recovery copy stays out of the user's folders.
+    QStandardPaths::setTestModeEnabled(true);
     if (argc != 3) {
         std::fprintf(stderr, "usage: ostrel_guideshots <program folder> <docs/images>\n");
         return 2;

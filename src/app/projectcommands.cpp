@@ -1,0 +1,473 @@
+#include "app/projectcommands.h"
+
+#include "app/propertiesdialog.h"
+#include "language/langue.h"
+#include "list/csvexport.h"
+#include "list/partslistmodel.h"
+#include "list/projectfile.h"
+#include "platform/dialogs.h"
+#include "solids/catalogue.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLockFile>
+#include <QMainWindow>
+#include <QMenu>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QThread>
+#include <memory>
+
+namespace ostrel {
+
+namespace {
+
+enum Entry : int {
+    AskToSave = 510,
+    ProjectFilter = 511,
+    CsvFilter = 512,
+    OpenTitle = 513,
+    SaveTitle = 514,
+    ExportTitle = 515,
+    RecoveryOffer = 516,
+    Untitled = 521,
+    RecoveryNotWritten = 522,
+    KindHeading = 523,
+};
+
+const QString RecentKey = QStringLiteral("recentFiles");
+
+QString withSuffix(const QString& path, const char* suffix) {
+    if (!QFileInfo(path).suffix().isEmpty()) return path;
+    return path + QLatin1Char('.') + QLatin1String(suffix);
+}
+
+QString withoutAccessKey(QString caption) {
+    caption.replace(QLatin1String("&&"), QStringLiteral("\x01"));
+    caption.remove(QLatin1Char('&'));
+    return caption.replace(QStringLiteral("\x01"), QStringLiteral("&"));
+}
+
+QString documentsFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+} // namespace
+
+ProjectCommands::ProjectCommands(QMainWindow& window, PartsListModel& model, Dialogs& dialogs,
+                                 const Langue& langue)
+    : QObject(&window), window_(window), model_(model), dialogs_(dialogs), langue_(langue) {
+    // After every change, undo and redo included, the title and the recovery copy follow.
+    connect(&undo_, &QUndoStack::indexChanged, this, [this] {
+        updateTitle();
+        writeRecovery();
+    });
+    connect(&undo_, &QUndoStack::cleanChanged, this, &ProjectCommands::updateTitle);
+}
+
+ProjectCommands::~ProjectCommands() {
+    // Clearing the history announces a change, which must reach neither the title nor the
+    // recovery copy of a window on its way out.
+    disconnect(&undo_, nullptr, this, nullptr);
+    undo_.clear();
+    waitForRecoveryWriter();
+}
+
+void ProjectCommands::setApplicationTitle(const QString& title) {
+    applicationTitle_ = title;
+    updateTitle();
+}
+
+QString ProjectCommands::text(int entry, const char* fallback) const {
+    const QString translated = langue_.texte(entry);
+    return translated.isEmpty() ? QString::fromUtf8(fallback) : translated;
+}
+
+QString ProjectCommands::joined(const std::vector<MessagePiece>& pieces,
+                                const QString& english) const {
+    QString text;
+    for (const MessagePiece& piece : pieces) {
+        if (piece.entry <= 0) {
+            text += piece.literal;
+            continue;
+        }
+        const QString translated = langue_.texte(piece.entry);
+        if (translated.isEmpty()) return english; // a language without these texts yet
+        text += translated;
+    }
+    return text.isEmpty() ? english : text;
+}
+
+QString ProjectCommands::title() const {
+    return window_.windowTitle();
+}
+
+QString ProjectCommands::projectFilter() const {
+    return text(ProjectFilter, "Ostrel projects (*.ostrel)");
+}
+
+void ProjectCommands::updateTitle() {
+    QString name =
+        header_.path.isEmpty() ? text(Untitled, "Untitled") : QFileInfo(header_.path).fileName();
+    name.replace(QLatin1String("[*]"), QLatin1String("[*][*]")); // shown as typed
+    QString caption = name + QStringLiteral("[*]");
+    if (!applicationTitle_.isEmpty()) caption += QStringLiteral(" - ") + applicationTitle_;
+    // Set only on a change: every setting posts events to the window.
+    if (window_.windowTitle() != caption) window_.setWindowTitle(caption);
+    if (window_.isWindowModified() != isModified()) window_.setWindowModified(isModified());
+}
+
+void ProjectCommands::setHeader(const ProjectHeader& header) {
+    header_ = header;
+    updateTitle();
+}
+
+// ---- The list changes ----
+
+PartsList::AddOutcome ProjectCommands::add(const PartsList::Line& given, PartsList::AddRule rule) {
+    // A line that comes without its exact results gets them from its inputs, so that the
+    // project file stores what a reader recomputes rather than the rounded captions.
+    PartsList::Line line = given;
+    if (!line.exact) {
+        CalcInputs inputs;
+        inputs.code = line.code;
+        inputs.masseTotale = line.masseTotale;
+        inputs.texts = line.texts;
+        const CalcOutcome out = CalculeInertie(inputs);
+        if (out.kind == CalcOutcome::Kind::Results && out.captions == line.captions)
+            line.exact = out.values;
+    }
+    const PartsList& list = model_.list();
+    // Undoing the very first add gives back totals never written, not totals of 0.
+    const bool firstTotals = list.total(1).isEmpty() && list.partCount() == 0;
+    const PartsList::AddOutcome outcome = model_.add(line, rule);
+    if (outcome.kind == PartsList::AddOutcome::Kind::Added)
+        undo_.push(ProjectUndo::added(model_, *list.row(list.rowCount() - 1), firstTotals));
+    return outcome;
+}
+
+std::optional<PartsList::TakenBack> ProjectCommands::takeBack(int listRow) {
+    std::optional<PartsList::Row> row = model_.list().row(listRow);
+    std::optional<PartsList::TakenBack> taken = model_.takeBack(listRow);
+    if (taken && row) undo_.push(ProjectUndo::takenBack(model_, listRow, std::move(*row)));
+    return taken;
+}
+
+// ---- The file commands ----
+
+bool ProjectCommands::maybeSave() {
+    if (!isModified()) return true;
+    switch (dialogs_.askToSave(
+        text(AskToSave, "The list has changes that are not saved. Save them?"), title())) {
+    case SaveChoice::Save:
+        return save();
+    case SaveChoice::Discard:
+        return true;
+    case SaveChoice::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool ProjectCommands::newProject() {
+    if (!maybeSave()) return false;
+    undo_.push(ProjectUndo::replaced(model_, model_.list(), PartsList(), header_, ProjectHeader{},
+                                     [this](const ProjectHeader& header) { setHeader(header); }));
+    undo_.setClean();
+    return true;
+}
+
+bool ProjectCommands::open() {
+    if (!maybeSave()) return false;
+    QString folder = documentsFolder();
+    if (!header_.path.isEmpty())
+        folder = QFileInfo(header_.path).absolutePath();
+    else if (!recentFiles().isEmpty())
+        folder = QFileInfo(recentFiles().first()).absolutePath();
+    const QString path =
+        dialogs_.openFileName(text(OpenTitle, "Open a project"), folder, projectFilter());
+    if (path.isEmpty()) return false;
+    return replaceWith(path, nullptr);
+}
+
+bool ProjectCommands::openFile(const QString& path) {
+    if (!maybeSave()) return false;
+    return replaceWith(path, nullptr);
+}
+
+bool ProjectCommands::openRecent(int index) {
+    const QString path = recentFiles().value(index);
+    if (path.isEmpty()) return false;
+    return openFile(path);
+}
+
+// Reads the file (or takes the project given) and, only when it was read whole, replaces the
+// list with it as one step of the history. A project read from a file is clean; a restored
+// recovery copy is not (it belongs to no file).
+bool ProjectCommands::replaceWith(const QString& path, const Project* given) {
+    ProjectRead read;
+    if (!given) {
+        read = readProject(path);
+        if (!read.ok) {
+            dialogs_.message(joined(read.errorMessage, read.error), MessageIcon::Exclamation,
+                             title());
+            return false;
+        }
+        given = &read.project;
+    }
+    PartsList fresh;
+    fillList(fresh, *given);
+    ProjectHeader header{given->title, given->author, given->notes, given->drive, {}};
+    if (!read.ok) { // a recovery copy
+        undo_.push(ProjectUndo::replaced(model_, model_.list(), std::move(fresh), header_, header,
+                                         [this](const ProjectHeader& h) { setHeader(h); }));
+        return true;
+    }
+    header.path = QFileInfo(path).absoluteFilePath();
+    undo_.push(ProjectUndo::replaced(model_, model_.list(), std::move(fresh), header_, header,
+                                     [this](const ProjectHeader& h) { setHeader(h); }));
+    undo_.setClean();
+    addRecent(header.path);
+    if (!read.warning.isEmpty())
+        dialogs_.message(joined(read.warningMessage, read.warning), MessageIcon::Information,
+                         title());
+    return true;
+}
+
+bool ProjectCommands::save() {
+    if (header_.path.isEmpty()) return saveAs();
+    return saveTo(header_.path);
+}
+
+bool ProjectCommands::saveAs() {
+    QString suggested = header_.path;
+    if (suggested.isEmpty()) {
+        QString name = header_.title.trimmed().isEmpty() ? text(Untitled, "Untitled")
+                                                         : header_.title.trimmed();
+        // A title is free text: characters that would make it a path become dashes.
+        for (QChar& c : name)
+            if (QStringLiteral("/\\:*?\"<>|").contains(c) || c.unicode() < 32) c = QLatin1Char('-');
+        suggested = QDir(documentsFolder()).filePath(name + QStringLiteral(".ostrel"));
+    }
+    QString path =
+        dialogs_.saveFileName(text(SaveTitle, "Save the project"), suggested, projectFilter());
+    if (path.isEmpty()) return false;
+    return saveTo(withSuffix(path, ProjectSuffix));
+}
+
+// Writes the project; on failure the box names the path and the reason, and the list, its
+// file and its modified mark stay as they were.
+bool ProjectCommands::saveTo(const QString& path) {
+    Project project = projectFromList(model_.list());
+    project.title = header_.title;
+    project.author = header_.author;
+    project.notes = header_.notes;
+    project.drive = header_.drive;
+    const ProjectSave saved = saveProject(project, path);
+    if (!saved.ok) {
+        dialogs_.message(joined(saved.errorMessage, saved.error), MessageIcon::Exclamation,
+                         title());
+        return false;
+    }
+    header_.path = QFileInfo(path).absoluteFilePath();
+    undo_.setClean();
+    updateTitle();
+    writeRecovery(); // clean: the copy goes
+    addRecent(header_.path);
+    return true;
+}
+
+bool ProjectCommands::editProperties() {
+    PropertiesDialog dialog(langue_, header_.title, header_.author, header_.notes, &window_);
+    if (dialogs_.exec(dialog) != QDialog::Accepted) return false;
+    ProjectHeader changed = header_;
+    changed.title = dialog.title();
+    changed.author = dialog.author();
+    changed.notes = dialog.notes();
+    if (changed == header_) return true;
+    undo_.push(ProjectUndo::replaced(model_, std::nullopt, std::nullopt, header_, changed,
+                                     [this](const ProjectHeader& h) { setHeader(h); }));
+    return true;
+}
+
+// ---- Export ----
+
+namespace {
+
+ExportLabels exportLabels(const Langue& langue, const QString& kindHeading) {
+    ExportLabels labels;
+    labels.kindHeading = kindHeading;
+    for (const KindInfo& kind : catalogue()) {
+        if (kind.code >= 1 && kind.code <= static_cast<int>(labels.kindNames.size()))
+            labels.kindNames[static_cast<size_t>(kind.code - 1)] =
+                withoutAccessKey(langue.texte(kind.captionEntry));
+    }
+    return labels;
+}
+
+} // namespace
+
+bool ProjectCommands::exportCsv() {
+    QString suggested = header_.path.isEmpty()
+                            ? QDir(documentsFolder()).filePath(text(Untitled, "Untitled"))
+                            : header_.path;
+    suggested = QFileInfo(suggested).absolutePath() + QLatin1Char('/') +
+                QFileInfo(suggested).completeBaseName() + QStringLiteral(".csv");
+    const QString chosen = dialogs_.saveFileName(text(ExportTitle, "Export the list as CSV"),
+                                                 suggested, text(CsvFilter, "CSV files (*.csv)"));
+    if (chosen.isEmpty()) return false;
+    const QString path = withSuffix(chosen, "csv");
+    const ProjectSave saved =
+        saveExport(csvText(model_.list(), exportLabels(langue_, langue_.texte(KindHeading))), path);
+    if (!saved.ok) {
+        dialogs_.message(joined(saved.errorMessage, saved.error), MessageIcon::Exclamation,
+                         title());
+        return false;
+    }
+    return true;
+}
+
+void ProjectCommands::copy(const std::vector<int>& listRows) {
+    QGuiApplication::clipboard()->setText(
+        copyText(model_.list(), listRows, exportLabels(langue_, langue_.texte(KindHeading))));
+}
+
+// ---- Recent files ----
+
+QStringList ProjectCommands::recentFiles() const {
+    QStringList files = QSettings().value(RecentKey).toStringList();
+    files.removeAll(QString());
+    return files.mid(0, RecentCount);
+}
+
+void ProjectCommands::addRecent(const QString& path) {
+    QStringList files = recentFiles();
+    files.removeAll(path);
+    files.prepend(path);
+    QSettings().setValue(RecentKey, files.mid(0, RecentCount));
+    emit recentFilesChanged();
+}
+
+void ProjectCommands::fillRecentMenu(QMenu& menu) {
+    menu.clear();
+    const QStringList files = recentFiles();
+    for (int i = 0; i < files.size(); ++i) {
+        QString name = QFileInfo(files[i]).fileName();
+        name.replace(QLatin1Char('&'), QLatin1String("&&"));
+        QAction* item = menu.addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
+        item->setObjectName(QStringLiteral("M_InertieRecent%1").arg(i + 1));
+        item->setToolTip(files[i]);
+        item->setStatusTip(files[i]);
+        connect(item, &QAction::triggered, this, [this, i] { openRecent(i); });
+    }
+    menu.menuAction()->setEnabled(!files.isEmpty());
+}
+
+// ---- Recovery ----
+
+QString ProjectCommands::recoveryPath() {
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+        .filePath(QStringLiteral("recovery.ostrel"));
+}
+
+Project ProjectCommands::snapshot() const {
+    Project project = projectFromList(model_.list());
+    project.title = header_.title;
+    project.author = header_.author;
+    project.notes = header_.notes;
+    project.drive = header_.drive;
+    return project;
+}
+
+// After every change: the copy is written when the list holds unsaved changes and removed
+// when it holds none. A write in progress is never raced: the change waits for its end.
+void ProjectCommands::writeRecovery() {
+    if (!recoveryLock_) return; // another running program keeps the copy
+    if (writer_) {
+        recoveryPending_ = true;
+        return;
+    }
+    recoveryPending_ = false;
+    const QString path = recoveryPath();
+    if (!isModified()) {
+        QFile::remove(path); // everything is in its file
+        return;
+    }
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    auto result = std::make_shared<ProjectSave>();
+    writerResult_ = result.get();
+    writer_ = QThread::create(
+        [project = snapshot(), path, result] { *result = saveProject(project, path); });
+    connect(writer_, &QThread::finished, this, [this, result] {
+        Q_UNUSED(result); // kept alive until the outcome is read
+        recoveryWritten();
+    });
+    writer_->start();
+}
+
+void ProjectCommands::recoveryWritten() {
+    if (!writer_) return;
+    writer_->wait();
+    const ProjectSave saved = *writerResult_;
+    writer_->deleteLater();
+    writer_ = nullptr;
+    writerResult_ = nullptr;
+    // Told once a session: the list itself is fine, only the safety copy is missing.
+    if (!saved.ok && !recoveryWarned_) {
+        recoveryWarned_ = true;
+        dialogs_.message(text(RecoveryNotWritten,
+                              "The recovery copy of the list cannot be written to this file:") +
+                             QLatin1Char('\n') + recoveryPath() + QLatin1Char('\n') + saved.error,
+                         MessageIcon::Exclamation, title());
+    }
+    if (recoveryPending_) writeRecovery();
+}
+
+void ProjectCommands::waitForRecoveryWriter() {
+    if (!writer_) return;
+    writer_->wait();
+    disconnect(writer_, nullptr, this, nullptr);
+    delete writer_;
+    writer_ = nullptr;
+    writerResult_ = nullptr;
+    recoveryPending_ = false;
+}
+
+bool ProjectCommands::offerRecovery() {
+    const QString path = recoveryPath();
+    // One copy per user: the lock says which running program it belongs to. A lock left by a
+    // program that no longer runs is taken over.
+    if (!recoveryLock_) {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        auto lock = std::make_unique<QLockFile>(path + QStringLiteral(".lock"));
+        lock->setStaleLockTime(0); // judged by its program only, however old
+        if (!lock->tryLock(0)) return false;
+        recoveryLock_ = std::move(lock);
+    }
+    if (!QFileInfo(path).isFile()) return false;
+    if (!dialogs_.question(text(RecoveryOffer, "The list of a session that did not end normally "
+                                               "was kept. Restore it?"),
+                           title())) {
+        QFile::remove(path);
+        return false;
+    }
+    const ProjectRead read = readProject(path);
+    if (!read.ok) {
+        dialogs_.message(joined(read.errorMessage, read.error), MessageIcon::Exclamation, title());
+        return false;
+    }
+    return replaceWith(path, &read.project);
+}
+
+void ProjectCommands::endSession() {
+    waitForRecoveryWriter();
+    if (!recoveryLock_) return;
+    QFile::remove(recoveryPath());
+    recoveryLock_.reset();
+}
+
+} // namespace ostrel

@@ -1,0 +1,128 @@
+// The project commands of the main window: New, Open, Save, Save as, the recent files, Undo and
+// Redo, Project properties, Export to CSV and Copy; the question before unsaved changes are
+// dropped; and the recovery copy of the list, written after every change and offered back at
+// the next start when the program did not end normally. Every box and file choice goes
+// through the Dialogs seam. The list is changed only through its model and the undo stack.
+#pragma once
+
+#include "app/projectundo.h"
+#include "list/partslist.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QUndoStack>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QLockFile;
+class QMainWindow;
+class QMenu;
+class QThread;
+
+namespace ostrel {
+
+class Dialogs;
+class PartsListModel;
+struct Langue;
+struct MessagePiece;
+struct Project;
+struct ProjectSave;
+
+class ProjectCommands : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr int RecentCount = 8;
+
+    // window: its title shows the file name and the modified mark; langue: the working texts.
+    ProjectCommands(QMainWindow& window, PartsListModel& model, Dialogs& dialogs,
+                    const Langue& langue);
+    ~ProjectCommands() override;
+
+    QUndoStack& undoStack() { return undo_; }
+    const ProjectHeader& header() const { return header_; }
+    // Whether the list holds changes that are in no file.
+    bool isModified() const { return !undo_.isClean(); }
+
+    // The caption of the window without file name (the program's title); the window title is
+    // then made of the file name, the modified mark and this caption.
+    void setApplicationTitle(const QString& title);
+    QString applicationTitle() const { return applicationTitle_; }
+
+    // The list changes, each a step of the undo history.
+    PartsList::AddOutcome add(const PartsList::Line& line,
+                              PartsList::AddRule rule = PartsList::AddRule::Classic);
+    std::optional<PartsList::TakenBack> takeBack(int listRow);
+
+    // The commands. Those that would drop unsaved changes ask first; false when the user
+    // cancelled or the command failed.
+    bool newProject();
+    bool open();                        // asks for the file
+    bool openFile(const QString& path); // Open with the file given
+    bool openRecent(int index);         // 0 = the most recent
+    bool save();                        // Save as when the project has no file yet
+    bool saveAs();
+    bool editProperties();
+    bool exportCsv();
+    // The given list rows, or every row and the totals when none is given, on the clipboard.
+    void copy(const std::vector<int>& listRows);
+
+    // Before the list is dropped (quit, New, Open): asks Save / Discard / Cancel when it holds
+    // unsaved changes, and saves when asked. True to go on.
+    bool maybeSave();
+
+    // The most recent files first (at most RecentCount).
+    QStringList recentFiles() const;
+    // Fills menu with the recent files.
+    void fillRecentMenu(QMenu& menu);
+
+    // The recovery copy: where it is written, the offer at start, and the normal end.
+    static QString recoveryPath();
+    // Starts the session: takes the recovery copy for this window and offers to restore one
+    // left by a session that did not end normally; true when the list was restored. While
+    // another running program holds the copy, this one neither offers nor writes one.
+    bool offerRecovery();
+    bool ownsRecovery() const { return recoveryLock_ != nullptr; }
+    // A normal end: the recovery copy is removed.
+    void endSession();
+    // Whether a recovery copy is being written (on a worker thread; tests wait for it).
+    bool writingRecovery() const { return writer_ != nullptr; }
+
+signals:
+    void recentFilesChanged();
+
+private:
+    void setHeader(const ProjectHeader& header);
+    void updateTitle();
+    void writeRecovery();
+    void recoveryWritten();
+    void waitForRecoveryWriter();
+    Project snapshot() const;
+    void addRecent(const QString& path);
+    bool saveTo(const QString& path);
+    bool replaceWith(const QString& path, const Project* project);
+    QString text(int entry, const char* fallback) const;
+    QString joined(const std::vector<MessagePiece>& pieces, const QString& english) const;
+    QString title() const;
+    QString projectFilter() const;
+
+    QMainWindow& window_;
+    PartsListModel& model_;
+    Dialogs& dialogs_;
+    const Langue& langue_;
+    QUndoStack undo_;
+    ProjectHeader header_;
+    QString applicationTitle_;
+    bool recoveryWarned_ = false;
+    // The copy is written on a worker thread from a snapshot of the list; changes made while
+    // it runs are written by one more run when it ends.
+    QThread* writer_ = nullptr;
+    std::unique_ptr<QLockFile> recoveryLock_;
+    bool recoveryPending_ = false;
+    ProjectSave* writerResult_ = nullptr;
+};
+
+} // namespace ostrel

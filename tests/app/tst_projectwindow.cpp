@@ -1,0 +1,658 @@
+// The project commands of the main window driven as a user drives them: menu items and
+// shortcuts, the unsaved-changes question, saving and its failures, undo and redo, a dropped
+// file, the recovery copy after an abnormal end, properties, CSV export and Copy. Offscreen,
+// in a temporary program folder, with settings and recovery copies in Qt's test folders.
+#include "app/commandes.h"
+#include "app/ostrel.h"
+#include "app/projectcommands.h"
+#include "list/csvexport.h"
+#include "list/projectfile.h"
+#include "recordingdialogs.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+#include <QUndoStack>
+#include <QUrl>
+
+using namespace ostrel;
+
+namespace {
+
+// Everything the list shows: every cell of every row, then the totals line.
+QStringList listState(const PartsList& list) {
+    QStringList state;
+    for (int r = 1; r < list.rowCount(); ++r)
+        for (int c = 1; c < PartsList::ColumnCount; ++c)
+            state << list.cell(r, c);
+    state << QStringLiteral("|");
+    for (int c = 1; c < PartsList::TotalsCount; ++c)
+        state << list.total(c);
+    return state;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+} // namespace
+
+class TestProjectWindow : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> program_, work_;
+    RecordingDialogs dialogs_;
+    std::unique_ptr<Ostrel> w_;
+    int quits_ = 0;
+
+    QString programDir() const { return program_->path() + QLatin1Char('/'); }
+    QString workFile(const QString& name) const { return QDir(work_->path()).filePath(name); }
+
+    void makeProgramFolder() {
+        program_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(program_->isValid() && QDir(programDir()).mkpath(QStringLiteral("images")));
+        const QString source = QStringLiteral(OSTREL_PROGRAM_DIR);
+        QStringList files = QDir(source).entryList({"*.bmp", "*.BMP"}, QDir::Files);
+        for (const QString& f : QDir(source + QStringLiteral("images")).entryList(QDir::Files))
+            files << QStringLiteral("images/") + f;
+        files << QStringLiteral("Lenguas.db");
+        for (const QString& f : files)
+            QVERIFY(QFile::copy(source + f, programDir() + f));
+    }
+
+    void startWindow() {
+        w_ = std::make_unique<Ostrel>(program_->path(), dialogs_);
+        QVERIFY(w_->ok());
+        quits_ = 0;
+        w_->setQuitHandler([this] { ++quits_; });
+        w_->show();
+        QApplication::setActiveWindow(w_.get());
+        QVERIFY(QTest::qWaitForWindowActive(w_.get()));
+    }
+
+    template <typename T> T* get(const QString& name) const {
+        T* found = w_->findChild<T*>(name);
+        if (!found) qWarning("no control %s", qPrintable(name));
+        return found;
+    }
+    QAction* item(const char* name) const { return get<QAction>(QLatin1String(name)); }
+    void trigger(const char* name) {
+        QAction* action = item(name);
+        QVERIFY(action && action->isEnabled());
+        action->trigger();
+    }
+    void clickToolbar(const QString& key) {
+        auto* bar = get<QToolBar>("Toolbar2");
+        QAction* action = bar->findChild<QAction*>(QStringLiteral("Toolbar2_") + key);
+        QVERIFY(action && action->isVisible());
+        QTest::mouseClick(bar->widgetForAction(action), Qt::LeftButton);
+    }
+    void click(const QString& name) { QTest::mouseClick(get<QWidget>(name), Qt::LeftButton); }
+    void type(const QString& name, const QString& text) {
+        QLineEdit* b = get<QLineEdit>(name);
+        QTest::mouseClick(b, Qt::LeftButton);
+        b->selectAll();
+        QTest::keyClick(b, Qt::Key_Delete);
+        QTest::keyClicks(b, text);
+    }
+    // A steel disc of the given diameter, 100 mm thick, added to the list.
+    void addDisc(const QString& diameter) {
+        const int before = w_->parts().partCount();
+        clickToolbar(QStringLiteral("Plateau"));
+        click(QStringLiteral("MasseSpecifique"));
+        type(QStringLiteral("Text6"), diameter);
+        type(QStringLiteral("Text8"), QStringLiteral("100"));
+        const QString shown = get<QLabel>("Label14")->text() + " " + get<QLabel>("Label17")->text();
+        click(QStringLiteral("Plus"));
+        QVERIFY2(w_->parts().partCount() == before + 1, qPrintable(shown));
+    }
+    QStringList state() const { return listState(w_->parts()); }
+    // Saves through Save as with the file chosen.
+    void saveAs(const QString& path) {
+        dialogs_.fileNames.enqueue(path);
+        trigger("M_InertieEnregistrerSous");
+        QVERIFY(dialogs_.fileNames.isEmpty());
+    }
+    void pressOnList(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        QTableView* grid = get<QTableView>("Grille1");
+        grid->setFocus();
+        QTest::keyClick(grid, key, modifiers);
+    }
+    QString lastBox() const { return dialogs_.texts.value(dialogs_.texts.size() - 1); }
+
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true); // settings and recovery in test folders
+        static QtMessageHandler previous = nullptr;
+        previous = qInstallMessageHandler(
+            [](QtMsgType t, const QMessageLogContext& c, const QString& text) {
+                if (!text.contains(QLatin1String("propagateSizeHints"))) previous(t, c, text);
+            });
+    }
+
+    void init() {
+        dialogs_ = RecordingDialogs();
+        QFile::remove(ProjectCommands::recoveryPath());
+        QDir(ProjectCommands::recoveryPath()).removeRecursively();
+        QSettings().remove(QStringLiteral("recentFiles"));
+        makeProgramFolder();
+        work_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(work_->isValid());
+        startWindow();
+    }
+
+    void cleanup() {
+        w_.reset();
+        QCOMPARE(dialogs_.texts.size(), dialogs_.expected);
+        QVERIFY2(dialogs_.saveChoices.isEmpty() && dialogs_.fileNames.isEmpty() &&
+                     dialogs_.answers.isEmpty() && dialogs_.windows.isEmpty(),
+                 "an answer was prepared for a question never asked");
+    }
+
+    void commandsHaveTheirShortcuts_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("keys");
+        QTest::newRow("new") << "M_InertieNouveau"
+                             << "Ctrl+N";
+        QTest::newRow("open") << "M_InertieOuvrir"
+                              << "Ctrl+O";
+        QTest::newRow("save") << "M_InertieEnregistrer"
+                              << "Ctrl+S";
+        QTest::newRow("save as") << "M_InertieEnregistrerSous"
+                                 << "Ctrl+Shift+S";
+        QTest::newRow("undo") << "M_InertieAnnuler"
+                              << "Ctrl+Z";
+        QTest::newRow("redo") << "M_InertieRetablir"
+                              << "Ctrl+Shift+Z, Ctrl+Y";
+        QTest::newRow("copy") << "M_InertieCopier"
+                              << "Ctrl+C";
+        QTest::newRow("properties") << "M_InertieProprietes"
+                                    << "";
+        QTest::newRow("export") << "M_InertieExporteCsv"
+                                << "";
+    }
+    // Each command is an item of the Inertia menu with its shortcuts and a translated caption.
+    void commandsHaveTheirShortcuts() {
+        QFETCH(QString, name);
+        QFETCH(QString, keys);
+        QAction* action = get<QAction>(name);
+        QVERIFY(action);
+        QVERIFY(get<QMenu>("M_Inertie")->actions().contains(action));
+        QStringList shortcuts;
+        for (const QKeySequence& k : action->shortcuts())
+            shortcuts << k.toString(QKeySequence::PortableText);
+        QCOMPARE(shortcuts.join(QStringLiteral(", ")), keys);
+        QVERIFY(!action->text().isEmpty());
+        const QString english = w_->langue().texte(
+            500 + QStringList{"M_InertieNouveau", "M_InertieOuvrir", "M_InertieRecents",
+                              "M_InertieEnregistrer", "M_InertieEnregistrerSous",
+                              "M_InertieAnnuler", "M_InertieRetablir", "M_InertieCopier",
+                              "M_InertieProprietes", "M_InertieExporteCsv"}
+                      .indexOf(name));
+        QCOMPARE(action->text(), english);
+    }
+
+    // Quit by button, menu, toolbar or window close: with nothing unsaved at once; with
+    // unsaved lines Save / Discard / Cancel are offered.
+    void quitAsksOnlyAboutUnsavedChanges_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("answer"); // clean, saved, discard, cancel, save
+        for (const char* how : {"button", "menu", "toolbar", "close"})
+            for (const char* state : {"clean", "saved", "discard", "cancel", "save"})
+                QTest::addRow("%s %s", how, state) << how << state;
+    }
+    void quitAsksOnlyAboutUnsavedChanges() {
+        QFETCH(QString, how);
+        QFETCH(QString, answer);
+        const QString path = workFile(QStringLiteral("quit.ostrel"));
+        if (answer != QLatin1String("clean")) addDisc(QStringLiteral("1000"));
+        if (answer == QLatin1String("saved")) saveAs(path);
+        const bool asks = answer != QLatin1String("clean") && answer != QLatin1String("saved");
+        if (answer == QLatin1String("discard")) dialogs_.saveChoices << SaveChoice::Discard;
+        if (answer == QLatin1String("cancel")) dialogs_.saveChoices << SaveChoice::Cancel;
+        if (answer == QLatin1String("save")) {
+            dialogs_.saveChoices << SaveChoice::Save;
+            dialogs_.fileNames << path;
+        }
+        QTRY_COMPARE(QFileInfo::exists(ProjectCommands::recoveryPath()), asks);
+        const QStringList before = state();
+
+        if (how == QLatin1String("button"))
+            click(QStringLiteral("Ok"));
+        else if (how == QLatin1String("menu"))
+            trigger("M_InertieFinCalcul");
+        else if (how == QLatin1String("toolbar"))
+            clickToolbar(QStringLiteral("Quitter"));
+        else
+            w_->close();
+
+        QCOMPARE(dialogs_.asked.size(), asks ? 1 : 0);
+        const bool stays = answer == QLatin1String("cancel");
+        QCOMPARE(w_->isVisible(), stays);
+        if (how != QLatin1String("close")) QCOMPARE(quits_, stays ? 0 : 1);
+        QCOMPARE(state(), before);
+        // Discard drops nothing from the window: its list and mark stay until it goes.
+        QCOMPARE(w_->isWindowModified(), stays || answer == QLatin1String("discard"));
+        // A normal end removes the recovery copy; a cancelled one keeps it.
+        QCOMPARE(QFileInfo::exists(ProjectCommands::recoveryPath()), stays);
+        if (answer == QLatin1String("save")) {
+            const ProjectRead read = readProject(path);
+            QVERIFY2(read.ok, qPrintable(read.error));
+            QCOMPARE(read.project.lines.size(), size_t(1));
+        }
+    }
+
+    // The title names the file and carries the mark while changes are unsaved; undoing back to
+    // the saved state clears the mark.
+    void titleShowsTheFileAndTheModifiedMark() {
+        const QString app = w_->project().applicationTitle();
+        QVERIFY(!app.isEmpty());
+        QCOMPARE(w_->windowTitle(), w_->langue().texte(521) + QStringLiteral("[*] - ") + app);
+        QVERIFY(!w_->isWindowModified());
+        addDisc(QStringLiteral("1000"));
+        QVERIFY(w_->isWindowModified());
+        saveAs(workFile(QStringLiteral("first [*] disc"))); // the suffix is added
+        QVERIFY(QFileInfo::exists(workFile(QStringLiteral("first [*] disc.ostrel"))));
+        QCOMPARE(w_->windowTitle(), QStringLiteral("first [*][*] disc.ostrel[*] - ") + app);
+        QVERIFY(!w_->isWindowModified());
+        addDisc(QStringLiteral("500"));
+        QVERIFY(w_->isWindowModified());
+        trigger("M_InertieAnnuler");
+        QVERIFY(!w_->isWindowModified());
+        QTRY_VERIFY(!QFileInfo::exists(ProjectCommands::recoveryPath())); // nothing unsaved
+        trigger("M_InertieRetablir");
+        QVERIFY(w_->isWindowModified());
+        trigger("M_InertieEnregistrer"); // to the same file, nothing asked
+        QVERIFY(!w_->isWindowModified());
+        QCOMPARE(
+            readProject(workFile(QStringLiteral("first [*] disc.ostrel"))).project.lines.size(),
+            size_t(2));
+    }
+
+    // A save that fails names the path and the reason, keeps the list, its file and the mark.
+    void failedSaveKeepsTheListAndTheOldFile_data() {
+        QTest::addColumn<QString>("target"); // relative to the work folder
+        QTest::newRow("vanished folder") << "gone/p.ostrel";
+        QTest::newRow("a file as folder") << "plain.txt/p.ostrel";
+        QTest::newRow("a folder as file") << "folder.ostrel";
+        QTest::newRow("read-only folder") << "locked/p.ostrel";
+    }
+    void failedSaveKeepsTheListAndTheOldFile() {
+        QFETCH(QString, target);
+        if (target.startsWith(QLatin1String("locked"))) {
+            QVERIFY(QDir(work_->path()).mkdir(QStringLiteral("locked")));
+            QFile::setPermissions(workFile(QStringLiteral("locked")),
+                                  QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+            QFile probe(workFile(QStringLiteral("locked/probe")));
+            if (probe.open(QIODevice::WriteOnly)) QSKIP("this user writes to read-only folders");
+        }
+        QVERIFY(QDir(work_->path()).mkdir(QStringLiteral("gone")));
+        QVERIFY(QDir(work_->path()).mkdir(QStringLiteral("folder.ostrel")));
+        QFile plain(workFile(QStringLiteral("plain.txt")));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+
+        const QString old = workFile(QStringLiteral("old.ostrel"));
+        addDisc(QStringLiteral("1000"));
+        saveAs(old);
+        const QByteArray oldBytes = fileBytes(old);
+        addDisc(QStringLiteral("700"));
+        const QStringList before = state();
+        const QString title = w_->windowTitle();
+        QVERIFY(QDir(workFile(QStringLiteral("gone"))).removeRecursively());
+
+        dialogs_.expect();
+        saveAs(workFile(target));
+        QCOMPARE(dialogs_.texts.size(), 1);
+        QVERIFY2(lastBox().contains(workFile(target)), qPrintable(lastBox()));
+        QCOMPARE(dialogs_.icons.value(0), MessageIcon::Exclamation);
+        QCOMPARE(state(), before);
+        QVERIFY(w_->isWindowModified());
+        QCOMPARE(w_->windowTitle(), title); // still the old file's name
+        QCOMPARE(fileBytes(old), oldBytes);
+        QTRY_VERIFY(QFileInfo::exists(ProjectCommands::recoveryPath()));
+
+        // Quit then asks, and a failing save keeps the window open.
+        dialogs_.saveChoices << SaveChoice::Save;
+        trigger("M_InertieEnregistrer"); // Save goes to the old file
+        QVERIFY(!w_->isWindowModified());
+        QCOMPARE(readProject(old).project.lines.size(), size_t(2));
+        dialogs_.saveChoices.clear();
+        QFile::setPermissions(workFile(QStringLiteral("locked")), QFileDevice::WriteOwner |
+                                                                      QFileDevice::ReadOwner |
+                                                                      QFileDevice::ExeOwner);
+    }
+
+    void failedSaveAtQuitKeepsTheWindowOpen() {
+        addDisc(QStringLiteral("1000"));
+        dialogs_.saveChoices << SaveChoice::Save;
+        dialogs_.fileNames << workFile(QStringLiteral("gone/p.ostrel"));
+        dialogs_.expect();
+        click(QStringLiteral("Ok"));
+        QCOMPARE(quits_, 0);
+        QVERIFY(w_->isVisible() && w_->isWindowModified());
+        QCOMPARE(w_->parts().partCount(), 1);
+    }
+
+    // Adds, a take-back in the middle, undone and redone step by step by menu and keys: every
+    // step gives back exactly the list it had, totals included.
+    void undoAndRedoWalkTheHistory() {
+        QList<QStringList> states{state()};
+        for (const char* diameter : {"1000", "333.3", "250"}) {
+            addDisc(QLatin1String(diameter));
+            states << state();
+        }
+        QTableView* grid = get<QTableView>("Grille1");
+        grid->setCurrentIndex(grid->model()->index(1, 1));
+        click(QStringLiteral("Moins"));
+        QCOMPARE(w_->parts().partCount(), 2);
+        states << state();
+        QVERIFY(!item("M_InertieRetablir")->isEnabled());
+
+        for (int step = states.size() - 2; step >= 0; --step) {
+            if (step % 2)
+                trigger("M_InertieAnnuler");
+            else
+                pressOnList(Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(state(), states[step]);
+        }
+        QVERIFY(!item("M_InertieAnnuler")->isEnabled());
+        QVERIFY(!w_->isWindowModified());
+        for (int step = 1; step < states.size(); ++step) {
+            if (step % 2)
+                pressOnList(Qt::Key_Y, Qt::ControlModifier);
+            else
+                pressOnList(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+            QCOMPARE(state(), states[step]);
+        }
+        // A new change after an undo drops the steps that were undone.
+        trigger("M_InertieAnnuler");
+        addDisc(QStringLiteral("100"));
+        QVERIFY(!item("M_InertieRetablir")->isEnabled());
+    }
+
+    // New and Open ask first; cancelling changes nothing; the replaced list comes back by Undo.
+    void newAndOpenAskFirstAndCanBeUndone() {
+        const QString path = workFile(QStringLiteral("two.ostrel"));
+        addDisc(QStringLiteral("1000"));
+        addDisc(QStringLiteral("500"));
+        saveAs(path);
+        const QStringList saved = state();
+        addDisc(QStringLiteral("300"));
+        const QStringList unsaved = state();
+
+        dialogs_.saveChoices << SaveChoice::Cancel;
+        trigger("M_InertieNouveau");
+        QCOMPARE(state(), unsaved);
+        const int choosers = dialogs_.fileTitles.size();
+        dialogs_.saveChoices << SaveChoice::Cancel;
+        trigger("M_InertieOuvrir");
+        QCOMPARE(state(), unsaved);
+        QCOMPARE(dialogs_.fileTitles.size(), choosers); // no file chooser after Cancel
+
+        dialogs_.saveChoices << SaveChoice::Discard;
+        trigger("M_InertieNouveau");
+        QCOMPARE(w_->parts().partCount(), 0);
+        QVERIFY(!w_->isWindowModified());
+        QVERIFY(w_->windowTitle().startsWith(w_->langue().texte(521)));
+        trigger("M_InertieNouveau"); // nothing unsaved: nothing asked
+        trigger("M_InertieAnnuler");
+        trigger("M_InertieAnnuler");
+        QCOMPARE(state(), unsaved);
+        QVERIFY(w_->windowTitle().startsWith(QStringLiteral("two.ostrel")));
+
+        dialogs_.saveChoices << SaveChoice::Discard;
+        dialogs_.fileNames << path;
+        trigger("M_InertieOuvrir");
+        QCOMPARE(state(), saved);
+        QVERIFY(!w_->isWindowModified());
+        QCOMPARE(dialogs_.asked.size(), 4);
+    }
+
+    // A file that cannot be read is refused naming it, and the list stays as it was.
+    void refusedFileLeavesTheList_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("not JSON") << QByteArray("not a project");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("other format") << QByteArray(R"({"format":"other","version":1})");
+        QTest::newRow("missing") << QByteArray("<none>");
+    }
+    void refusedFileLeavesTheList() {
+        QFETCH(QByteArray, bytes);
+        const QString path = workFile(QStringLiteral("bad.ostrel"));
+        if (bytes != "<none>") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        }
+        addDisc(QStringLiteral("1000"));
+        const QStringList before = state();
+        dialogs_.saveChoices << SaveChoice::Discard;
+        dialogs_.expect();
+        QVERIFY(!w_->openFile(path));
+        QVERIFY2(lastBox().contains(QLatin1String("bad.ostrel")), qPrintable(lastBox()));
+        QCOMPARE(state(), before);
+        QVERIFY(w_->isWindowModified());
+        QVERIFY(item("M_InertieAnnuler")->isEnabled()); // the add is still the last step
+    }
+
+    // A file dropped on the window opens as Open would, asking first.
+    void droppedFileOpens() {
+        const QString path = workFile(QStringLiteral("dropped.ostrel"));
+        addDisc(QStringLiteral("1000"));
+        addDisc(QStringLiteral("400"));
+        saveAs(path);
+        const QStringList saved = state();
+        trigger("M_InertieNouveau");
+        addDisc(QStringLiteral("50"));
+
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(w_.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        dialogs_.saveChoices << SaveChoice::Discard;
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w_.get(), &drop);
+        QTRY_COMPARE(state(), saved);
+        QVERIFY(w_->windowTitle().startsWith(QStringLiteral("dropped.ostrel")));
+        QCOMPARE(dialogs_.asked.size(), 1);
+
+        QMimeData text;
+        text.setText(QStringLiteral("no file"));
+        QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, &text, Qt::LeftButton,
+                                Qt::NoModifier);
+        refused.setAccepted(false);
+        QApplication::sendEvent(w_.get(), &refused);
+        QVERIFY(!refused.isAccepted());
+    }
+
+    // A window that ends without closing (a crash, a kill) leaves its recovery copy; the next
+    // start offers it, and restores the lines as unsaved work, or drops it when declined.
+    void recoveryCopyComesBackAfterAnAbnormalEnd_data() {
+        QTest::addColumn<bool>("restore");
+        QTest::newRow("restored") << true;
+        QTest::newRow("declined") << false;
+    }
+    void recoveryCopyComesBackAfterAnAbnormalEnd() {
+        QFETCH(bool, restore);
+        addDisc(QStringLiteral("1000"));
+        addDisc(QStringLiteral("640"));
+        addDisc(QStringLiteral("123.4"));
+        dialogs_.windows << [](QDialog& d) {
+            d.findChild<QLineEdit*>(QStringLiteral("ProjectTitle"))->setText("Drive line 2");
+            return int(QDialog::Accepted);
+        };
+        trigger("M_InertieProprietes");
+        const QStringList lost = state();
+        // The copy is written on a worker thread: the crash comes once it holds everything.
+        QTRY_VERIFY(!w_->project().writingRecovery() &&
+                    readProject(ProjectCommands::recoveryPath()).project.title ==
+                        QLatin1String("Drive line 2"));
+        QCOMPARE(readProject(ProjectCommands::recoveryPath()).project.lines.size(), size_t(3));
+
+        w_.reset(); // no close, no question: as a crash
+        QVERIFY(QFileInfo::exists(ProjectCommands::recoveryPath()));
+        dialogs_.answers << restore;
+        startWindow();
+        QCOMPARE(dialogs_.asked.size(), 1);
+        if (restore) {
+            QCOMPARE(state(), lost);
+            QCOMPARE(w_->project().header().title, QStringLiteral("Drive line 2"));
+            QVERIFY(w_->isWindowModified());
+            QVERIFY(QFileInfo::exists(ProjectCommands::recoveryPath()));
+            dialogs_.saveChoices << SaveChoice::Discard;
+            click(QStringLiteral("Ok"));
+        } else {
+            QCOMPARE(w_->parts().partCount(), 0);
+            QVERIFY(!w_->isWindowModified());
+        }
+        QVERIFY(!QFileInfo::exists(ProjectCommands::recoveryPath()));
+    }
+
+    // A second program running beside the first neither offers nor touches the first one's
+    // recovery copy, and its normal end does not remove it.
+    void aSecondWindowLeavesTheFirstOnesRecoveryCopyAlone() {
+        addDisc(QStringLiteral("1000"));
+        QTRY_VERIFY(QFileInfo::exists(ProjectCommands::recoveryPath()) &&
+                    !w_->project().writingRecovery());
+        const QByteArray copy = fileBytes(ProjectCommands::recoveryPath());
+        RecordingDialogs otherDialogs; // asks nothing: a question would fail the test
+        Ostrel second(program_->path(), otherDialogs);
+        QVERIFY(second.ok());
+        QVERIFY(w_->project().ownsRecovery() && !second.project().ownsRecovery());
+        QVERIFY(second.project().newProject());
+        second.project().undoStack().undo(); // a change, unsaved
+        QVERIFY(second.isWindowModified());
+        second.project().endSession();
+        QCOMPARE(fileBytes(ProjectCommands::recoveryPath()), copy);
+        QVERIFY(otherDialogs.asked.isEmpty());
+    }
+
+    // A recovery copy that cannot be written is told once, naming its path; the list goes on.
+    void unwritableRecoveryCopyIsToldOnce() {
+        w_.reset();
+        QVERIFY(QDir().mkpath(ProjectCommands::recoveryPath())); // a folder in its place
+        startWindow();
+        dialogs_.expect();
+        addDisc(QStringLiteral("1000"));
+        QTRY_COMPARE(dialogs_.texts.size(), 1);
+        QVERIFY2(lastBox().contains(ProjectCommands::recoveryPath()), qPrintable(lastBox()));
+        addDisc(QStringLiteral("500"));
+        QTRY_VERIFY(!w_->project().writingRecovery());
+        QCOMPARE(dialogs_.texts.size(), 1);
+        QCOMPARE(w_->parts().partCount(), 2);
+    }
+
+    // Title, author and notes: an undoable change saved with the project and read back.
+    void propertiesAreSavedAndUndoable() {
+        dialogs_.windows << [](QDialog& d) {
+            d.findChild<QLineEdit*>(QStringLiteral("ProjectTitle"))->setText("Press 4/5");
+            d.findChild<QLineEdit*>(QStringLiteral("ProjectAuthor"))->setText("J. Doe");
+            d.findChild<QPlainTextEdit*>(QStringLiteral("ProjectNotes"))
+                ->setPlainText("Line one\nLine two");
+            return int(QDialog::Accepted);
+        };
+        trigger("M_InertieProprietes");
+        QVERIFY(w_->isWindowModified());
+        const QString path = workFile(QStringLiteral("props.ostrel"));
+        saveAs(path);
+        // The title suggests the file name, with no folder made of its slash.
+        QCOMPARE(QFileInfo(dialogs_.suggested.value(0)).fileName(), "Press 4-5.ostrel");
+        const ProjectRead read = readProject(path);
+        QCOMPARE((QStringList{read.project.title, read.project.author, read.project.notes}),
+                 (QStringList{"Press 4/5", "J. Doe", "Line one\nLine two"}));
+        trigger("M_InertieAnnuler");
+        QCOMPARE(w_->project().header().title, QString());
+        QVERIFY(w_->isWindowModified());
+
+        // A cancelled window changes nothing.
+        dialogs_.windows << [](QDialog& d) {
+            d.findChild<QLineEdit*>(QStringLiteral("ProjectTitle"))->setText("ignored");
+            return int(QDialog::Rejected);
+        };
+        trigger("M_InertieProprietes");
+        QCOMPARE(w_->project().header().title, QString());
+        QVERIFY(!item("M_InertieRetablir")->isEnabled() || w_->project().undoStack().canRedo());
+    }
+
+    // Export to CSV writes the list's CSV; Copy puts the selected rows, or all, on the
+    // clipboard as tab-separated text.
+    void exportAndCopyGiveTheListAsText() {
+        addDisc(QStringLiteral("1000"));
+        addDisc(QStringLiteral("500"));
+        addDisc(QStringLiteral("250"));
+        const QString csv = workFile(QStringLiteral("list"));
+        dialogs_.fileNames << csv;
+        trigger("M_InertieExporteCsv");
+        const QByteArray written = fileBytes(csv + QStringLiteral(".csv"));
+        QVERIFY(written.startsWith(w_->langue().texte(523).toUtf8()));
+        QCOMPARE(written.count('\n'), 5); // header, three rows, totals
+        ExportLabels labels;
+        labels.kindHeading = w_->langue().texte(523);
+        labels.kindNames[0] = w_->langue().texte(15).remove(QLatin1Char('&'));
+        QCOMPARE(written, csvText(w_->parts(), labels));
+        QVERIFY(w_->isWindowModified()); // an export is no save
+
+        QTableView* grid = get<QTableView>("Grille1");
+        grid->clearSelection();
+        pressOnList(Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), copyText(w_->parts(), {}, labels));
+        grid->selectionModel()->select(grid->model()->index(2, 1),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        grid->selectionModel()->select(grid->model()->index(0, 1),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        trigger("M_InertieCopier");
+        const QString copied = QApplication::clipboard()->text();
+        QCOMPARE(copied, copyText(w_->parts(), {1, 3}, labels));
+        QCOMPARE(copied.count(QLatin1Char('\n')), 3);
+
+        // A failed export says so.
+        dialogs_.fileNames << workFile(QStringLiteral("gone/list.csv"));
+        dialogs_.expect();
+        trigger("M_InertieExporteCsv");
+        QVERIFY2(lastBox().contains(workFile(QStringLiteral("gone/list.csv"))),
+                 qPrintable(lastBox()));
+    }
+
+    // The last eight files, the most recent first, each opening its file.
+    void recentFilesKeepTheLastEight() {
+        QMenu* recent = get<QMenu>("M_InertieRecents");
+        QVERIFY(!recent->menuAction()->isEnabled());
+        for (int i = 1; i <= 10; ++i) {
+            addDisc(QString::number(100 * i));
+            saveAs(workFile(QStringLiteral("p%1.ostrel").arg(i)));
+        }
+        saveAs(workFile(QStringLiteral("p4.ostrel"))); // again: moves to the top
+        QStringList names;
+        for (QAction* a : recent->actions())
+            names << a->text();
+        QCOMPARE(names,
+                 (QStringList{"&1 p4.ostrel", "&2 p10.ostrel", "&3 p9.ostrel", "&4 p8.ostrel",
+                              "&5 p7.ostrel", "&6 p6.ostrel", "&7 p5.ostrel", "&8 p3.ostrel"}));
+        QVERIFY(recent->menuAction()->isEnabled());
+        recent->actions().at(7)->trigger(); // p3: three discs
+        QCOMPARE(w_->parts().partCount(), 3);
+        QVERIFY(w_->windowTitle().startsWith(QStringLiteral("p3.ostrel")));
+        QCOMPARE(w_->project().recentFiles().first(), workFile(QStringLiteral("p3.ostrel")));
+    }
+};
+
+QTEST_MAIN(TestProjectWindow)
+#include "tst_projectwindow.moc"
