@@ -1,9 +1,11 @@
 #include "app/commandline.h"
 
+#include "drive/drivefile.h"
 #include "language/langue.h"
 #include "language/translationstore.h"
 #include "list/csvexport.h"
 #include "list/projectfile.h"
+#include "report/driveblock.h"
 #include "report/rapport.h"
 
 #include <QCommandLineParser>
@@ -135,10 +137,13 @@ int runExport(const CommandLine& line, const QString& programDir, QTextStream& e
 
     PartsList list(QStringList(), langue.texte(EntryTotalsCaption));
     fillList(list, read);
+    const DriveInputs drive = driveFromJson(read.project.drive);
 
     int code = 0;
     if (!line.csv.isEmpty()) {
-        const ProjectSave save = saveExport(csvText(list, exportLabels(langue.textes)), line.csv);
+        const ProjectSave save = saveExport(
+            csvWithDrive(csvText(list, exportLabels(langue.textes)), drive, driveTotals(list)),
+            line.csv);
         if (!save.ok) {
             err << joined(save.errorMessage, langue) << Qt::endl;
             code = 1;
@@ -149,7 +154,8 @@ int runExport(const CommandLine& line, const QString& programDir, QTextStream& e
             // The report of an empty list is never drawn: no file is made.
             err << line.file << u'\n' << langue.texte(EntryListeVide) << Qt::endl;
             code = 1;
-        } else if (!EcritRapportPdf(line.pdf, list, langue.textes)) {
+        } else if (!EcritRapportPdf(line.pdf, list, langue.textes, QDate::currentDate(), {},
+                                    &drive)) {
             err << langue.texte(EntryEchecEcriture) << u'\n' << line.pdf << Qt::endl;
             code = 1;
         }

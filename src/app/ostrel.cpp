@@ -10,6 +10,7 @@
 #include "app/largeurscolonnes.h"
 #include "app/projectcommands.h"
 #include "app/traduction.h"
+#include "drive/drivefile.h"
 #include "language/configfile.h"
 #include "list/partslistmodel.h"
 #include "list/totalsmodel.h"
@@ -92,6 +93,14 @@ Ostrel::Ostrel(const QString& programDir, Dialogs& dialogs, QWidget* parent)
     addDockWidget(Qt::RightDockWidgetArea, drivePanel_);
     commandes_->addPanelToggle(drivePanel_->toggleViewAction());
     report_->setDrive(&drivePanel_->inputs());
+    // The drive inputs belong to the project: typed ones are saved with it and undone like
+    // any other change; an opened, new or restored project gives the panel its own.
+    connect(drivePanel_, &DrivePanel::inputsChanged, this,
+            [this] { project_->setDrive(driveToJson(drivePanel_->inputs())); });
+    connect(project_, &ProjectCommands::driveChanged, this, [this](const QJsonObject& drive) {
+        const DriveInputs inputs = driveFromJson(drive);
+        if (!(inputs == drivePanel_->inputs())) drivePanel_->setInputs(inputs);
+    });
 
     // The display of results: the window applies a new choice first, then the others hear it.
     displaySettings_ = new DisplaySettings(this);

@@ -1,11 +1,13 @@
 #include "app/projectcommands.h"
 
 #include "app/propertiesdialog.h"
+#include "drive/drivefile.h"
 #include "language/langue.h"
 #include "list/csvexport.h"
 #include "list/partslistmodel.h"
 #include "list/projectfile.h"
 #include "platform/dialogs.h"
+#include "report/driveblock.h"
 #include "solids/catalogue.h"
 
 #include <QAction>
@@ -122,8 +124,18 @@ void ProjectCommands::updateTitle() {
 }
 
 void ProjectCommands::setHeader(const ProjectHeader& header) {
+    const bool drive = header.drive != header_.drive;
     header_ = header;
     updateTitle();
+    if (drive) emit driveChanged(header_.drive);
+}
+
+void ProjectCommands::setDrive(const QJsonObject& drive) {
+    if (drive == header_.drive) return;
+    ProjectHeader changed = header_;
+    changed.drive = drive;
+    undo_.push(ProjectUndo::driveChanged(model_, header_, changed,
+                                         [this](const ProjectHeader& h) { setHeader(h); }));
 }
 
 // ---- The list changes ----
@@ -321,8 +333,10 @@ bool ProjectCommands::exportCsv() {
                                                  suggested, text(CsvFilter, "CSV files (*.csv)"));
     if (chosen.isEmpty()) return false;
     const QString path = withSuffix(chosen, "csv");
-    const ProjectSave saved =
-        saveExport(csvText(model_.list(), exportLabels(langue_, langue_.texte(KindHeading))), path);
+    const ProjectSave saved = saveExport(
+        csvWithDrive(csvText(model_.list(), exportLabels(langue_, langue_.texte(KindHeading))),
+                     driveFromJson(header_.drive), driveTotals(model_.list())),
+        path);
     if (!saved.ok) {
         dialogs_.message(joined(saved.errorMessage, saved.error), MessageIcon::Exclamation,
                          title());

@@ -66,6 +66,9 @@ public:
     bool save();                        // Save as when the project has no file yet
     bool saveAs();
     bool editProperties();
+    // The drive inputs typed in the drive panel, a step of the undo history (a run of them is
+    // one step).
+    void setDrive(const QJsonObject& drive);
     bool exportCsv();
     // The given list rows, or every row and the totals when none is given, on the clipboard.
     void copy(const std::vector<int>& listRows);
@@ -93,6 +96,8 @@ public:
 
 signals:
     void recentFilesChanged();
+    // The header's drive inputs changed (an opened, new or restored project, undo or redo).
+    void driveChanged(const QJsonObject& drive);
 
 private:
     void setHeader(const ProjectHeader& header);

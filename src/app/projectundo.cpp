@@ -35,6 +35,23 @@ ProjectUndo* ProjectUndo::replaced(PartsListModel& model, std::optional<PartsLis
     return command;
 }
 
+ProjectUndo* ProjectUndo::driveChanged(PartsListModel& model, ProjectHeader headerBefore,
+                                       ProjectHeader headerAfter, HeaderSetter setHeader) {
+    auto* command = new ProjectUndo(Kind::Replaced, model);
+    command->driveOnly_ = true;
+    command->headerBefore_ = std::move(headerBefore);
+    command->headerAfter_ = std::move(headerAfter);
+    command->setHeader_ = std::move(setHeader);
+    return command;
+}
+
+bool ProjectUndo::mergeWith(const QUndoCommand* other) {
+    const auto* next = dynamic_cast<const ProjectUndo*>(other);
+    if (!driveOnly_ || !next || !next->driveOnly_) return false;
+    headerAfter_.drive = next->headerAfter_.drive;
+    return true;
+}
+
 void ProjectUndo::redo() {
     if (done_) {
         done_ = false;

@@ -38,8 +38,15 @@ public:
                                  std::optional<PartsList> after, ProjectHeader headerBefore,
                                  ProjectHeader headerAfter, HeaderSetter setHeader);
 
+    // Only the drive inputs of the header changed: a run of such steps (the user typing in the
+    // drive panel) merges into one.
+    static ProjectUndo* driveChanged(PartsListModel& model, ProjectHeader headerBefore,
+                                     ProjectHeader headerAfter, HeaderSetter setHeader);
+
     void redo() override;
     void undo() override;
+    int id() const override { return driveOnly_ ? 1 : -1; }
+    bool mergeWith(const QUndoCommand* other) override;
 
 private:
     enum class Kind { Added, TakenBack, Replaced };
@@ -49,6 +56,7 @@ private:
     PartsListModel& model_;
     bool done_ = false; // the first redo finds an add or take-back already done
     bool firstTotals_ = false;
+    bool driveOnly_ = false;
     int listRow_ = 0;
     PartsList::Row row_;
     std::optional<PartsList> before_, after_;

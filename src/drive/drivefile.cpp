@@ -89,4 +89,13 @@ QStringList driveCsvRows(const DriveInputs& inputs, const DriveTotals& totals) {
     return rows;
 }
 
+QByteArray csvWithDrive(QByteArray listCsv, const DriveInputs& inputs, const DriveTotals& totals) {
+    if (!inputs.hasInputs()) return listCsv;
+    if (!listCsv.isEmpty() && !listCsv.endsWith("\r\n")) listCsv += "\r\n";
+    listCsv += "\r\n";
+    for (const QString& row : driveCsvRows(inputs, totals))
+        listCsv += row.toUtf8() + "\r\n";
+    return listCsv;
+}
+
 } // namespace ostrel

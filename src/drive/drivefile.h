@@ -6,6 +6,7 @@
 
 #include "drive/drivecalc.h"
 
+#include <QByteArray>
 #include <QJsonObject>
 #include <QStringList>
 
@@ -21,5 +22,9 @@ QString csvField(const QString& text);
 // then the results (an absent result has an empty value; the verdict reads "within" or
 // "above"; a coast-down time without friction reads "none"). Lines without a line end.
 QStringList driveCsvRows(const DriveInputs& inputs, const DriveTotals& totals);
+
+// The CSV export of a project: the parts list's table, then, when the drive has a motor inertia
+// or a speed, an empty line and the drive table (CRLF line ends, as the list's table).
+QByteArray csvWithDrive(QByteArray listCsv, const DriveInputs& inputs, const DriveTotals& totals);
 
 } // namespace ostrel

@@ -592,6 +592,49 @@ private slots:
         QVERIFY(!item("M_InertieRetablir")->isEnabled() || w_->project().undoStack().canRedo());
     }
 
+    // The drive inputs belong to the project: typing them marks it modified, a run of typing
+    // is one undo step, they are saved and come back on open, New clears them, and the CSV
+    // export carries the drive table after the list's.
+    void driveInputsAreSavedUndoneAndExported() {
+        addDisc(QStringLiteral("1000"));
+        const QString path = workFile(QStringLiteral("drive.ostrel"));
+        saveAs(path);
+        QVERIFY(!w_->isWindowModified());
+        auto* motor = get<QLineEdit>("Drive_motorInertia");
+        auto* speed = get<QLineEdit>("Drive_speed");
+        QVERIFY(motor && speed);
+        motor->setFocus();
+        QTest::keyClicks(motor, "7.7");
+        speed->setFocus();
+        QTest::keyClicks(speed, "3000");
+        QVERIFY(w_->isWindowModified());
+        trigger("M_InertieEnregistrer");
+        QCOMPARE(readProject(path).project.drive.value("motorInertia").toString(), "7.7");
+
+        // Typing in one box after another is one step: undo gives the saved-before state.
+        trigger("M_InertieAnnuler");
+        QCOMPARE(motor->text(), QString());
+        QCOMPARE(speed->text(), QString());
+        QCOMPARE(w_->parts().partCount(), 1);
+        trigger("M_InertieRetablir");
+        QCOMPARE(speed->text(), "3000");
+        QVERIFY(!w_->isWindowModified());
+
+        const QString csv = workFile(QStringLiteral("drive.csv"));
+        dialogs_.fileNames << csv;
+        trigger("M_InertieExporteCsv");
+        const QByteArray written = fileBytes(csv);
+        QVERIFY(written.contains("\r\n\r\nquantity,value,unit\r\n"));
+        QVERIFY(written.contains("motorInertia,7.7,"));
+
+        trigger("M_InertieNouveau");
+        QCOMPARE(motor->text(), QString());
+        QVERIFY(w_->openFile(path));
+        QCOMPARE(motor->text(), "7.7");
+        QCOMPARE(speed->text(), "3000");
+        QVERIFY(!w_->isWindowModified());
+    }
+
     // Export to CSV writes the list's CSV; Copy puts the selected rows, or all, on the
     // clipboard as tab-separated text.
     void exportAndCopyGiveTheListAsText() {

@@ -434,3 +434,15 @@ TEST(DriveFileForms, CsvTableHasFullPrecisionPointDecimalsAndQuotedFields) {
 }
 
 } // namespace
+
+// The project's CSV: the list's table alone without drive inputs, and with them an empty line
+// then the drive table, every line ended by CRLF.
+TEST(DriveFileForms, CsvOfAProjectAppendsTheDriveTableOnlyWithDriveInputs) {
+    const QByteArray list = "kind,mass\r\nDisc,1\r\n";
+    EXPECT_EQ(csvWithDrive(list, Inputs{.ta = "1"}.make(), Load), list);
+    const QByteArray both = csvWithDrive(list, Inputs{.n = "3000"}.make(), {0.79, 0, 0});
+    ASSERT_TRUE(both.startsWith(list + "\r\nquantity,value,unit\r\n")) << both.toStdString();
+    EXPECT_TRUE(both.endsWith("\r\n"));
+    EXPECT_EQ(both.count("\r\n"), 2 + 1 + driveCsvRows(Inputs{.n = "3000"}.make(), {}).size());
+    EXPECT_FALSE(QByteArray(both).replace("\r\n", "").contains('\n')); // no bare line feed
+}
