@@ -68,7 +68,12 @@ ProjectCommands::ProjectCommands(QMainWindow& window, PartsListModel& model, Dia
         updateTitle();
         writeRecovery();
     });
-    connect(&undo_, &QUndoStack::cleanChanged, this, &ProjectCommands::updateTitle);
+    // Opening a file pushes its replacement, then marks it clean: the copy written for the
+    // push must go again.
+    connect(&undo_, &QUndoStack::cleanChanged, this, [this] {
+        updateTitle();
+        writeRecovery();
+    });
 }
 
 ProjectCommands::~ProjectCommands() {
@@ -131,7 +136,9 @@ void ProjectCommands::setHeader(const ProjectHeader& header) {
 }
 
 void ProjectCommands::setDrive(const QJsonObject& drive) {
-    if (drive == header_.drive) return;
+    // Read back, a file's drive object and the panel's may differ in form (a field left out,
+    // a field at its default) but not in what they hold.
+    if (drive == header_.drive || driveFromJson(drive) == driveFromJson(header_.drive)) return;
     ProjectHeader changed = header_;
     changed.drive = drive;
     undo_.push(ProjectUndo::driveChanged(model_, header_, changed,

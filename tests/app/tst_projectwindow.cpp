@@ -14,6 +14,8 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -632,6 +634,23 @@ private slots:
         QVERIFY(w_->openFile(path));
         QCOMPARE(motor->text(), "7.7");
         QCOMPARE(speed->text(), "3000");
+        QVERIFY(!w_->isWindowModified());
+        // An opened file is all saved: no recovery copy stays behind.
+        QTRY_VERIFY(!w_->project().writingRecovery());
+        QVERIFY(!QFileInfo::exists(ProjectCommands::recoveryPath()));
+
+        // A hand-written drive object with fields left out opens unmodified too.
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QJsonObject project = QJsonDocument::fromJson(file.readAll()).object();
+        file.close();
+        project.insert("drive", QJsonObject{{"speed", "1500"}});
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QJsonDocument(project).toJson());
+        file.close();
+        QVERIFY(w_->openFile(path));
+        QCOMPARE(speed->text(), "1500");
+        QCOMPARE(motor->text(), QString());
         QVERIFY(!w_->isWindowModified());
     }
 
