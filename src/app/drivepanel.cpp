@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QFont>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QIcon>
 #include <QLabel>
@@ -196,6 +197,23 @@ void DrivePanel::setTexts(const QStringList& textes) {
 }
 
 void DrivePanel::fitWidth() {
+    // Values and units keep room for the widest text they can show (a signed scientific value,
+    // the longest unit of any display choice), so that nothing is cut when they change.
+    const QFontMetrics metrics(font());
+    const int value = metrics.horizontalAdvance(QStringLiteral("-8.88888E-88")) + 4;
+    int unit = metrics.horizontalAdvance(QString::fromUtf8("rad/s²"));
+    for (Quantity q : {Quantity::Mass, Quantity::Inertia, Quantity::Torque})
+        for (int u = 0; u < unitCount(q); ++u)
+            unit = std::max(unit, metrics.horizontalAdvance(unitSymbol(q, u)));
+    unit += 4;
+    for (QLabel* label : totalValues_)
+        label->setMinimumWidth(value);
+    for (QLabel* label : resultValues_)
+        label->setMinimumWidth(value);
+    for (QLabel* label : totalUnits_)
+        label->setMinimumWidth(unit);
+    for (QLabel* label : resultUnits_)
+        label->setMinimumWidth(unit);
     auto* scroll = static_cast<QScrollArea*>(widget());
     QWidget* content = scroll->widget();
     content->adjustSize();
@@ -207,6 +225,7 @@ void DrivePanel::fitWidth() {
 void DrivePanel::setDisplayChoice(const DisplayChoice& choice) {
     choice_ = choice;
     refresh();
+    fitWidth();
 }
 
 void DrivePanel::setInputs(const DriveInputs& inputs) {
