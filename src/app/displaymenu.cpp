@@ -26,18 +26,6 @@ constexpr const char* kDigitsNames[3] = {"M_Resultats_Classique", "M_Resultats_C
 constexpr const char* kDigitsDesign[3] = {"&Classic", "&4 significant digits",
                                           "&6 significant digits"};
 
-int unitOf(const DisplayChoice& c, Quantity q) {
-    switch (q) {
-    case Quantity::Mass:
-        return int(c.mass);
-    case Quantity::Inertia:
-        return int(c.inertia);
-    case Quantity::Torque:
-        return int(c.torque);
-    }
-    return 0;
-}
-
 } // namespace
 
 DisplayMenu::DisplayMenu(DisplaySettings& settings, QWidget* owner)
@@ -104,8 +92,7 @@ const std::vector<DisplayMenu::Caption>& DisplayMenu::captions() {
 void DisplayMenu::showChoice(const DisplayChoice& choice) {
     if (QAction* item = digitsItem(choice.digits)) item->setChecked(true);
     for (const Family& f : kFamilies)
-        if (QAction* item = unitItem(f.quantity, unitOf(choice, f.quantity)))
-            item->setChecked(true);
+        if (QAction* item = unitItem(f.quantity, choice.unit(f.quantity))) item->setChecked(true);
 }
 
 void DisplayMenu::chooseDigits(Digits digits) {

@@ -57,16 +57,7 @@ const Unit* unitOf(Quantity q, int unit) {
 }
 
 int chosenUnit(const DisplayChoice& c, Quantity q) {
-    if (c.classic()) return 0;
-    switch (q) {
-    case Quantity::Mass:
-        return int(c.mass);
-    case Quantity::Inertia:
-        return int(c.inertia);
-    case Quantity::Torque:
-        return int(c.torque);
-    }
-    return 0;
+    return c.classic() ? 0 : c.unit(q);
 }
 
 int unitFromKey(Quantity q, const QString& key) {
@@ -76,6 +67,18 @@ int unitFromKey(Quantity q, const QString& key) {
 }
 
 } // namespace
+
+int DisplayChoice::unit(Quantity q) const {
+    switch (q) {
+    case Quantity::Mass:
+        return int(mass);
+    case Quantity::Inertia:
+        return int(inertia);
+    case Quantity::Torque:
+        return int(torque);
+    }
+    return 0;
+}
 
 int DisplayChoice::significantDigits() const {
     switch (digits) {

@@ -23,6 +23,8 @@ struct DisplayChoice {
     TorqueUnit torque = TorqueUnit::NM;
 
     bool classic() const { return digits == Digits::Classic; }
+    // The unit index kept for q (as unitSymbol numbers them), whatever the digits.
+    int unit(Quantity q) const;
     // 4 or 6; 0 in Classic.
     int significantDigits() const;
     // The SI value of one unit of the chosen unit of q (Classic: always 1, SI units).

@@ -7,6 +7,7 @@
 #include "app/ostrel.h"
 #include "app/projectcommands.h"
 #include "platform/dialogs.h"
+#include "programfolder.h"
 #include "solids/catalogue.h"
 
 #include <QAction>
@@ -160,13 +161,7 @@ private slots:
         dir_ = std::make_unique<QTemporaryDir>();
         const QString program = dir_->path() + QLatin1Char('/');
         QVERIFY(QDir(program).mkpath(QStringLiteral("images")));
-        const QString source = QStringLiteral(OSTREL_PROGRAM_DIR);
-        QStringList files = QDir(source).entryList({"*.bmp", "*.BMP"}, QDir::Files);
-        for (const QString& f : QDir(source + QStringLiteral("images")).entryList(QDir::Files))
-            files << QStringLiteral("images/") + f;
-        files << QStringLiteral("Lenguas.db");
-        for (const QString& f : files)
-            QVERIFY(QFile::copy(source + f, program + f));
+        QVERIFY(copyProgramFolder(program));
         startWindow();
     }
 

@@ -7,6 +7,7 @@
 #include "app/projectcommands.h"
 #include "platform/dialogs.h"
 #include "platform/recordingsurface.h"
+#include "programfolder.h"
 #include "report/driveplot.h"
 
 #include <QAction>
@@ -130,13 +131,7 @@ private slots:
         dialogs_ = RecordingDialogs();
         dir_ = std::make_unique<QTemporaryDir>();
         QVERIFY(dir_->isValid() && QDir(programDir()).mkpath(QStringLiteral("images")));
-        const QString source = QStringLiteral(OSTREL_PROGRAM_DIR);
-        QStringList files = QDir(source).entryList({"*.bmp", "*.BMP"}, QDir::Files);
-        for (const QString& f : QDir(source + QStringLiteral("images")).entryList(QDir::Files))
-            files << QStringLiteral("images/") + f;
-        files << QStringLiteral("Lenguas.db");
-        for (const QString& f : files)
-            QVERIFY(QFile::copy(source + f, programDir() + f));
+        QVERIFY(copyProgramFolder(programDir()));
         startWindow();
     }
 

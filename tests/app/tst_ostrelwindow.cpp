@@ -3,6 +3,7 @@
 #include "app/editeur.h"
 #include "app/ostrel.h"
 #include "app/projectcommands.h"
+#include "programfolder.h"
 #include "recordingdialogs.h"
 #include "solids/catalogue.h"
 
@@ -44,13 +45,7 @@ private:
     void makeProgramFolder(bool withStore) {
         dir_ = std::make_unique<QTemporaryDir>();
         QVERIFY(dir_->isValid() && QDir(programDir()).mkpath(QStringLiteral("images")));
-        const QString source = QStringLiteral(OSTREL_PROGRAM_DIR);
-        QStringList files = QDir(source).entryList({"*.bmp", "*.BMP"}, QDir::Files);
-        for (const QString& f : QDir(source + QStringLiteral("images")).entryList(QDir::Files))
-            files << QStringLiteral("images/") + f;
-        if (withStore) files << QStringLiteral("Lenguas.db");
-        for (const QString& f : files)
-            QVERIFY(QFile::copy(source + f, programDir() + f));
+        QVERIFY(copyProgramFolder(programDir(), withStore));
     }
 
     // Started as the program starts it: with the folder as given, without its final "/".

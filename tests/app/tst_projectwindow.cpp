@@ -7,6 +7,7 @@
 #include "app/projectcommands.h"
 #include "list/csvexport.h"
 #include "list/projectfile.h"
+#include "programfolder.h"
 #include "recordingdialogs.h"
 
 #include <QAction>
@@ -68,13 +69,7 @@ private:
     void makeProgramFolder() {
         program_ = std::make_unique<QTemporaryDir>();
         QVERIFY(program_->isValid() && QDir(programDir()).mkpath(QStringLiteral("images")));
-        const QString source = QStringLiteral(OSTREL_PROGRAM_DIR);
-        QStringList files = QDir(source).entryList({"*.bmp", "*.BMP"}, QDir::Files);
-        for (const QString& f : QDir(source + QStringLiteral("images")).entryList(QDir::Files))
-            files << QStringLiteral("images/") + f;
-        files << QStringLiteral("Lenguas.db");
-        for (const QString& f : files)
-            QVERIFY(QFile::copy(source + f, programDir() + f));
+        QVERIFY(copyProgramFolder(programDir()));
     }
 
     void startWindow() {
