@@ -42,20 +42,6 @@ void setUp(QCommandLineParser& parser, const Options& options) {
                                  QStringLiteral("[FILE]"));
 }
 
-// The pieces of a message in the working language; an entry the store lacks in English.
-QString joined(const std::vector<MessagePiece>& pieces, const Langue& langue) {
-    QString text;
-    for (const MessagePiece& piece : pieces) {
-        if (piece.entry <= 0) {
-            text += piece.literal;
-            continue;
-        }
-        const QString translated = langue.texte(piece.entry);
-        text += translated.isEmpty() ? englishMessage({piece}) : translated;
-    }
-    return text;
-}
-
 } // namespace
 
 bool needsNoDisplay(const QStringList& arguments) {
@@ -130,10 +116,10 @@ int runExport(const CommandLine& line, const QString& programDir, QTextStream& e
 
     const ProjectRead read = readProject(line.file);
     if (!read.ok) {
-        err << joined(read.errorMessage, langue) << Qt::endl;
+        err << messageText(read.errorMessage, langue.textes) << Qt::endl;
         return 1;
     }
-    if (!read.warning.isEmpty()) err << joined(read.warningMessage, langue) << Qt::endl;
+    if (!read.warning.isEmpty()) err << messageText(read.warningMessage, langue.textes) << Qt::endl;
 
     PartsList list(QStringList(), langue.texte(EntryTotalsCaption));
     fillList(list, read);
@@ -145,7 +131,7 @@ int runExport(const CommandLine& line, const QString& programDir, QTextStream& e
             csvWithDrive(csvText(list, exportLabels(langue.textes)), drive, driveTotals(list)),
             line.csv);
         if (!save.ok) {
-            err << joined(save.errorMessage, langue) << Qt::endl;
+            err << messageText(save.errorMessage, langue.textes) << Qt::endl;
             code = 1;
         }
     }

@@ -96,16 +96,7 @@ QString ProjectCommands::text(int entry, const char* fallback) const {
 
 QString ProjectCommands::joined(const std::vector<MessagePiece>& pieces,
                                 const QString& english) const {
-    QString text;
-    for (const MessagePiece& piece : pieces) {
-        if (piece.entry <= 0) {
-            text += piece.literal;
-            continue;
-        }
-        const QString translated = langue_.texte(piece.entry);
-        if (translated.isEmpty()) return english; // a language without these texts yet
-        text += translated;
-    }
+    const QString text = messageText(pieces, langue_.textes);
     return text.isEmpty() ? english : text;
 }
 

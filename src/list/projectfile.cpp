@@ -13,9 +13,9 @@
 #include <QSet>
 #include <algorithm>
 #include <array>
-#include <cstring>
-#include <cstdint>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <deque>
 #include <limits>
 #include <optional>
@@ -488,6 +488,17 @@ QString englishMessage(const std::vector<MessagePiece>& pieces) {
         }
         for (const EnglishText& e : EnglishTexts)
             if (e.entry == piece.entry) text += QString::fromUtf8(e.text);
+    }
+    return text;
+}
+
+QString messageText(const std::vector<MessagePiece>& pieces, const QStringList& textes) {
+    QString text;
+    for (const MessagePiece& piece : pieces) {
+        const QString translated = piece.entry > 0 ? textes.value(piece.entry) : QString();
+        text += piece.entry <= 0       ? piece.literal
+                : translated.isEmpty() ? englishMessage({piece})
+                                       : translated;
     }
     return text;
 }

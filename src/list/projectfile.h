@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QJsonObject>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <vector>
 
@@ -86,5 +87,8 @@ void fillList(PartsList& list, const ProjectRead& read);
 
 // Joins message pieces with the built-in English texts of the project messages.
 QString englishMessage(const std::vector<MessagePiece>& pieces);
+// Joins message pieces in the working language's texts (indexed by entry); a piece whose entry
+// the texts lack is written in English.
+QString messageText(const std::vector<MessagePiece>& pieces, const QStringList& textes);
 
 } // namespace ostrel
