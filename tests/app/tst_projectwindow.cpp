@@ -1,7 +1,5 @@
-// The project commands of the main window driven as a user drives them: menu items and
-// shortcuts, the unsaved-changes question, saving and its failures, undo and redo, a dropped
-// file, the recovery copy after an abnormal end, properties, CSV export and Copy. Offscreen,
-// in a temporary program folder, with settings and recovery copies in Qt's test folders.
+// The project commands of the main window driven as a user drives them, offscreen in a
+// temporary program folder, with settings and recovery copies in Qt's test folders.
 #include "app/commandes.h"
 #include "app/ostrel.h"
 #include "app/projectcommands.h"
@@ -17,7 +15,6 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -35,18 +32,6 @@ using namespace ostrel;
 
 namespace {
 
-// Everything the list shows: every cell of every row, then the totals line.
-QStringList listState(const PartsList& list) {
-    QStringList state;
-    for (int r = 1; r < list.rowCount(); ++r)
-        for (int c = 1; c < PartsList::ColumnCount; ++c)
-            state << list.cell(r, c);
-    state << QStringLiteral("|");
-    for (int c = 1; c < PartsList::TotalsCount; ++c)
-        state << list.total(c);
-    return state;
-}
-
 QByteArray fileBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
@@ -63,14 +48,7 @@ private:
     std::unique_ptr<Ostrel> w_;
     int quits_ = 0;
 
-    QString programDir() const { return program_->path() + QLatin1Char('/'); }
     QString workFile(const QString& name) const { return QDir(work_->path()).filePath(name); }
-
-    void makeProgramFolder() {
-        program_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(program_->isValid() && QDir(programDir()).mkpath(QStringLiteral("images")));
-        QVERIFY(copyProgramFolder(programDir()));
-    }
 
     void startWindow() {
         w_ = std::make_unique<Ostrel>(program_->path(), dialogs_);
@@ -100,25 +78,31 @@ private:
         QTest::mouseClick(bar->widgetForAction(action), Qt::LeftButton);
     }
     void click(const QString& name) { QTest::mouseClick(get<QWidget>(name), Qt::LeftButton); }
-    void type(const QString& name, const QString& text) {
-        QLineEdit* b = get<QLineEdit>(name);
-        QTest::mouseClick(b, Qt::LeftButton);
-        b->selectAll();
-        QTest::keyClick(b, Qt::Key_Delete);
-        QTest::keyClicks(b, text);
-    }
-    // A steel disc of the given diameter, 100 mm thick, added to the list.
+    // A steel disc of the given diameter, 100 mm thick, typed key by key and added.
     void addDisc(const QString& diameter) {
         const int before = w_->parts().partCount();
         clickToolbar(QStringLiteral("Plateau"));
         click(QStringLiteral("MasseSpecifique"));
-        type(QStringLiteral("Text6"), diameter);
-        type(QStringLiteral("Text8"), QStringLiteral("100"));
-        const QString shown = get<QLabel>("Label14")->text() + " " + get<QLabel>("Label17")->text();
+        for (const auto& [name, text] : {std::pair{"Text6", diameter}, {"Text8", QString("100")}}) {
+            QLineEdit* b = get<QLineEdit>(name);
+            QTest::mouseClick(b, Qt::LeftButton);
+            b->selectAll();
+            QTest::keyClicks(b, text);
+        }
         click(QStringLiteral("Plus"));
-        QVERIFY2(w_->parts().partCount() == before + 1, qPrintable(shown));
+        QCOMPARE(w_->parts().partCount(), before + 1);
     }
-    QStringList state() const { return listState(w_->parts()); }
+    // Everything the list shows: every cell of every row, then the totals line.
+    QStringList state() const {
+        const PartsList& list = w_->parts();
+        QStringList cells;
+        for (int r = 1; r < list.rowCount(); ++r)
+            for (int c = 1; c < PartsList::ColumnCount; ++c)
+                cells << list.cell(r, c);
+        for (int c = 1; c < PartsList::TotalsCount; ++c)
+            cells << list.total(c);
+        return cells;
+    }
     // Saves through Save as with the file chosen.
     void saveAs(const QString& path) {
         dialogs_.fileNames.enqueue(path);
@@ -147,9 +131,10 @@ private slots:
         QFile::remove(ProjectCommands::recoveryPath());
         QDir(ProjectCommands::recoveryPath()).removeRecursively();
         QSettings().remove(QStringLiteral("recentFiles"));
-        makeProgramFolder();
+        program_ = std::make_unique<QTemporaryDir>();
         work_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(work_->isValid());
+        QVERIFY(program_->isValid() && work_->isValid());
+        QVERIFY(copyProgramFolder(program_->path() + QLatin1Char('/')));
         startWindow();
     }
 
@@ -161,56 +146,13 @@ private slots:
                  "an answer was prepared for a question never asked");
     }
 
-    void commandsHaveTheirShortcuts_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("keys");
-        QTest::newRow("new") << "M_InertieNouveau"
-                             << "Ctrl+N";
-        QTest::newRow("open") << "M_InertieOuvrir"
-                              << "Ctrl+O";
-        QTest::newRow("save") << "M_InertieEnregistrer"
-                              << "Ctrl+S";
-        QTest::newRow("save as") << "M_InertieEnregistrerSous"
-                                 << "Ctrl+Shift+S";
-        QTest::newRow("undo") << "M_InertieAnnuler"
-                              << "Ctrl+Z";
-        QTest::newRow("redo") << "M_InertieRetablir"
-                              << "Ctrl+Shift+Z, Ctrl+Y";
-        QTest::newRow("copy") << "M_InertieCopier"
-                              << "Ctrl+C";
-        QTest::newRow("properties") << "M_InertieProprietes"
-                                    << "";
-        QTest::newRow("export") << "M_InertieExporteCsv"
-                                << "";
-    }
-    // Each command is an item of the Inertia menu with its shortcuts and a translated caption.
-    void commandsHaveTheirShortcuts() {
-        QFETCH(QString, name);
-        QFETCH(QString, keys);
-        QAction* action = get<QAction>(name);
-        QVERIFY(action);
-        QVERIFY(get<QMenu>("M_Inertie")->actions().contains(action));
-        QStringList shortcuts;
-        for (const QKeySequence& k : action->shortcuts())
-            shortcuts << k.toString(QKeySequence::PortableText);
-        QCOMPARE(shortcuts.join(QStringLiteral(", ")), keys);
-        QVERIFY(!action->text().isEmpty());
-        const QString english = w_->langue().texte(
-            500 + QStringList{"M_InertieNouveau", "M_InertieOuvrir", "M_InertieRecents",
-                              "M_InertieEnregistrer", "M_InertieEnregistrerSous",
-                              "M_InertieAnnuler", "M_InertieRetablir", "M_InertieCopier",
-                              "M_InertieProprietes", "M_InertieExporteCsv"}
-                      .indexOf(name));
-        QCOMPARE(action->text(), english);
-    }
-
     // Quit by button, menu, toolbar or window close: with nothing unsaved at once; with
-    // unsaved lines Save / Discard / Cancel are offered.
+    // unsaved lines Save / Discard / Cancel are offered; a save that fails keeps the window.
     void quitAsksOnlyAboutUnsavedChanges_data() {
         QTest::addColumn<QString>("how");
-        QTest::addColumn<QString>("answer"); // clean, saved, discard, cancel, save
+        QTest::addColumn<QString>("answer");
         for (const char* how : {"button", "menu", "toolbar", "close"})
-            for (const char* state : {"clean", "saved", "discard", "cancel", "save"})
+            for (const char* state : {"clean", "saved", "discard", "cancel", "save", "failing"})
                 QTest::addRow("%s %s", how, state) << how << state;
     }
     void quitAsksOnlyAboutUnsavedChanges() {
@@ -222,10 +164,11 @@ private slots:
         const bool asks = answer != QLatin1String("clean") && answer != QLatin1String("saved");
         if (answer == QLatin1String("discard")) dialogs_.saveChoices << SaveChoice::Discard;
         if (answer == QLatin1String("cancel")) dialogs_.saveChoices << SaveChoice::Cancel;
-        if (answer == QLatin1String("save")) {
+        if (answer == QLatin1String("save") || answer == QLatin1String("failing")) {
             dialogs_.saveChoices << SaveChoice::Save;
-            dialogs_.fileNames << path;
+            dialogs_.fileNames << (answer == QLatin1String("save") ? path : workFile("gone/p"));
         }
+        if (answer == QLatin1String("failing")) dialogs_.expect();
         QTRY_COMPARE(QFileInfo::exists(ProjectCommands::recoveryPath()), asks);
         const QStringList before = state();
 
@@ -239,7 +182,7 @@ private slots:
             w_->close();
 
         QCOMPARE(dialogs_.asked.size(), asks ? 1 : 0);
-        const bool stays = answer == QLatin1String("cancel");
+        const bool stays = answer == QLatin1String("cancel") || answer == QLatin1String("failing");
         QCOMPARE(w_->isVisible(), stays);
         if (how != QLatin1String("close")) QCOMPARE(quits_, stays ? 0 : 1);
         QCOMPARE(state(), before);
@@ -285,24 +228,11 @@ private slots:
     void failedSaveKeepsTheListAndTheOldFile_data() {
         QTest::addColumn<QString>("target"); // relative to the work folder
         QTest::newRow("vanished folder") << "gone/p.ostrel";
-        QTest::newRow("a file as folder") << "plain.txt/p.ostrel";
         QTest::newRow("a folder as file") << "folder.ostrel";
-        QTest::newRow("read-only folder") << "locked/p.ostrel";
     }
     void failedSaveKeepsTheListAndTheOldFile() {
         QFETCH(QString, target);
-        if (target.startsWith(QLatin1String("locked"))) {
-            QVERIFY(QDir(work_->path()).mkdir(QStringLiteral("locked")));
-            QFile::setPermissions(workFile(QStringLiteral("locked")),
-                                  QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-            QFile probe(workFile(QStringLiteral("locked/probe")));
-            if (probe.open(QIODevice::WriteOnly)) QSKIP("this user writes to read-only folders");
-        }
-        QVERIFY(QDir(work_->path()).mkdir(QStringLiteral("gone")));
         QVERIFY(QDir(work_->path()).mkdir(QStringLiteral("folder.ostrel")));
-        QFile plain(workFile(QStringLiteral("plain.txt")));
-        QVERIFY(plain.open(QIODevice::WriteOnly));
-        plain.close();
 
         const QString old = workFile(QStringLiteral("old.ostrel"));
         addDisc(QStringLiteral("1000"));
@@ -311,7 +241,6 @@ private slots:
         addDisc(QStringLiteral("700"));
         const QStringList before = state();
         const QString title = w_->windowTitle();
-        QVERIFY(QDir(workFile(QStringLiteral("gone"))).removeRecursively());
 
         dialogs_.expect();
         saveAs(workFile(target));
@@ -324,26 +253,9 @@ private slots:
         QCOMPARE(fileBytes(old), oldBytes);
         QTRY_VERIFY(QFileInfo::exists(ProjectCommands::recoveryPath()));
 
-        // Quit then asks, and a failing save keeps the window open.
-        dialogs_.saveChoices << SaveChoice::Save;
-        trigger("M_InertieEnregistrer"); // Save goes to the old file
+        trigger("M_InertieEnregistrer"); // Save still goes to the old file
         QVERIFY(!w_->isWindowModified());
         QCOMPARE(readProject(old).project.lines.size(), size_t(2));
-        dialogs_.saveChoices.clear();
-        QFile::setPermissions(workFile(QStringLiteral("locked")), QFileDevice::WriteOwner |
-                                                                      QFileDevice::ReadOwner |
-                                                                      QFileDevice::ExeOwner);
-    }
-
-    void failedSaveAtQuitKeepsTheWindowOpen() {
-        addDisc(QStringLiteral("1000"));
-        dialogs_.saveChoices << SaveChoice::Save;
-        dialogs_.fileNames << workFile(QStringLiteral("gone/p.ostrel"));
-        dialogs_.expect();
-        click(QStringLiteral("Ok"));
-        QCOMPARE(quits_, 0);
-        QVERIFY(w_->isVisible() && w_->isWindowModified());
-        QCOMPARE(w_->parts().partCount(), 1);
     }
 
     // Adds, a take-back in the middle, undone and redone step by step by menu and keys: every
@@ -377,10 +289,6 @@ private slots:
                 pressOnList(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
             QCOMPARE(state(), states[step]);
         }
-        // A new change after an undo drops the steps that were undone.
-        trigger("M_InertieAnnuler");
-        addDisc(QStringLiteral("100"));
-        QVERIFY(!item("M_InertieRetablir")->isEnabled());
     }
 
     // New and Open ask first; cancelling changes nothing; the replaced list comes back by Undo.
@@ -425,8 +333,6 @@ private slots:
     void refusedFileLeavesTheList_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("not JSON") << QByteArray("not a project");
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("other format") << QByteArray(R"({"format":"other","version":1})");
         QTest::newRow("missing") << QByteArray("<none>");
     }
     void refusedFileLeavesTheList() {
@@ -452,7 +358,6 @@ private slots:
     void droppedFileOpens() {
         const QString path = workFile(QStringLiteral("dropped.ostrel"));
         addDisc(QStringLiteral("1000"));
-        addDisc(QStringLiteral("400"));
         saveAs(path);
         const QStringList saved = state();
         trigger("M_InertieNouveau");
@@ -470,14 +375,6 @@ private slots:
         QTRY_COMPARE(state(), saved);
         QVERIFY(w_->windowTitle().startsWith(QStringLiteral("dropped.ostrel")));
         QCOMPARE(dialogs_.asked.size(), 1);
-
-        QMimeData text;
-        text.setText(QStringLiteral("no file"));
-        QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, &text, Qt::LeftButton,
-                                Qt::NoModifier);
-        refused.setAccepted(false);
-        QApplication::sendEvent(w_.get(), &refused);
-        QVERIFY(!refused.isAccepted());
     }
 
     // A window that ends without closing (a crash, a kill) leaves its recovery copy; the next
@@ -490,7 +387,6 @@ private slots:
     void recoveryCopyComesBackAfterAnAbnormalEnd() {
         QFETCH(bool, restore);
         addDisc(QStringLiteral("1000"));
-        addDisc(QStringLiteral("640"));
         addDisc(QStringLiteral("123.4"));
         dialogs_.windows << [](QDialog& d) {
             d.findChild<QLineEdit*>(QStringLiteral("ProjectTitle"))->setText("Drive line 2");
@@ -502,7 +398,7 @@ private slots:
         QTRY_VERIFY(!w_->project().writingRecovery() &&
                     readProject(ProjectCommands::recoveryPath()).project.title ==
                         QLatin1String("Drive line 2"));
-        QCOMPARE(readProject(ProjectCommands::recoveryPath()).project.lines.size(), size_t(3));
+        QCOMPARE(readProject(ProjectCommands::recoveryPath()).project.lines.size(), size_t(2));
 
         w_.reset(); // no close, no question: as a crash
         QVERIFY(QFileInfo::exists(ProjectCommands::recoveryPath()));
@@ -635,13 +531,11 @@ private slots:
         QVERIFY(!QFileInfo::exists(ProjectCommands::recoveryPath()));
 
         // A hand-written drive object with fields left out opens unmodified too.
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QJsonObject project = QJsonDocument::fromJson(file.readAll()).object();
-        file.close();
+        QJsonObject project = QJsonDocument::fromJson(fileBytes(path)).object();
         project.insert("drive", QJsonObject{{"speed", "1500"}});
+        QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(QJsonDocument(project).toJson());
+        QVERIFY(file.write(QJsonDocument(project).toJson()) > 0);
         file.close();
         QVERIFY(w_->openFile(path));
         QCOMPARE(speed->text(), "1500");
@@ -658,13 +552,10 @@ private slots:
         const QString csv = workFile(QStringLiteral("list"));
         dialogs_.fileNames << csv;
         trigger("M_InertieExporteCsv");
-        const QByteArray written = fileBytes(csv + QStringLiteral(".csv"));
-        QVERIFY(written.startsWith(w_->langue().texte(523).toUtf8()));
-        QCOMPARE(written.count('\n'), 5); // header, three rows, totals
         ExportLabels labels;
         labels.kindHeading = w_->langue().texte(523);
         labels.kindNames[0] = w_->langue().texte(15).remove(QLatin1Char('&'));
-        QCOMPARE(written, csvText(w_->parts(), labels));
+        QCOMPARE(fileBytes(csv + QStringLiteral(".csv")), csvText(w_->parts(), labels));
         QVERIFY(w_->isWindowModified()); // an export is no save
 
         QTableView* grid = get<QTableView>("Grille1");
@@ -676,9 +567,7 @@ private slots:
         grid->selectionModel()->select(grid->model()->index(0, 1),
                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
         trigger("M_InertieCopier");
-        const QString copied = QApplication::clipboard()->text();
-        QCOMPARE(copied, copyText(w_->parts(), {1, 3}, labels));
-        QCOMPARE(copied.count(QLatin1Char('\n')), 3);
+        QCOMPARE(QApplication::clipboard()->text(), copyText(w_->parts(), {1, 3}, labels));
 
         // A failed export says so.
         dialogs_.fileNames << workFile(QStringLiteral("gone/list.csv"));
