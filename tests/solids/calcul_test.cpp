@@ -50,7 +50,6 @@ TEST(Calculation, GivesTheExpectedOutcome) {
         {"QuantityAndRatio", 1, 'd', "2|2|7850||1000||100", "1233|38.53|.|."},
         {"NegativeQuantityAndRatio", 1, 'd', "-1|-1|7850||1000||100", "-617|-77.07|.|."},
         {"TotalMassNeedsNoHeight", 1, 't', "1|1|100||1000||", "100|12.5|.|."},
-        {"CommaEndsTheNumber", 1, 'd', "1,5|1|7850||1000||100", "617|77.07|.|."},
         {"LettersReadZero", 1, 'd', "1|1|7850||abc||100", "="},
         {"DensityWithoutHeight", 1, 'd', "1|1|7850||1000||0", "="},
         {"QuantityZero", 1, 'd', "0|1|7850||1000||100", "="},
