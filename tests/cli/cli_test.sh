@@ -45,8 +45,6 @@ run "pdf only, options after the file" 0 - "$sample" --pdf "$work/only.pdf"
 
 run "version" 0 - --version
 grep -q '^Ostrel [0-9]' "$work/out.txt" || fail "--version prints no version"
-run "help" 0 - --help
-grep -q -- '--pdf' "$work/out.txt" && grep -q -- '--csv' "$work/out.txt" || fail "--help lists no exports"
 
 # ---- Refusals: a message on stderr and a non-zero exit ----
 printf '{"format":"ostrel-project","version":1,"lines":[' >"$work/cut.ostrel"

@@ -143,10 +143,6 @@ TEST(ReportDisplay, GivenInertiaTableShowsTorquesInTheChosenUnit) {
     EXPECT_EQ(t[2].simplified(), QStringLiteral("1 1 2.000 12500 30.00 42.00"));
 }
 
-} // namespace
-
-namespace {
-
 // The conveyor's translating mass is the exact mass less the rotating mass: a light load whose
 // classic mass cell reads 0 still prints its mass.
 TEST(ReportDisplay, ConveyorTranslatingMassComesFromTheExactMass) {
