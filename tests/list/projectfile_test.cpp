@@ -164,84 +164,34 @@ TEST_P(ProjectBadInput, IsRefusedWithAMessageNamingTheFileAndTheFault) {
 
 const QByteArray Valid = bytesOf(rootWith({discLineObject()}));
 
+// One row for each kind of bad input, and one more where a fault comes in two forms.
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(NotAProject, ProjectBadInput, ::testing::Values(
-    BadInput{"Empty", [] { return QByteArray(); }, 482, ""},
+INSTANTIATE_TEST_SUITE_P(Reader, ProjectBadInput, ::testing::Values(
     BadInput{"OnlyBlanks", [] { return QByteArray(" \r\n\t "); }, 482, ""},
-    BadInput{"NotJson", [] { return QByteArray("Plateau;1;7850"); }, 481, "byte"},
     BadInput{"Truncated", [] { return Valid.left(Valid.size() / 2); }, 481, "byte"},
-    BadInput{"TrailingGarbage", [] { return Valid + "x"; }, 481, ""},
-    BadInput{"ArrayAtTheTop", [] { return QByteArray("[1,2]"); }, 486, ""},
-    BadInput{"AnotherFormat", [] { return withRoot([](QJsonObject& r) { r["format"] = "drive-sizer"; }); }, 486, "drive-sizer"},
-    BadInput{"NoFormat", [] { return withRoot([](QJsonObject& r) { r.remove("format"); }); }, 486, ""},
-    BadInput{"NewerVersion", [] { return withRoot([](QJsonObject& r) { r["version"] = 2; }); }, 487, "2"},
-    BadInput{"VersionAsText", [] { return withRoot([](QJsonObject& r) { r["version"] = "1"; }); }, 490, "version"},
-    BadInput{"VersionZero", [] { return withRoot([](QJsonObject& r) { r["version"] = 0; }); }, 490, "version"},
-    BadInput{"FractionalVersion", [] { return withRoot([](QJsonObject& r) { r["version"] = 1.5; }); }, 490, "version"},
-    BadInput{"NoLines", [] { return withRoot([](QJsonObject& r) { r.remove("lines"); }); }, 490, "lines"},
-    BadInput{"LinesAsObject", [] { return withRoot([](QJsonObject& r) { r["lines"] = QJsonObject(); }); }, 490, "lines"},
-    BadInput{"TitleAsNumber", [] { return withRoot([](QJsonObject& r) { r["title"] = 3; }); }, 490, "title"},
-    BadInput{"DriveAsText", [] { return withRoot([](QJsonObject& r) { r["drive"] = "x"; }); }, 490, "drive"}),
-    byName<BadInput>);
-
-INSTANTIATE_TEST_SUITE_P(BadLine, ProjectBadInput, ::testing::Values(
-    BadInput{"LineAsNumber", [] { return bytesOf(rootWith({discLineObject(), 5})); }, 490, "line 2"},
-    BadInput{"MissingCode", [] { return withLine([](QJsonObject& l) { l.remove("code"); }); }, 490, "line 1, code"},
-    BadInput{"MissingMode", [] { return withLine([](QJsonObject& l) { l.remove("totalMass"); }); }, 490, "totalMass"},
-    BadInput{"MissingInputs", [] { return withLine([](QJsonObject& l) { l.remove("inputs"); }); }, 490, "inputs"},
-    BadInput{"MissingOneInput", [] { return withLine([](QJsonObject& l) {
-        QJsonObject in = l["inputs"].toObject(); in.remove("dimension4"); l["inputs"] = in; }); }, 490, "inputs.dimension4"},
-    BadInput{"CodeAsText", [] { return withLine([](QJsonObject& l) { l["code"] = "1"; }); }, 490, "code"},
-    BadInput{"ModeAsNumber", [] { return withLine([](QJsonObject& l) { l["totalMass"] = 1; }); }, 490, "totalMass"},
-    BadInput{"InputAsNumber", [] { return withLine([](QJsonObject& l) {
-        QJsonObject in = l["inputs"].toObject(); in["quantity"] = 1; l["inputs"] = in; }); }, 490, "inputs.quantity"},
-    BadInput{"InputsAsArray", [] { return withLine([](QJsonObject& l) { l["inputs"] = QJsonArray{"1"}; }); }, 490, "inputs"},
-    BadInput{"ResultAsText", [] { return withLine([](QJsonObject& l) {
-        l["results"] = QJsonObject{{"mass_kg", "617"}, {"inertia_kg_m2", 1}, {"friction_N_m", 0}, {"working_N_m", 0}}; }); }, 490, "results.mass_kg"},
-    BadInput{"KindTwentyOne", [] { return withLine([](QJsonObject& l) { l["code"] = 21; }); }, 491, "code 21"},
-    BadInput{"KindNegative", [] { return withLine([](QJsonObject& l) { l["code"] = -1; }); }, 491, "code -1"},
-    BadInput{"KindFractional", [] { return withLine([](QJsonObject& l) { l["code"] = 1.5; }); }, 491, "code 1.5"},
-    BadInput{"KindHuge", [] { return withLine([](QJsonObject& l) { l["code"] = 1e300; }); }, 491, "code 1e+300"},
-    BadInput{"InputsGiveNoResult", [] { return withLine([](QJsonObject& l) {
-        QJsonObject in = l["inputs"].toObject(); in["quantity"] = "0"; l["inputs"] = in; }); }, 495, "line 1"},
-    BadInput{"InputsOverflow", [] { return withLine([](QJsonObject& l) {
-        QJsonObject in = l["inputs"].toObject(); in["dimension2"] = "1e200"; l["inputs"] = in; }); }, 495, "line 1"}),
-    byName<BadInput>);
-
-INSTANTIATE_TEST_SUITE_P(Limits, ProjectBadInput, ::testing::Values(
-    BadInput{"InputOfOneMegabyte", [] { return withLine([](QJsonObject& l) {
-        QJsonObject in = l["inputs"].toObject(); in["dimension1"] = QString(1 << 20, u'9'); l["inputs"] = in; }); }, 492, "inputs.dimension1"},
-    BadInput{"TitleOfOneMegabyte", [] { return withRoot([](QJsonObject& r) { r["title"] = QString(1 << 20, u'x'); }); }, 492, "title"},
-    BadInput{"NotesOfOneMegabyte", [] { return withRoot([](QJsonObject& r) { r["notes"] = QString(1 << 20, u'x'); }); }, 492, "notes"},
-    BadInput{"HundredThousandLines", [] { return manyLines(100000); }, 492, "lines (100000 > 20000)"},
-    BadInput{"LargerThanTheLimit", [] { return QByteArray(ProjectLimits::MaxFileBytes + 1, ' '); }, 485, ""},
     BadInput{"ResultBeyondDoubles", [] { return withLine([](QJsonObject& l) {
         l["results"] = QJsonObject{{"mass_kg", 1}, {"inertia_kg_m2", 1}, {"friction_N_m", 0}, {"working_N_m", 0}}; })
         .replace("\"mass_kg\":1", "\"mass_kg\":1e999"); }, 481, "byte"},
+    BadInput{"AnotherFormat", [] { return withRoot([](QJsonObject& r) { r["format"] = "drive-sizer"; }); }, 486, "drive-sizer"},
+    BadInput{"NewerVersion", [] { return withRoot([](QJsonObject& r) { r["version"] = 2; }); }, 487, "2"},
+    BadInput{"FractionalVersion", [] { return withRoot([](QJsonObject& r) { r["version"] = 1.5; }); }, 490, "version"},
+    BadInput{"LineAsNumber", [] { return bytesOf(rootWith({discLineObject(), 5})); }, 490, "line 2"},
+    BadInput{"MissingOneInput", [] { return withLine([](QJsonObject& l) {
+        QJsonObject in = l["inputs"].toObject(); in.remove("dimension4"); l["inputs"] = in; }); }, 490, "inputs.dimension4"},
+    BadInput{"KindTwentyOne", [] { return withLine([](QJsonObject& l) { l["code"] = 21; }); }, 491, "code 21"},
+    BadInput{"InputsGiveNoResult", [] { return withLine([](QJsonObject& l) {
+        QJsonObject in = l["inputs"].toObject(); in["quantity"] = "0"; l["inputs"] = in; }); }, 495, "line 1"},
+    BadInput{"InputOfOneMegabyte", [] { return withLine([](QJsonObject& l) {
+        QJsonObject in = l["inputs"].toObject(); in["dimension1"] = QString(1 << 20, u'9'); l["inputs"] = in; }); }, 492, "inputs.dimension1"},
+    BadInput{"HundredThousandLines", [] { return manyLines(100000); }, 492, "lines (100000 > 20000)"},
+    BadInput{"LargerThanTheLimit", [] { return QByteArray(ProjectLimits::MaxFileBytes + 1, ' '); }, 485, ""},
     BadInput{"AbsurdResult", [] { return withLine([](QJsonObject& l) {
         l["results"] = QJsonObject{{"mass_kg", 1}, {"inertia_kg_m2", -1e200}, {"friction_N_m", 0}, {"working_N_m", 0}}; }); }, 494, "results.inertia_kg_m2"},
-    BadInput{"NaNIsNotJson", [] { return QByteArray(Valid).replace("\"code\":1", "\"code\":NaN"); }, 481, ""}),
-    byName<BadInput>);
-
-INSTANTIATE_TEST_SUITE_P(Encoding, ProjectBadInput, ::testing::Values(
-    BadInput{"DuplicateTopName", [] { return QByteArray(Valid).replace("{\"format\"", "{\"lines\":[],\"format\""); }, 489, "lines"},
-    BadInput{"DuplicateLineName", [] { return QByteArray(Valid).replace("\"code\":1", "\"code\":1,\"code\":2"); }, 489, "code"},
     BadInput{"DuplicateEscapedName", [] { return QByteArray(Valid).replace("\"code\":1", "\"code\":1,\"co\\u0064e\":2"); }, 489, "code"},
-    BadInput{"DuplicateInputName", [] { return QByteArray(Valid).replace("\"ratio\":\"1\"", "\"ratio\":\"1\",\"ratio\":\"9\""); }, 489, "ratio"},
-    BadInput{"StrayByte", [] { return QByteArray(Valid).replace("7850", "78\xff" "50"); }, 488, ""},
-    BadInput{"OverlongSlash", [] { return QByteArray(Valid).replace("7850", "\xc0\xaf"); }, 488, ""},
     BadInput{"EncodedSurrogate", [] { return QByteArray(Valid).replace("7850", "\xed\xa0\x80"); }, 488, ""},
-    BadInput{"CutSequenceAtTheEnd", [] { return Valid + "\xe2\x82"; }, 488, ""},
-    BadInput{"Latin1Text", [] { return withRoot([](QJsonObject& r) { r["title"] = "caf"; }).replace("caf", "caf\xe9"); }, 488, ""}),
+    BadInput{"CutSequenceAtTheEnd", [] { return Valid + "\xe2\x82"; }, 488, ""}),
     byName<BadInput>);
 // clang-format on
-
-TEST(ProjectBadInput, InvalidUtf8NamesTheByteOffsetCountingAByteOrderMark) {
-    const QByteArray bytes = QByteArray("\xEF\xBB\xBF") + QByteArray(10, ' ') + "\xff";
-    const ProjectRead read = parseProject(bytes, QStringLiteral("f"));
-    ASSERT_FALSE(read.ok);
-    EXPECT_TRUE(read.error.endsWith(QStringLiteral(": 13"))) << read.error.toStdString();
-}
 
 // ---- Files ----
 
@@ -278,17 +228,6 @@ TEST_F(ProjectFiles, FoldersMissingFilesPipesAndUnreadableFilesAreRefusedByName)
         ASSERT_GE(read.errorMessage.size(), 3u);
         EXPECT_EQ(read.errorMessage[2].entry, c.entry) << read.error.toStdString();
     }
-}
-
-TEST_F(ProjectFiles, AFileBeyondTheSizeLimitIsRefusedBeforeItIsRead) {
-    const QString big = path("big.ostrel");
-    QFile f(big);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    ASSERT_TRUE(f.resize(ProjectLimits::MaxFileBytes + 1)); // sparse: no time spent writing
-    f.close();
-    const ProjectRead read = readProject(big);
-    EXPECT_FALSE(read.ok);
-    EXPECT_EQ(read.errorMessage[2].entry, 485);
 }
 
 TEST_F(ProjectFiles, AFailedSaveNamesThePathAndLeavesTheOldFileAsItWas) {
@@ -355,17 +294,6 @@ TEST(ProjectRoundTrip, TextsStayExactlyAsTypedAndTheDriveInputsAsRead) {
     EXPECT_EQ(read.project.drive, project.drive);
 }
 
-TEST(ProjectRoundTrip, TheFileIsPlainJsonWithTheFormatNameAndExactResults) {
-    const PartsList list = listOf(everyKind());
-    const QJsonObject root = QJsonDocument::fromJson(projectJson(projectFromList(list))).object();
-    EXPECT_EQ(root["format"].toString(), QStringLiteral("ostrel-project"));
-    EXPECT_EQ(root["version"].toInt(), 1);
-    const QJsonObject first = root["lines"].toArray().at(0).toObject();
-    EXPECT_EQ(first["kind"].toString(), QStringLiteral("Plateau"));
-    EXPECT_EQ(first["results"].toObject()["mass_kg"].toDouble(), list.exactValue(1, 0));
-    EXPECT_EQ(first["results"].toObject()["inertia_kg_m2"].toDouble(), list.exactValue(1, 1));
-}
-
 // ---- Stored results ----
 
 TEST(ProjectStoredResults, RecomputedResultsStandAndDifferencesAreReportedOnceByLine) {
@@ -375,12 +303,10 @@ TEST(ProjectStoredResults, RecomputedResultsStandAndDifferencesAreReportedOnceBy
         bool differs;
     };
     const double computed = listOf(everyKind()).exactValue(2, 1); // disc, density mode
-    const Row rows[] = {{"Equal", computed, false},
-                        {"LastBitOfAnotherMachine", std::nextafter(computed, 0.0), false},
+    const Row rows[] = {{"LastBitOfAnotherMachine", std::nextafter(computed, 0.0), false},
                         {"CaptionOfAListWithoutExactValues", 77.07, false},
                         {"HandEdited", 770.707, true},
-                        {"CaptionRoundedOtherwise", 77.1, true},
-                        {"Zero", 0, true}};
+                        {"CaptionRoundedOtherwise", 77.1, true}};
     for (const Row& row : rows) {
         QJsonArray lines;
         for (int i = 0; i < 3; ++i) {
@@ -459,22 +385,6 @@ TEST(ProjectStoredResults, LinesWithoutResultsAndUnknownMembersAreAccepted) {
     EXPECT_GT(read.project.lines.at(0).exact[1], 77);
 }
 
-TEST(ProjectLists, FillingReplacesThePartsButKeepsHeadingsAndCaption) {
-    PartsList list({"Masse"}, QStringLiteral("Totaux"));
-    fillList(list, everyKind());
-    Project one;
-    one.lines.push_back(projectLine(9, false, KindInputs[8]));
-    fillList(list, one);
-    EXPECT_EQ(list.partCount(), 1);
-    EXPECT_EQ(list.cell(0, 1), QStringLiteral("Masse"));
-    EXPECT_EQ(list.total(0), QStringLiteral("Totaux"));
-    EXPECT_EQ(list.image(1), kindInfo(9)->image);
-    EXPECT_EQ(list.exactTotal(1), list.exactValue(1, 1));
-    fillList(list, Project());
-    EXPECT_EQ(list.partCount(), 0);
-    EXPECT_EQ(list.exactTotal(0), 0);
-}
-
 TEST(ProjectLists, TheLineLimitStillOpens) {
     const ProjectRead read =
         parseProject(manyLines(ProjectLimits::MaxLines), QStringLiteral("limit.ostrel"));
@@ -482,27 +392,11 @@ TEST(ProjectLists, TheLineLimitStillOpens) {
     EXPECT_EQ(read.project.lines.size(), size_t(ProjectLimits::MaxLines));
 }
 
-} // namespace
-
-namespace {
-
-TEST(ProjectLists, TheListOfAReadEqualsTheListFilledFromItsLines) {
-    const QByteArray bytes = projectJson(everyKind());
-    const ProjectRead read = parseProject(bytes, QStringLiteral("p"));
-    ASSERT_TRUE(read.ok);
-    PartsList fromRead({"Masse", "Inertie"}, QStringLiteral("Totaux"));
-    PartsList fromLines = fromRead;
-    fillList(fromRead, read);
-    fillList(fromLines, read.project);
-    EXPECT_EQ(allCells(fromRead), allCells(fromLines));
-    EXPECT_EQ(fromRead.cell(0, 2), QStringLiteral("Inertie"));
-    for (int k = 0; k < 4; ++k)
-        EXPECT_EQ(fromRead.exactTotal(k), fromLines.exactTotal(k));
-
-    // A refused read leaves the list as it was.
-    const QStringList before = allCells(fromRead);
-    fillList(fromRead, parseProject("{", QStringLiteral("p")));
-    EXPECT_EQ(allCells(fromRead), before);
+TEST(ProjectLists, ARefusedReadLeavesTheListAsItWas) {
+    PartsList list = listOf(everyKind());
+    const QStringList before = allCells(list);
+    fillList(list, parseProject("{", QStringLiteral("p")));
+    EXPECT_EQ(allCells(list), before);
 }
 
 } // namespace
