@@ -1,24 +1,28 @@
-// The display of results in the main window: the choice from its menus, the editor's captions
-// and units, the list and totals, the hint on results the classic masks hide, and the choice
-// kept per user. Offscreen, in a temporary program folder and a temporary user configuration.
+// The results in the main window. The display choice: its menus, the editor's captions and
+// units, the list and totals, the hint on results the classic masks hide, and the choice kept
+// per user. The Drive panel: typed into, fed by the parts list, shown and hidden by its toggle,
+// and its plot drawn on the recording surface. Offscreen, in a temporary program folder and a
+// temporary user configuration; any box at all fails the test.
 #include "app/displaymenu.h"
 #include "app/displaysettings.h"
+#include "app/drivepanel.h"
+#include "app/driveplotview.h"
 #include "app/editeur.h"
 #include "app/ostrel.h"
 #include "app/projectcommands.h"
-#include "platform/dialogs.h"
+#include "platform/recordingsurface.h"
 #include "programfolder.h"
-#include "solids/catalogue.h"
+#include "recordingdialogs.h"
+#include "report/driveplot.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
 #include <QStandardPaths>
@@ -31,47 +35,23 @@ using namespace ostrel;
 
 namespace {
 
-// Any box at all fails the test: choosing a display never asks or tells anything.
-class NoDialogs : public Dialogs {
-public:
-    int shown = 0;
-    void message(const QString& text, MessageIcon, const QString&) override { fail(text); }
-    bool question(const QString& text, const QString&) override { return fail(text); }
-    QString saveFileName(const QString& title, const QString&, const QString&) override {
-        fail(title);
-        return {};
-    }
-    int exec(QDialog& dialog) override { return fail(dialog.windowTitle()); }
-    SaveChoice askToSave(const QString& text, const QString&) override {
-        fail(text);
-        return SaveChoice::Cancel;
-    }
-    QString openFileName(const QString& title, const QString&, const QString&) override {
-        fail(title);
-        return {};
-    }
-
-private:
-    bool fail(const QString& what) {
-        ++shown;
-        QTest::qFail(qPrintable(QStringLiteral("unexpected box: ") + what), __FILE__, __LINE__);
-        return false;
-    }
-};
-
 QString withoutAccessKeys(QString s) {
     return s.remove(QLatin1Char('&'));
 }
 
+QSettings userSettings() {
+    return QSettings(QSettings::UserScope, QStringLiteral("Ostrel"), QStringLiteral("Ostrel"));
+}
+
 } // namespace
 
-class TestDisplayChoice : public QObject {
+class TestResults : public QObject {
     Q_OBJECT
 
 private:
     QTemporaryDir config_;
     std::unique_ptr<QTemporaryDir> dir_;
-    NoDialogs dialogs_;
+    RecordingDialogs dialogs_;
     std::unique_ptr<Ostrel> w_;
 
     void startWindow() {
@@ -106,20 +86,6 @@ private:
         return {cell("Grille2", 0, 1), cell("Grille2", 0, 2), cell("Grille2", 0, 3),
                 cell("Grille2", 0, 4)};
     }
-    void clickToolbar(const QString& key) {
-        auto* bar = get<QToolBar>("Toolbar2");
-        QAction* action = bar->findChild<QAction*>(QStringLiteral("Toolbar2_") + key);
-        QVERIFY(action);
-        if (!action->isVisible()) {
-            const int button = action->property("button").toInt();
-            for (const GroupCommand& g : groupCommands())
-                if (button >= g.firstVisible && button <= g.lastVisible)
-                    QTest::mouseClick(bar->widgetForAction(bar->findChild<QAction*>(
-                                          QStringLiteral("Toolbar2_") + QLatin1String(g.key))),
-                                      Qt::LeftButton);
-        }
-        QTest::mouseClick(bar->widgetForAction(action), Qt::LeftButton);
-    }
     void type(const QStringList& inputs) {
         for (qsizetype i = 0; i + 1 < inputs.size(); i += 2) {
             QLineEdit* b = get<QLineEdit>(inputs[i]);
@@ -130,10 +96,31 @@ private:
         }
     }
     // A 20 x 1000 mm steel shaft (7870 kg/m³) behind a ratio of 2: J = 3.091e-5 kg·m².
-    void typeShaft() {
-        clickToolbar(QStringLiteral("Plateau"));
+    void typeShaft() { typeDisc({"Text2", "2", "Text3", "7870", "Text6", "20", "Text8", "1000"}); }
+    void typeDisc(const QStringList& inputs) {
+        w_->kindCommand(1);
         QTest::mouseClick(get<QRadioButton>("MasseSpecifique"), Qt::LeftButton);
-        type({"Text2", "2", "Text3", "7870", "Text6", "20", "Text8", "1000"});
+        type(inputs);
+    }
+    // A steel disc of 1000 x 100 mm through the editor: 617 kg, 77.07 kg·m².
+    void addSteelDisc() {
+        typeDisc({"Text6", "1000", "Text8", "100"});
+        QTest::mouseClick(get<QPushButton>("Plus"), Qt::LeftButton);
+    }
+    DrivePanel& panel() const { return w_->drivePanel(); }
+    QString result(const char* key) const {
+        return caption(QStringLiteral("DriveResult_") + QLatin1String(key));
+    }
+    QString texte(int entry) const { return w_->langue().texte(entry); }
+    // Each box of the panel focused, emptied and typed into key by key.
+    void typeDrive(const QStringList& pairs) {
+        for (qsizetype i = 0; i + 1 < pairs.size(); i += 2) {
+            QLineEdit* b = get<QLineEdit>(QStringLiteral("Drive_") + pairs[i]);
+            b->setFocus();
+            b->selectAll();
+            QTest::keyClick(b, Qt::Key_Delete);
+            QTest::keyClicks(b, pairs[i + 1]);
+        }
     }
     // A menu item of the display menu, as the user picks it.
     void pick(const QString& name) {
@@ -158,6 +145,7 @@ private slots:
 
     void init() {
         QSettings().clear();
+        userSettings().clear();
         dir_ = std::make_unique<QTemporaryDir>();
         const QString program = dir_->path() + QLatin1Char('/');
         QVERIFY(QDir(program).mkpath(QStringLiteral("images")));
@@ -165,30 +153,7 @@ private slots:
         startWindow();
     }
 
-    void cleanup() {
-        w_.reset();
-        QCOMPARE(dialogs_.shown, 0);
-    }
-
-    // The menu sits under Preferences and is the context menu of the result block, the list's
-    // heading and the totals line; its items show the current choice.
-    void theMenuIsWhereTheResultsAre() {
-        auto* preferences = get<QMenu>("M_Idiomas");
-        QMenu* menu = w_->displayMenu().menu();
-        QVERIFY(preferences->actions().contains(menu->menuAction()));
-        QCOMPARE(menu->title(), w_->langue().texte(450));
-        for (QWidget* where :
-             {w_->editeur().resultBlock(),
-              static_cast<QWidget*>(get<QTableView>("Grille1")->horizontalHeader()),
-              static_cast<QWidget*>(get<QTableView>("Grille2"))}) {
-            QCOMPARE(where->contextMenuPolicy(), Qt::ActionsContextMenu);
-            QVERIFY(where->actions().contains(menu->menuAction()));
-        }
-        // A right click on a result caption reaches the block's menu, not the label's own.
-        QCOMPARE(get<QLabel>("Label17")->contextMenuPolicy(), Qt::NoContextMenu);
-        QVERIFY(w_->displayMenu().digitsItem(Digits::Classic)->isChecked());
-        QVERIFY(w_->displayMenu().unitItem(Quantity::Inertia, 0)->isChecked());
-    }
+    void cleanup() { w_.reset(); }
 
     // In Classic the shaft's inertia reads "." with a hint naming the choice, and nothing else
     // changes; with significant digits in kg·cm² it reads 0.3091 and is added to the list.
@@ -282,12 +247,6 @@ private slots:
     void badStoredValuesFallBackQuietly_data() {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("expected"); // digits/mass/inertia/torque as stored texts
-        QTest::newRow("good") << QByteArray("[Results]\ndigits=6\nmass=lb\ninertia=kg.mm2\n"
-                                            "torque=N.cm\n")
-                              << "6/lb/kg.mm2/N.cm";
-        QTest::newRow("unknown digits and unit")
-            << QByteArray("[Results]\ndigits=5\nmass=tonne\ninertia=kg.mm2\n")
-            << "classic/kg/kg.mm2/N.m";
         QTest::newRow("spaces, a list, a number")
             << QByteArray("[Results]\ndigits=\" 4 \"\ninertia=kg.cm2, x\ntorque=3\n")
             << "4/kg/kg.m2/N.m";
@@ -323,7 +282,133 @@ private slots:
         readOnly.setChoice(c);
         QVERIFY(readOnly.choice() == DisplayChoice{});
     }
+
+    // The list's totals reach the panel as they change; the results follow them.
+    void listChangesUpdateThePanel() {
+        panel().toggleViewAction()->trigger();
+        QCOMPARE(caption("DriveTotal_loadInertia"), QStringLiteral("0"));
+        typeDrive({"motorInertia", "7.707", "speed", "1500", "accelTime", "0.5", "constTime", "2",
+                   "decelTime", "0.5", "dwellTime", "1"});
+        QCOMPARE(result("ratio"), QStringLiteral("0"));
+        addSteelDisc();
+        QCOMPARE(caption("DriveTotal_loadInertia"), QStringLiteral("77.07"));
+        // λ = 77.07/7.707 = 10: at the limit. ω = 50π, α = 100π: T_a = 84.777·100π = 26634.
+        QCOMPARE(result("ratio"), QStringLiteral("10.00"));
+        QCOMPARE(caption("DriveVerdict"), texte(556));
+        QCOMPARE(result("accelTorque"), QStringLiteral("26630"));
+        // No friction: no coast-down time.
+        QCOMPARE(result("coastTime"), texte(558));
+        addSteelDisc();
+        QCOMPARE(result("ratio"), QStringLiteral("20.00"));
+        QCOMPARE(caption("DriveVerdict"), texte(557) + ": " + texte(573));
+        QTest::mouseClick(get<QPushButton>("Moins"), Qt::LeftButton);
+        QCOMPARE(result("ratio"), QStringLiteral("10.00"));
+        // The display choice changes the torques' unit, not the power's.
+        DisplayChoice ncm;
+        ncm.digits = Digits::Significant4;
+        ncm.torque = TorqueUnit::NCm;
+        panel().setDisplayChoice(ncm);
+        QCOMPARE(result("accelTorque"), QStringLiteral("2663000"));
+        QCOMPARE(caption("DriveUnit_DriveResult_accelTorque"), QStringLiteral("N·cm"));
+        QCOMPARE(caption("DriveUnit_DriveResult_peakPower"), QStringLiteral("W"));
+    }
+
+    // "," becomes "."; a value out of range is hinted at its box and empties the results.
+    void wrongInputIsHintedAtItsBoxAndEmptiesTheResults_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("hint"); // entry, 0 none
+        const struct {
+            const char *name, *box, *typed, *text;
+            int hint;
+        } rows[] = {{"comma efficiency", "efficiency", "0,8", "0.8", 0},
+                    {"efficiency above 1", "efficiency", "1,5", "1.5", 560},
+                    {"negative time", "decelTime", "-1", "-1", 559}};
+        for (const auto& r : rows)
+            QTest::newRow(r.name) << QString(r.box) << QString(r.typed) << QString(r.text)
+                                  << r.hint;
+    }
+    void wrongInputIsHintedAtItsBoxAndEmptiesTheResults() {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, text);
+        QFETCH(int, hint);
+        panel().toggleViewAction()->trigger();
+        typeDrive(
+            {"motorInertia", "0.01", "speed", "1500", "accelTime", "0.2", "decelTime", "0.2"});
+        QVERIFY(!result("accelTorque").isEmpty());
+        typeDrive({box, typed});
+        QCOMPARE(get<QLineEdit>("Drive_" + box)->text(), text);
+        QLabel* hintLabel = get<QLabel>("DriveHint_" + box);
+        QCOMPARE(hintLabel->isVisible(), hint != 0);
+        QCOMPARE(panel().inputs().text(DriveInputs::Efficiency),
+                 get<QLineEdit>("Drive_efficiency")->text());
+        QCOMPARE(hintLabel->text(), hint ? texte(hint) : QString());
+        QCOMPARE(get<QLabel>("DriveFixNote")->isVisible(), hint != 0);
+        for (const char* key : {"ratio", "accelTorque", "peakTorque", "kineticEnergy"})
+            QCOMPARE(result(key).isEmpty(), hint != 0);
+        QCOMPARE(get<DrivePlotView>("DrivePlot")->isVisible(), hint == 0);
+    }
+
+    // Hidden at first; the menu item shows it, the toolbar button hides it, and a new window
+    // opens it as the user left it.
+    void toggleShowsAndHidesThePanelAndIsRemembered() {
+        QVERIFY(!panel().isVisible());
+        QAction* toggle = panel().toggleViewAction();
+        QVERIFY(get<QMenu>("M_Inertie")->actions().contains(toggle));
+        QCOMPARE(toggle->text(), texte(531));
+        toggle->trigger();
+        QVERIFY(panel().isVisible());
+        QCOMPARE(userSettings().value(DrivePanel::visibleKey()).toBool(), true);
+        w_.reset();
+        startWindow();
+        QVERIFY(panel().isVisible());
+        QToolBar* bar = get<QToolBar>("Toolbar2");
+        QTest::mouseClick(bar->widgetForAction(panel().toggleViewAction()), Qt::LeftButton);
+        QVERIFY(!panel().isVisible());
+        QCOMPARE(userSettings().value(DrivePanel::visibleKey()).toBool(), false);
+        w_.reset();
+        startWindow();
+        QVERIFY(!panel().isVisible());
+    }
+
+    // The panel's plot is the report's routine: on the recorder, the curves join the points
+    // of the trapezoid and of the torque steps.
+    void plotDrawsTheProfileOnTheRecorder() {
+        addSteelDisc();
+        // J_L = 77.067 (the disc's exact inertia), J_M = 7.707, ω = 30 rad/s (n = 900/π),
+        // t_a = t_d = 1 s, t_c = 2 s, t_0 = 0: T_a = 84.774·30 = 2543.2, T_c = 0, T_d = −T_a.
+        typeDrive({"motorInertia", "7.707", "speed", "286.478897565412", "accelTime", "1",
+                   "constTime", "2", "decelTime", "1"});
+        RecordingSurface page;
+        const QRectF area(0, 0, 120, 90);
+        QVERIFY(panel().plot().draw(page, area));
+        const DrivePlotLayout l =
+            drivePlotLayout(page, area, panel().plot().profile(), DisplayChoice());
+        const double n = 900 / M_PI, t = (7.707 + w_->parts().exactTotal(1)) * 30;
+        QList<QPointF> want;
+        const QList<QPointF> speed{{0, 0}, {1, n}, {3, n}, {4, 0}};
+        const QList<QPointF> torque{{0, 0}, {0, t},  {1, t},  {1, 0},
+                                    {3, 0}, {3, -t}, {4, -t}, {4, 0}};
+        for (qsizetype i = 1; i < speed.size(); ++i)
+            want << l.speedPoint(speed[i - 1]) << l.speedPoint(speed[i]);
+        for (qsizetype i = 1; i < torque.size(); ++i)
+            want << l.torquePoint(torque[i - 1]) << l.torquePoint(torque[i]);
+        QList<QPointF> drawn;
+        for (const RecordingSurface::Record& r : page.recordsOf(RecordingSurface::Kind::Line))
+            if (r.lineWidth == DrivePlotCurveWidth) drawn << r.a << r.b;
+        QCOMPARE(drawn.size(), want.size());
+        for (qsizetype i = 0; i < drawn.size(); ++i) {
+            QVERIFY2(std::abs(drawn[i].x() - want[i].x()) < 1e-6 &&
+                         std::abs(drawn[i].y() - want[i].y()) < 1e-4,
+                     qPrintable(QString::number(i)));
+        }
+        // Nothing to draw once the speed is gone.
+        typeDrive({"speed", ""});
+        QVERIFY(!panel().plot().draw(page, area));
+    }
 };
 
-QTEST_MAIN(TestDisplayChoice)
+QTEST_MAIN(TestResults)
 #include "tst_displaychoice.moc"

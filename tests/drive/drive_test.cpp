@@ -5,7 +5,6 @@
 #include "drive/drivetext.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <optional>
@@ -87,11 +86,6 @@ const Case kCases[] = {
      with(Base, &Inputs::eta, "0.8"),
      {0.05, 0.2, -1.2},
      {5, 6, -0.8, -5.8, 6, 1.9498718, 60, 3, 3, false, RatioVerdict::Within}},
-    // No dwell: cycle 1.2 s, RMS = √(7.5/1.2) = √6.25 = 2.5; the rest as the plain drive.
-    {"zero dwell",
-     with(Base, &Inputs::t0, "0"),
-     Load,
-     {5, 6.5, 0.5, -5.5, 6.5, 2.5, 65, 3, 3, false, RatioVerdict::Within}},
     // No motor: no ratio nor verdict; the load alone: T_a = 5.5, T_d = −4.5,
     // RMS = √((3.025 + 0.25 + 2.025)/2) = √2.65 = 1.627882, E = ½·0.05·100 = 2.5,
     // coast 0.05·10/0.2 = 2.5 s.
@@ -140,11 +134,6 @@ const Case kCases[] = {
      {50, None, None, None, None, None, None, None, None, false, RatioVerdict::Within}},
     // Nothing typed (an empty efficiency, factor and limit take their defaults): no result.
     {"nothing typed", {.eta = "", .s = "", .limit = ""}, Load, {}},
-    // Speed typed as 0 is no speed.
-    {"zero speed",
-     with(Base, &Inputs::n, "0"),
-     Load,
-     {5, None, None, None, None, None, None, None, None, false, RatioVerdict::Within}},
 };
 
 void PrintTo(const Case& c, std::ostream* os) {
@@ -197,18 +186,13 @@ TEST(DriveInputsChecked, AnInputOutOfRangeIsHintedAtItsBoxAndEmptiesEveryResult)
     const HintCase cases[] = {
         {F::Efficiency, "0", DriveHint::EfficiencyRange},
         {F::Efficiency, "1.2", DriveHint::EfficiencyRange},
-        {F::Efficiency, "-0.5", DriveHint::EfficiencyRange},
         {F::Efficiency, "0,8", DriveHint::EfficiencyRange}, // reads as 0
         {F::Speed, "fast", DriveHint::NotANumber},
-        {F::MotorInertia, ".", DriveHint::NotANumber},
         {F::Safety, "-", DriveHint::NotANumber},
         {F::Safety, "0.9", DriveHint::SafetyBelowOne},
         {F::RatioLimit, "0", DriveHint::LimitNotPositive},
         {F::Speed, "-100", DriveHint::Negative},
         {F::AccelTime, "-0.1", DriveHint::Negative},
-        {F::ConstTime, "-1", DriveHint::Negative},
-        {F::DecelTime, "-0.1", DriveHint::Negative},
-        {F::DwellTime, "-2", DriveHint::Negative},
         {F::MotorInertia, "-0.01", DriveHint::Negative},
         {F::GearInertia, "-1E-3", DriveHint::Negative},
     };
@@ -282,17 +266,6 @@ TEST(DriveProfileOfOneCycle, TrapezoidAndTorqueStepsWithAPointAtEachPhaseEnd) {
           {1.2, -5.5},
           {1.2, 0},
           {2, 0}}},
-        {"no dwell",
-         with(Base, &Inputs::t0, "0"),
-         {{0, 0}, {0.1, n}, {1.1, n}, {1.2, 0}},
-         {{0, 0},
-          {0, 6.5},
-          {0.1, 6.5},
-          {0.1, 0.5},
-          {1.1, 0.5},
-          {1.1, -5.5},
-          {1.2, -5.5},
-          {1.2, 0}}},
         {"triangle without decel time",
          with(with(Base, &Inputs::tc, "0"), &Inputs::td, "0"),
          {{0, 0}, {0.1, n}, {0.1, 0}, {0.9, 0}},
@@ -345,8 +318,6 @@ TEST(DriveDisplayRows, AbsentResultsAreEmptyAndTorquesFollowTheUnitChoice) {
     EXPECT_EQ(at(DriveResult::DecelRate).value, "");
     EXPECT_EQ(at(DriveResult::PeakPower).value, "65.00"); // W stay W
     EXPECT_EQ(at(DriveResult::PeakPower).unit, "W");
-    EXPECT_EQ(at(DriveResult::CoastTime).caption, "#555");
-    EXPECT_EQ(at(DriveResult::Ratio).caption, "#545");
 
     const DriveResults disc = computeDrive(Inputs{.n = "3000"}.make(), {0.79, 0, 0});
     const QList<DriveRow> classic = driveResultRows(disc, DisplayChoice(), textes);
@@ -358,7 +329,6 @@ TEST(DriveDisplayRows, AbsentResultsAreEmptyAndTorquesFollowTheUnitChoice) {
 
     EXPECT_EQ(driveVerdictText(computeDrive(Inputs{.jm = "0.001"}.make(), Load), textes), "#557");
     EXPECT_EQ(driveVerdictText(disc, textes), "");
-    EXPECT_EQ(driveHintText(DriveHint::EfficiencyRange, textes), "#560");
 }
 
 TEST(DriveDisplayRows, InputsShowAsReadAndTotalsInTheChosenUnits) {
@@ -370,7 +340,6 @@ TEST(DriveDisplayRows, InputsShowAsReadAndTotalsInTheChosenUnits) {
     EXPECT_EQ(inputs[F::MotorInertia].unit, "kg·m²");
     EXPECT_EQ(inputs[F::Efficiency].value, "1.000");
     EXPECT_EQ(inputs[F::Speed].value, "1500");
-    EXPECT_EQ(inputs[F::Speed].caption, "#535");
     DisplayChoice kgcm;
     kgcm.digits = Digits::Significant4;
     kgcm.inertia = InertiaUnit::KgCm2;
@@ -387,10 +356,6 @@ TEST(DriveFileForms, JsonKeepsTheTypedTextsAndReadsBadFieldsAsDefaults) {
     typed.setText(F::Efficiency, QStringLiteral("0.85"));
     typed.setText(F::GearInertia, QStringLiteral("2.5E-4"));
     EXPECT_EQ(driveFromJson(driveToJson(typed)), typed);
-    // Through the text of a file too.
-    const QJsonObject reread =
-        QJsonDocument::fromJson(QJsonDocument(driveToJson(typed)).toJson()).object();
-    EXPECT_EQ(driveFromJson(reread), typed);
 
     EXPECT_EQ(driveFromJson(QJsonObject()), DriveInputs());
     QJsonObject odd;
