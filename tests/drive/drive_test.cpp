@@ -86,6 +86,11 @@ const Case kCases[] = {
      with(Base, &Inputs::eta, "0.8"),
      {0.05, 0.2, -1.2},
      {5, 6, -0.8, -5.8, 6, 1.9498718, 60, 3, 3, false, RatioVerdict::Within}},
+    // No dwell: cycle 1.2 s, RMS = √(7.5/1.2) = √6.25 = 2.5; the rest as the plain drive.
+    {"zero dwell",
+     with(Base, &Inputs::t0, "0"),
+     Load,
+     {5, 6.5, 0.5, -5.5, 6.5, 2.5, 65, 3, 3, false, RatioVerdict::Within}},
     // No motor: no ratio nor verdict; the load alone: T_a = 5.5, T_d = −4.5,
     // RMS = √((3.025 + 0.25 + 2.025)/2) = √2.65 = 1.627882, E = ½·0.05·100 = 2.5,
     // coast 0.05·10/0.2 = 2.5 s.
