@@ -29,7 +29,7 @@ public:
     explicit DrivePanel(PartsListModel& parts, QWidget* parent = nullptr);
 
     // The working language's texts (captions, hints, verdicts, plot).
-    void setTexts(const QStringList& textes);
+    void setTexts(const QStringList& texts);
     void setDisplayChoice(const DisplayChoice& choice);
 
     const DriveInputs& inputs() const { return inputs_; }

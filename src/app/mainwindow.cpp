@@ -1,22 +1,22 @@
-#include "app/ostrel.h"
+#include "app/mainwindow.h"
 
-#include "about/propos.h"
-#include "app/commandes.h"
+#include "about/aboutwindow.h"
+#include "app/windowcommands.h"
 #include "app/displaymenu.h"
 #include "app/displaysettings.h"
 #include "app/drivepanel.h"
-#include "app/editeur.h"
+#include "app/parteditor.h"
 #include "app/imagelist.h"
-#include "app/largeurscolonnes.h"
+#include "app/columnwidths.h"
 #include "app/projectcommands.h"
-#include "app/traduction.h"
+#include "app/windowtranslation.h"
 #include "drive/drivefile.h"
 #include "language/configfile.h"
 #include "list/partslistmodel.h"
 #include "list/totalsmodel.h"
 #include "platform/dialogs.h"
 #include "report/reportcommands.h"
-#include "solids/calcul.h"
+#include "solids/calculation.h"
 #include "solids/catalogue.h"
 
 #include <QAction>
@@ -42,9 +42,9 @@ namespace ostrel {
 
 namespace {
 
-constexpr int kResultTwips = 685;  // Grille1 columns 1 ... 4 and Grille2 columns 1 ... 4
-constexpr int kInputTwips = 545;   // Grille1 columns 5 ... 14
-constexpr int kHiddenTwips = 1;    // a column this wide is hidden; its cells keep their data
+constexpr int kResultWidthTwips = 685;  // partsTable columns 1 ... 4 and totalsTable columns 1 ... 4
+constexpr int kInputWidthTwips = 545;   // partsTable columns 5 ... 14
+constexpr int kHiddenWidthTwips = 1;    // a column this wide is hidden; its cells keep their data
 constexpr int kCoupledColumns = 5; // columns 0 ... 4 of both grids keep the same widths
 // The entry of the design captions of the grid headings 1 ... 14: 0 for a fixed text.
 struct Heading {
@@ -72,26 +72,26 @@ QString withAccessKeysEscaped(QString caption) {
 
 } // namespace
 
-Ostrel::Ostrel(const QString& programDir, Dialogs& dialogs, QWidget* parent)
+MainWindow::MainWindow(const QString& programDir, Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs) {
-    setObjectName(QStringLiteral("Ostrel"));
+    setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Calcul d'Ostrel"));
-    cheminAppli_ = programDir;
-    if (!cheminAppli_.endsWith(QLatin1Char('/'))) cheminAppli_ += QLatin1Char('/');
+    programDir_ = programDir;
+    if (!programDir_.endsWith(QLatin1Char('/'))) programDir_ += QLatin1Char('/');
 
-    images_ = std::make_unique<ImageList>(cheminAppli_);
+    images_ = std::make_unique<ImageList>(programDir_);
     partsModel_ = new PartsListModel(parts_, this);
     partsModel_->setPictureProvider([this](int image) { return images_->image(image); });
     totalsModel_ = new TotalsModel(*partsModel_, this);
     report_ = std::make_unique<ReportCommands>(dialogs_, this);
 
-    commandes_ = new Commandes(*this, *images_);
-    commandes_->showGroup(0); // the centred kinds at start
-    project_ = new ProjectCommands(*this, *partsModel_, dialogs_, langue_);
+    commands_ = new WindowCommands(*this, *images_);
+    commands_->showGroup(0); // the centred kinds at start
+    project_ = new ProjectCommands(*this, *partsModel_, dialogs_, language_);
     buildCentralWidget();
     drivePanel_ = new DrivePanel(*partsModel_, this);
     addDockWidget(Qt::RightDockWidgetArea, drivePanel_);
-    commandes_->addPanelToggle(drivePanel_->toggleViewAction());
+    commands_->addPanelToggle(drivePanel_->toggleViewAction());
     report_->setDrive(&drivePanel_->inputs());
     // The drive inputs belong to the project: typed ones are saved with it and undone like
     // any other change; an opened, new or restored project gives the panel its own.
@@ -104,31 +104,31 @@ Ostrel::Ostrel(const QString& programDir, Dialogs& dialogs, QWidget* parent)
 
     // The display of results: the window applies a new choice first, then the others hear it.
     displaySettings_ = new DisplaySettings(this);
-    connect(displaySettings_, &DisplaySettings::changed, this, &Ostrel::applyDisplay);
+    connect(displaySettings_, &DisplaySettings::changed, this, &MainWindow::applyDisplay);
     displayMenu_ = new DisplayMenu(*displaySettings_, this);
-    if (auto* preferences = findChild<QMenu*>(QStringLiteral("M_Idiomas")))
+    if (auto* preferences = findChild<QMenu*>(QStringLiteral("preferencesMenu")))
         preferences->addMenu(displayMenu_->menu());
-    displayMenu_->attachAsContextMenu(editeur_->resultBlock());
-    displayMenu_->attachAsContextMenu(grille1_->horizontalHeader());
-    displayMenu_->attachAsContextMenu(grille2_);
+    displayMenu_->attachAsContextMenu(editor_->resultBlock());
+    displayMenu_->attachAsContextMenu(partsTable_->horizontalHeader());
+    displayMenu_->attachAsContextMenu(totalsTable_);
 
     connectProjectItems();
     setAcceptDrops(true);
 
-    connect(commandes_, &Commandes::kindChosen, this, &Ostrel::kindCommand);
-    connect(commandes_, &Commandes::printRequested, this, &Ostrel::print);
-    connect(commandes_, &Commandes::previewRequested, this, &Ostrel::preview);
-    connect(commandes_, &Commandes::exportRequested, this, &Ostrel::exportPdf);
-    connect(commandes_, &Commandes::aboutRequested, this, &Ostrel::about);
-    connect(commandes_, &Commandes::quitRequested, this, &Ostrel::quitCommand);
-    connect(commandes_, &Commandes::languageChosen, this, &Ostrel::FichierLanguesDisponibles_Click);
+    connect(commands_, &WindowCommands::kindChosen, this, &MainWindow::kindCommand);
+    connect(commands_, &WindowCommands::printRequested, this, &MainWindow::print);
+    connect(commands_, &WindowCommands::previewRequested, this, &MainWindow::preview);
+    connect(commands_, &WindowCommands::exportRequested, this, &MainWindow::exportPdf);
+    connect(commands_, &WindowCommands::aboutRequested, this, &MainWindow::about);
+    connect(commands_, &WindowCommands::quitRequested, this, &MainWindow::quitCommand);
+    connect(commands_, &WindowCommands::languageChosen, this, &MainWindow::languageItemChosen);
 
     load();
     // A list left behind by a session that did not end normally is offered back.
     if (ok_) project_->offerRecovery();
 }
 
-Ostrel::~Ostrel() {
+MainWindow::~MainWindow() {
     // The editor, the grids and the models read the list, the texts and the pictures, which
     // are members: they go first, after the undo history that refers to the model.
     delete project_;
@@ -139,224 +139,224 @@ Ostrel::~Ostrel() {
     delete partsModel_;
 }
 
-void Ostrel::buildCentralWidget() {
+void MainWindow::buildCentralWidget() {
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("centralWidget"));
     setCentralWidget(central);
 
-    editeur_ = new Editeur(cheminAppli_, langue_, *images_, dialogs_, central);
-    editeur_->setObjectName(QStringLiteral("Editeur"));
+    editor_ = new PartEditor(programDir_, language_, *images_, dialogs_, central);
+    editor_->setObjectName(QStringLiteral("partEditor"));
 
-    grille1_ = new QTableView(central);
-    grille1_->setObjectName(QStringLiteral("Grille1"));
-    grille1_->setModel(partsModel_);
-    grille1_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grille1_->setSelectionMode(QAbstractItemView::ExtendedSelection); // rows to copy
-    grille1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grille1_->verticalHeader()->hide();
-    grille1_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grille1_->horizontalHeader()->setHighlightSections(false);
-    grille1_->setWordWrap(false);
+    partsTable_ = new QTableView(central);
+    partsTable_->setObjectName(QStringLiteral("partsTable"));
+    partsTable_->setModel(partsModel_);
+    partsTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    partsTable_->setSelectionMode(QAbstractItemView::ExtendedSelection); // rows to copy
+    partsTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    partsTable_->verticalHeader()->hide();
+    partsTable_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    partsTable_->horizontalHeader()->setHighlightSections(false);
+    partsTable_->setWordWrap(false);
 
-    grille2_ = new QTableView(central);
-    grille2_->setObjectName(QStringLiteral("Grille2"));
-    grille2_->setModel(totalsModel_);
-    grille2_->setSelectionMode(QAbstractItemView::NoSelection);
-    grille2_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grille2_->setFocusPolicy(Qt::NoFocus);
-    grille2_->verticalHeader()->hide();
-    grille2_->horizontalHeader()->hide();
-    grille2_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grille2_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    totalsTable_ = new QTableView(central);
+    totalsTable_->setObjectName(QStringLiteral("totalsTable"));
+    totalsTable_->setModel(totalsModel_);
+    totalsTable_->setSelectionMode(QAbstractItemView::NoSelection);
+    totalsTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    totalsTable_->setFocusPolicy(Qt::NoFocus);
+    totalsTable_->verticalHeader()->hide();
+    totalsTable_->horizontalHeader()->hide();
+    totalsTable_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    totalsTable_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The grids' columns are as narrow as the list was designed (a few hundred twips): a
     // small font keeps their numbers whole.
-    QFont small = grille1_->font();
+    QFont small = partsTable_->font();
     small.setPointSizeF(std::min(small.pointSizeF(), 8.0));
-    grille1_->setFont(small);
-    grille1_->horizontalHeader()->setFont(small);
-    grille2_->setFont(small);
+    partsTable_->setFont(small);
+    partsTable_->horizontalHeader()->setFont(small);
+    totalsTable_->setFont(small);
 
-    plus_ = new QPushButton(QStringLiteral("+"), central);
-    plus_->setObjectName(QStringLiteral("Plus"));
-    moins_ = new QPushButton(QStringLiteral("−"), central);
-    moins_->setObjectName(QStringLiteral("Moins"));
-    ok_button_ = new QPushButton(QStringLiteral("&Quitter"), central);
-    ok_button_->setObjectName(QStringLiteral("Ok"));
-    for (QPushButton* b : {plus_, moins_}) {
+    addButton_ = new QPushButton(QStringLiteral("+"), central);
+    addButton_->setObjectName(QStringLiteral("addButton"));
+    takeBackButton_ = new QPushButton(QStringLiteral("−"), central);
+    takeBackButton_->setObjectName(QStringLiteral("takeBackButton"));
+    quitButton_ = new QPushButton(QStringLiteral("&Quitter"), central);
+    quitButton_->setObjectName(QStringLiteral("quitButton"));
+    for (QPushButton* b : {addButton_, takeBackButton_}) {
         QFont big = b->font();
         big.setBold(true);
         big.setPointSizeF(big.pointSizeF() * 1.4);
         b->setFont(big);
     }
     // Enter (and the keypad's Enter) on a focused button presses it, as Space does.
-    for (QPushButton* b : {plus_, moins_, ok_button_})
+    for (QPushButton* b : {addButton_, takeBackButton_, quitButton_})
         b->setAutoDefault(true);
-    editeur_->setEndOfChain(plus_);
+    editor_->setEndOfChain(addButton_);
 
-    connect(plus_, &QPushButton::clicked, this, &Ostrel::AjoutePiece);
-    connect(moins_, &QPushButton::clicked, this, &Ostrel::Grille1_DblClick);
-    connect(ok_button_, &QPushButton::clicked, this, &Ostrel::quitCommand);
-    connect(grille1_, &QTableView::doubleClicked, this, [this] { Grille1_DblClick(); });
-    connect(grille1_, &QTableView::clicked, this, [this] { Grille1_Click(); });
-    connect(grille2_, &QTableView::clicked, this, [this] { Grille2_Click(); });
+    connect(addButton_, &QPushButton::clicked, this, &MainWindow::addPart);
+    connect(takeBackButton_, &QPushButton::clicked, this, &MainWindow::takeBackPart);
+    connect(quitButton_, &QPushButton::clicked, this, &MainWindow::quitCommand);
+    connect(partsTable_, &QTableView::doubleClicked, this, [this] { takeBackPart(); });
+    connect(partsTable_, &QTableView::clicked, this, [this] { partsTableClicked(); });
+    connect(totalsTable_, &QTableView::clicked, this, [this] { totalsTableClicked(); });
     // The totals stay under their columns while the list scrolls sideways or a column is
     // resized by its heading.
-    connect(grille1_->horizontalScrollBar(), &QScrollBar::valueChanged,
-            grille2_->horizontalScrollBar(), &QScrollBar::setValue);
-    connect(grille1_->horizontalHeader(), &QHeaderView::sectionResized, this,
+    connect(partsTable_->horizontalScrollBar(), &QScrollBar::valueChanged,
+            totalsTable_->horizontalScrollBar(), &QScrollBar::setValue);
+    connect(partsTable_->horizontalHeader(), &QHeaderView::sectionResized, this,
             [this](int column, int, int width) {
-                if (column < kCoupledColumns) grille2_->setColumnWidth(column, width);
+                if (column < kCoupledColumns) totalsTable_->setColumnWidth(column, width);
             });
 
     auto* listFrame = new QVBoxLayout;
     listFrame->setSpacing(0);
-    listFrame->addWidget(grille1_, 1);
-    listFrame->addWidget(grille2_, 0);
+    listFrame->addWidget(partsTable_, 1);
+    listFrame->addWidget(totalsTable_, 0);
 
     auto* buttons = new QVBoxLayout;
-    buttons->addWidget(plus_);
-    buttons->addWidget(moins_);
+    buttons->addWidget(addButton_);
+    buttons->addWidget(takeBackButton_);
     buttons->addStretch(1);
-    buttons->addWidget(ok_button_);
+    buttons->addWidget(quitButton_);
 
     auto* lower = new QHBoxLayout;
     lower->addLayout(listFrame, 1);
     lower->addLayout(buttons, 0);
 
     auto* rule = new QFrame(central);
-    rule->setObjectName(QStringLiteral("Picture3"));
+    rule->setObjectName(QStringLiteral("editorRule"));
     rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
 
     auto* layout = new QVBoxLayout(central);
-    layout->addWidget(editeur_, 0);
+    layout->addWidget(editor_, 0);
     layout->addWidget(rule);
     layout->addLayout(lower, 1);
 }
 
 // The load of the window, in order; after the store is open a failing step is skipped.
-void Ostrel::load() {
-    (void)Pi(); // computed once for the formulas and the figures
-    const QString failure = ouvrirBaseLangues(store_, cheminAppli_);
+void MainWindow::load() {
+    (void)pi(); // computed once for the formulas and the figures
+    const QString failure = openLanguageStore(store_, programDir_);
     if (!failure.isEmpty()) {
         dialogs_.message(failure, MessageIcon::Exclamation, windowTitle());
         return;
     }
     ok_ = true;
     QString error;
-    const QStringList languages = demarreLangue(store_, langue_, cheminAppli_, &error);
+    const QStringList languages = startLanguage(store_, language_, programDir_, &error);
     fillLanguageMenu(languages);
-    TraduitFenetre(*this, langue_);
-    drivePanel_->setTexts(langue_.textes);
-    project_->setApplicationTitle(langue_.texte(12));
+    translateWindow(*this, language_);
+    drivePanel_->setTexts(language_.texts);
+    project_->setApplicationTitle(language_.text(12));
     layOutGrids();
     displaySettings_->load(); // a stored choice other than Classic is applied on its signal
     applyDisplay(displaySettings_->choice());
     resize(sizeHint().expandedTo(QSize(880, 620)));
 }
 
-void Ostrel::fillLanguageMenu(const QStringList& languages) {
-    for (int j = 1; j <= languages.size() && j <= Commandes::LanguageItems; ++j) {
-        QAction* item = commandes_->languageItem(j);
+void MainWindow::fillLanguageMenu(const QStringList& languages) {
+    for (int j = 1; j <= languages.size() && j <= WindowCommands::LanguageItems; ++j) {
+        QAction* item = commands_->languageItem(j);
         item->setVisible(true);
         item->setText(withAccessKeysEscaped(languages[j - 1]));
     }
 }
 
-void Ostrel::layOutGrids() {
+void MainWindow::layOutGrids() {
     const auto pixels = [this](int twips) {
         return qRound(twips * static_cast<double>(logicalDpiX()) / 1440.0);
     };
     // Column 0: the row's picture, and in the totals line the caption of entry 385.
     const QSize picture = images_->imageSize();
-    const QString totalsCaption = langue_.texte(385);
+    const QString totalsCaption = language_.text(385);
     const int column0 = std::max(picture.width() + 8,
-                                 grille2_->fontMetrics().horizontalAdvance(totalsCaption) + 12);
+                                 totalsTable_->fontMetrics().horizontalAdvance(totalsCaption) + 12);
     // A part row is as tall as its picture; the totals line as its text.
-    const int rowHeight = std::max(picture.height(), grille1_->fontMetrics().height()) + 4;
-    grille1_->verticalHeader()->setDefaultSectionSize(rowHeight);
-    const int totalsHeight = grille2_->fontMetrics().height() + 10;
-    grille2_->verticalHeader()->setDefaultSectionSize(totalsHeight);
-    grille2_->setFixedHeight(totalsHeight + 2 * grille2_->frameWidth());
+    const int rowHeight = std::max(picture.height(), partsTable_->fontMetrics().height()) + 4;
+    partsTable_->verticalHeader()->setDefaultSectionSize(rowHeight);
+    const int totalsHeight = totalsTable_->fontMetrics().height() + 10;
+    totalsTable_->verticalHeader()->setDefaultSectionSize(totalsHeight);
+    totalsTable_->setFixedHeight(totalsHeight + 2 * totalsTable_->frameWidth());
 
-    grille1_->setColumnWidth(0, column0);
+    partsTable_->setColumnWidth(0, column0);
     for (int c = 1; c <= 4; ++c)
-        grille1_->setColumnWidth(c, pixels(kResultTwips));
+        partsTable_->setColumnWidth(c, pixels(kResultWidthTwips));
     for (int c = 5; c <= 14; ++c)
-        grille1_->setColumnWidth(c, pixels(kInputTwips));
+        partsTable_->setColumnWidth(c, pixels(kInputWidthTwips));
     for (int c : {5, 8, 9, 14}) {
-        grille1_->setColumnWidth(c, pixels(kHiddenTwips));
-        grille1_->setColumnHidden(c, true);
+        partsTable_->setColumnWidth(c, pixels(kHiddenWidthTwips));
+        partsTable_->setColumnHidden(c, true);
     }
 
     QStringList headings;
     for (const Heading& h : kHeadings)
-        headings << (h.entry ? langue_.texte(h.entry) : QString::fromUtf8(h.text));
+        headings << (h.entry ? language_.text(h.entry) : QString::fromUtf8(h.text));
     partsModel_->setHeadings(headings);
 
-    grille2_->setColumnWidth(0, column0);
+    totalsTable_->setColumnWidth(0, column0);
     for (int c = 1; c <= 4; ++c)
-        grille2_->setColumnWidth(c, pixels(kResultTwips));
+        totalsTable_->setColumnWidth(c, pixels(kResultWidthTwips));
     partsModel_->setTotalsCaption(totalsCaption);
 
     designedWidths_.assign(PartsList::ColumnCount, 0);
     for (int c = 0; c < PartsList::ColumnCount; ++c)
-        designedWidths_[size_t(c)] = grille1_->columnWidth(c);
+        designedWidths_[size_t(c)] = partsTable_->columnWidth(c);
     fitColumns(0);
 }
 
-void Ostrel::fitColumns(int first) {
+void MainWindow::fitColumns(int first) {
     if (designedWidths_.size() != size_t(PartsList::ColumnCount)) return; // not laid out yet
     std::vector<int> widths = designedWidths_;
     if (first > 0) {
         for (int c = 0; c < PartsList::ColumnCount; ++c)
-            widths[size_t(c)] = grille1_->columnWidth(c);
+            widths[size_t(c)] = partsTable_->columnWidth(c);
     } else {
         for (int c = 1; c < PartsList::ColumnCount; ++c)
             widths[size_t(c)] =
-                std::max(widths[size_t(c)], grille1_->horizontalHeader()->sectionSizeHint(c));
+                std::max(widths[size_t(c)], partsTable_->horizontalHeader()->sectionSizeHint(c));
     }
-    LargeursColonnes::elargit(widths, *partsModel_, grille1_->fontMetrics(), first,
+    ColumnWidths::widen(widths, *partsModel_, partsTable_->fontMetrics(), first,
                               partsModel_->rowCount() - 1);
-    LargeursColonnes::elargit(widths, *totalsModel_, grille2_->fontMetrics(), 0, 0);
+    ColumnWidths::widen(widths, *totalsModel_, totalsTable_->fontMetrics(), 0, 0);
     for (int c = 1; c < PartsList::ColumnCount; ++c) {
-        if (grille1_->isColumnHidden(c)) continue; // hidden columns stay hidden
-        grille1_->setColumnWidth(c, widths[size_t(c)]);
+        if (partsTable_->isColumnHidden(c)) continue; // hidden columns stay hidden
+        partsTable_->setColumnWidth(c, widths[size_t(c)]);
     }
-    copyWidths(grille1_, grille2_);
+    copyWidths(partsTable_, totalsTable_);
 }
 
-const DisplayChoice& Ostrel::displayChoice() const {
+const DisplayChoice& MainWindow::displayChoice() const {
     return displaySettings_->choice();
 }
 
-void Ostrel::applyDisplay(const DisplayChoice& choice) {
+void MainWindow::applyDisplay(const DisplayChoice& choice) {
     partsModel_->setDisplay(choice);
-    editeur_->setDisplay(choice);
+    editor_->setDisplay(choice);
     drivePanel_->setDisplayChoice(choice);
     // The cells and headings changed their texts: every column is fitted again.
     fitColumns(0);
 }
 
-void Ostrel::kindCommand(int code) {
+void MainWindow::kindCommand(int code) {
     const KindInfo* kind = kindInfo(code);
     if (!kind) return;
-    editeur_->setImage3(kind->image);
-    editeur_->PrepareSolide(code);
+    editor_->setKindIcon(kind->image);
+    editor_->setUpKind(code);
 }
 
-void Ostrel::AjoutePiece() {
+void MainWindow::addPart() {
     // Plus confirms the editor's inputs: a line whose inputs contradict is not added.
-    if (!editeur_->confirmInputs()) return;
+    if (!editor_->confirmInputs()) return;
     // With significant digits a line is judged on its exact results, which the classic masks
     // may show as 0.
     const PartsList::AddRule rule =
         displayChoice().classic() ? PartsList::AddRule::Classic : PartsList::AddRule::Exact;
-    const PartsList::AddOutcome outcome = project_->add(editeur_->line(), rule);
+    const PartsList::AddOutcome outcome = project_->add(editor_->line(), rule);
     switch (outcome.kind) {
     case PartsList::AddOutcome::Kind::Ignored:
         return;
     case PartsList::AddOutcome::Kind::Refused:
-        dialogs_.message(Editeur::joinMessage(outcome.message, langue_), outcome.icon,
+        dialogs_.message(PartEditor::joinMessage(outcome.message, language_), outcome.icon,
                          windowTitle());
         return;
     case PartsList::AddOutcome::Kind::Added:
@@ -365,58 +365,58 @@ void Ostrel::AjoutePiece() {
     const int row = partsModel_->rowCount() - 1;
     fitColumns(row);
     // The new row becomes current, which also scrolls it into view.
-    grille1_->setCurrentIndex(partsModel_->index(row, PartsList::ColumnCount - 1));
-    editeur_->clearAfterAdd();
+    partsTable_->setCurrentIndex(partsModel_->index(row, PartsList::ColumnCount - 1));
+    editor_->clearAfterAdd();
 }
 
-void Ostrel::Grille1_DblClick() {
-    const QModelIndex current = grille1_->currentIndex();
+void MainWindow::takeBackPart() {
+    const QModelIndex current = partsTable_->currentIndex();
     if (current.model() != partsModel_) return;
     const std::optional<PartsList::TakenBack> taken =
         project_->takeBack(PartsListModel::listRow(current));
-    if (taken) editeur_->takeBack(*taken);
+    if (taken) editor_->takeBack(*taken);
 }
 
-void Ostrel::copyWidths(QTableView* from, QTableView* to) {
+void MainWindow::copyWidths(QTableView* from, QTableView* to) {
     for (int c = 0; c < kCoupledColumns; ++c)
         to->setColumnWidth(c, from->columnWidth(c));
 }
 
-void Ostrel::Grille1_Click() {
-    copyWidths(grille1_, grille2_);
+void MainWindow::partsTableClicked() {
+    copyWidths(partsTable_, totalsTable_);
 }
 
-void Ostrel::Grille2_Click() {
-    copyWidths(grille2_, grille1_);
+void MainWindow::totalsTableClicked() {
+    copyWidths(totalsTable_, partsTable_);
 }
 
-void Ostrel::FichierLanguesDisponibles_Click(int index) {
-    QAction* item = commandes_->languageItem(index);
+void MainWindow::languageItemChosen(int index) {
+    QAction* item = commands_->languageItem(index);
     if (!item) return;
-    const ChoixLangue choix =
-        choisitLangue(store_, langue_, withoutAccessKey(item->text()), cheminAppli_);
-    if (!choix.charge) {
+    const LanguageChoice choice =
+        chooseLanguage(store_, language_, withoutAccessKey(item->text()), programDir_);
+    if (!choice.charge) {
         // The working language stays as it was.
-        dialogs_.message(choix.erreur, MessageIcon::Exclamation, windowTitle());
+        dialogs_.message(choice.error, MessageIcon::Exclamation, windowTitle());
         return;
     }
-    TraduitFenetre(*this, langue_);
-    editeur_->retranslate();
+    translateWindow(*this, language_);
+    editor_->retranslate();
     fitColumns(0);
-    drivePanel_->setTexts(langue_.textes);
-    project_->setApplicationTitle(langue_.texte(12));
-    if (!choix.config.ok) {
-        QString text = langue_.texte(444);
+    drivePanel_->setTexts(language_.texts);
+    project_->setApplicationTitle(language_.text(12));
+    if (!choice.config.ok) {
+        QString text = language_.text(444);
         if (text.isEmpty())
             text = QStringLiteral("The working language could not be saved in this file:");
-        const QString path = choix.config.path.isEmpty()
-                                 ? cheminAppli_ + QStringLiteral("Ostrel.cfg")
-                                 : choix.config.path;
+        const QString path = choice.config.path.isEmpty()
+                                 ? programDir_ + QStringLiteral("Ostrel.cfg")
+                                 : choice.config.path;
         dialogs_.message(text + QLatin1Char('\n') + path, MessageIcon::Exclamation, windowTitle());
     }
 }
 
-void Ostrel::quitCommand() {
+void MainWindow::quitCommand() {
     if (!close()) return; // the user kept the window
     if (quit_)
         quit_();
@@ -424,24 +424,24 @@ void Ostrel::quitCommand() {
         QCoreApplication::quit();
 }
 
-void Ostrel::print() {
-    report_->print(parts_, langue_.textes, displayChoice());
+void MainWindow::print() {
+    report_->print(parts_, language_.texts, displayChoice());
 }
 
-void Ostrel::preview() {
-    report_->preview(parts_, langue_.textes, displayChoice());
+void MainWindow::preview() {
+    report_->preview(parts_, language_.texts, displayChoice());
 }
 
-void Ostrel::exportPdf() {
-    report_->exportPdf(parts_, langue_.textes, displayChoice());
+void MainWindow::exportPdf() {
+    report_->exportPdf(parts_, language_.texts, displayChoice());
 }
 
-void Ostrel::about() {
-    ouvrePropos(dialogs_, cheminAppli_, langue_.textes, this);
+void MainWindow::about() {
+    showAboutWindow(dialogs_, programDir_, language_.texts, this);
 }
 
-void Ostrel::connectProjectItems() {
-    const Commandes::ProjectItems& items = commandes_->projectItems();
+void MainWindow::connectProjectItems() {
+    const WindowCommands::ProjectItems& items = commands_->projectItems();
     ProjectCommands* p = project_;
     connect(items.newProject, &QAction::triggered, p, &ProjectCommands::newProject);
     connect(items.open, &QAction::triggered, p, &ProjectCommands::open);
@@ -449,7 +449,7 @@ void Ostrel::connectProjectItems() {
     connect(items.saveAs, &QAction::triggered, p, &ProjectCommands::saveAs);
     connect(items.properties, &QAction::triggered, p, &ProjectCommands::editProperties);
     connect(items.exportCsv, &QAction::triggered, p, &ProjectCommands::exportCsv);
-    connect(items.copy, &QAction::triggered, this, &Ostrel::copyCommand);
+    connect(items.copy, &QAction::triggered, this, &MainWindow::copyCommand);
     QUndoStack& undo = p->undoStack();
     connect(items.undo, &QAction::triggered, &undo, &QUndoStack::undo);
     connect(items.redo, &QAction::triggered, &undo, &QUndoStack::redo);
@@ -458,26 +458,26 @@ void Ostrel::connectProjectItems() {
     items.undo->setEnabled(undo.canUndo());
     items.redo->setEnabled(undo.canRedo());
     const auto fillRecent = [this] {
-        project_->fillRecentMenu(*commandes_->projectItems().recent);
+        project_->fillRecentMenu(*commands_->projectItems().recent);
     };
     connect(p, &ProjectCommands::recentFilesChanged, this, fillRecent);
     fillRecent();
 }
 
-bool Ostrel::openFile(const QString& path) {
+bool MainWindow::openFile(const QString& path) {
     return project_->openFile(path);
 }
 
 // The selected rows of the list, or all of it when none is selected.
-void Ostrel::copyCommand() {
+void MainWindow::copyCommand() {
     std::vector<int> rows;
-    for (const QModelIndex& index : grille1_->selectionModel()->selectedRows())
+    for (const QModelIndex& index : partsTable_->selectionModel()->selectedRows())
         rows.push_back(PartsListModel::listRow(index));
     std::sort(rows.begin(), rows.end());
     project_->copy(rows);
 }
 
-void Ostrel::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     if (!project_->maybeSave()) {
         event->ignore();
         return;
@@ -498,11 +498,11 @@ QString droppedFile(const QMimeData* data) {
 
 } // namespace
 
-void Ostrel::dragEnterEvent(QDragEnterEvent* event) {
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
     if (!droppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
 }
 
-void Ostrel::dropEvent(QDropEvent* event) {
+void MainWindow::dropEvent(QDropEvent* event) {
     const QString path = droppedFile(event->mimeData());
     if (path.isEmpty()) return;
     event->acceptProposedAction();
