@@ -1,8 +1,8 @@
 // The main window's speed: process start to the window shown and idle, for a bare Qt main
 // window and for MainWindow, launched the same way in one run; the time from a key release in a
 // dimension box to the result captions updated; adds and take-backs in a long list.
-#include "app/parteditor.h"
 #include "app/mainwindow.h"
+#include "app/parteditor.h"
 #include "app/projectcommands.h"
 #include "platform/dialogs.h"
 
@@ -62,7 +62,10 @@ void BM_StartupBareThenMainWindow(benchmark::State& state) {
         state.SetIterationTime(ostrel);
     }
 }
-BENCHMARK(BM_StartupBareThenMainWindow)->UseManualTime()->Iterations(30)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartupBareThenMainWindow)
+    ->UseManualTime()
+    ->Iterations(30)
+    ->Unit(benchmark::kMillisecond);
 
 // A disc in density mode with its height typed: each iteration releases a key in the diameter
 // box, which recomputes and writes the four captions.
@@ -98,9 +101,9 @@ double peakMegabytes() {
     return static_cast<double>(usage.ru_maxrss) / 1024.0; // kilobytes on Linux
 }
 
-// The shown window's list: 10,000 discs added with Plus, then 1,000 taken back from the middle
-// with Moins. The times are those of the add and of the take-back alone; typing each line
-// into the editor is left out.
+// The shown window's list: 10,000 discs added with the add button, then 1,000 taken back from the
+// middle with the take-back button. The times are those of the add and of the take-back alone;
+// typing each line into the editor is left out.
 void BM_WindowAdds10000TakesBack1000(benchmark::State& state) {
     ostrel::WidgetDialogs dialogs(nullptr);
     ostrel::MainWindow window(QStringLiteral(OSTREL_PROGRAM_DIR), dialogs);

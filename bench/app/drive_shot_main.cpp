@@ -52,11 +52,16 @@ int main(int argc, char* argv[]) {
     if (!QTest::qWaitForWindowExposed(&window)) return 1;
     if (!window.drivePanel().isVisible()) window.drivePanel().toggleViewAction()->trigger();
 
-    addPart(window, 1, true, {{"diameterBox", "300"}, {"heightBox", "20"}});                   // disc
-    addPart(window, 2, true, {{"diameterBox", "300"}, {"smallDiameterBox", "200"}, {"heightBox", "30"}}); // ring
-    addPart(window, 1, true, {{"ratioBox", "2"}, {"diameterBox", "200"}, {"heightBox", "40"}});   // geared
+    addPart(window, 1, true, {{"diameterBox", "300"}, {"heightBox", "20"}}); // disc
+    addPart(window, 2, true,
+            {{"diameterBox", "300"}, {"smallDiameterBox", "200"}, {"heightBox", "30"}}); // ring
+    addPart(window, 1, true,
+            {{"ratioBox", "2"}, {"diameterBox", "200"}, {"heightBox", "40"}}); // geared
     addPart(window, 17, false,
-            {{"massOrDensityBox", "5"}, {"radiusBox", "0.02"}, {"diameterBox", "1.5"}, {"smallDiameterBox", "4"}}); // given
+            {{"massOrDensityBox", "5"},
+             {"radiusBox", "0.02"},
+             {"diameterBox", "1.5"},
+             {"smallDiameterBox", "4"}}); // given
     const std::pair<const char*, const char*> drive[] = {
         {"motorInertia", "0.025"}, {"gearInertia", "0.002"}, {"efficiency", "0,9"},
         {"speed", "1500"},         {"accelTime", "0.3"},     {"constTime", "2"},
@@ -67,7 +72,8 @@ int main(int argc, char* argv[]) {
     if (!window.grab().save(QString::fromLocal8Bit(argv[2]))) return 1;
     const ostrel::DriveInputs inputs = window.drivePanel().inputs();
     return ostrel::writeReportPdf(QString::fromLocal8Bit(argv[3]), window.parts(),
-                                   window.language().texts, QDate::currentDate(), window.displayChoice(), &inputs)
+                                  window.language().texts, QDate::currentDate(),
+                                  window.displayChoice(), &inputs)
                ? 0
                : 1;
 }

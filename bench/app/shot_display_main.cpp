@@ -75,8 +75,8 @@ int main(int argc, char* argv[]) {
     QTest::qWait(200);
     if (!window.grab().save(QString::fromLocal8Bit(argv[2]))) return 1;
     if (!ostrel::writeReportPdf(QString::fromLocal8Bit(argv[3]), window.parts(),
-                                 window.language().texts, QDate::currentDate(),
-                                 window.displayChoice()))
+                                window.language().texts, QDate::currentDate(),
+                                window.displayChoice()))
         return 1;
     if (argc < 5) return 0;
 

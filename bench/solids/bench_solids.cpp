@@ -14,7 +14,8 @@ namespace {
 
 using namespace ostrel;
 
-// Typical inputs of each kind: Quantity, Ratio, MassOrDensity, Radius ... Height, and the mass mode.
+// Typical inputs of each kind: quantity, ratio, mass or density, the four dimensions, and the
+// mass mode.
 struct Inputs {
     bool totalMass;
     std::array<const char*, 7> texts;
@@ -63,8 +64,8 @@ BENCHMARK(BM_CalculatePart)->DenseRange(1, 20);
 
 // The same texts for both readers: what the editor and the parts list read back.
 const std::vector<std::string> texts = {"7850", "1000",  "0.1",    "12.5",   "1.5E3",
-                                         "617.", "77.07", "-3.25",  "600",    "0.004",
-                                         "1",    "38.53", "1233.5", "2.5e-3", "154.14"};
+                                        "617.", "77.07", "-3.25",  "600",    "0.004",
+                                        "1",    "38.53", "1233.5", "2.5e-3", "154.14"};
 
 void BM_ReadNumber(benchmark::State& state) {
     std::vector<QString> q;
@@ -90,8 +91,8 @@ BENCHMARK(BM_from_chars);
 
 // The values of result captions: masses, inertias, torques.
 const std::vector<double> values = {616.5375, 77.0672, 0.0,       24.525,   19.62,
-                                     0.4,      2.675,   12345.678, 1233.075, 38.5336,
-                                     0.004,    513.87,  12.8468,   7.8125,   1.0e6 / 3};
+                                    0.4,      2.675,   12345.678, 1233.075, 38.5336,
+                                    0.004,    513.87,  12.8468,   7.8125,   1.0e6 / 3};
 
 void BM_FormatWithMask(benchmark::State& state) {
     for (auto _ : state)

@@ -21,7 +21,7 @@ namespace ostrel {
 
 namespace {
 
-// Shown when about.htm is missing and no translation of entry 442 was given.
+// Shown when propos.htm is missing and no translation of entry 442 was given.
 const char* const EnglishMissingPageMessage =
     "The page propos.htm cannot be found in the program folder.";
 
@@ -209,11 +209,11 @@ void AboutWindow::showCell(int n) {
 
 void AboutWindow::showMissingPageMessage() {
     const QString text = missingPageMessage_.isEmpty()
-                              ? QString::fromLatin1(EnglishMissingPageMessage)
-                              : missingPageMessage_;
+                             ? QString::fromLatin1(EnglishMissingPageMessage)
+                             : missingPageMessage_;
     const QString path = programDir_ + QLatin1String(PageFile);
     pageView_->setHtml(QStringLiteral("<p><b>%1</b></p><p>%2</p>")
-                             .arg(text.toHtmlEscaped(), path.toHtmlEscaped()));
+                           .arg(text.toHtmlEscaped(), path.toHtmlEscaped()));
 }
 
 void AboutWindow::setUrlOpener(UrlOpener opener) {
@@ -242,13 +242,12 @@ void AboutWindow::timerTick() {
 void AboutWindow::openGuide() {
     const QUrl guide = linkUrl();
     // A launcher may well accept a file that is not there: the guide is looked for first.
-    const bool opened =
-        QFileInfo::exists(guide.toLocalFile()) && urlOpener_ && urlOpener_(guide);
+    const bool opened = QFileInfo::exists(guide.toLocalFile()) && urlOpener_ && urlOpener_(guide);
     if (opened || !dialogs_) return;
     const QString text = missingGuideMessage_.isEmpty()
-                              ? QStringLiteral("The user guide could not be opened. You will "
-                                               "find it here:")
-                              : missingGuideMessage_;
+                             ? QStringLiteral("The user guide could not be opened. You will "
+                                              "find it here:")
+                             : missingGuideMessage_;
     dialogs_->message(text + QLatin1Char('\n') + QDir::toNativeSeparators(guide.toLocalFile()),
                       MessageIcon::Exclamation, windowTitle());
 }
@@ -260,9 +259,9 @@ void AboutWindow::closeWindow() {
 
 bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == guideLink_ && event->type() == QEvent::MouseButtonRelease) {
-        const auto* souris = static_cast<QMouseEvent*>(event);
-        if (souris->button() == Qt::LeftButton &&
-            guideLink_->rect().contains(souris->position().toPoint())) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton &&
+            guideLink_->rect().contains(mouse->position().toPoint())) {
             openGuide();
             return true;
         }
@@ -279,7 +278,7 @@ void translateAboutWindow(AboutWindow& about, const QStringList& texts) {
 }
 
 int showAboutWindow(Dialogs& dialogs, const QString& programDir, const QStringList& texts,
-                QWidget* parent) {
+                    QWidget* parent) {
     QPointer<AboutWindow> about = new AboutWindow(programDir, programVersion(), parent);
     about->setDialogs(&dialogs);
     translateAboutWindow(*about, texts);

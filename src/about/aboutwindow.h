@@ -1,4 +1,4 @@
-// The About window: title, version, credits, a small looping animation, the page about.htm
+// The About window: title, version, credits, a small looping animation, the page propos.htm
 // from the program folder and a link label that opens the user guide installed beside the
 // program. It is created afresh for each opening and deletes itself when it closes.
 #pragma once
@@ -48,12 +48,13 @@ public:
 
     // programDir ends with "/". Create the window with new: closing it (okButton_, Escape, the
     // title bar) deletes it.
-    explicit AboutWindow(const QString& programDir, const ProgramVersion& version = programVersion(),
-                    QWidget* parent = nullptr);
+    explicit AboutWindow(const QString& programDir,
+                         const ProgramVersion& version = programVersion(),
+                         QWidget* parent = nullptr);
 
     // Replaces the default opener (QDesktopServices::openUrl).
     void setUrlOpener(UrlOpener opener);
-    // The message the pane shows when about.htm cannot be read; an English text when empty.
+    // The message the pane shows when propos.htm cannot be read; an English text when empty.
     void setMissingPageMessage(const QString& text);
     // Where the link tells that the guide could not be opened (none: it fails silently), and
     // the text of that message, which the guide's path follows; an English text when empty.
@@ -67,7 +68,7 @@ public:
     bool animating() const { return animating_ == 1; }
     // The cell shown last in animation_, -1 before any.
     int shownCell() const { return shownCell_; }
-    // Whether the pane shows the missing-page message instead of about.htm.
+    // Whether the pane shows the missing-page message instead of propos.htm.
     bool pageMissing() const { return pageMissing_; }
 
     // Shows the next cell: 1, 2, ... 5, 0, 1 ...
@@ -127,6 +128,6 @@ void translateAboutWindow(AboutWindow& about, const QStringList& texts);
 // The About command: creates the window under parent, translates it, shows it modally through
 // dialogs and makes sure it is gone afterwards. Returns the result of dialogs.exec.
 int showAboutWindow(Dialogs& dialogs, const QString& programDir, const QStringList& texts,
-                QWidget* parent);
+                    QWidget* parent);
 
 } // namespace ostrel

@@ -10,7 +10,7 @@ int ColumnWidths::forText(const QFontMetrics& metrics, const QString& text) {
 }
 
 void ColumnWidths::widen(std::vector<int>& widths, const QAbstractItemModel& model,
-                               const QFontMetrics& metrics, int first, int last) {
+                         const QFontMetrics& metrics, int first, int last) {
     const int columns = std::min(int(widths.size()), model.columnCount());
     last = std::min(last, model.rowCount() - 1);
     for (int row = std::max(first, 0); row <= last; ++row) {

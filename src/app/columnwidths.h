@@ -21,7 +21,7 @@ public:
     // widths (one per column of model) widened where a display text of rows first ... last
     // needs more room; never narrowed. Rows outside the model are skipped.
     static void widen(std::vector<int>& widths, const QAbstractItemModel& model,
-                        const QFontMetrics& metrics, int first, int last);
+                      const QFontMetrics& metrics, int first, int last);
 };
 
 } // namespace ostrel

@@ -16,7 +16,7 @@ namespace ostrel {
 
 namespace {
 
-constexpr int EntryEmptyList = 43;      // the report of an empty list
+constexpr int EntryEmptyList = 43;    // the report of an empty list
 constexpr int EntryWriteFailed = 441; // the PDF file cannot be written (the path follows)
 constexpr int EntryTotalsCaption = 385;
 
@@ -119,7 +119,8 @@ int runExport(const CommandLine& line, const QString& programDir, QTextStream& e
         err << messageText(read.errorMessage, language.texts) << Qt::endl;
         return 1;
     }
-    if (!read.warning.isEmpty()) err << messageText(read.warningMessage, language.texts) << Qt::endl;
+    if (!read.warning.isEmpty())
+        err << messageText(read.warningMessage, language.texts) << Qt::endl;
 
     PartsList list(QStringList(), language.text(EntryTotalsCaption));
     fillList(list, read);
@@ -141,7 +142,7 @@ int runExport(const CommandLine& line, const QString& programDir, QTextStream& e
             err << line.file << u'\n' << language.text(EntryEmptyList) << Qt::endl;
             code = 1;
         } else if (!writeReportPdf(line.pdf, list, language.texts, QDate::currentDate(), {},
-                                    &drive)) {
+                                   &drive)) {
             err << language.text(EntryWriteFailed) << u'\n' << line.pdf << Qt::endl;
             code = 1;
         }

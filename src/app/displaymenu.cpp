@@ -82,9 +82,8 @@ QAction* DisplayMenu::unitItem(Quantity q, int unit) const {
 
 const std::vector<DisplayMenu::Caption>& DisplayMenu::captions() {
     static const std::vector<Caption> all = {
-        {"displayMenu", 450},           {"classicDigitsAction", 451},
-        {"fourDigitsAction", 452}, {"sixDigitsAction", 453},
-        {"massUnitMenu", 454},     {"inertiaUnitMenu", 455},
+        {"displayMenu", 450},     {"classicDigitsAction", 451}, {"fourDigitsAction", 452},
+        {"sixDigitsAction", 453}, {"massUnitMenu", 454},        {"inertiaUnitMenu", 455},
         {"torqueUnitMenu", 456}};
     return all;
 }

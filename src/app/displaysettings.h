@@ -1,5 +1,5 @@
 // The user's choice of how results are shown (digits and units), kept per user with QSettings
-// in the user's configuration folder, apart from MainWindow.cfg. Reading never fails: missing,
+// in the user's configuration folder, apart from Ostrel.cfg. Reading never fails: missing,
 // unreadable or unknown values fall back to Classic and SI units, field by field.
 #pragma once
 

@@ -181,7 +181,7 @@ void DrivePanel::build() {
 }
 
 void DrivePanel::setTexts(const QStringList& texts) {
-    textes_ = texts;
+    texts_ = texts;
     setWindowTitle(texts.value(DriveEntry::PanelTitle));
     toggleViewAction()->setText(texts.value(DriveEntry::ShowPanel));
     QString hint = texts.value(DriveEntry::ShowPanel);
@@ -255,19 +255,19 @@ void DrivePanel::refresh() {
     results_ = computeDrive(inputs_, totals_);
 
     for (int i = 0; i < DriveInputs::FieldCount; ++i) {
-        const QString hint = driveHintText(results_.hints[i], textes_);
+        const QString hint = driveHintText(results_.hints[i], texts_);
         hints_[i]->setText(hint);
         hints_[i]->setVisible(!hint.isEmpty());
         boxes_[i]->setStyleSheet(hint.isEmpty() ? QString() : QLatin1String(WrongBoxStyle));
         boxes_[i]->setToolTip(hint);
     }
-    const QList<DriveRow> totals = driveTotalRows(totals_, choice_, textes_);
+    const QList<DriveRow> totals = driveTotalRows(totals_, choice_, texts_);
     for (int i = 0; i < 3; ++i) {
         totalCaptions_[i]->setText(totals[i].caption);
         totalValues_[i]->setText(totals[i].value);
         totalUnits_[i]->setText(totals[i].unit);
     }
-    const QList<DriveRow> rows = driveResultRows(results_, choice_, textes_);
+    const QList<DriveRow> rows = driveResultRows(results_, choice_, texts_);
     for (size_t i = 0; i < resultValues_.size(); ++i) {
         const DriveRow& r = rows[static_cast<int>(i)];
         resultCaptions_[i]->setText(r.caption);
@@ -278,13 +278,13 @@ void DrivePanel::refresh() {
     fixNote_->setVisible(!valid);
     const bool above = results_.verdict == RatioVerdict::Above;
     verdict_->setText(
-        driveVerdictText(results_, textes_) +
-        (above ? QStringLiteral(": ") + textes_.value(DriveEntry::AboveAdvice) : QString()));
+        driveVerdictText(results_, texts_) +
+        (above ? QStringLiteral(": ") + texts_.value(DriveEntry::AboveAdvice) : QString()));
     verdict_->setVisible(results_.verdict.has_value());
     verdict_->setStyleSheet(above ? QLatin1String(HintStyle) : QString());
     coastNote_->setVisible(results_.coastTime.has_value());
     const DriveProfile profile = driveProfile(inputs_, results_);
-    plot_->setPlot(profile, choice_, textes_);
+    plot_->setPlot(profile, choice_, texts_);
     plot_->setVisible(!profile.empty());
 }
 

@@ -58,7 +58,7 @@ private:
     void fitWidth();
 
     PartsListModel& parts_;
-    QStringList textes_;
+    QStringList texts_;
     DisplayChoice choice_;
     DriveInputs inputs_;
     DriveTotals totals_;

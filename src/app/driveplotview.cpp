@@ -18,12 +18,12 @@ void DrivePlotView::setPlot(const DriveProfile& profile, const DisplayChoice& ch
                             const QStringList& texts) {
     profile_ = profile;
     choice_ = choice;
-    textes_ = texts;
+    texts_ = texts;
     update();
 }
 
 bool DrivePlotView::draw(PageSurface& page, QRectF area) const {
-    return drawDriveProfile(page, area, profile_, choice_, textes_, font().family());
+    return drawDriveProfile(page, area, profile_, choice_, texts_, font().family());
 }
 
 void DrivePlotView::paintEvent(QPaintEvent*) {

@@ -32,7 +32,7 @@ protected:
 private:
     DriveProfile profile_;
     DisplayChoice choice_;
-    QStringList textes_;
+    QStringList texts_;
 };
 
 } // namespace ostrel

@@ -1,14 +1,14 @@
 #include "app/mainwindow.h"
 
 #include "about/aboutwindow.h"
-#include "app/windowcommands.h"
+#include "app/columnwidths.h"
 #include "app/displaymenu.h"
 #include "app/displaysettings.h"
 #include "app/drivepanel.h"
-#include "app/parteditor.h"
 #include "app/imagelist.h"
-#include "app/columnwidths.h"
+#include "app/parteditor.h"
 #include "app/projectcommands.h"
+#include "app/windowcommands.h"
 #include "app/windowtranslation.h"
 #include "drive/drivefile.h"
 #include "language/configfile.h"
@@ -42,10 +42,10 @@ namespace ostrel {
 
 namespace {
 
-constexpr int kResultWidthTwips = 685;  // partsTable columns 1 ... 4 and totalsTable columns 1 ... 4
-constexpr int kInputWidthTwips = 545;   // partsTable columns 5 ... 14
-constexpr int kHiddenWidthTwips = 1;    // a column this wide is hidden; its cells keep their data
-constexpr int kCoupledColumns = 5; // columns 0 ... 4 of both grids keep the same widths
+constexpr int kResultWidthTwips = 685; // partsTable columns 1 ... 4 and totalsTable columns 1 ... 4
+constexpr int kInputWidthTwips = 545;  // partsTable columns 5 ... 14
+constexpr int kHiddenWidthTwips = 1;   // a column this wide is hidden; its cells keep their data
+constexpr int kCoupledColumns = 5;     // columns 0 ... 4 of both grids keep the same widths
 // The entry of the design captions of the grid headings 1 ... 14: 0 for a fixed text.
 struct Heading {
     const char* text;
@@ -316,7 +316,7 @@ void MainWindow::fitColumns(int first) {
                 std::max(widths[size_t(c)], partsTable_->horizontalHeader()->sectionSizeHint(c));
     }
     ColumnWidths::widen(widths, *partsModel_, partsTable_->fontMetrics(), first,
-                              partsModel_->rowCount() - 1);
+                        partsModel_->rowCount() - 1);
     ColumnWidths::widen(widths, *totalsModel_, totalsTable_->fontMetrics(), 0, 0);
     for (int c = 1; c < PartsList::ColumnCount; ++c) {
         if (partsTable_->isColumnHidden(c)) continue; // hidden columns stay hidden
@@ -345,7 +345,7 @@ void MainWindow::kindCommand(int code) {
 }
 
 void MainWindow::addPart() {
-    // Plus confirms the editor's inputs: a line whose inputs contradict is not added.
+    // The add button confirms the editor's inputs: a line whose inputs contradict is not added.
     if (!editor_->confirmInputs()) return;
     // With significant digits a line is judged on its exact results, which the classic masks
     // may show as 0.
@@ -395,7 +395,7 @@ void MainWindow::languageItemChosen(int index) {
     if (!item) return;
     const LanguageChoice choice =
         chooseLanguage(store_, language_, withoutAccessKey(item->text()), programDir_);
-    if (!choice.charge) {
+    if (!choice.loaded) {
         // The working language stays as it was.
         dialogs_.message(choice.error, MessageIcon::Exclamation, windowTitle());
         return;
@@ -457,9 +457,7 @@ void MainWindow::connectProjectItems() {
     connect(&undo, &QUndoStack::canRedoChanged, items.redo, &QAction::setEnabled);
     items.undo->setEnabled(undo.canUndo());
     items.redo->setEnabled(undo.canRedo());
-    const auto fillRecent = [this] {
-        project_->fillRecentMenu(*commands_->projectItems().recent);
-    };
+    const auto fillRecent = [this] { project_->fillRecentMenu(*commands_->projectItems().recent); };
     connect(p, &ProjectCommands::recentFilesChanged, this, fillRecent);
     fillRecent();
 }

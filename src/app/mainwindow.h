@@ -1,7 +1,7 @@
-// The main window MainWindow: the toolbar and menus, the part editor, the parts list with its totals
-// line, and Plus, Moins and Ok. Its constructor runs the load: the program folder, the
-// translation store, the configuration and the working language, the language menu, the texts
-// and the layout of the two grids. When the store cannot be opened the user is told and ok()
+// The main window MainWindow: the toolbar and menus, the part editor, the parts list with its
+// totals line, and the add, take-back and quit buttons. Its constructor runs the load: the program
+// folder, the translation store, the configuration and the working language, the language menu, the
+// texts and the layout of the two grids. When the store cannot be opened the user is told and ok()
 // is false: the program then ends.
 #pragma once
 
@@ -74,8 +74,8 @@ public:
     void copyCommand();
 
 protected:
-    // Quit by the window's close button, the menu, the toolbar or Ok: unsaved changes are
-    // asked about first, and a normal end removes the recovery copy.
+    // Quit by the window's close button, the menu, the toolbar or the quit button: unsaved changes
+    // are asked about first, and a normal end removes the recovery copy.
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;

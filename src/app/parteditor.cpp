@@ -1,7 +1,7 @@
 #include "app/parteditor.h"
 
-#include "app/imagelist.h"
 #include "app/decimalpoint.h"
+#include "app/imagelist.h"
 #include "language/language.h"
 #include "platform/dialogs.h"
 #include "solids/catalogue.h"
@@ -28,16 +28,16 @@ constexpr int kBoxCount = 7;
 constexpr QSize kPictureBox(220, 165); // the frame of the kind's picture, in logical pixels
 
 // The boxes that Enter moves to from each box, in InputBox order; the first visible one wins,
-// and the end of the chain (Plus) when none is.
+// and the end of the chain (the add button) when none is.
 const std::array<std::vector<int>, kBoxCount>& enterChains() {
     static const std::array<std::vector<int>, kBoxCount> chains{{
-        {1},          // Quantity: Ratio
-        {2},          // Ratio: MassOrDensity
-        {3, 4, 5, 6}, // MassOrDensity: Radius ... Height
-        {4, 5, 6},    // Radius
-        {5, 6},       // Diameter
-        {6},          // SmallDiameter
-        {},           // Height: always Plus
+        {1},          // quantity: ratio
+        {2},          // ratio: mass or density
+        {3, 4, 5, 6}, // mass or density: radius ... height
+        {4, 5, 6},    // radius
+        {5, 6},       // diameter
+        {6},          // small diameter
+        {},           // height: always the add button
     }};
     return chains;
 }
@@ -51,7 +51,7 @@ void setBackground(QWidget* w, const QColor& colour) {
 } // namespace
 
 PartEditor::PartEditor(const QString& programDir, const Language& language, const ImageList& images,
-                 Dialogs& dialogs, QWidget* parent)
+                       Dialogs& dialogs, QWidget* parent)
     : QWidget(parent), programDir_(programDir), language_(language), images_(images),
       dialogs_(dialogs) {
     buildControls();
@@ -64,8 +64,9 @@ QLabel* PartEditor::addLabel(const char* name, const QString& text) {
 }
 
 void PartEditor::buildControls() {
-    static const char* boxNames[kBoxCount] = {"quantityBox", "ratioBox", "massOrDensityBox", "radiusBox",
-                                              "diameterBox", "smallDiameterBox", "heightBox"};
+    static const char* boxNames[kBoxCount] = {"quantityBox", "ratioBox",    "massOrDensityBox",
+                                              "radiusBox",   "diameterBox", "smallDiameterBox",
+                                              "heightBox"};
     for (int i = 0; i < kBoxCount; ++i) {
         auto* box = new QLineEdit(this);
         box->setObjectName(QLatin1String(boxNames[i]));
@@ -79,9 +80,12 @@ void PartEditor::buildControls() {
         connect(box, &QLineEdit::textEdited, this, [this] { told_ = false; });
         boxes_[static_cast<size_t>(i)] = box;
     }
-    static const char* letterNames[4] = {"radiusCaption", "diameterCaption", "smallDiameterCaption", "heightCaption"};
-    static const char* unitNames[4] = {"radiusUnit", "diameterUnit", "smallDiameterUnit", "heightUnit"};
-    static const char* resultNames[4] = {"massResult", "inertiaResult", "frictionResult", "workingResult"};
+    static const char* letterNames[4] = {"radiusCaption", "diameterCaption", "smallDiameterCaption",
+                                         "heightCaption"};
+    static const char* unitNames[4] = {"radiusUnit", "diameterUnit", "smallDiameterUnit",
+                                       "heightUnit"};
+    static const char* resultNames[4] = {"massResult", "inertiaResult", "frictionResult",
+                                         "workingResult"};
     for (size_t i = 0; i < 4; ++i) {
         letters_[i] = addLabel(letterNames[i], QString());
         units_[i] = addLabel(unitNames[i], QStringLiteral("mm"));
@@ -484,7 +488,8 @@ void PartEditor::setUpTakenBack(const PartsList::TakenBack& line) {
     if (!kind) return;
     setUpKind(kindCode_);
     for (size_t i = 0; i < 4; ++i) {
-        if (kind->copiesColumn(10 + static_cast<int>(i))) boxes_[3 + i]->setText(line.dimensions[i]);
+        if (kind->copiesColumn(10 + static_cast<int>(i)))
+            boxes_[3 + i]->setText(line.dimensions[i]);
     }
 }
 
@@ -493,7 +498,7 @@ void PartEditor::takeBack(const PartsList::TakenBack& line) {
     setKindIcon(line.image);
     setUpTakenBack(line);
     // A row stored in density mode selects the density option, so that the caption and the
-    // unit of MassOrDensity say what the box holds.
+    // unit of the mass or density box say what the box holds.
     if (line.totalMass)
         totalMassOption_->setChecked(true);
     else
@@ -539,7 +544,7 @@ bool PartEditor::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::FocusOut: {
         setBackground(box, QColor(255, 255, 255));
         // Leaving the box for another control of the window confirms it; a window or a menu
-        // taking the focus for a while does not, nor the window closing. Plus confirms by
+        // taking the focus for a while does not, nor the window closing. The add button confirms by
         // itself, so that a line told wrong is not added on the same click.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         QWidget* next = QApplication::focusWidget();

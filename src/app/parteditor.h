@@ -3,7 +3,7 @@
 // sets itself up for a kind from the catalogue, runs calculatePart on every key release and
 // applies its outcome; the arithmetic stays in the solids core. Inconsistent inputs (a cone
 // wider at its small end...) are only hinted at while the user types; the message box and its
-// correction come when the user confirms the box (Enter, leaving it, Plus).
+// correction come when the user confirms the box (Enter, leaving it, the add button).
 // The result block keeps the exact results behind its captions and shows them under the display
 // choice: the classic masks, or significant digits in the chosen units.
 #pragma once
@@ -29,9 +29,9 @@ struct Language;
 class PartEditor : public QWidget {
 public:
     PartEditor(const QString& programDir, const Language& language, const ImageList& images,
-            Dialogs& dialogs, QWidget* parent = nullptr);
+               Dialogs& dialogs, QWidget* parent = nullptr);
 
-    // Where the Enter chain ends when no later box is visible (the Plus button).
+    // Where the Enter chain ends when no later box is visible (the add button).
     void setEndOfChain(QWidget* widget) { endOfChain_ = widget; }
 
     // The common reset of the editor.
@@ -57,7 +57,8 @@ public:
     // The file kindPicture shows, or an empty text when it shows nothing.
     QString pictureFile() const { return pictureFile_; }
 
-    // What Plus reads: the four result captions, the mode, the seven texts, the kind, kindIcon.
+    // What the add button reads: the four result captions, the mode, the seven texts, the kind,
+    // kindIcon.
     PartsList::Line line() const;
     // After a line was added: the editor is cleared for the next line of the same kind; the
     // dimension boxes and their letter captions stay as they were.
@@ -108,11 +109,12 @@ private:
     int kindIcon_ = 0;
     QString pictureFile_;
 
-    std::array<QLineEdit*, 7> boxes_{};    // in InputBox order
-    std::array<QLabel*, 4> letters_{};     // radiusCaption ... heightCaption
-    std::array<QLabel*, 4> units_{};       // radiusUnit, diameterUnit, smallDiameterUnit, heightUnit
-    std::array<QLabel*, 4> results_{};     // massResult, inertiaResult, frictionResult, workingResult
-    std::array<QLabel*, 4> resultUnits_{}; // massResultUnit, inertiaResultUnit, frictionResultUnit, workingResultUnit
+    std::array<QLineEdit*, 7> boxes_{}; // in InputBox order
+    std::array<QLabel*, 4> letters_{};  // radiusCaption ... heightCaption
+    std::array<QLabel*, 4> units_{};    // radiusUnit, diameterUnit, smallDiameterUnit, heightUnit
+    std::array<QLabel*, 4> results_{};  // massResult, inertiaResult, frictionResult, workingResult
+    std::array<QLabel*, 4>
+        resultUnits_{}; // massResultUnit, inertiaResultUnit, frictionResultUnit, workingResultUnit
     QWidget* resultBlock_ = nullptr;
     // What the captions stand for: the classic texts, and the exact values behind them.
     std::array<QString, 4> classic_;

@@ -80,18 +80,20 @@ void WindowCommands::buildMenus(QMainWindow& window) {
     }
     separator(inertia, "preferencesSeparator");
 
-    connect(addItem(inertia, QStringLiteral("printAction"), QStringLiteral("&Imprimer")), &QAction::triggered,
-            this, &WindowCommands::printRequested);
-    connect(addItem(inertia, QStringLiteral("previewAction"), QStringLiteral("&Aperçu avant impression")),
+    connect(addItem(inertia, QStringLiteral("printAction"), QStringLiteral("&Imprimer")),
+            &QAction::triggered, this, &WindowCommands::printRequested);
+    connect(addItem(inertia, QStringLiteral("previewAction"),
+                    QStringLiteral("&Aperçu avant impression")),
             &QAction::triggered, this, &WindowCommands::previewRequested);
-    connect(addItem(inertia, QStringLiteral("exportPdfAction"), QStringLiteral("E&xporter en PDF...")),
-            &QAction::triggered, this, &WindowCommands::exportRequested);
+    connect(
+        addItem(inertia, QStringLiteral("exportPdfAction"), QStringLiteral("E&xporter en PDF...")),
+        &QAction::triggered, this, &WindowCommands::exportRequested);
     separator(inertia, "aboutSeparator");
     connect(addItem(inertia, QStringLiteral("aboutAction"), QStringLiteral("A Propos ...")),
             &QAction::triggered, this, &WindowCommands::aboutRequested);
     separator(inertia, "quitSeparator");
-    connect(addItem(inertia, QStringLiteral("quitAction"), QStringLiteral("&Quitter")), &QAction::triggered,
-            this, &WindowCommands::quitRequested);
+    connect(addItem(inertia, QStringLiteral("quitAction"), QStringLiteral("&Quitter")),
+            &QAction::triggered, this, &WindowCommands::quitRequested);
 
     // The three kind menus, each kind in code order within its family.
     struct FamilyMenu {
@@ -109,7 +111,8 @@ void WindowCommands::buildMenus(QMainWindow& window) {
         menu->setObjectName(QLatin1String(f.name));
         for (const KindInfo& kind : catalogue()) {
             if (kind.family != f.family) continue;
-            QAction* item = addItem(menu, actionName(kind.id), QString::fromUtf8(kind.designCaption));
+            QAction* item =
+                addItem(menu, actionName(kind.id), QString::fromUtf8(kind.designCaption));
             const int code = kind.code;
             connect(item, &QAction::triggered, this, [this, code] { emit kindChosen(code); });
         }
@@ -212,10 +215,9 @@ void WindowCommands::addPanelToggle(QAction* toggle) {
     auto* window = qobject_cast<QMainWindow*>(parent());
     QMenu* inertia = window ? window->findChild<QMenu*>(QStringLiteral("inertiaMenu")) : nullptr;
     if (inertia)
-        inertia->insertAction(inertia->findChild<QAction*>(QStringLiteral("preferencesSeparator")), toggle);
-    toolbar_->insertAction(
-        toolbar_->findChild<QAction*>(toolName(kPrintKey)),
-        toggle);
+        inertia->insertAction(inertia->findChild<QAction*>(QStringLiteral("preferencesSeparator")),
+                              toggle);
+    toolbar_->insertAction(toolbar_->findChild<QAction*>(toolName(kPrintKey)), toggle);
 }
 
 void WindowCommands::dispatch(const QString& key) {

@@ -29,7 +29,8 @@ void apply(QMainWindow& window, const Language& language, std::initializer_list<
 void applyKinds(QMainWindow& window, const Language& language, Family family) {
     for (const KindInfo& kind : catalogue()) {
         if (kind.family == family)
-            setCaption(window, WindowCommands::actionName(kind.id), language.text(kind.captionEntry));
+            setCaption(window, WindowCommands::actionName(kind.id),
+                       language.text(kind.captionEntry));
     }
 }
 
@@ -80,8 +81,7 @@ void translateWindow(QMainWindow& window, const Language& language) {
            {"exportCsvAction", 509}});
     for (const GroupCommand& g : groupCommands())
         setCaption(window, WindowCommands::actionName(g.key), language.text(g.captionEntry));
-    apply(window, language,
-          {{"preferencesMenu", 3}, {"languageMenu", 4}, {"aboutAction", 2}});
+    apply(window, language, {{"preferencesMenu", 3}, {"languageMenu", 4}, {"aboutAction", 2}});
     for (const DisplayMenu::Caption& c : DisplayMenu::captions())
         setCaption(window, QLatin1String(c.name), language.text(c.entry));
     apply(window, language, {{"centredMenu", 14}});

@@ -100,15 +100,15 @@ QList<DriveRow> driveResultRows(const DriveResults& r, const DisplayChoice& choi
     QList<DriveRow> rows;
     for (size_t i = 0; i < cells.size(); ++i)
         rows << DriveRow{QString::fromLatin1(kResultKeys[i]),
-                         texts.value(DriveEntry::FirstResult + static_cast<int>(i)),
-                         cells[i].first, cells[i].second};
+                         texts.value(DriveEntry::FirstResult + static_cast<int>(i)), cells[i].first,
+                         cells[i].second};
     return rows;
 }
 
 QString driveVerdictText(const DriveResults& results, const QStringList& texts) {
     if (!results.verdict) return {};
     return texts.value(*results.verdict == RatioVerdict::Within ? DriveEntry::VerdictWithin
-                                                                 : DriveEntry::VerdictAbove);
+                                                                : DriveEntry::VerdictAbove);
 }
 
 } // namespace ostrel

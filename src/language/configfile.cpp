@@ -36,7 +36,7 @@ bool firstLine(const QString& path, QString& line) {
 
 bool writeLine(const QString& path, const QByteArray& bytes, QString* error) {
     QSaveFile file(path);
-    // A folder where no temporary file can be made, but whose MainWindow.cfg can be written, is
+    // A folder where no temporary file can be made, but whose Ostrel.cfg can be written, is
     // written in place.
     file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -105,8 +105,7 @@ ConfigWrite writeConfig(const QString& programDir, const QString& name) {
     return writeConfig(programDir, name, userConfigFile());
 }
 
-ConfigWrite writeConfig(const QString& programDir, const QString& name,
-                                const QString& userFile) {
+ConfigWrite writeConfig(const QString& programDir, const QString& name, const QString& userFile) {
     ConfigWrite result;
     const QByteArray bytes = configurationLine(name);
     QString programError;

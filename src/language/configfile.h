@@ -1,4 +1,4 @@
-// "MainWindow.cfg": the one setting, the name of the working language. Read at start, written
+// "Ostrel.cfg": the one setting, the name of the working language. Read at start, written
 // only when the user chooses a language; when the program folder cannot be written, the
 // user's configuration folder holds it instead.
 #pragma once
@@ -12,10 +12,10 @@ namespace ostrel {
 QString readConfigLine(const QString& line);
 
 // The configuration file in the user's configuration folder:
-// QStandardPaths::GenericConfigLocation + "/MainWindow/MainWindow.cfg".
+// QStandardPaths::GenericConfigLocation + "/Ostrel/Ostrel.cfg".
 QString userConfigFile();
 
-// The working language stored for programDir (ending with "/"): its "MainWindow.cfg", else the one
+// The working language stored for programDir (ending with "/"): its "Ostrel.cfg", else the one
 // in the user's configuration folder; empty when there is none. When both files exist the one
 // written last holds the latest choice and wins.
 QString readConfig(const QString& programDir);
@@ -27,11 +27,10 @@ struct ConfigWrite {
     bool fallback = false; // the program folder could not be written
     QString error;         // why nothing could be written (when !ok)
 };
-// Writes name + CR LF to programDir + "MainWindow.cfg", or to the user's configuration folder when
+// Writes name + CR LF to programDir + "Ostrel.cfg", or to the user's configuration folder when
 // the program folder cannot be written. A name that would not read back as itself (a comma, a
 // leading blank or quote) is written between double quotes.
 ConfigWrite writeConfig(const QString& programDir, const QString& name);
-ConfigWrite writeConfig(const QString& programDir, const QString& name,
-                                const QString& userFile);
+ConfigWrite writeConfig(const QString& programDir, const QString& name, const QString& userFile);
 
 } // namespace ostrel

@@ -85,21 +85,21 @@ QString defaultLanguageCaption() {
     return QStringLiteral("Langue 1");
 }
 
-QStringList startLanguage(const TranslationStore& store, Language& language, const QString& programDir,
-                          QString* error) {
+QStringList startLanguage(const TranslationStore& store, Language& language,
+                          const QString& programDir, QString* error) {
     language.current = readConfig(programDir);
     if (!loadLanguage(store, language, error)) language.texts.clear();
     return availableLanguages(store);
 }
 
-LanguageChoice chooseLanguage(const TranslationStore& store, Language& language, const QString& caption,
-                          const QString& programDir) {
+LanguageChoice chooseLanguage(const TranslationStore& store, Language& language,
+                              const QString& caption, const QString& programDir) {
     LanguageChoice choice;
     Language chosen = language;
     chosen.current = caption;
     if (!loadLanguage(store, chosen, &choice.error)) return choice;
     language = std::move(chosen);
-    choice.charge = true;
+    choice.loaded = true;
     choice.config = writeConfig(programDir, language.current);
     return choice;
 }

@@ -32,24 +32,24 @@ QStringList availableLanguages(const TranslationStore& store);
 inline constexpr int MaxMenuLanguages = 9;
 
 // The caption of the first menu item as designed, kept when no language is complete.
-QString defaultLanguageCaption(); // "Language 1"
+QString defaultLanguageCaption(); // "Langue 1"
 
 // Startup steps after the store is open: reads the working language from the configuration
 // of programDir, loads it into language and returns the languages the menu offers. Writes no
 // configuration. A failed load leaves language empty and sets error.
-QStringList startLanguage(const TranslationStore& store, Language& language, const QString& programDir,
-                          QString* error = nullptr);
+QStringList startLanguage(const TranslationStore& store, Language& language,
+                          const QString& programDir, QString* error = nullptr);
 
 struct LanguageChoice {
-    bool charge = false; // the language is loaded into language
-    QString error;      // why it is not
+    bool loaded = false; // the language is loaded
+    QString error;       // why it is not
     ConfigWrite config;  // where the choice was written (nothing written when not loaded)
 };
 
 // The language menu item with this caption was chosen: the caption becomes the working
 // language, it is loaded (field 3 when the caption names no field) and the name of the loaded
 // field is written to the configuration. The window then applies the texts.
-LanguageChoice chooseLanguage(const TranslationStore& store, Language& language, const QString& caption,
-                          const QString& programDir);
+LanguageChoice chooseLanguage(const TranslationStore& store, Language& language,
+                              const QString& caption, const QString& programDir);
 
 } // namespace ostrel

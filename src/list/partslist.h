@@ -28,11 +28,11 @@ public:
     int image(int row) const; // picture of cell (row, 0): toolbar image number, 0 none
     const QString& total(int column) const; // totalsTable row 0, columns 0 ... 4
 
-    // What the editor holds when Plus is clicked.
+    // What the editor holds when the add button is clicked.
     struct Line {
         std::array<QString, 4> captions; // massResult, inertiaResult, frictionResult, workingResult
         bool totalMass = true;
-        std::array<QString, 7> texts; // Quantity, Ratio, MassOrDensity, Radius ... Height
+        std::array<QString, 7> texts; // the input boxes in InputBox order
         int code = 0;                 // kind code
         int image = 0;                // kindIcon: toolbar image number
         // The exact results behind the captions (kg, kg·m², N·m, N·m). Without them the
@@ -55,9 +55,9 @@ public:
         int code = 0;
         int image = 0;
         bool totalMass = true;
-        QString quantity;            // cell 6
-        QString ratio;             // cell 7
-        QString mass;               // cell 8, unchanged
+        QString quantity;                  // cell 6
+        QString ratio;                     // cell 7
+        QString mass;                      // cell 8, unchanged
         std::array<QString, 4> dimensions; // cells 10 ... 13
     };
     // Takes row back out of the list; nothing when the row's results sum to 0 (the heading

@@ -17,8 +17,8 @@ namespace ostrel {
 
 struct ProjectLine {
     int code = 0;                  // kind 1 ... 20, or 0 when no kind was chosen (mass only)
-    bool totalMass = true;       // total-mass mode (false: density)
-    std::array<QString, 7> texts;  // Quantity, Ratio, MassOrDensity, Radius ... Height, exactly as typed
+    bool totalMass = true;         // total-mass mode (false: density)
+    std::array<QString, 7> texts;  // the input boxes in InputBox order, exactly as typed
     std::array<double, 4> exact{}; // mass kg, inertia kg·m², friction N·m, working N·m
 };
 

@@ -26,7 +26,7 @@ QString driveLine(const QString& caption, const QString& value, const QString& u
 }
 
 void printDriveBlock(const ReportContext& ctx, const PartsList& list, const DriveInputs& drive,
-                      const QString& fontName, double textSize) {
+                     const QString& fontName, double textSize) {
     PageSurface& page = ctx.page;
     const DisplayChoice si;
     const DriveTotals totals = driveTotals(list);
@@ -54,7 +54,7 @@ void printDriveBlock(const ReportContext& ctx, const PartsList& list, const Driv
         printPlainLine(ctx, driveLine(rows[i].caption, rows[i].value, rows[i].unit));
         if (i == static_cast<int>(DriveResult::Ratio) && results.verdict) {
             printPlainLine(ctx, driveLine(ctx.text(DriveEntry::RatioCaption),
-                                               driveVerdictText(results, ctx.texts), QString()));
+                                          driveVerdictText(results, ctx.texts), QString()));
             if (*results.verdict == RatioVerdict::Above)
                 printPlainLine(ctx, QStringLiteral("  ") + ctx.text(DriveEntry::AboveAdvice));
         }

@@ -21,6 +21,6 @@ QString driveLine(const QString& caption, const QString& value, const QString& u
 // rules); the plot goes on the next page when it does not fit below. The lines use the
 // current font; the plot its own, after which fontName at textSize is set again.
 void printDriveBlock(const ReportContext& ctx, const PartsList& list, const DriveInputs& drive,
-                      const QString& fontName, double textSize);
+                     const QString& fontName, double textSize);
 
 } // namespace ostrel

@@ -81,8 +81,8 @@ DrivePlotLayout drivePlotLayout(const PageSurface& page, QRectF area, const Driv
 }
 
 bool drawDriveProfile(PageSurface& page, QRectF area, const DriveProfile& profile,
-                               const DisplayChoice& choice, const QStringList& texts,
-                               const QString& fontName) {
+                      const DisplayChoice& choice, const QStringList& texts,
+                      const QString& fontName) {
     if (profile.empty()) return false;
     page.setFont(fontName, DrivePlotTextSize);
     page.setBold(false);

@@ -39,7 +39,7 @@ constexpr double DrivePlotTextSize = 7.0;
 // false. Sets the font to fontName at DrivePlotTextSize, leaves line width 1. The curves are
 // drawn as consecutive lines from one point of the profile to the next, speed first.
 bool drawDriveProfile(PageSurface& page, QRectF area, const DriveProfile& profile,
-                               const DisplayChoice& choice, const QStringList& texts,
-                               const QString& fontName = QStringLiteral("Courier New"));
+                      const DisplayChoice& choice, const QStringList& texts,
+                      const QString& fontName = QStringLiteral("Courier New"));
 
 } // namespace ostrel

@@ -10,10 +10,10 @@ namespace ostrel {
 
 // Open V arrowheads, 2 mm long and 1 mm wide at the open end, tip at (x, y), drawn as two
 // strokes from the tip at the current line width.
-void arrowDown(PageSurface& page, double x, double y);    // pointing down the page
+void arrowDown(PageSurface& page, double x, double y);  // pointing down the page
 void arrowRight(PageSurface& page, double x, double y); // pointing right
-void arrowLeft(PageSurface& page, double x, double y); // pointing left
-void arrowUp(PageSurface& page, double x, double y);   // pointing up the page
+void arrowLeft(PageSurface& page, double x, double y);  // pointing left
+void arrowUp(PageSurface& page, double x, double y);    // pointing up the page
 
 // The rotation symbol centred on (x, y): a thick elliptic arrow around a thin vertical axis
 // line. y is in whole mm; callers round it half to even first (wholeMm). Leaves line width 1.

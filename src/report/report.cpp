@@ -187,7 +187,7 @@ int figureCode(const QString& kindText) {
 }
 
 QStringList totalLines(const PartsList& list, const QStringList& texts,
-                         const DisplayChoice& display) {
+                       const DisplayChoice& display) {
     if (!display.classic()) {
         const int entries[4] = {EntryTotalMass, EntryTotalInertia, EntryTotalFrictionTorque,
                                 EntryTotalWorkingTorque};
@@ -195,19 +195,17 @@ QStringList totalLines(const PartsList& list, const QStringList& texts,
                                         Quantity::Torque};
         QStringList lines;
         for (int k = 0; k < 4; ++k) {
-            const QString label =
-                texts.value(entries[k]).leftJustified(30, QLatin1Char(' '), true);
+            const QString label = texts.value(entries[k]).leftJustified(30, QLatin1Char(' '), true);
             lines << label + QStringLiteral(" =  ") +
                          display.format(list.exactTotal(k), quantities[k]) + QLatin1Char(' ') +
                          display.symbol(quantities[k]);
         }
         return lines;
     }
-    return {
-        totalLine(texts.value(EntryTotalMass), list.total(1), QStringLiteral(" kg")),
-        totalLine(texts.value(EntryTotalInertia), list.total(2), QStringLiteral(" kgm²")),
-        totalLine(texts.value(EntryTotalFrictionTorque), list.total(3), QStringLiteral(" Nm")),
-        totalLine(texts.value(EntryTotalWorkingTorque), list.total(4), QStringLiteral(" Nm"))};
+    return {totalLine(texts.value(EntryTotalMass), list.total(1), QStringLiteral(" kg")),
+            totalLine(texts.value(EntryTotalInertia), list.total(2), QStringLiteral(" kgm²")),
+            totalLine(texts.value(EntryTotalFrictionTorque), list.total(3), QStringLiteral(" Nm")),
+            totalLine(texts.value(EntryTotalWorkingTorque), list.total(4), QStringLiteral(" Nm"))};
 }
 
 QString shortDate(const QDate& date) {
@@ -215,8 +213,8 @@ QString shortDate(const QDate& date) {
 }
 
 ReportStatus printReport(PageSurface& page, const PartsList& list, const QStringList& texts,
-                             const QDate& date, const DisplayChoice& display,
-                             const DriveInputs* drive) {
+                         const QDate& date, const DisplayChoice& display,
+                         const DriveInputs* drive) {
     const QStringList kinds = kindsInOrder(list);
     if (kinds.isEmpty()) return ReportStatus::EmptyList;
 
@@ -258,8 +256,7 @@ QPageLayout pdfPageLayout() {
 }
 
 bool writeReportPdf(const QString& path, const PartsList& list, const QStringList& texts,
-                     const QDate& date, const DisplayChoice& display,
-                             const DriveInputs* drive) {
+                    const QDate& date, const DisplayChoice& display, const DriveInputs* drive) {
     if (kindsInOrder(list).isEmpty()) return false;
     QPdfWriter writer(path);
     writer.setPageLayout(pdfPageLayout());

@@ -51,7 +51,7 @@ int figureCode(const QString& kindText);
 // "####.00", the unit. With significant digits: the exact totals in the chosen digits and
 // units, the values' first characters in one column whatever their length.
 QStringList totalLines(const PartsList& list, const QStringList& texts,
-                         const DisplayChoice& display = {});
+                       const DisplayChoice& display = {});
 
 // The short date of the page heading, in the system's short form.
 QString shortDate(const QDate& date);
@@ -63,9 +63,8 @@ enum class ReportStatus { Printed, EmptyList };
 // The results are printed with display's digits and units; Classic prints the list's cells. A
 // drive with a motor inertia or a speed adds its block after the totals.
 ReportStatus printReport(PageSurface& page, const PartsList& list, const QStringList& texts,
-                             const QDate& date = QDate::currentDate(),
-                             const DisplayChoice& display = {},
-                             const DriveInputs* drive = nullptr);
+                         const QDate& date = QDate::currentDate(),
+                         const DisplayChoice& display = {}, const DriveInputs* drive = nullptr);
 
 // The page of the PDF report: A4 portrait with the margins of a usual office printer (5 mm at
 // the sides, 4 mm at the top and bottom), which leave 200 x 289 mm to print on.
@@ -74,7 +73,7 @@ QPageLayout pdfPageLayout();
 // The same report as an A4 PDF file. False when the file cannot be written, or when the list
 // has no part rows (no file is made then).
 bool writeReportPdf(const QString& path, const PartsList& list, const QStringList& texts,
-                     const QDate& date = QDate::currentDate(), const DisplayChoice& display = {},
-                     const DriveInputs* drive = nullptr);
+                    const QDate& date = QDate::currentDate(), const DisplayChoice& display = {},
+                    const DriveInputs* drive = nullptr);
 
 } // namespace ostrel

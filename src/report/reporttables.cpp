@@ -91,9 +91,8 @@ QString translatingMass(const PartsList& list, int row) {
 // two values; the last field of a line has no end.
 QString partLine(const PartsList& list, int row, const Layout& l) {
     const int firstStart = l.fields.empty() ? -1 : l.fields.front().start;
-    QString line =
-        QLatin1Char(' ') +
-        (firstStart > 2 ? fitField(list.cell(row, 6), firstStart - 2) : list.cell(row, 6));
+    QString line = QLatin1Char(' ') + (firstStart > 2 ? fitField(list.cell(row, 6), firstStart - 2)
+                                                      : list.cell(row, 6));
     for (std::size_t i = 0; i < l.fields.size(); ++i) {
         const Field& f = l.fields[i];
         QString text =
@@ -395,7 +394,7 @@ void printTableRDdH(const ReportContext& ctx, const PartsList& list, int k, doub
 }
 
 void printUnbalancedMassTable(const ReportContext& ctx, const PartsList& list, int k, double kind,
-                      int rows) {
+                              int rows) {
     static const Layout l = [] {
         Layout l = layout(QStringLiteral("R      ß    "), QString(),
                           fields({{7, 7}, {14, 1}, {21, 10}, {28, 13}, {36, 2}}));
@@ -406,7 +405,7 @@ void printUnbalancedMassTable(const ReportContext& ctx, const PartsList& list, i
 }
 
 void printConveyorTable(const ReportContext& ctx, const PartsList& list, int k, double kind,
-                      int rows) {
+                        int rows) {
     static const Layout l = [] {
         Layout l =
             layout(QStringLiteral("M.Trans   M.Rot   f      D     "),
@@ -419,7 +418,7 @@ void printConveyorTable(const ReportContext& ctx, const PartsList& list, int k, 
 }
 
 void printGivenValuesTable(const ReportContext& ctx, const PartsList& list, int k, double kind,
-                       int rows) {
+                           int rows) {
     static const Layout l = [] {
         Layout l;
         l.heading = Heading::GivenValues;
@@ -435,10 +434,12 @@ bool printKindTable(const ReportContext& ctx, const PartsList& list, int code, i
                     int rows) {
     using Table = void (*)(const ReportContext&, const PartsList&, int, double, int);
     static constexpr Table tables[21] = {
-        nullptr,          printTableDH,        printTableDdH, printTableDH,   printTableDdH, printTableDdH,
-        printTableD,         printTableDdH,       printTableDHN, printTableD,    printTableRDH, printTableRDdH,
-        printTableRDH,       printTableRDdH,      printTableRD,  printTableRDdH, printTableR,   printGivenValuesTable,
-        printConveyorTable, printUnbalancedMassTable, printTableDd};
+        nullptr,       printTableDH,          printTableDdH,      printTableDH,
+        printTableDdH, printTableDdH,         printTableD,        printTableDdH,
+        printTableDHN, printTableD,           printTableRDH,      printTableRDdH,
+        printTableRDH, printTableRDdH,        printTableRD,       printTableRDdH,
+        printTableR,   printGivenValuesTable, printConveyorTable, printUnbalancedMassTable,
+        printTableDd};
     if (code < 1 || code > 20) return false;
     tables[code](ctx, list, k, kind, rows);
     return true;

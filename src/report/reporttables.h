@@ -30,11 +30,11 @@ void printTableRDdH(const ReportContext& ctx, const PartsList& list, int k, doub
 void printTableRD(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows);
 void printTableR(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows);
 void printGivenValuesTable(const ReportContext& ctx, const PartsList& list, int k, double kind,
-                       int rows);
+                           int rows);
 void printConveyorTable(const ReportContext& ctx, const PartsList& list, int k, double kind,
-                      int rows);
+                        int rows);
 void printUnbalancedMassTable(const ReportContext& ctx, const PartsList& list, int k, double kind,
-                      int rows);
+                              int rows);
 void printTableDd(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows);
 
 // Prints the table of kind code (1 ... 20) and returns true; any other code prints nothing.

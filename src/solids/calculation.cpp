@@ -94,8 +94,8 @@ QString withoutLastCharacter(const QString& s) {
 void torusMessage(CalcOutcome& out, const QString& diameterText, const QString& sectionText) {
     const QString space = QStringLiteral(" ");
     const QString lineBreak = QStringLiteral("\r\n");
-    out.message = {{351, {}},  {0, space}, {0, diameterText}, {0, space}, {352, {}},
-                   {0, lineBreak}, {353, {}},   {0, space}, {0, sectionText}, {0, lineBreak}};
+    out.message = {{351, {}},      {0, space}, {0, diameterText}, {0, space},       {352, {}},
+                   {0, lineBreak}, {353, {}},  {0, space},        {0, sectionText}, {0, lineBreak}};
     out.icon = MessageIcon::Exclamation;
     out.correctedBox = InputBox::Diameter;
     out.correctedText = withoutLastCharacter(diameterText);
@@ -351,8 +351,7 @@ CalcOutcome calculatePart(const CalcInputs& in) {
     const double friction = (Q * v.Tf) / k;
     const double working = (Q * v.Tw) / k;
     // Inputs so large that a value overflows keep the results already shown.
-    if (!showable(mass) || !showable(inertia) || !showable(friction) ||
-        !showable(working))
+    if (!showable(mass) || !showable(inertia) || !showable(friction) || !showable(working))
         return out;
 
     constexpr QStringView massMask = u"#####";

@@ -20,18 +20,20 @@ struct MessagePiece {
 };
 
 struct CalcInputs {
-    int code = 0;            // kind code: 0 ... 20, or anything else
+    int code = 0;          // kind code: 0 ... 20, or anything else
     bool totalMass = true; // totalMassOption selected
-    // Quantity (quantity), Ratio (ratio), MassOrDensity (mass or density), Radius ... Height (dimensions)
+    // The input boxes in InputBox order: quantity, ratio, mass or density, four dimensions
     std::array<QString, 7> texts;
 };
 
 struct CalcOutcome {
     enum class Kind {
-        Results,  // write captions to massResult, inertiaResult, frictionResult, workingResult in this order
+        Results,  // write captions to massResult, inertiaResult, frictionResult, workingResult in
+                  // this order
         NoChange, // the captions keep what they show
-        Cleared,  // massResult and inertiaResult emptied; frictionResult and workingResult keep what they show
-        Message,  // show the message, then apply the correction
+        Cleared, // massResult and inertiaResult emptied; frictionResult and workingResult keep what
+                 // they show
+        Message, // show the message, then apply the correction
     };
     Kind kind = Kind::NoChange;
     std::array<QString, 4> captions;

@@ -19,7 +19,7 @@ constexpr auto E = Family::Eccentric;
 constexpr auto M = Family::Miscellaneous;
 constexpr auto Yes = DensityOption::Offered;
 constexpr auto No = DensityOption::Hidden;
-constexpr auto Sel = DensityOption::OfferedAndSelected;
+constexpr auto Chosen = DensityOption::OfferedAndSelected;
 
 // clang-format off
 constexpr std::array<KindInfo, 20> kinds{{
@@ -40,7 +40,7 @@ constexpr std::array<KindInfo, 20> kinds{{
     {7, "rectangle", "Rectangle", C, "&Rectangle", 21, "Rectang.bmp", 12, 10, 50,
      {none, letter("D"), letter("d"), letter("H")}, Yes, 0},
     {8, "regularPolygon", "Polygone", C, "Poly&gone Régulier", 22, "Polygone.bmp", 13, 11,
-     51, {entry(79, BoxUnit::Count), letter("D"), none, letter("H")}, Sel, 0},
+     51, {entry(79, BoxUnit::Count), letter("D"), none, letter("H")}, Chosen, 0},
     {9, "sphere", "Bille", C, "&Sphère", 23, "Bille.bmp", 14, 12, 52,
      {none, letter("D"), none, none}, Yes, 0},
     {10, "eccentricVerticalCylinder", "CylVerExc", E, "&Cylindre Vertical", 26, "CylVerEx.bmp", 16,

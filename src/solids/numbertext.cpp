@@ -104,8 +104,8 @@ const QString& pointText() {
 
 // Exact powers of ten as doubles.
 constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                  1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                  1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 // The common case read in one pass: at most 15 significant digits and a power of ten within
 // 10^±22, where one multiplication or division by an exact power gives the correctly rounded
@@ -377,9 +377,9 @@ QString formatWithMask(double value, QStringView mask) {
 
 namespace {
 
-QString numberText(double value, bool signe) {
+QString numberText(double value, bool withSign) {
     if (!std::isfinite(value)) return emptyText();
-    if (value == 0.0) return signe ? QStringLiteral(" 0") : QStringLiteral("0");
+    if (value == 0.0) return withSign ? QStringLiteral(" 0") : QStringLiteral("0");
 
     Decimal d;
     digits15(std::fabs(value), d);
@@ -387,7 +387,7 @@ QString numberText(double value, bool signe) {
     int n = 0;
     if (value < 0)
         buf[n++] = u'-';
-    else if (signe)
+    else if (withSign)
         buf[n++] = u' ';
 
     const int e = d.exponent;
@@ -413,7 +413,7 @@ QString numberText(double value, bool signe) {
                 buf[n++] = char16_t(d.digits[i]);
         }
     } else {
-        if (!signe) buf[n++] = u'0';
+        if (!withSign) buf[n++] = u'0';
         buf[n++] = u'.';
         for (int i = 0; i < -e - 1; ++i)
             buf[n++] = u'0';

@@ -1,6 +1,6 @@
 // The About window: its animation, version line, page, link, translation and lifetime.
-#include "about/picturestrip.h"
 #include "about/aboutwindow.h"
+#include "about/picturestrip.h"
 #include "platform/dialogs.h"
 
 #include <QDir>
@@ -34,7 +34,7 @@ struct DossierProgramme {
     }
 };
 
-// The cell Picture1 shows, told by its colour; -1 when it shows nothing.
+// The cell the animation shows, told by its colour; -1 when it shows nothing.
 int shownCell(AboutWindow& about) {
     const QImage image = about.findChild<QLabel*>(QStringLiteral("animation"))->pixmap().toImage();
     return image.isNull() ? -1 : int(colours.indexOf(image.pixelColor(5, 3)));
@@ -66,7 +66,8 @@ public:
     SaveChoice askToSave(const QString&, const QString&) override { return SaveChoice::Cancel; }
     QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
     int exec(QDialog& d) override {
-        seen << QStringList{d.windowTitle(), labelText(d, "titleLabel"), labelText(d, "creditsLabel")};
+        seen << QStringList{d.windowTitle(), labelText(d, "titleLabel"),
+                            labelText(d, "creditsLabel")};
         return QDialog::Accepted;
     }
     QList<QStringList> seen;
@@ -166,7 +167,7 @@ private slots:
         QTest::mouseClick(about->findChild<QLabel*>(QStringLiteral("guideLink")), Qt::LeftButton);
         QCOMPARE(opened, installed ? QList<QUrl>{QUrl::fromLocalFile(path)} : QList<QUrl>{});
         const QStringList expected{QStringLiteral("Guide not opened:\n") +
-                                  QDir::toNativeSeparators(path)};
+                                   QDir::toNativeSeparators(path)};
         QCOMPARE(dialogs.messages, told ? expected : QStringList{});
     }
 

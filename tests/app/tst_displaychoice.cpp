@@ -7,8 +7,8 @@
 #include "app/displaysettings.h"
 #include "app/drivepanel.h"
 #include "app/driveplotview.h"
-#include "app/parteditor.h"
 #include "app/mainwindow.h"
+#include "app/parteditor.h"
 #include "app/projectcommands.h"
 #include "platform/recordingsurface.h"
 #include "programfolder.h"
@@ -70,16 +70,21 @@ private:
     }
     QString caption(const QString& name) const { return get<QLabel>(name)->text(); }
     QStringList results() const {
-        return {caption("massResult"), caption("inertiaResult"), caption("frictionResult"), caption("workingResult")};
+        return {caption("massResult"), caption("inertiaResult"), caption("frictionResult"),
+                caption("workingResult")};
     }
     QStringList units() const {
-        return {caption("massResultUnit"), caption("inertiaResultUnit"), caption("frictionResultUnit"), caption("workingResultUnit")};
+        return {caption("massResultUnit"), caption("inertiaResultUnit"),
+                caption("frictionResultUnit"), caption("workingResultUnit")};
     }
     QString cell(const char* grid, int row, int column) const {
         return get<QTableView>(grid)->model()->index(row, column).data().toString();
     }
     QString heading(int column) const {
-        return get<QTableView>("partsTable")->model()->headerData(column, Qt::Horizontal).toString();
+        return get<QTableView>("partsTable")
+            ->model()
+            ->headerData(column, Qt::Horizontal)
+            .toString();
     }
     int partRows() const { return get<QTableView>("partsTable")->model()->rowCount(); }
     QStringList totals() const {
@@ -96,7 +101,10 @@ private:
         }
     }
     // A 20 x 1000 mm steel shaft (7870 kg/m³) behind a ratio of 2: J = 3.091e-5 kg·m².
-    void typeShaft() { typeDisc({"ratioBox", "2", "massOrDensityBox", "7870", "diameterBox", "20", "heightBox", "1000"}); }
+    void typeShaft() {
+        typeDisc({"ratioBox", "2", "massOrDensityBox", "7870", "diameterBox", "20", "heightBox",
+                  "1000"});
+    }
     void typeDisc(const QStringList& inputs) {
         w_->kindCommand(1);
         QTest::mouseClick(get<QRadioButton>("densityOption"), Qt::LeftButton);
@@ -164,7 +172,7 @@ private slots:
         const QString hint = get<QLabel>("inertiaResult")->toolTip();
         QVERIFY(hint.startsWith(w_->language().text(457)));
         QVERIFY(hint.endsWith(withoutAccessKeys(w_->language().text(450))));
-        QVERIFY(get<QLabel>("massResult")->toolTip().isEmpty()); // 2 kg shows
+        QVERIFY(get<QLabel>("massResult")->toolTip().isEmpty());     // 2 kg shows
         QVERIFY(get<QLabel>("frictionResult")->toolTip().isEmpty()); // truly zero
 
         QList<DisplayChoice> heard;

@@ -1,7 +1,7 @@
 // The main window driven as a user drives it: real key and mouse events in an offscreen window
 // started in a temporary program folder, with every message box recorded.
-#include "app/parteditor.h"
 #include "app/mainwindow.h"
+#include "app/parteditor.h"
 #include "app/projectcommands.h"
 #include "programfolder.h"
 #include "recordingdialogs.h"
@@ -85,7 +85,8 @@ private:
         }
     }
     QStringList results() const {
-        return {caption("massResult"), caption("inertiaResult"), caption("frictionResult"), caption("workingResult")};
+        return {caption("massResult"), caption("inertiaResult"), caption("frictionResult"),
+                caption("workingResult")};
     }
     QString cell(const char* grid, int row, int column) const {
         return get<QTableView>(grid)->model()->index(row, column).data().toString();
@@ -140,7 +141,8 @@ private slots:
     void densityStaysHiddenForKindsWithATotalMassOnly() {
         QFETCH(QString, after);
         chooseKind(QStringLiteral("conveyor"));
-        type({"massOrDensityBox", "30", "diameterBox", "400", "smallDiameterBox", "20", "heightBox", "0.2"});
+        type({"massOrDensityBox", "30", "diameterBox", "400", "smallDiameterBox", "20", "heightBox",
+              "0.2"});
         const QStringList line = results();
         QCOMPARE(line[0], QStringLiteral("50"));
         click(QStringLiteral("addButton"));
@@ -193,7 +195,8 @@ private slots:
         QCOMPARE(caption("massCaption"), entryText(36));
         QCOMPARE(QApplication::focusWidget(), box("quantityBox"));
         click(QStringLiteral("totalMassOption"));
-        QCOMPARE((QStringList{box("massOrDensityBox")->text(), caption("massUnit")}), (QStringList{"", "kg"}));
+        QCOMPARE((QStringList{box("massOrDensityBox")->text(), caption("massUnit")}),
+                 (QStringList{"", "kg"}));
         QCOMPARE(results(), (QStringList{"", ".", ".", "."}));
     }
 
@@ -206,10 +209,12 @@ private slots:
         QTest::addColumn<QStringList>("held");
         QTest::addColumn<bool>("hinted");
         QTest::newRow("cone d past D")
-            << QStringList{"truncatedCone", "massOrDensityBox", "100", "diameterBox", "200", "smallDiameterBox", "250"}
+            << QStringList{"truncatedCone", "massOrDensityBox", "100", "diameterBox",
+                           "200",           "smallDiameterBox", "250"}
             << QStringList{"diameterBox", "200", "smallDiameterBox", "250"} << true;
         QTest::newRow("polygon of 12 sides")
-            << QStringList{"regularPolygon", "diameterBox", "1000", "heightBox", "10", "radiusBox", "12"}
+            << QStringList{"regularPolygon", "diameterBox", "1000", "heightBox", "10",
+                           "radiusBox",      "12"}
             << QStringList{"radiusBox", "12"} << false;
     }
     void typingNeverLosesACharacter() {
@@ -226,7 +231,7 @@ private slots:
     }
 
     // Inputs that contradict are told once, with their correction, when the user confirms
-    // the box: Enter, leaving it for another control, or Plus (which then adds nothing).
+    // the box: Enter, leaving it for another control, or the add button (which then adds nothing).
     // Columns: the kind's key, pairs of box and text typed; how the box is confirmed; the
     // corrected box and its text.
     void contradictionIsToldOnConfirmation_data() {
@@ -235,15 +240,19 @@ private slots:
         QTest::addColumn<int>("icon");
         QTest::addColumn<QStringList>("corrected");
         const int info = int(MessageIcon::Information);
-        const QStringList cone{"truncatedCone", "massOrDensityBox", "100", "diameterBox", "400", "smallDiameterBox", "400"};
-        QTest::newRow("cone, Enter") << cone << "Enter" << info << QStringList{"smallDiameterBox", ""};
-        QTest::newRow("cone, Plus") << cone << "addButton" << info << QStringList{"smallDiameterBox", ""};
+        const QStringList cone{"truncatedCone", "massOrDensityBox", "100", "diameterBox",
+                               "400",           "smallDiameterBox", "400"};
+        QTest::newRow("cone, Enter")
+            << cone << "Enter" << info << QStringList{"smallDiameterBox", ""};
+        QTest::newRow("cone, add button")
+            << cone << "addButton" << info << QStringList{"smallDiameterBox", ""};
         QTest::newRow("polygon, click elsewhere")
-            << QStringList{"regularPolygon", "diameterBox", "1000", "radiusBox", "2"} << "quantityBox" << info
-            << QStringList{"radiusBox", "3"};
+            << QStringList{"regularPolygon", "diameterBox", "1000", "radiusBox", "2"}
+            << "quantityBox" << info << QStringList{"radiusBox", "3"};
         QTest::newRow("torus, keypad Enter")
-            << QStringList{"torus", "massOrDensityBox", "10", "diameterBox", "50", "smallDiameterBox", "100"} << "KeypadEnter"
-            << int(MessageIcon::Exclamation) << QStringList{"diameterBox", "5"};
+            << QStringList{"torus", "massOrDensityBox", "10", "diameterBox",
+                           "50",    "smallDiameterBox", "100"}
+            << "KeypadEnter" << int(MessageIcon::Exclamation) << QStringList{"diameterBox", "5"};
     }
     void contradictionIsToldOnConfirmation() {
         QFETCH(QStringList, inputs);
@@ -274,7 +283,7 @@ private slots:
         QCOMPARE(partRows(), 0);
         if (inputs[0] == QLatin1String("truncatedCone")) // the emptied box takes the focus
             QCOMPARE(QApplication::focusWidget(), box(corrected[0]));
-        // The torus's D of 5 still contradicts d: Plus adds nothing and tells no more.
+        // The torus's D of 5 still contradicts d: the add button adds nothing and tells no more.
         if (inputs[0] == QLatin1String("torus")) {
             click(QStringLiteral("addButton"));
             QCOMPARE(partRows(), 0);
@@ -292,7 +301,8 @@ private slots:
     void commaEntersAsAPoint() {
         QFETCH(QString, how);
         chooseKind(QStringLiteral("conveyor"));
-        type({"massOrDensityBox", "30", "diameterBox", "400", "smallDiameterBox", "20", "heightBox", "0"});
+        type({"massOrDensityBox", "30", "diameterBox", "400", "smallDiameterBox", "20", "heightBox",
+              "0"});
         QLineEdit* f = box("heightBox");
         if (how == QLatin1String("typed")) {
             QTest::keyClicks(f, QStringLiteral(",1"));
@@ -306,8 +316,8 @@ private slots:
         }
         QCOMPARE(f->text(), QStringLiteral("0.1"));
         QCOMPARE(f->cursorPosition(), 3);
-        QCOMPARE(results()[2], QStringLiteral("5.89")); // 30 kg × 9.81 m/s² × 0.1 × 0.2 m
-        box("quantityBox")->setText(QStringLiteral("1,5"));   // a text the program sets stays
+        QCOMPARE(results()[2], QStringLiteral("5.89"));     // 30 kg × 9.81 m/s² × 0.1 × 0.2 m
+        box("quantityBox")->setText(QStringLiteral("1,5")); // a text the program sets stays
         QCOMPARE(box("quantityBox")->text(), QStringLiteral("1,5"));
     }
 
@@ -328,7 +338,7 @@ private slots:
         QCOMPARE(w_->language().current, name);
         QCOMPARE(w_->project().applicationTitle(), expected.text(12));
         QVERIFY(w_->windowTitle().endsWith(expected.text(12)));
-        QCOMPARE(caption("massCaption"), expected.text(9));                     // in density mode too
+        QCOMPARE(caption("massCaption"), expected.text(9));                 // in density mode too
         QCOMPARE(parts->headerData(2, Qt::Horizontal).toString(), heading); // set at start only
         w_.reset(); // the next start works in the chosen language
         startWindow();
@@ -362,11 +372,14 @@ private slots:
         QCOMPARE(totals(), (QStringList{"617", "77.07", "0", "0"}));
         // The editor is ready for the next disc: same boxes and letters, units hidden.
         QCOMPARE(w_->editor().kindCode(), 1);
-        QCOMPARE((QStringList{box("quantityBox")->text(), box("massOrDensityBox")->text(), box("diameterBox")->text()}),
+        QCOMPARE((QStringList{box("quantityBox")->text(), box("massOrDensityBox")->text(),
+                              box("diameterBox")->text()}),
                  (QStringList{"1", "", ""}));
-        QVERIFY(!box("diameterBox")->isHidden() && !box("heightBox")->isHidden() && box("smallDiameterBox")->isHidden());
+        QVERIFY(!box("diameterBox")->isHidden() && !box("heightBox")->isHidden() &&
+                box("smallDiameterBox")->isHidden());
         QCOMPARE(caption("diameterCaption"), QStringLiteral("D"));
-        QVERIFY(!get<QLabel>("diameterUnit")->isHidden() && get<QLabel>("smallDiameterUnit")->isHidden());
+        QVERIFY(!get<QLabel>("diameterUnit")->isHidden() &&
+                get<QLabel>("smallDiameterUnit")->isHidden());
         QVERIFY(get<QRadioButton>("totalMassOption")->isChecked());
         QVERIFY(results().join(QString()).isEmpty());
         // A second disc, then one taken back: the totals follow.
@@ -394,7 +407,8 @@ private slots:
         w_.reset(); // the list's headings are those of the language the program starts in
         startWindow();
         chooseKind(QStringLiteral("givenValues"));
-        type({"massOrDensityBox", "1234.567", "radiusBox", "1234.567", "diameterBox", "1234.567", "smallDiameterBox", "1234.567"});
+        type({"massOrDensityBox", "1234.567", "radiusBox", "1234.567", "diameterBox", "1234.567",
+              "smallDiameterBox", "1234.567"});
         click(QStringLiteral("addButton"));
         QCOMPARE(partRows(), 1);
         const QTableView* parts = get<QTableView>("partsTable");
@@ -427,8 +441,7 @@ private slots:
             return QKeySequence::mnemonic(text).toString().toLower();
         };
         for (int item = 1; item <= 6; ++item) {
-            QAction* language =
-                get<QAction>(QStringLiteral("languageAction%1").arg(item));
+            QAction* language = get<QAction>(QStringLiteral("languageAction%1").arg(item));
             QVERIFY(language->isVisible());
             language->trigger();
             const QString name = w_->language().current;
@@ -475,8 +488,8 @@ private slots:
 
     void doubleClickTakesTheRowBack() {
         chooseKind(QStringLiteral("eccentricRectangle"));
-        type({"quantityBox", "2", "ratioBox", "2", "radiusBox", "300", "diameterBox", "200", "smallDiameterBox", "100", "heightBox",
-              "50"});
+        type({"quantityBox", "2", "ratioBox", "2", "radiusBox", "300", "diameterBox", "200",
+              "smallDiameterBox", "100", "heightBox", "50"});
         click(QStringLiteral("densityOption"));
         QTest::keyClick(box("quantityBox"), Qt::Key_End);
         const QStringList computed = results();
@@ -493,9 +506,10 @@ private slots:
         QVERIFY(w_->editor().pictureFile().endsWith("RectanEx.bmp", Qt::CaseInsensitive));
         QVERIFY(get<QRadioButton>("densityOption")->isChecked());
         QCOMPARE(caption("massUnit"), QStringLiteral("kg/m³"));
-        // MassOrDensity comes back as stored, not divided by the ratio of 2.
-        QCOMPARE((QStringList{box("quantityBox")->text(), box("ratioBox")->text(), box("massOrDensityBox")->text(),
-                              box("radiusBox")->text(), box("heightBox")->text()}),
+        // The mass comes back as stored, not divided by the ratio of 2.
+        QCOMPARE((QStringList{box("quantityBox")->text(), box("ratioBox")->text(),
+                              box("massOrDensityBox")->text(), box("radiusBox")->text(),
+                              box("heightBox")->text()}),
                  (QStringList{"2", "2", "7850", "300", "50"}));
         QCOMPARE(results(), computed);
         click(QStringLiteral("takeBackButton")); // nothing left to take back
@@ -504,7 +518,8 @@ private slots:
 
     void refusedLineChangesNothing() {
         chooseKind(QStringLiteral("givenValues"));
-        type({"massOrDensityBox", "5", "radiusBox", "1", "diameterBox", "-2", "smallDiameterBox", "3"});
+        type({"massOrDensityBox", "5", "radiusBox", "1", "diameterBox", "-2", "smallDiameterBox",
+              "3"});
         dialogs_.expect();
         click(QStringLiteral("addButton"));
         QCOMPARE(textOfOneBox(), entryText(346) + entryText(347));

@@ -1,8 +1,8 @@
 // The project commands of the main window driven as a user drives them, offscreen in a
 // temporary program folder, with settings and recovery copies in Qt's test folders.
-#include "app/windowcommands.h"
 #include "app/mainwindow.h"
 #include "app/projectcommands.h"
+#include "app/windowcommands.h"
 #include "list/csvexport.h"
 #include "list/projectfile.h"
 #include "programfolder.h"
@@ -83,7 +83,8 @@ private:
         const int before = w_->parts().partCount();
         clickToolbar(QStringLiteral("disc"));
         click(QStringLiteral("densityOption"));
-        for (const auto& [name, text] : {std::pair{"diameterBox", diameter}, {"heightBox", QString("100")}}) {
+        for (const auto& [name, text] :
+             {std::pair{"diameterBox", diameter}, {"heightBox", QString("100")}}) {
             QLineEdit* b = get<QLineEdit>(name);
             QTest::mouseClick(b, Qt::LeftButton);
             b->selectAll();

@@ -39,7 +39,7 @@ TEST_F(ProgramFolder, FourFieldsStartInTheDefaultFieldAndTheChoiceIsRemembered) 
     EXPECT_FALSE(QFile::exists(config())); // the start writes nothing
 
     const LanguageChoice choice = chooseLanguage(store, language, "A", dir());
-    EXPECT_TRUE(choice.charge && choice.config.ok && !choice.config.fallback);
+    EXPECT_TRUE(choice.loaded && choice.config.ok && !choice.config.fallback);
     EXPECT_EQ(fileBytes(config()), QByteArray("A\r\n"));
     EXPECT_EQ(language.text(3), "A 3");
     Language next;
@@ -65,7 +65,7 @@ TEST_F(ProgramFolder, ANullTextTakesTheDefaultTextAndLoadingGoesOn) {
     EXPECT_TRUE(availableLanguages(store).isEmpty());
 
     // No complete language: the design item keeps field 3 and its name is written.
-    EXPECT_TRUE(chooseLanguage(store, language, defaultLanguageCaption(), dir()).charge);
+    EXPECT_TRUE(chooseLanguage(store, language, defaultLanguageCaption(), dir()).loaded);
     EXPECT_EQ(language.current, "D");
     EXPECT_EQ(language.text(5), QString());
     EXPECT_EQ(fileBytes(config()), QByteArray("D\r\n"));

@@ -118,8 +118,14 @@ TEST(ShippedStore, SixCompleteLanguagesHoldAFittingTextForEveryUsedEntry) {
     EXPECT_EQ(availableLanguages(store), languages);
 
     QSet<int> used{66, 67, 385}; // every entry the program shows
-    for (const auto& [first, last] :
-         {std::pair{1, 62}, {69, 86}, {346, 353}, {436, 445}, {450, 457}, {480, 499}, {500, 523}, {530, 574}})
+    for (const auto& [first, last] : {std::pair{1, 62},
+                                      {69, 86},
+                                      {346, 353},
+                                      {436, 445},
+                                      {450, 457},
+                                      {480, 499},
+                                      {500, 523},
+                                      {530, 574}})
         for (int k = first; k <= last; ++k)
             used.insert(k);
     for (const QString& field : languages) {

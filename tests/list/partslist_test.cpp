@@ -134,7 +134,7 @@ TEST(PartsList, TakeBackReturnsWhatTheEditorNeeds) {
     EXPECT_TRUE(back->totalMass);
     EXPECT_EQ(back->quantity, "3");
     EXPECT_EQ(back->ratio, "2");
-    // Ratio mend: the mass goes back as typed, not divided by the ratio of 2.
+    // The mass goes back as typed, not divided by the ratio of 2.
     EXPECT_EQ(back->mass, "100");
     EXPECT_EQ(back->dimensions, (std::array<QString, 4>{"r", "1000", "d", "100"}));
 

@@ -23,8 +23,8 @@ template <class R> std::string byName(const ::testing::TestParamInfo<R>& info) {
     return info.param.name;
 }
 
-// Inputs of one line of each kind that give results in both mass modes (MassOrDensity is then a
-// density or a total mass): "Quantity|Ratio|MassOrDensity|Radius|Diameter|SmallDiameter|Height".
+// Inputs of one line of each kind that give results in both mass modes (the third text is
+// then a density or a total mass): "quantity|ratio|mass|R|D|d|H".
 const char* const KindInputs[20] = {"1|1|7850||1000||100",
                                     "1|1|7850||1000|600|100",
                                     "1|1|7850||200||1000",
@@ -66,8 +66,7 @@ Project everyKind() {
         for (bool total : {true, false}) {
             ProjectLine line = projectLine(code, total, KindInputs[code - 1]);
             const CalcInputs in{line.code, line.totalMass, line.texts};
-            if (calculatePart(in).kind == CalcOutcome::Kind::Results)
-                project.lines.push_back(line);
+            if (calculatePart(in).kind == CalcOutcome::Kind::Results) project.lines.push_back(line);
         }
     return project;
 }

@@ -186,8 +186,8 @@ TEST(DrivePlot, CurvesJoinTheProfilePointsInTheirBoxes) {
 
 TEST(DrivePlot, EmptyProfileDrawsNothing) {
     RecordingSurface page;
-    EXPECT_FALSE(drawDriveProfile(page, QRectF(0, 0, 100, 60), DriveProfile(),
-                                           DisplayChoice(), texts()));
+    EXPECT_FALSE(
+        drawDriveProfile(page, QRectF(0, 0, 100, 60), DriveProfile(), DisplayChoice(), texts()));
     EXPECT_TRUE(page.records().isEmpty());
 }
 

@@ -55,11 +55,26 @@ QStringList draw(FigureFn figure, const FigureCell& cell) {
 }
 
 // The figures in the order of their kind codes, 1 to 20.
-const FigureFn AllFigures[] = {drawDisc,    drawRing,  drawLyingCylinder,     drawLyingTube,
-                               drawTruncatedCone,  drawArm,      drawRectangle,  drawRegularPolygon,
-                               drawSphere,      drawEccentricVerticalCylinder, drawEccentricVerticalTube, drawEccentricHorizontalCylinder,
-                               drawEccentricHorizontalTube, drawEccentricSphere,  drawEccentricRectangle,    drawPointMass,
-                               drawGivenValues, drawConveyor, drawUnbalancedMass,  drawTorus};
+const FigureFn AllFigures[] = {drawDisc,
+                               drawRing,
+                               drawLyingCylinder,
+                               drawLyingTube,
+                               drawTruncatedCone,
+                               drawArm,
+                               drawRectangle,
+                               drawRegularPolygon,
+                               drawSphere,
+                               drawEccentricVerticalCylinder,
+                               drawEccentricVerticalTube,
+                               drawEccentricHorizontalCylinder,
+                               drawEccentricHorizontalTube,
+                               drawEccentricSphere,
+                               drawEccentricRectangle,
+                               drawPointMass,
+                               drawGivenValues,
+                               drawConveyor,
+                               drawUnbalancedMass,
+                               drawTorus};
 
 // The points a record reaches: line ends, box corners, dots, and the curve of an ellipse or arc.
 QList<QPointF> reach(const Record& r) {
@@ -135,9 +150,9 @@ TEST(Figures, ThicknessArrowheadsSitOutsidePointingInward) {
         FigureFn fn;
         QPointF upper, lower; // the dimension line's ends
     } rows[] = {
-        {drawRectangle, {19, 24}, {19, 27}},  // A = (10, 10)
-        {drawRegularPolygon, {51, 33}, {51, 35.5}}, // A = (35, 10)
-        {drawEccentricRectangle, {36, 35}, {36, 38}},    // A = (10, 10)
+        {drawRectangle, {19, 24}, {19, 27}},          // A = (10, 10)
+        {drawRegularPolygon, {51, 33}, {51, 35.5}},   // A = (35, 10)
+        {drawEccentricRectangle, {36, 35}, {36, 38}}, // A = (10, 10)
     };
     for (const auto& row : rows) {
         const QStringList got = draw(row.fn, FigureCell{10, 10});

@@ -23,7 +23,7 @@ struct Part {
     QString mass;    // massResult
     QString inertia; // inertiaResult
     QString qty = "1", ratio = "1";
-    QString r, d1, d2, h; // Radius ... Height (R, D, d, H)
+    QString r, d1, d2, h; // the dimensions R, D, d, H
     QString friction = ".", working = ".";
 };
 

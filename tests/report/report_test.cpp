@@ -166,8 +166,7 @@ TEST(Report, FieldTextsKeepTheirWidthAndTheirValue) {
         {"+1.25", 3, "1.3"},    {"0.3333333333333", 11, "0.333333333"},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(fitField(QString::fromUtf8(row.text), row.width),
-                  QString::fromUtf8(row.expected))
+        EXPECT_EQ(fitField(QString::fromUtf8(row.text), row.width), QString::fromUtf8(row.expected))
             << row.text << " in " << row.width;
 }
 

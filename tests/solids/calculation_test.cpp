@@ -9,7 +9,7 @@ namespace {
 
 using Kind = CalcOutcome::Kind;
 
-// texts: "Quantity|Ratio|MassOrDensity|Radius|Diameter|SmallDiameter|Height"; mode 'd' density, 't' total mass.
+// texts: "quantity|ratio|mass|R|D|d|H"; mode 'd' density, 't' total mass.
 CalcOutcome run(int code, char mode, const char* texts) {
     CalcInputs in{code, mode == 't', {}};
     const QStringList t = QString::fromUtf8(texts).split(u'|');
@@ -29,7 +29,8 @@ QString outcome(const CalcOutcome& o) {
     QString s = QLatin1StringView(o.icon == MessageIcon::Information ? "i " : "! ");
     for (const MessagePiece& p : o.message)
         s += p.entry ? QStringLiteral("{%1}").arg(p.entry) : p.literal;
-    const char* boxes[] = {"quantityBox", "ratioBox", "massOrDensityBox", "radiusBox", "diameterBox", "smallDiameterBox", "heightBox"};
+    const char* boxes[] = {"quantityBox", "ratioBox",         "massOrDensityBox", "radiusBox",
+                           "diameterBox", "smallDiameterBox", "heightBox"};
     s += QStringLiteral(" -> %1=\"%2\"")
              .arg(QLatin1StringView(boxes[int(o.correctedBox)]), o.correctedText);
     return o.correctedTakesFocus ? s + QStringLiteral("+focus") : s;

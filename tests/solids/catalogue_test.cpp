@@ -61,7 +61,7 @@ TEST(Catalogue, TakeBackColumnsAndDensityOptionFollowTheKind) {
 TEST(Catalogue, ShownBoxesCarryTheUnitOfWhatTheyHold) {
     const struct {
         int code;
-        std::array<const char*, 4> units; // Radius ... Height; nullptr: hidden
+        std::array<const char*, 4> units; // R, D, d, H boxes; nullptr: hidden
     } rows[] = {
         {1, {nullptr, "mm", nullptr, "mm"}},  {8, {"", "mm", nullptr, "mm"}},
         {15, {"mm", "mm", "mm", "mm"}},       {17, {"kg·m²", "N·m", "N·m", nullptr}},

@@ -16,7 +16,7 @@ namespace {
 struct Part {
     int code;
     char mode;         // 'd' density, 't' total mass
-    const char* texts; // "Quantity|Ratio|MassOrDensity|Radius|Diameter|SmallDiameter|Height"
+    const char* texts; // "quantity|ratio|mass|R|D|d|H"
 };
 
 CalcOutcome compute(const Part& p) {

@@ -118,7 +118,7 @@ TEST(GeneralTexts, HoldFifteenSignificantDigits) {
     const struct {
         double value;
         const char16_t* general;
-        const char16_t* signe;
+        const char16_t* withSign;
     } rows[] = {// clang-format off
         {1234, u"1234", u" 1234"}, {0.5, u"0.5", u" .5"}, {-3.25, u"-3.25", u"-3.25"},
         {-0.5, u"-0.5", u"-.5"}, {0, u"0", u" 0"}, {-0.0, u"0", u" 0"}, {0.1 + 0.2, u"0.3", u" .3"},
@@ -135,7 +135,7 @@ TEST(GeneralTexts, HoldFifteenSignificantDigits) {
     // clang-format on
     for (const auto& r : rows) {
         EXPECT_EQ(generalText(r.value).toStdString(), utf8(r.general)) << r.value;
-        EXPECT_EQ(signedText(r.value).toStdString(), utf8(r.signe)) << r.value;
+        EXPECT_EQ(signedText(r.value).toStdString(), utf8(r.withSign)) << r.value;
     }
 }
 

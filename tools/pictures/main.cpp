@@ -155,7 +155,7 @@ int main(int argc, char** argv) {
         void (*draw)(PageSurface&);
     } others[] = {
         {1, centredIcon}, {2, eccentricIcon}, {3, miscellaneousIcon},
-        {24, printIcon},    {25, quitIcon},
+        {24, printIcon},  {25, quitIcon},
     };
     for (const auto& other : others)
         check(writeIcon(other.draw, IconStyle{}, iconPath(other.image)), iconPath(other.image));

@@ -7,8 +7,8 @@
 // The program folder is copied first, so that nothing is written into the build's own.
 
 #include "about/aboutwindow.h"
-#include "app/parteditor.h"
 #include "app/mainwindow.h"
+#include "app/parteditor.h"
 #include "platform/dialogs.h"
 
 #include <QApplication>
@@ -125,7 +125,7 @@ int main(int argc, char** argv) {
     ok = save(editor, images + QStringLiteral("editor.png")) && ok;
     QWidget* centre = window.centralWidget();
     const QRect list(0, editor.geometry().bottom() + 1, centre->width(),
-                      centre->height() - editor.geometry().bottom() - 1);
+                     centre->height() - editor.geometry().bottom() - 1);
     ok = save(*centre, images + QStringLiteral("parts-list.png"), list) && ok;
 
     auto* about = new ostrel::AboutWindow(programme, ostrel::programVersion(), &window);

@@ -79,8 +79,7 @@ int main(int argc, char** argv) {
     {
         QPainter p(&strip);
         for (int n = 0; n < CellCount; ++n)
-            drawFlywheel(p, QRectF(n * CellWidth, 0, CellWidth, CellHeight),
-                          n * DegreeStep);
+            drawFlywheel(p, QRectF(n * CellWidth, 0, CellWidth, CellHeight), n * DegreeStep);
     }
     if (!write(strip, argv[1])) return 1;
 
