@@ -193,20 +193,20 @@ int main(int argc, char** argv) {
     double worst = 0, total = 0;
     int count = 0;
     for (const auto& [name, ns] : recorder.all())
-        if (name.rfind("BM_CalculeInertie/", 0) == 0) {
+        if (name.rfind("BM_CalculatePart/", 0) == 0) {
             worst = std::max(worst, ns);
             total += ns;
             ++count;
         }
     std::printf("\nSummary (CPU time)\n");
     if (count)
-        std::printf("  CalculeInertie: mean %.0f ns, slowest %.0f ns per call over %d kinds\n",
+        std::printf("  calculatePart: mean %.0f ns, slowest %.0f ns per call over %d kinds\n",
                     total / count, worst, count);
-    ratio(recorder, "BM_LireNombre", "BM_from_chars");
-    ratio(recorder, "BM_FormatMasque", "BM_to_chars_shortest");
-    ratio(recorder, "BM_FormatMasque", "BM_to_chars_fixed2");
-    ratio(recorder, "BM_FormatMasque", "BM_snprintf");
-    ratio(recorder, "BM_texteGeneral", "BM_to_chars_shortest");
+    ratio(recorder, "BM_ReadNumber", "BM_from_chars");
+    ratio(recorder, "BM_FormatWithMask", "BM_to_chars_shortest");
+    ratio(recorder, "BM_FormatWithMask", "BM_to_chars_fixed2");
+    ratio(recorder, "BM_FormatWithMask", "BM_snprintf");
+    ratio(recorder, "BM_GeneralText", "BM_to_chars_shortest");
     benchmark::Shutdown();
     return 0;
 }

@@ -27,18 +27,18 @@ const char* const EnglishMissingPageMessage =
 
 // The emblem in emblem_: a disc on its shaft with the arrow of its rotation.
 QPixmap emblem() {
-    const int cote = 56;
-    QPixmap pixmap(cote, cote);
+    const int side = 56;
+    QPixmap pixmap(side, side);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(40, 80, 140));
-    p.drawRoundedRect(QRectF(1, 1, cote - 2, cote - 2), 9, 9);
+    p.drawRoundedRect(QRectF(1, 1, side - 2, side - 2), 9, 9);
 
-    const QPointF centre(cote / 2.0, cote / 2.0);
+    const QPointF centre(side / 2.0, side / 2.0);
     p.setPen(QPen(QColor(230, 235, 245), 2.5));
-    p.drawLine(QPointF(centre.x(), 6), QPointF(centre.x(), cote - 6)); // the shaft
+    p.drawLine(QPointF(centre.x(), 6), QPointF(centre.x(), side - 6)); // the shaft
     p.setBrush(QColor(190, 200, 215));
     p.drawEllipse(centre, 17.0, 6.0); // the disc seen edgewise
     p.setBrush(Qt::NoBrush);

@@ -98,8 +98,8 @@ void PartEditor::buildControls() {
         // A right click on a result opens the result block's menu, not the label's own.
         results_[i]->setContextMenuPolicy(Qt::NoContextMenu);
     }
-    QLabel* label3 = addLabel("quantityCaption", QStringLiteral("Quantité"));
-    QLabel* label2 = addLabel("ratioCaption", QStringLiteral("Rapport/Axe"));
+    QLabel* quantityCaption = addLabel("quantityCaption", QStringLiteral("Quantité"));
+    QLabel* ratioCaption = addLabel("ratioCaption", QStringLiteral("Rapport/Axe"));
     massCaption_ = addLabel("massCaption", QStringLiteral("Masse"));
     massUnit_ = addLabel("massUnit", QStringLiteral("kg"));
     totalMassOption_ = new QRadioButton(QStringLiteral("Masse Totale"), this);
@@ -133,9 +133,9 @@ void PartEditor::buildControls() {
     // The inputs: caption, box, unit.
     auto* inputs = new QGridLayout;
     inputs->setHorizontalSpacing(8);
-    inputs->addWidget(label3, 0, 0);
+    inputs->addWidget(quantityCaption, 0, 0);
     inputs->addWidget(box(InputBox::Quantity), 0, 1);
-    inputs->addWidget(label2, 1, 0);
+    inputs->addWidget(ratioCaption, 1, 0);
     inputs->addWidget(box(InputBox::Ratio), 1, 1);
     auto* modes = new QHBoxLayout;
     modes->addWidget(totalMassOption_);
@@ -159,13 +159,13 @@ void PartEditor::buildControls() {
     resultFrame->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
     resultBlock_ = resultFrame;
     auto* results = new QGridLayout(resultFrame);
-    QLabel* label5 = addLabel("resultHeading", QStringLiteral("Resultat"));
-    QFont bold = label5->font();
+    QLabel* resultHeading = addLabel("resultHeading", QStringLiteral("Resultat"));
+    QFont bold = resultHeading->font();
     bold.setBold(true);
-    label5->setFont(bold);
+    resultHeading->setFont(bold);
     kindIconLabel_ = addLabel("kindIcon", QString());
     kindIconLabel_->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    results->addWidget(label5, 0, 0, 1, 2);
+    results->addWidget(resultHeading, 0, 0, 1, 2);
     results->addWidget(kindIconLabel_, 0, 2);
     const char* captions[4][2] = {{"massResultCaption", "massResultUnit"},
                                   {"inertiaResultCaption", "inertiaResultUnit"},

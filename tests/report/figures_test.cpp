@@ -105,7 +105,7 @@ TEST(Primitives, WholeMmRoundsHalvesToEvenAndHoldsFarValuesWithoutOverflow) {
         EXPECT_EQ(wholeMm(row.in), row.out) << row.in;
 }
 
-TEST(Figures, ToreEndsWithTheRotationSymbolBetweenDimensionAndRing) {
+TEST(Figures, TorusEndsWithTheRotationSymbolBetweenDimensionAndRing) {
     const QStringList got = draw(drawTorus, FigureCell{140, 106});
     // A = (140, 125); the symbol at A + (25, -10): a thick arc open at the top, its arrowhead,
     // then the thin axis.
@@ -169,7 +169,7 @@ TEST(Figures, ThicknessArrowheadsSitOutsidePointingInward) {
     }
 }
 
-TEST(Figures, DessineFigureDrawsEachKindInsideItsCellAndReturnsAtWidthOne) {
+TEST(Figures, DrawFigureDrawsEachKindInsideItsCellAndReturnsAtWidthOne) {
     for (const FigureCell cell : {FigureCell{10, 10}, FigureCell{75, 58}, FigureCell{140, 250}}) {
         const QRectF inside =
             QRectF(cell.x, cell.y, cell.width, cell.height).adjusted(-Eps, -Eps, Eps, Eps);

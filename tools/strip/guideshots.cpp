@@ -38,8 +38,8 @@ public:
     QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
 };
 
-bool copyFolder(const QString& dossier, const QString& target) {
-    const QString source = QDir(dossier).absolutePath();
+bool copyFolder(const QString& folder, const QString& target) {
+    const QString source = QDir(folder).absolutePath();
     QDirIterator it(source, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString file = it.next();
@@ -82,13 +82,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: ostrel_guideshots <program folder> <docs/images>\n");
         return 2;
     }
-    QTemporaryDir dossier;
-    const QString programme = dossier.path() + QLatin1Char('/');
-    if (!copyFolder(QString::fromLocal8Bit(argv[1]), programme)) return 1;
+    QTemporaryDir folder;
+    const QString program = folder.path() + QLatin1Char('/');
+    if (!copyFolder(QString::fromLocal8Bit(argv[1]), program)) return 1;
     const QString images = QString::fromLocal8Bit(argv[2]) + QLatin1Char('/');
 
     SilentDialogs dialogs;
-    ostrel::MainWindow window(programme, dialogs);
+    ostrel::MainWindow window(program, dialogs);
     if (!window.ok()) return 1;
     window.resize(900, 640);
     window.show();
@@ -128,7 +128,7 @@ int main(int argc, char** argv) {
                      centre->height() - editor.geometry().bottom() - 1);
     ok = save(*centre, images + QStringLiteral("parts-list.png"), list) && ok;
 
-    auto* about = new ostrel::AboutWindow(programme, ostrel::programVersion(), &window);
+    auto* about = new ostrel::AboutWindow(program, ostrel::programVersion(), &window);
     ostrel::translateAboutWindow(*about, window.language().texts);
     about->show();
     QTest::qWait(300);
