@@ -34,7 +34,7 @@ ostrel_install() {
 
 # What the program needs to start: the program, its translation store, its pictures and the
 # About window's page and guide.
-PROGRAM_TARGETS=(ostrel ostrel_lenguas_db ostrel_pictures ostrel_about_data)
+PROGRAM_TARGETS=(ostrel ostrel_language_store ostrel_pictures ostrel_about_data)
 
 ostrel_configure() {
     cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null

@@ -1,4 +1,4 @@
-// A bare Qt main window started as Ostrel starts: the yardstick of the startup benchmark.
+// A bare Qt main window started as MainWindow starts: the yardstick of the startup benchmark.
 #include <QApplication>
 #include <QMainWindow>
 #include <QTimer>

@@ -1,8 +1,8 @@
 // The main window's speed: process start to the window shown and idle, for a bare Qt main
-// window and for Ostrel, launched the same way in one run; the time from a key release in a
+// window and for MainWindow, launched the same way in one run; the time from a key release in a
 // dimension box to the result captions updated; adds and take-backs in a long list.
-#include "app/editeur.h"
-#include "app/ostrel.h"
+#include "app/mainwindow.h"
+#include "app/parteditor.h"
 #include "app/projectcommands.h"
 #include "platform/dialogs.h"
 
@@ -46,9 +46,9 @@ double timeToIdle(const QString& program, const QStringList& args) {
     return seconds;
 }
 
-// Each iteration starts the bare window, then Ostrel, so that both meet the same load of the
-// machine; the iteration's time is Ostrel's.
-void BM_StartupBareThenOstrel(benchmark::State& state) {
+// Each iteration starts the bare window, then MainWindow, so that both meet the same load of the
+// machine; the iteration's time is MainWindow's.
+void BM_StartupBareThenMainWindow(benchmark::State& state) {
     for (auto _ : state) {
         const double bare = timeToIdle(QStringLiteral(BENCH_BARE), {});
         const double ostrel =
@@ -62,23 +62,26 @@ void BM_StartupBareThenOstrel(benchmark::State& state) {
         state.SetIterationTime(ostrel);
     }
 }
-BENCHMARK(BM_StartupBareThenOstrel)->UseManualTime()->Iterations(30)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartupBareThenMainWindow)
+    ->UseManualTime()
+    ->Iterations(30)
+    ->Unit(benchmark::kMillisecond);
 
 // A disc in density mode with its height typed: each iteration releases a key in the diameter
 // box, which recomputes and writes the four captions.
 void BM_KeyReleaseToCaptions(benchmark::State& state) {
     ostrel::WidgetDialogs dialogs(nullptr);
-    ostrel::Ostrel window(QStringLiteral(OSTREL_PROGRAM_DIR), dialogs);
+    ostrel::MainWindow window(QStringLiteral(OSTREL_PROGRAM_DIR), dialogs);
     if (!window.ok()) {
         state.SkipWithError("Lenguas.db missing from the program folder");
         return;
     }
     window.show();
     window.kindCommand(1);
-    window.findChild<QRadioButton*>(QStringLiteral("MasseSpecifique"))->setChecked(true);
-    QLineEdit* diameter = window.editeur().box(ostrel::InputBox::Text6);
-    window.editeur().box(ostrel::InputBox::Text8)->setText(QStringLiteral("100"));
-    const QLabel* inertia = window.findChild<QLabel*>(QStringLiteral("Label17"));
+    window.findChild<QRadioButton*>(QStringLiteral("densityOption"))->setChecked(true);
+    QLineEdit* diameter = window.editor().box(ostrel::InputBox::Diameter);
+    window.editor().box(ostrel::InputBox::Height)->setText(QStringLiteral("100"));
+    const QLabel* inertia = window.findChild<QLabel*>(QStringLiteral("inertiaResult"));
     const QString sizes[2] = {QStringLiteral("1000"), QStringLiteral("500")};
     int i = 0;
     for (auto _ : state) {
@@ -98,29 +101,29 @@ double peakMegabytes() {
     return static_cast<double>(usage.ru_maxrss) / 1024.0; // kilobytes on Linux
 }
 
-// The shown window's list: 10,000 discs added with Plus, then 1,000 taken back from the middle
-// with Moins. The times are those of the add and of the take-back alone; typing each line
-// into the editor is left out.
+// The shown window's list: 10,000 discs added with the add button, then 1,000 taken back from the
+// middle with the take-back button. The times are those of the add and of the take-back alone;
+// typing each line into the editor is left out.
 void BM_WindowAdds10000TakesBack1000(benchmark::State& state) {
     ostrel::WidgetDialogs dialogs(nullptr);
-    ostrel::Ostrel window(QStringLiteral(OSTREL_PROGRAM_DIR), dialogs);
+    ostrel::MainWindow window(QStringLiteral(OSTREL_PROGRAM_DIR), dialogs);
     if (!window.ok()) {
         state.SkipWithError("Lenguas.db missing from the program folder");
         return;
     }
     window.show();
-    ostrel::Editeur& editor = window.editeur();
-    auto* grid = window.findChild<QTableView*>(QStringLiteral("Grille1"));
+    ostrel::PartEditor& editor = window.editor();
+    auto* grid = window.findChild<QTableView*>(QStringLiteral("partsTable"));
     QElapsedTimer clock;
     for (auto _ : state) {
         window.kindCommand(1);
         qint64 addNs = 0;
         for (int i = 0; i < 10000; ++i) {
-            editor.box(ostrel::InputBox::Text3)->setText(QString::number(100 + i % 50));
-            editor.box(ostrel::InputBox::Text6)->setText(QStringLiteral("1000"));
-            editor.CalculeInertie();
+            editor.box(ostrel::InputBox::MassOrDensity)->setText(QString::number(100 + i % 50));
+            editor.box(ostrel::InputBox::Diameter)->setText(QStringLiteral("1000"));
+            editor.calculatePart();
             clock.start();
-            window.AjoutePiece();
+            window.addPart();
             addNs += clock.nsecsElapsed();
         }
         QCoreApplication::processEvents();
@@ -129,7 +132,7 @@ void BM_WindowAdds10000TakesBack1000(benchmark::State& state) {
         for (int i = 0; i < 1000; ++i) {
             grid->setCurrentIndex(grid->model()->index(grid->model()->rowCount() / 2, 1));
             clock.start();
-            window.Grille1_DblClick();
+            window.takeBackPart();
             takeNs += clock.nsecsElapsed();
         }
         state.SetIterationTime(static_cast<double>(addNs + takeNs) * 1e-9);

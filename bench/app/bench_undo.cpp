@@ -29,7 +29,7 @@ PartsList::Line discLine(int i) {
     const double inertia = mass * diameter * diameter / 8e6;
     line.exact = std::array<double, 4>{mass, inertia, 0, 0};
     line.captions = {QString::number(mass, 'f', 3), QString::number(inertia, 'f', 3), ".", "."};
-    line.masseTotale = false;
+    line.totalMass = false;
     line.texts = {"1", "1", "7850", "", QString::number(diameter), "", "100"};
     line.code = 1;
     line.image = 6;

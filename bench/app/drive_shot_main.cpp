@@ -2,9 +2,9 @@
 // filled in, and the report of that list with its Drive block as PDF.
 // Usage: bench_app_driveshot <program folder> <window.png> <report.pdf>
 #include "app/drivepanel.h"
-#include "app/ostrel.h"
+#include "app/mainwindow.h"
 #include "platform/dialogs.h"
-#include "report/rapport.h"
+#include "report/report.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,13 +29,13 @@ void click(QWidget& window, const char* name) {
     QTest::mouseClick(window.findChild<QAbstractButton*>(QLatin1String(name)), Qt::LeftButton);
 }
 
-void addPart(ostrel::Ostrel& window, int kind, bool density,
+void addPart(ostrel::MainWindow& window, int kind, bool density,
              std::initializer_list<std::pair<const char*, const char*>> boxes) {
     window.kindCommand(kind);
-    if (density) click(window, "MasseSpecifique");
+    if (density) click(window, "densityOption");
     for (const auto& [name, text] : boxes)
         type(window, QLatin1String(name), QLatin1String(text));
-    click(window, "Plus");
+    click(window, "addButton");
 }
 
 } // namespace
@@ -45,29 +45,35 @@ int main(int argc, char* argv[]) {
     if (argc < 4) return 2;
     QStandardPaths::setTestModeEnabled(true); // the user's settings stay as they are
     ostrel::WidgetDialogs dialogs(nullptr);
-    ostrel::Ostrel window(QString::fromLocal8Bit(argv[1]), dialogs);
+    ostrel::MainWindow window(QString::fromLocal8Bit(argv[1]), dialogs);
     if (!window.ok()) return 1;
     window.resize(1400, 1000);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) return 1;
     if (!window.drivePanel().isVisible()) window.drivePanel().toggleViewAction()->trigger();
 
-    addPart(window, 1, true, {{"Text6", "300"}, {"Text8", "20"}});                   // disc
-    addPart(window, 2, true, {{"Text6", "300"}, {"Text7", "200"}, {"Text8", "30"}}); // ring
-    addPart(window, 1, true, {{"Text2", "2"}, {"Text6", "200"}, {"Text8", "40"}});   // geared
+    addPart(window, 1, true, {{"diameterBox", "300"}, {"heightBox", "20"}}); // disc
+    addPart(window, 2, true,
+            {{"diameterBox", "300"}, {"smallDiameterBox", "200"}, {"heightBox", "30"}}); // ring
+    addPart(window, 1, true,
+            {{"ratioBox", "2"}, {"diameterBox", "200"}, {"heightBox", "40"}}); // geared
     addPart(window, 17, false,
-            {{"Text3", "5"}, {"Text5", "0.02"}, {"Text6", "1.5"}, {"Text7", "4"}}); // given
+            {{"massOrDensityBox", "5"},
+             {"radiusBox", "0.02"},
+             {"diameterBox", "1.5"},
+             {"smallDiameterBox", "4"}}); // given
     const std::pair<const char*, const char*> drive[] = {
         {"motorInertia", "0.025"}, {"gearInertia", "0.002"}, {"efficiency", "0,9"},
         {"speed", "1500"},         {"accelTime", "0.3"},     {"constTime", "2"},
         {"decelTime", "0.3"},      {"dwellTime", "1"},       {"safety", "1.2"}};
     for (const auto& [key, text] : drive)
-        type(window, QStringLiteral("Drive_") + QLatin1String(key), QLatin1String(text));
+        type(window, QLatin1String(key) + QStringLiteral("Box"), QLatin1String(text));
     QTest::qWait(200);
     if (!window.grab().save(QString::fromLocal8Bit(argv[2]))) return 1;
     const ostrel::DriveInputs inputs = window.drivePanel().inputs();
-    return ostrel::EcritRapportPdf(QString::fromLocal8Bit(argv[3]), window.parts(),
-                                   window.langue().textes, QDate::currentDate(), window.displayChoice(), &inputs)
+    return ostrel::writeReportPdf(QString::fromLocal8Bit(argv[3]), window.parts(),
+                                  window.language().texts, QDate::currentDate(),
+                                  window.displayChoice(), &inputs)
                ? 0
                : 1;
 }

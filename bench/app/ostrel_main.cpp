@@ -1,6 +1,6 @@
-// Ostrel's startup as the program runs it, in the build's program folder; it says "idle" and
+// MainWindow's startup as the program runs it, in the build's program folder; it says "idle" and
 // quits as soon as the window is shown and the event loop has nothing left to do.
-#include "app/ostrel.h"
+#include "app/mainwindow.h"
 #include "platform/dialogs.h"
 
 #include <QApplication>
@@ -14,7 +14,7 @@ int main(int argc, char* argv[]) {
     const QString programDir =
         argc > 1 ? QString::fromLocal8Bit(argv[1]) : QCoreApplication::applicationDirPath();
     ostrel::WidgetDialogs dialogs(nullptr);
-    ostrel::Ostrel window(programDir, dialogs);
+    ostrel::MainWindow window(programDir, dialogs);
     if (!window.ok()) return 1;
     window.show();
     QTimer::singleShot(0, &app, [&app] {

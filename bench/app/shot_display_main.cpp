@@ -6,9 +6,9 @@
 // results menu opened on the result block (the screen is grabbed: run it under a display).
 #include "app/displaymenu.h"
 #include "app/displaysettings.h"
-#include "app/ostrel.h"
+#include "app/mainwindow.h"
 #include "platform/dialogs.h"
-#include "report/rapport.h"
+#include "report/report.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -44,7 +44,7 @@ int main(int argc, char* argv[]) {
     QTemporaryDir config;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
     ostrel::WidgetDialogs dialogs(nullptr);
-    ostrel::Ostrel window(QString::fromLocal8Bit(argv[1]), dialogs);
+    ostrel::MainWindow window(QString::fromLocal8Bit(argv[1]), dialogs);
     if (!window.ok()) return 1;
     window.displaySettings().setChoice({ostrel::Digits::Significant4, ostrel::MassUnit::Kg,
                                         ostrel::InertiaUnit::KgCm2, ostrel::TorqueUnit::NM});
@@ -52,42 +52,42 @@ int main(int argc, char* argv[]) {
     if (!QTest::qWaitForWindowExposed(&window)) return 1;
 
     window.kindCommand(1); // a 1 kg disc of 60 mm
-    type(window, "Text3", QStringLiteral("1"));
-    type(window, "Text6", QStringLiteral("60"));
-    click(window, "Plus");
+    type(window, "massOrDensityBox", QStringLiteral("1"));
+    type(window, "diameterBox", QStringLiteral("60"));
+    click(window, "addButton");
     window.kindCommand(18); // 500 kg on a screw of 10 mm lead, as a conveyor
-    type(window, "Text3", QStringLiteral("500"));
-    type(window, "Text6", QStringLiteral("3.183098861837907"));
-    type(window, "Text8", QStringLiteral("0.05"));
-    click(window, "Plus");
+    type(window, "massOrDensityBox", QStringLiteral("500"));
+    type(window, "diameterBox", QStringLiteral("3.183098861837907"));
+    type(window, "heightBox", QStringLiteral("0.05"));
+    click(window, "addButton");
     window.kindCommand(1); // a 20 x 1000 mm steel shaft behind a ratio of 2
-    click(window, "MasseSpecifique");
-    type(window, "Text2", QStringLiteral("2"));
-    type(window, "Text3", QStringLiteral("7870"));
-    type(window, "Text6", QStringLiteral("20"));
-    type(window, "Text8", QStringLiteral("1000"));
-    click(window, "Plus");
+    click(window, "densityOption");
+    type(window, "ratioBox", QStringLiteral("2"));
+    type(window, "massOrDensityBox", QStringLiteral("7870"));
+    type(window, "diameterBox", QStringLiteral("20"));
+    type(window, "heightBox", QStringLiteral("1000"));
+    click(window, "addButton");
     window.kindCommand(1); // the next one, being typed: an aluminium disc of 50 x 10 mm
-    click(window, "MasseSpecifique");
-    type(window, "Text3", QStringLiteral("2700"));
-    type(window, "Text6", QStringLiteral("50"));
-    type(window, "Text8", QStringLiteral("10"));
+    click(window, "densityOption");
+    type(window, "massOrDensityBox", QStringLiteral("2700"));
+    type(window, "diameterBox", QStringLiteral("50"));
+    type(window, "heightBox", QStringLiteral("10"));
     QTest::qWait(200);
     if (!window.grab().save(QString::fromLocal8Bit(argv[2]))) return 1;
-    if (!ostrel::EcritRapportPdf(QString::fromLocal8Bit(argv[3]), window.parts(),
-                                 window.langue().textes, QDate::currentDate(),
-                                 window.displayChoice()))
+    if (!ostrel::writeReportPdf(QString::fromLocal8Bit(argv[3]), window.parts(),
+                                window.language().texts, QDate::currentDate(),
+                                window.displayChoice()))
         return 1;
     if (argc < 5) return 0;
 
     window.displaySettings().setChoice({});
     window.kindCommand(1);
-    click(window, "MasseSpecifique");
-    type(window, "Text2", QStringLiteral("2"));
-    type(window, "Text3", QStringLiteral("7870"));
-    type(window, "Text6", QStringLiteral("20"));
-    type(window, "Text8", QStringLiteral("1000"));
-    auto* inertia = window.findChild<QLabel*>(QStringLiteral("Label17"));
+    click(window, "densityOption");
+    type(window, "ratioBox", QStringLiteral("2"));
+    type(window, "massOrDensityBox", QStringLiteral("7870"));
+    type(window, "diameterBox", QStringLiteral("20"));
+    type(window, "heightBox", QStringLiteral("1000"));
+    auto* inertia = window.findChild<QLabel*>(QStringLiteral("inertiaResult"));
     QToolTip::showText(inertia->mapToGlobal(QPoint(4, inertia->height())), inertia->toolTip(),
                        inertia);
     QTest::qWait(300);
@@ -107,7 +107,7 @@ int main(int argc, char* argv[]) {
     menu->popup(inertia->mapToGlobal(QPoint(0, inertia->height())));
     menu->setActiveAction(menu->actions().last()); // no submenu opened by the pointer
     QTimer::singleShot(200, [&] {
-        if (QMenu* inertiaUnits = menu->findChild<QMenu*>(QStringLiteral("M_Resultats_Inertie")))
+        if (QMenu* inertiaUnits = menu->findChild<QMenu*>(QStringLiteral("inertiaUnitMenu")))
             inertiaUnits->popup(menu->geometry().topRight());
     });
     QTest::qWait(900);

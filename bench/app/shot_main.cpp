@@ -3,7 +3,7 @@
 // With a third argument, a project file: the two lines are saved to it and opened from it, one
 // more line makes the project modified, the Inertia menu is opened, and the whole screen is
 // grabbed (run it on a real display server, such as xvfb-run); the window title is printed.
-#include "app/ostrel.h"
+#include "app/mainwindow.h"
 #include "app/projectcommands.h"
 #include "list/projectfile.h"
 #include "platform/dialogs.h"
@@ -43,36 +43,36 @@ int main(int argc, char* argv[]) {
     QStandardPaths::setTestModeEnabled(true);
     QFile::remove(ostrel::ProjectCommands::recoveryPath());
     ostrel::WidgetDialogs dialogs(nullptr);
-    ostrel::Ostrel window(QString::fromLocal8Bit(argv[1]), dialogs);
+    ostrel::MainWindow window(QString::fromLocal8Bit(argv[1]), dialogs);
     if (!window.ok()) return 1;
     window.show();
     QTest::qWaitForWindowExposed(&window);
 
     window.kindCommand(2); // a ring of steel
-    click(window, "MasseSpecifique");
-    type(window, "Text6", QStringLiteral("1000"));
-    type(window, "Text7", QStringLiteral("600"));
-    type(window, "Text8", QStringLiteral("100"));
-    click(window, "Plus");
+    click(window, "densityOption");
+    type(window, "diameterBox", QStringLiteral("1000"));
+    type(window, "smallDiameterBox", QStringLiteral("600"));
+    type(window, "heightBox", QStringLiteral("100"));
+    click(window, "addButton");
     window.kindCommand(1); // two discs on a shaft turning twice as fast
-    click(window, "MasseSpecifique");
-    type(window, "Text1", QStringLiteral("2"));
-    type(window, "Text2", QStringLiteral("2"));
-    type(window, "Text6", QStringLiteral("1000"));
-    type(window, "Text8", QStringLiteral("100"));
-    click(window, "Plus");
+    click(window, "densityOption");
+    type(window, "quantityBox", QStringLiteral("2"));
+    type(window, "ratioBox", QStringLiteral("2"));
+    type(window, "diameterBox", QStringLiteral("1000"));
+    type(window, "heightBox", QStringLiteral("100"));
+    click(window, "addButton");
     window.kindCommand(1); // the next disc, being typed
-    click(window, "MasseSpecifique");
-    type(window, "Text6", QStringLiteral("800"));
-    type(window, "Text8", QStringLiteral("60"));
+    click(window, "densityOption");
+    type(window, "diameterBox", QStringLiteral("800"));
+    type(window, "heightBox", QStringLiteral("60"));
     QTest::qWait(200);
     if (argc > 3) {
         const QString project = QString::fromLocal8Bit(argv[3]);
         if (!ostrel::saveProject(ostrel::projectFromList(window.parts()), project).ok) return 1;
         window.project().undoStack().setClean(); // as saved: opening it asks nothing
         if (!window.openFile(project)) return 1;
-        click(window, "Plus"); // the disc being typed: the project is now modified
-        auto* menu = window.findChild<QMenu*>(QStringLiteral("M_Inertie"));
+        click(window, "addButton"); // the disc being typed: the project is now modified
+        auto* menu = window.findChild<QMenu*>(QStringLiteral("inertiaMenu"));
         window.menuBar()->setActiveAction(menu->menuAction());
         QTest::qWait(500);
         std::printf("window title: %s\n", qPrintable(window.windowTitle()));

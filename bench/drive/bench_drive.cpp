@@ -48,12 +48,12 @@ void BM_DriveResultsAfterAddToPlainList(benchmark::State& state) {
     for (int k = 0; k < Lines; ++k)
         list.add(line(k));
     const DriveInputs in = drive();
-    const QStringList textes;
+    const QStringList texts;
     for (auto _ : state) {
         list.add(line(7));
         const DriveResults r = computeDrive(in, driveTotals(list));
         benchmark::DoNotOptimize(driveProfile(in, r));
-        benchmark::DoNotOptimize(driveResultRows(r, DisplayChoice(), textes));
+        benchmark::DoNotOptimize(driveResultRows(r, DisplayChoice(), texts));
         state.PauseTiming();
         list.takeBack(list.rowCount() - 1);
         state.ResumeTiming();

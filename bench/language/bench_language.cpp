@@ -2,7 +2,7 @@
 // the working language, switching to another language, and the availability check of the
 // menu. Run with the shipped store of the program folder (or a path as first argument).
 
-#include "language/langue.h"
+#include "language/language.h"
 #include "language/translationstore.h"
 
 #include <QCoreApplication>
@@ -23,10 +23,10 @@ void OpenAndLoad(benchmark::State& state) {
             state.SkipWithError(qPrintable(store.error()));
             return;
         }
-        ostrel::Langue langue;
-        langue.courante = QStringLiteral("Français");
-        ostrel::ChargeLangue(store, langue);
-        benchmark::DoNotOptimize(langue.textes.size());
+        ostrel::Language language;
+        language.current = QStringLiteral("Français");
+        ostrel::loadLanguage(store, language);
+        benchmark::DoNotOptimize(language.texts.size());
     }
 }
 BENCHMARK(OpenAndLoad)->Unit(benchmark::kMicrosecond)->UseRealTime();
@@ -38,13 +38,13 @@ void SwitchLanguage(benchmark::State& state) {
         return;
     }
     const QStringList names = store.fieldNames().mid(2);
-    ostrel::Langue langue;
+    ostrel::Language language;
     int next = 0;
     for (auto _ : state) {
-        langue.courante = names.at(next);
+        language.current = names.at(next);
         next = (next + 1) % names.size();
-        ostrel::ChargeLangue(store, langue);
-        benchmark::DoNotOptimize(langue.textes.size());
+        ostrel::loadLanguage(store, language);
+        benchmark::DoNotOptimize(language.texts.size());
     }
 }
 BENCHMARK(SwitchLanguage)->Unit(benchmark::kMicrosecond)->UseRealTime();
@@ -56,7 +56,7 @@ void AvailableLanguages(benchmark::State& state) {
         return;
     }
     for (auto _ : state)
-        benchmark::DoNotOptimize(ostrel::languesDisponibles(store).size());
+        benchmark::DoNotOptimize(ostrel::availableLanguages(store).size());
 }
 BENCHMARK(AvailableLanguages)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
@@ -78,20 +78,20 @@ void printSummary() {
     constexpr double aim = 5.0;
     const double open = medianMs(101, [] {
         ostrel::TranslationStore store(QStringLiteral("bench-summary-open"));
-        ostrel::Langue langue;
-        if (store.open(storePath)) ostrel::ChargeLangue(store, langue);
+        ostrel::Language language;
+        if (store.open(storePath)) ostrel::loadLanguage(store, language);
     });
     ostrel::TranslationStore store(QStringLiteral("bench-summary"));
     if (!store.open(storePath)) return;
-    ostrel::Langue langue;
+    ostrel::Language language;
     const QStringList names = store.fieldNames().mid(2);
     int next = 0;
     const double change = medianMs(101, [&] {
-        langue.courante = names.at(next);
+        language.current = names.at(next);
         next = (next + 1) % names.size();
-        ostrel::ChargeLangue(store, langue);
+        ostrel::loadLanguage(store, language);
     });
-    const double menu = medianMs(101, [&] { ostrel::languesDisponibles(store); });
+    const double menu = medianMs(101, [&] { ostrel::availableLanguages(store); });
     std::printf("\nmedian wall time, %d entries, %lld languages:\n", store.recordCount(),
                 static_cast<long long>(names.size()));
     std::printf("  open + load one language : %7.3f ms = %.2f of the %.0f ms aim\n", open,

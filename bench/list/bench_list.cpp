@@ -66,7 +66,7 @@ ostrel::PartsList::Line lineNumber(int i) {
     ostrel::PartsList::Line line;
     line.captions = {QString::number(i % 997 + 1), QString::number(i % 89) + ".25",
                      QString::number(i % 7) + ".5", QString::number(i % 13)};
-    line.masseTotale = i % 3 != 0;
+    line.totalMass = i % 3 != 0;
     line.texts = {"1", QString::number(i % 4 + 1),     "7850",
                   "",  QString::number(100 + i % 500), QString::number(20 + i % 50),
                   "35"};

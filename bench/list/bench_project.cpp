@@ -32,7 +32,7 @@ ostrel::Project bigProject() {
         const Sample& s = samples[i % std::size(samples)];
         ostrel::ProjectLine line;
         line.code = s.code;
-        line.masseTotale = s.total;
+        line.totalMass = s.total;
         for (int k = 0; k < 7; ++k)
             line.texts[size_t(k)] = QString::fromLatin1(s.texts[size_t(k)]);
         line.texts[0] = QString::number(1 + i % 7);

@@ -4,7 +4,7 @@
 
 #include "list/partslist.h"
 #include "platform/recordingsurface.h"
-#include "report/rapport.h"
+#include "report/report.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -21,7 +21,7 @@ using namespace ostrel;
 
 namespace {
 
-QStringList textes() {
+QStringList texts() {
     QStringList t;
     for (int k = 0; k <= 450; ++k)
         t.append(QString());
@@ -74,11 +74,11 @@ int pdfPages(const QString& path) {
 
 void BM_ReportPdf(benchmark::State& state) {
     const PartsList list = mixedList(static_cast<int>(state.range(0)));
-    const QStringList t = textes();
+    const QStringList t = texts();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("report.pdf"));
     for (auto _ : state) {
-        if (!EcritRapportPdf(path, list, t)) state.SkipWithError("PDF not written");
+        if (!writeReportPdf(path, list, t)) state.SkipWithError("PDF not written");
     }
     state.counters["pages"] = pdfPages(path);
     state.counters["lines"] = static_cast<double>(state.range(0));
@@ -91,11 +91,11 @@ BENCHMARK(BM_ReportPdf)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 // The layout alone, on the recorder: what the PDF engine adds is the difference.
 void BM_ReportLayout(benchmark::State& state) {
     const PartsList list = mixedList(static_cast<int>(state.range(0)));
-    const QStringList t = textes();
+    const QStringList t = texts();
     int pages = 0;
     for (auto _ : state) {
         RecordingSurface page(QSizeF(200, 289));
-        ImprimeRapport(page, list, t);
+        printReport(page, list, t);
         pages = page.pageCount();
         benchmark::DoNotOptimize(pages);
     }
@@ -106,14 +106,14 @@ BENCHMARK(BM_ReportLayout)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)
 // Median seconds of a few PDF runs of lines part lines.
 double medianSeconds(int lines, int runs, int* pages) {
     const PartsList list = mixedList(lines);
-    const QStringList t = textes();
+    const QStringList t = texts();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("report.pdf"));
     std::vector<double> s;
     for (int r = 0; r < runs; ++r) {
         QElapsedTimer timer;
         timer.start();
-        EcritRapportPdf(path, list, t);
+        writeReportPdf(path, list, t);
         s.push_back(timer.nsecsElapsed() / 1e9);
     }
     *pages = pdfPages(path);
@@ -128,7 +128,7 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
 
     if (argc == 3 && std::strcmp(argv[1], "--sample") == 0) {
-        const bool ok = EcritRapportPdf(QString::fromLocal8Bit(argv[2]), mixedList(60), textes());
+        const bool ok = writeReportPdf(QString::fromLocal8Bit(argv[2]), mixedList(60), texts());
         std::printf("%s\n", ok ? "sample written" : "sample NOT written");
         return ok ? 0 : 1;
     }

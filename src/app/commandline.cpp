@@ -1,12 +1,12 @@
 #include "app/commandline.h"
 
 #include "drive/drivefile.h"
-#include "language/langue.h"
+#include "language/language.h"
 #include "language/translationstore.h"
 #include "list/csvexport.h"
 #include "list/projectfile.h"
 #include "report/driveblock.h"
-#include "report/rapport.h"
+#include "report/report.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -16,8 +16,8 @@ namespace ostrel {
 
 namespace {
 
-constexpr int EntryListeVide = 43;      // the report of an empty list
-constexpr int EntryEchecEcriture = 441; // the PDF file cannot be written (the path follows)
+constexpr int EntryEmptyList = 43;    // the report of an empty list
+constexpr int EntryWriteFailed = 441; // the PDF file cannot be written (the path follows)
 constexpr int EntryTotalsCaption = 385;
 
 struct Options {
@@ -101,48 +101,49 @@ CommandLine parseCommandLine(const QStringList& arguments) {
 
 int runExport(const CommandLine& line, const QString& programDir, QTextStream& err) {
     TranslationStore store;
-    const QString failure = ouvrirBaseLangues(store, programDir);
+    const QString failure = openLanguageStore(store, programDir);
     if (!failure.isEmpty()) {
         err << failure << Qt::endl;
         return 1;
     }
-    Langue langue;
+    Language language;
     QString languageError;
-    demarreLangue(store, langue, programDir, &languageError);
-    if (langue.textes.isEmpty()) {
+    startLanguage(store, language, programDir, &languageError);
+    if (language.texts.isEmpty()) {
         err << languageError << Qt::endl;
         return 1;
     }
 
     const ProjectRead read = readProject(line.file);
     if (!read.ok) {
-        err << messageText(read.errorMessage, langue.textes) << Qt::endl;
+        err << messageText(read.errorMessage, language.texts) << Qt::endl;
         return 1;
     }
-    if (!read.warning.isEmpty()) err << messageText(read.warningMessage, langue.textes) << Qt::endl;
+    if (!read.warning.isEmpty())
+        err << messageText(read.warningMessage, language.texts) << Qt::endl;
 
-    PartsList list(QStringList(), langue.texte(EntryTotalsCaption));
+    PartsList list(QStringList(), language.text(EntryTotalsCaption));
     fillList(list, read);
     const DriveInputs drive = driveFromJson(read.project.drive);
 
     int code = 0;
     if (!line.csv.isEmpty()) {
         const ProjectSave save = saveExport(
-            csvWithDrive(csvText(list, exportLabels(langue.textes)), drive, driveTotals(list)),
+            csvWithDrive(csvText(list, exportLabels(language.texts)), drive, driveTotals(list)),
             line.csv);
         if (!save.ok) {
-            err << messageText(save.errorMessage, langue.textes) << Qt::endl;
+            err << messageText(save.errorMessage, language.texts) << Qt::endl;
             code = 1;
         }
     }
     if (!line.pdf.isEmpty()) {
         if (list.partCount() == 0) {
             // The report of an empty list is never drawn: no file is made.
-            err << line.file << u'\n' << langue.texte(EntryListeVide) << Qt::endl;
+            err << line.file << u'\n' << language.text(EntryEmptyList) << Qt::endl;
             code = 1;
-        } else if (!EcritRapportPdf(line.pdf, list, langue.textes, QDate::currentDate(), {},
-                                    &drive)) {
-            err << langue.texte(EntryEchecEcriture) << u'\n' << line.pdf << Qt::endl;
+        } else if (!writeReportPdf(line.pdf, list, language.texts, QDate::currentDate(), {},
+                                   &drive)) {
+            err << language.text(EntryWriteFailed) << u'\n' << line.pdf << Qt::endl;
             code = 1;
         }
     }

@@ -16,13 +16,13 @@ struct Family {
     const char* name;
     const char* design;
 };
-constexpr Family kFamilies[3] = {{Quantity::Mass, "M_Resultats_Masse", "&Mass unit"},
-                                 {Quantity::Inertia, "M_Resultats_Inertie", "&Inertia unit"},
-                                 {Quantity::Torque, "M_Resultats_Couple", "&Torque unit"}};
+constexpr Family kFamilies[3] = {{Quantity::Mass, "massUnitMenu", "&Mass unit"},
+                                 {Quantity::Inertia, "inertiaUnitMenu", "&Inertia unit"},
+                                 {Quantity::Torque, "torqueUnitMenu", "&Torque unit"}};
 
 constexpr Digits kDigits[3] = {Digits::Classic, Digits::Significant4, Digits::Significant6};
-constexpr const char* kDigitsNames[3] = {"M_Resultats_Classique", "M_Resultats_Chiffres4",
-                                         "M_Resultats_Chiffres6"};
+constexpr const char* kDigitsNames[3] = {"classicDigitsAction", "fourDigitsAction",
+                                         "sixDigitsAction"};
 constexpr const char* kDigitsDesign[3] = {"&Classic", "&4 significant digits",
                                           "&6 significant digits"};
 
@@ -31,8 +31,8 @@ constexpr const char* kDigitsDesign[3] = {"&Classic", "&4 significant digits",
 DisplayMenu::DisplayMenu(DisplaySettings& settings, QWidget* owner)
     : QObject(owner), settings_(settings) {
     menu_ = new QMenu(QStringLiteral("&Results: digits and units"), owner);
-    menu_->setObjectName(QStringLiteral("M_Resultats"));
-    menu_->menuAction()->setObjectName(QStringLiteral("M_Resultats_Menu"));
+    menu_->setObjectName(QStringLiteral("displayMenu"));
+    menu_->menuAction()->setObjectName(QStringLiteral("displayMenuAction"));
 
     auto* digitsGroup = new QActionGroup(menu_);
     for (size_t i = 0; i < 3; ++i) {
@@ -82,10 +82,9 @@ QAction* DisplayMenu::unitItem(Quantity q, int unit) const {
 
 const std::vector<DisplayMenu::Caption>& DisplayMenu::captions() {
     static const std::vector<Caption> all = {
-        {"M_Resultats", 450},           {"M_Resultats_Classique", 451},
-        {"M_Resultats_Chiffres4", 452}, {"M_Resultats_Chiffres6", 453},
-        {"M_Resultats_Masse", 454},     {"M_Resultats_Inertie", 455},
-        {"M_Resultats_Couple", 456}};
+        {"displayMenu", 450},     {"classicDigitsAction", 451}, {"fourDigitsAction", 452},
+        {"sixDigitsAction", 453}, {"massUnitMenu", 454},        {"inertiaUnitMenu", 455},
+        {"torqueUnitMenu", 456}};
     return all;
 }
 

@@ -18,7 +18,7 @@ class QWidget;
 namespace ostrel {
 
 class DisplaySettings;
-struct Langue;
+struct Language;
 
 class DisplayMenu : public QObject {
     Q_OBJECT

@@ -51,13 +51,13 @@ QSettings userSettings() {
 
 DrivePanel::DrivePanel(PartsListModel& parts, QWidget* parent)
     : QDockWidget(parent), parts_(parts) {
-    setObjectName(QStringLiteral("DrivePanel"));
+    setObjectName(QStringLiteral("drivePanel"));
     setWindowTitle(QStringLiteral("Drive"));
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
     build();
 
     QAction* toggle = toggleViewAction();
-    toggle->setObjectName(QStringLiteral("M_InertieEntrainement"));
+    toggle->setObjectName(QStringLiteral("drivePanelAction"));
     toggle->setIcon(toggleIcon());
     const bool shown = userSettings().value(visibleKey(), false).toBool();
     setVisible(shown);
@@ -90,7 +90,7 @@ QIcon DrivePanel::toggleIcon() {
 
 void DrivePanel::build() {
     auto* scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("DriveScroll"));
+    scroll->setObjectName(QStringLiteral("driveScroll"));
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     auto* content = new QWidget(scroll);
@@ -101,14 +101,14 @@ void DrivePanel::build() {
 
     for (int i = 0; i < DriveInputs::FieldCount; ++i) {
         const QString key = DriveInputs::key(static_cast<F>(i));
-        captions_[i] = label(content, QStringLiteral("DriveCaption_") + key);
+        captions_[i] = label(content, key + QStringLiteral("Caption"));
         boxes_[i] = new QLineEdit(inputs_.text(static_cast<F>(i)), content);
-        boxes_[i]->setObjectName(QStringLiteral("Drive_") + key);
+        boxes_[i]->setObjectName(key + QStringLiteral("Box"));
         boxes_[i]->setFixedWidth(BoxWidth);
         boxes_[i]->setAlignment(Qt::AlignRight);
-        auto* unit = label(content, QStringLiteral("DriveUnit_") + key);
+        auto* unit = label(content, key + QStringLiteral("Unit"));
         unit->setText(driveInputUnit(static_cast<F>(i)));
-        hints_[i] = label(content, QStringLiteral("DriveHint_") + key);
+        hints_[i] = label(content, key + QStringLiteral("Hint"));
         hints_[i]->setStyleSheet(QLatin1String(HintStyle));
         hints_[i]->setWordWrap(true);
         hints_[i]->hide();
@@ -123,27 +123,27 @@ void DrivePanel::build() {
 
     const auto resultRow = [&](QLabel*& caption, QLabel*& value, QLabel*& unit,
                                const QString& key) {
-        caption = label(content, QStringLiteral("DriveCaption_") + key);
+        caption = label(content, key + QStringLiteral("Caption"));
         value = label(content, key, Qt::AlignRight);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        unit = label(content, QStringLiteral("DriveUnit_") + key);
+        unit = label(content, key + QStringLiteral("Unit"));
         grid->addWidget(caption, row, 0);
         grid->addWidget(value, row, 1);
         grid->addWidget(unit, row, 2);
         ++row;
     };
 
-    totalsHeading_ = heading(content, QStringLiteral("DriveTotalsHeading"));
+    totalsHeading_ = heading(content, QStringLiteral("driveTotalsHeading"));
     grid->addWidget(totalsHeading_, row++, 0, 1, 3);
     const QStringList totalKeys{QStringLiteral("loadInertia"), QStringLiteral("frictionTorque"),
                                 QStringLiteral("workingTorque")};
     for (int i = 0; i < 3; ++i)
         resultRow(totalCaptions_[i], totalValues_[i], totalUnits_[i],
-                  QStringLiteral("DriveTotal_") + totalKeys[i]);
+                  totalKeys[i] + QStringLiteral("Total"));
 
-    resultsHeading_ = heading(content, QStringLiteral("DriveResultsHeading"));
+    resultsHeading_ = heading(content, QStringLiteral("driveResultsHeading"));
     grid->addWidget(resultsHeading_, row++, 0, 1, 3);
-    fixNote_ = label(content, QStringLiteral("DriveFixNote"));
+    fixNote_ = label(content, QStringLiteral("driveFixNote"));
     fixNote_->setStyleSheet(QLatin1String(HintStyle));
     fixNote_->setWordWrap(true);
     fixNote_->hide();
@@ -152,14 +152,14 @@ void DrivePanel::build() {
     const QList<DriveRow> keys = driveResultRows(none, choice_, {});
     for (size_t i = 0; i < resultValues_.size(); ++i) {
         resultRow(resultCaptions_[i], resultValues_[i], resultUnits_[i],
-                  QStringLiteral("DriveResult_") + keys.value(static_cast<int>(i)).key);
+                  keys.value(static_cast<int>(i)).key + QStringLiteral("Result"));
         if (i == static_cast<size_t>(DriveResult::Ratio)) {
-            verdict_ = label(content, QStringLiteral("DriveVerdict"));
+            verdict_ = label(content, QStringLiteral("driveVerdict"));
             verdict_->setWordWrap(true);
             grid->addWidget(verdict_, row++, 0, 1, 3);
         }
     }
-    coastNote_ = label(content, QStringLiteral("DriveCoastNote"));
+    coastNote_ = label(content, QStringLiteral("driveCoastNote"));
     coastNote_->setWordWrap(true);
     QFont small = coastNote_->font();
     small.setItalic(true);
@@ -168,7 +168,7 @@ void DrivePanel::build() {
     grid->setColumnStretch(0, 1);
 
     plot_ = new DrivePlotView(content);
-    plot_->setObjectName(QStringLiteral("DrivePlot"));
+    plot_->setObjectName(QStringLiteral("drivePlot"));
 
     auto* layout = new QVBoxLayout(content);
     layout->addLayout(grid);
@@ -180,18 +180,18 @@ void DrivePanel::build() {
     setWidget(scroll);
 }
 
-void DrivePanel::setTexts(const QStringList& textes) {
-    textes_ = textes;
-    setWindowTitle(textes.value(DriveEntry::PanelTitle));
-    toggleViewAction()->setText(textes.value(DriveEntry::ShowPanel));
-    QString hint = textes.value(DriveEntry::ShowPanel);
+void DrivePanel::setTexts(const QStringList& texts) {
+    texts_ = texts;
+    setWindowTitle(texts.value(DriveEntry::PanelTitle));
+    toggleViewAction()->setText(texts.value(DriveEntry::ShowPanel));
+    QString hint = texts.value(DriveEntry::ShowPanel);
     toggleViewAction()->setToolTip(hint.remove(QLatin1Char('&')));
     for (int i = 0; i < DriveInputs::FieldCount; ++i)
-        captions_[i]->setText(textes.value(DriveEntry::FirstInput + i));
-    totalsHeading_->setText(textes.value(DriveEntry::FromTheList));
-    resultsHeading_->setText(textes.value(DriveEntry::ReportResults));
-    fixNote_->setText(textes.value(DriveEntry::FixTheBoxes));
-    coastNote_->setText(textes.value(DriveEntry::CoastNote));
+        captions_[i]->setText(texts.value(DriveEntry::FirstInput + i));
+    totalsHeading_->setText(texts.value(DriveEntry::FromTheList));
+    resultsHeading_->setText(texts.value(DriveEntry::ReportResults));
+    fixNote_->setText(texts.value(DriveEntry::FixTheBoxes));
+    coastNote_->setText(texts.value(DriveEntry::CoastNote));
     refresh();
     fitWidth();
 }
@@ -255,19 +255,19 @@ void DrivePanel::refresh() {
     results_ = computeDrive(inputs_, totals_);
 
     for (int i = 0; i < DriveInputs::FieldCount; ++i) {
-        const QString hint = driveHintText(results_.hints[i], textes_);
+        const QString hint = driveHintText(results_.hints[i], texts_);
         hints_[i]->setText(hint);
         hints_[i]->setVisible(!hint.isEmpty());
         boxes_[i]->setStyleSheet(hint.isEmpty() ? QString() : QLatin1String(WrongBoxStyle));
         boxes_[i]->setToolTip(hint);
     }
-    const QList<DriveRow> totals = driveTotalRows(totals_, choice_, textes_);
+    const QList<DriveRow> totals = driveTotalRows(totals_, choice_, texts_);
     for (int i = 0; i < 3; ++i) {
         totalCaptions_[i]->setText(totals[i].caption);
         totalValues_[i]->setText(totals[i].value);
         totalUnits_[i]->setText(totals[i].unit);
     }
-    const QList<DriveRow> rows = driveResultRows(results_, choice_, textes_);
+    const QList<DriveRow> rows = driveResultRows(results_, choice_, texts_);
     for (size_t i = 0; i < resultValues_.size(); ++i) {
         const DriveRow& r = rows[static_cast<int>(i)];
         resultCaptions_[i]->setText(r.caption);
@@ -278,13 +278,13 @@ void DrivePanel::refresh() {
     fixNote_->setVisible(!valid);
     const bool above = results_.verdict == RatioVerdict::Above;
     verdict_->setText(
-        driveVerdictText(results_, textes_) +
-        (above ? QStringLiteral(": ") + textes_.value(DriveEntry::AboveAdvice) : QString()));
+        driveVerdictText(results_, texts_) +
+        (above ? QStringLiteral(": ") + texts_.value(DriveEntry::AboveAdvice) : QString()));
     verdict_->setVisible(results_.verdict.has_value());
     verdict_->setStyleSheet(above ? QLatin1String(HintStyle) : QString());
     coastNote_->setVisible(results_.coastTime.has_value());
     const DriveProfile profile = driveProfile(inputs_, results_);
-    plot_->setPlot(profile, choice_, textes_);
+    plot_->setPlot(profile, choice_, texts_);
     plot_->setVisible(!profile.empty());
 }
 

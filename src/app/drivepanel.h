@@ -29,7 +29,7 @@ public:
     explicit DrivePanel(PartsListModel& parts, QWidget* parent = nullptr);
 
     // The working language's texts (captions, hints, verdicts, plot).
-    void setTexts(const QStringList& textes);
+    void setTexts(const QStringList& texts);
     void setDisplayChoice(const DisplayChoice& choice);
 
     const DriveInputs& inputs() const { return inputs_; }
@@ -58,7 +58,7 @@ private:
     void fitWidth();
 
     PartsListModel& parts_;
-    QStringList textes_;
+    QStringList texts_;
     DisplayChoice choice_;
     DriveInputs inputs_;
     DriveTotals totals_;

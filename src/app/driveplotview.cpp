@@ -15,15 +15,15 @@ DrivePlotView::DrivePlotView(QWidget* parent) : QWidget(parent) {
 }
 
 void DrivePlotView::setPlot(const DriveProfile& profile, const DisplayChoice& choice,
-                            const QStringList& textes) {
+                            const QStringList& texts) {
     profile_ = profile;
     choice_ = choice;
-    textes_ = textes;
+    texts_ = texts;
     update();
 }
 
 bool DrivePlotView::draw(PageSurface& page, QRectF area) const {
-    return DessineProfilEntrainement(page, area, profile_, choice_, textes_, font().family());
+    return drawDriveProfile(page, area, profile_, choice_, texts_, font().family());
 }
 
 void DrivePlotView::paintEvent(QPaintEvent*) {

@@ -17,7 +17,7 @@ public:
     explicit DrivePlotView(QWidget* parent = nullptr);
 
     void setPlot(const DriveProfile& profile, const DisplayChoice& choice,
-                 const QStringList& textes);
+                 const QStringList& texts);
     const DriveProfile& profile() const { return profile_; }
 
     // Draws the plot on page inside area (mm), as the widget paints it; false when there is
@@ -32,7 +32,7 @@ protected:
 private:
     DriveProfile profile_;
     DisplayChoice choice_;
-    QStringList textes_;
+    QStringList texts_;
 };
 
 } // namespace ostrel

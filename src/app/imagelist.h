@@ -1,5 +1,5 @@
 // The pictures of the program folder: the kind bitmaps, found without regard to letter case,
-// and ImageList1, the toolbar images "images/image01.png" ... numbered from 1. A missing or
+// and the toolbar images, the toolbar images "images/image01.png" ... numbered from 1. A missing or
 // unreadable file gives a null pixmap; nothing else fails.
 #pragma once
 
@@ -17,7 +17,7 @@ public:
     // programDir ends with "/". The files are found here; only their sizes are read.
     explicit ImageList(const QString& programDir);
 
-    // Image n (1 ... Count) of ImageList1, or a null pixmap; read once, on first use.
+    // Image n (1 ... Count) of the toolbar images, or a null pixmap; read once, on first use.
     QPixmap image(int n) const;
     // The same image as an icon that reads its file when it is first painted.
     QIcon icon(int n) const;

@@ -1,6 +1,6 @@
 // The program: the main window in the program folder, with the real message boxes.
 #include "app/commandline.h"
-#include "app/ostrel.h"
+#include "app/mainwindow.h"
 #include "platform/dialogs.h"
 
 #include <QApplication>
@@ -94,7 +94,7 @@ int main(int argc, char* argv[]) {
 
     MainDialogs dialogs;
     // The window adds the final "/" when the folder lacks one (a root folder already has it).
-    ostrel::Ostrel window(QCoreApplication::applicationDirPath(), dialogs);
+    ostrel::MainWindow window(QCoreApplication::applicationDirPath(), dialogs);
     if (!window.ok()) return 1;
     dialogs.setParent(&window);
     window.show();

@@ -2,7 +2,7 @@
 
 #include "app/propertiesdialog.h"
 #include "drive/drivefile.h"
-#include "language/langue.h"
+#include "language/language.h"
 #include "list/csvexport.h"
 #include "list/partslistmodel.h"
 #include "list/projectfile.h"
@@ -61,8 +61,8 @@ QString documentsFolder() {
 } // namespace
 
 ProjectCommands::ProjectCommands(QMainWindow& window, PartsListModel& model, Dialogs& dialogs,
-                                 const Langue& langue)
-    : QObject(&window), window_(window), model_(model), dialogs_(dialogs), langue_(langue) {
+                                 const Language& language)
+    : QObject(&window), window_(window), model_(model), dialogs_(dialogs), language_(language) {
     // After every change, undo and redo included, the title and the recovery copy follow.
     connect(&undo_, &QUndoStack::indexChanged, this, [this] {
         updateTitle();
@@ -90,13 +90,13 @@ void ProjectCommands::setApplicationTitle(const QString& title) {
 }
 
 QString ProjectCommands::text(int entry, const char* fallback) const {
-    const QString translated = langue_.texte(entry);
+    const QString translated = language_.text(entry);
     return translated.isEmpty() ? QString::fromUtf8(fallback) : translated;
 }
 
 QString ProjectCommands::joined(const std::vector<MessagePiece>& pieces,
                                 const QString& english) const {
-    const QString text = messageText(pieces, langue_.textes);
+    const QString text = messageText(pieces, language_.texts);
     return text.isEmpty() ? english : text;
 }
 
@@ -145,9 +145,9 @@ PartsList::AddOutcome ProjectCommands::add(const PartsList::Line& given, PartsLi
     if (!line.exact) {
         CalcInputs inputs;
         inputs.code = line.code;
-        inputs.masseTotale = line.masseTotale;
+        inputs.totalMass = line.totalMass;
         inputs.texts = line.texts;
-        const CalcOutcome out = CalculeInertie(inputs);
+        const CalcOutcome out = calculatePart(inputs);
         if (out.kind == CalcOutcome::Kind::Results && out.captions == line.captions)
             line.exact = out.values;
     }
@@ -292,7 +292,7 @@ bool ProjectCommands::saveTo(const QString& path) {
 }
 
 bool ProjectCommands::editProperties() {
-    PropertiesDialog dialog(langue_, header_.title, header_.author, header_.notes, &window_);
+    PropertiesDialog dialog(language_, header_.title, header_.author, header_.notes, &window_);
     if (dialogs_.exec(dialog) != QDialog::Accepted) return false;
     ProjectHeader changed = header_;
     changed.title = dialog.title();
@@ -308,13 +308,13 @@ bool ProjectCommands::editProperties() {
 
 namespace {
 
-ExportLabels exportLabels(const Langue& langue, const QString& kindHeading) {
+ExportLabels exportLabels(const Language& language, const QString& kindHeading) {
     ExportLabels labels;
     labels.kindHeading = kindHeading;
     for (const KindInfo& kind : catalogue()) {
         if (kind.code >= 1 && kind.code <= static_cast<int>(labels.kindNames.size()))
             labels.kindNames[static_cast<size_t>(kind.code - 1)] =
-                withoutAccessKey(langue.texte(kind.captionEntry));
+                withoutAccessKey(language.text(kind.captionEntry));
     }
     return labels;
 }
@@ -332,7 +332,7 @@ bool ProjectCommands::exportCsv() {
     if (chosen.isEmpty()) return false;
     const QString path = withSuffix(chosen, "csv");
     const ProjectSave saved = saveExport(
-        csvWithDrive(csvText(model_.list(), exportLabels(langue_, langue_.texte(KindHeading))),
+        csvWithDrive(csvText(model_.list(), exportLabels(language_, language_.text(KindHeading))),
                      driveFromJson(header_.drive), driveTotals(model_.list())),
         path);
     if (!saved.ok) {
@@ -345,7 +345,7 @@ bool ProjectCommands::exportCsv() {
 
 void ProjectCommands::copy(const std::vector<int>& listRows) {
     QGuiApplication::clipboard()->setText(
-        copyText(model_.list(), listRows, exportLabels(langue_, langue_.texte(KindHeading))));
+        copyText(model_.list(), listRows, exportLabels(language_, language_.text(KindHeading))));
 }
 
 // ---- Recent files ----
@@ -371,7 +371,7 @@ void ProjectCommands::fillRecentMenu(QMenu& menu) {
         QString name = QFileInfo(files[i]).fileName();
         name.replace(QLatin1Char('&'), QLatin1String("&&"));
         QAction* item = menu.addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
-        item->setObjectName(QStringLiteral("M_InertieRecent%1").arg(i + 1));
+        item->setObjectName(QStringLiteral("recentAction%1").arg(i + 1));
         item->setToolTip(files[i]);
         item->setStatusTip(files[i]);
         connect(item, &QAction::triggered, this, [this, i] { openRecent(i); });

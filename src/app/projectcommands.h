@@ -26,7 +26,7 @@ namespace ostrel {
 
 class Dialogs;
 class PartsListModel;
-struct Langue;
+struct Language;
 struct MessagePiece;
 struct Project;
 struct ProjectSave;
@@ -37,9 +37,9 @@ class ProjectCommands : public QObject {
 public:
     static constexpr int RecentCount = 8;
 
-    // window: its title shows the file name and the modified mark; langue: the working texts.
+    // window: its title shows the file name and the modified mark; language: the working texts.
     ProjectCommands(QMainWindow& window, PartsListModel& model, Dialogs& dialogs,
-                    const Langue& langue);
+                    const Language& language);
     ~ProjectCommands() override;
 
     QUndoStack& undoStack() { return undo_; }
@@ -117,7 +117,7 @@ private:
     QMainWindow& window_;
     PartsListModel& model_;
     Dialogs& dialogs_;
-    const Langue& langue_;
+    const Language& language_;
     QUndoStack undo_;
     ProjectHeader header_;
     QString applicationTitle_;

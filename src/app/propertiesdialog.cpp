@@ -1,6 +1,6 @@
 #include "app/propertiesdialog.h"
 
-#include "language/langue.h"
+#include "language/language.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -20,36 +20,36 @@ constexpr int EntryNotesField = 520;
 // failing later.
 constexpr int MaxLineText = 1000;
 
-QString textOr(const Langue& langue, int entry, const char* fallback) {
-    const QString text = langue.texte(entry);
+QString textOr(const Language& language, int entry, const char* fallback) {
+    const QString text = language.text(entry);
     return text.isEmpty() ? QString::fromUtf8(fallback) : text;
 }
 
 } // namespace
 
-PropertiesDialog::PropertiesDialog(const Langue& langue, const QString& title,
+PropertiesDialog::PropertiesDialog(const Language& language, const QString& title,
                                    const QString& author, const QString& notes, QWidget* parent)
     : QDialog(parent) {
-    setObjectName(QStringLiteral("ProjectProperties"));
-    setWindowTitle(textOr(langue, EntryTitle, "Project properties"));
+    setObjectName(QStringLiteral("projectProperties"));
+    setWindowTitle(textOr(language, EntryTitle, "Project properties"));
 
     title_ = new QLineEdit(title, this);
-    title_->setObjectName(QStringLiteral("ProjectTitle"));
+    title_->setObjectName(QStringLiteral("projectTitle"));
     title_->setMaxLength(MaxLineText);
     author_ = new QLineEdit(author, this);
-    author_->setObjectName(QStringLiteral("ProjectAuthor"));
+    author_->setObjectName(QStringLiteral("projectAuthor"));
     author_->setMaxLength(MaxLineText);
     notes_ = new QPlainTextEdit(notes, this);
-    notes_->setObjectName(QStringLiteral("ProjectNotes"));
+    notes_->setObjectName(QStringLiteral("projectNotes"));
     notes_->setTabChangesFocus(true);
 
     auto* form = new QFormLayout;
-    form->addRow(textOr(langue, EntryTitleField, "&Title:"), title_);
-    form->addRow(textOr(langue, EntryAuthorField, "&Author:"), author_);
-    form->addRow(textOr(langue, EntryNotesField, "&Notes:"), notes_);
+    form->addRow(textOr(language, EntryTitleField, "&Title:"), title_);
+    form->addRow(textOr(language, EntryAuthorField, "&Author:"), author_);
+    form->addRow(textOr(language, EntryNotesField, "&Notes:"), notes_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->setObjectName(QStringLiteral("ProjectPropertiesButtons"));
+    buttons->setObjectName(QStringLiteral("projectPropertiesButtons"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

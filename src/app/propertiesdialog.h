@@ -9,11 +9,11 @@ class QPlainTextEdit;
 
 namespace ostrel {
 
-struct Langue;
+struct Language;
 
 class PropertiesDialog : public QDialog {
 public:
-    PropertiesDialog(const Langue& langue, const QString& title, const QString& author,
+    PropertiesDialog(const Language& language, const QString& title, const QString& author,
                      const QString& notes, QWidget* parent = nullptr);
 
     QString title() const;

@@ -16,7 +16,7 @@ bool blank(const QString& text) {
     return text.trimmed().isEmpty();
 }
 
-// A text LireNombre reads as 0 without a zero in it ("abc", "-", "."): nothing was read.
+// A text readNumber reads as 0 without a zero in it ("abc", "-", "."): nothing was read.
 bool notANumber(const QString& text, double read) {
     return read == 0 && !blank(text) && !text.contains(QLatin1Char('0'));
 }
@@ -53,7 +53,7 @@ QString DriveInputs::key(Field f) {
 }
 
 bool DriveInputs::hasInputs() const {
-    return LireNombre(texts[MotorInertia]) != 0 || LireNombre(texts[Speed]) != 0;
+    return readNumber(texts[MotorInertia]) != 0 || readNumber(texts[Speed]) != 0;
 }
 
 bool DriveResults::valid() const {
@@ -66,7 +66,7 @@ DriveValues readDriveInputs(const DriveInputs& inputs) {
     for (int i = 0; i < DriveInputs::FieldCount; ++i) {
         const auto f = static_cast<F>(i);
         const QString& text = inputs.text(f);
-        const double x = blank(text) ? LireNombre(DriveInputs::defaultText(f)) : LireNombre(text);
+        const double x = blank(text) ? readNumber(DriveInputs::defaultText(f)) : readNumber(text);
         out.v[i] = x;
         DriveHint& hint = out.hints[i];
         if (notANumber(text, x)) {

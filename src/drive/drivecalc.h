@@ -13,7 +13,7 @@
 
 namespace ostrel {
 
-// The inputs as typed (each read with LireNombre). An empty efficiency, safety factor or limit
+// The inputs as typed (each read with readNumber). An empty efficiency, safety factor or limit
 // stands for its default; any other empty box reads as 0, "not given".
 struct DriveInputs {
     enum Field {

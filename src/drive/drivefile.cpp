@@ -13,7 +13,7 @@ namespace {
 using F = DriveInputs::Field;
 
 QString number(const std::optional<double>& value) {
-    return value && std::isfinite(*value) ? texteGeneral(*value) : QString();
+    return value && std::isfinite(*value) ? generalText(*value) : QString();
 }
 
 QString row(const QString& key, const QString& value, const QString& unit) {
@@ -39,7 +39,7 @@ DriveInputs driveFromJson(const QJsonObject& object) {
         if (value.isString())
             inputs.setText(f, value.toString());
         else if (value.isDouble() && std::isfinite(value.toDouble()))
-            inputs.setText(f, texteGeneral(value.toDouble()));
+            inputs.setText(f, generalText(value.toDouble()));
     }
     return inputs;
 }
@@ -58,13 +58,13 @@ QStringList driveCsvRows(const DriveInputs& inputs, const DriveTotals& totals) {
     const DriveValues values = readDriveInputs(inputs);
     for (int i = 0; i < DriveInputs::FieldCount; ++i) {
         const auto f = static_cast<F>(i);
-        rows << row(DriveInputs::key(f), texteGeneral(values[f]), driveInputUnit(f));
+        rows << row(DriveInputs::key(f), generalText(values[f]), driveInputUnit(f));
     }
-    rows << row(QStringLiteral("loadInertia"), texteGeneral(totals.loadInertia),
+    rows << row(QStringLiteral("loadInertia"), generalText(totals.loadInertia),
                 QStringLiteral("kg·m²"))
-         << row(QStringLiteral("frictionTorque"), texteGeneral(totals.friction),
+         << row(QStringLiteral("frictionTorque"), generalText(totals.friction),
                 QStringLiteral("N·m"))
-         << row(QStringLiteral("workingTorque"), texteGeneral(totals.working),
+         << row(QStringLiteral("workingTorque"), generalText(totals.working),
                 QStringLiteral("N·m"));
 
     const DriveResults r = computeDrive(inputs, totals);

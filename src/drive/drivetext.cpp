@@ -8,7 +8,7 @@ using F = DriveInputs::Field;
 
 // Quantities outside the unit choice keep 4 significant digits in SI.
 QString siText(const std::optional<double>& value) {
-    return value ? texteSignificatif(*value, 4) : QString();
+    return value ? significantText(*value, 4) : QString();
 }
 
 QString choiceText(const std::optional<double>& value, Quantity q, const DisplayChoice& choice) {
@@ -39,51 +39,51 @@ QString driveInputUnit(DriveInputs::Field f) {
     }
 }
 
-QString driveHintText(DriveHint hint, const QStringList& textes) {
+QString driveHintText(DriveHint hint, const QStringList& texts) {
     switch (hint) {
     case DriveHint::None:
         return {};
     case DriveHint::NotANumber:
-        return textes.value(DriveEntry::HintNotANumber);
+        return texts.value(DriveEntry::HintNotANumber);
     case DriveHint::Negative:
-        return textes.value(DriveEntry::HintNegative);
+        return texts.value(DriveEntry::HintNegative);
     case DriveHint::EfficiencyRange:
-        return textes.value(DriveEntry::HintEfficiency);
+        return texts.value(DriveEntry::HintEfficiency);
     case DriveHint::SafetyBelowOne:
-        return textes.value(DriveEntry::HintSafety);
+        return texts.value(DriveEntry::HintSafety);
     case DriveHint::LimitNotPositive:
-        return textes.value(DriveEntry::HintLimit);
+        return texts.value(DriveEntry::HintLimit);
     }
     return {};
 }
 
-QList<DriveRow> driveInputRows(const DriveInputs& inputs, const QStringList& textes) {
+QList<DriveRow> driveInputRows(const DriveInputs& inputs, const QStringList& texts) {
     const DriveValues values = readDriveInputs(inputs);
     QList<DriveRow> rows;
     for (int i = 0; i < DriveInputs::FieldCount; ++i) {
         const auto f = static_cast<F>(i);
-        rows << DriveRow{DriveInputs::key(f), textes.value(DriveEntry::FirstInput + i),
-                         texteSignificatif(values[f], 4), driveInputUnit(f)};
+        rows << DriveRow{DriveInputs::key(f), texts.value(DriveEntry::FirstInput + i),
+                         significantText(values[f], 4), driveInputUnit(f)};
     }
     return rows;
 }
 
 QList<DriveRow> driveTotalRows(const DriveTotals& totals, const DisplayChoice& choice,
-                               const QStringList& textes) {
+                               const QStringList& texts) {
     return {
-        {QStringLiteral("loadInertia"), textes.value(DriveEntry::LoadInertia),
+        {QStringLiteral("loadInertia"), texts.value(DriveEntry::LoadInertia),
          choice.format(totals.loadInertia, Quantity::Inertia), choice.symbol(Quantity::Inertia)},
-        {QStringLiteral("frictionTorque"), textes.value(DriveEntry::Friction),
+        {QStringLiteral("frictionTorque"), texts.value(DriveEntry::Friction),
          choice.format(totals.friction, Quantity::Torque), choice.symbol(Quantity::Torque)},
-        {QStringLiteral("workingTorque"), textes.value(DriveEntry::Working),
+        {QStringLiteral("workingTorque"), texts.value(DriveEntry::Working),
          choice.format(totals.working, Quantity::Torque), choice.symbol(Quantity::Torque)},
     };
 }
 
 QList<DriveRow> driveResultRows(const DriveResults& r, const DisplayChoice& choice,
-                                const QStringList& textes) {
+                                const QStringList& texts) {
     const QString torque = choice.symbol(Quantity::Torque);
-    const QString coast = r.coastNone ? textes.value(DriveEntry::CoastNone) : siText(r.coastTime);
+    const QString coast = r.coastNone ? texts.value(DriveEntry::CoastNone) : siText(r.coastTime);
     const std::array<std::pair<QString, QString>, static_cast<size_t>(DriveResult::Count)> cells{{
         {siText(r.ratio), QString()},
         {siText(r.accelRate), QStringLiteral("rad/s²")},
@@ -100,15 +100,15 @@ QList<DriveRow> driveResultRows(const DriveResults& r, const DisplayChoice& choi
     QList<DriveRow> rows;
     for (size_t i = 0; i < cells.size(); ++i)
         rows << DriveRow{QString::fromLatin1(kResultKeys[i]),
-                         textes.value(DriveEntry::FirstResult + static_cast<int>(i)),
-                         cells[i].first, cells[i].second};
+                         texts.value(DriveEntry::FirstResult + static_cast<int>(i)), cells[i].first,
+                         cells[i].second};
     return rows;
 }
 
-QString driveVerdictText(const DriveResults& results, const QStringList& textes) {
+QString driveVerdictText(const DriveResults& results, const QStringList& texts) {
     if (!results.verdict) return {};
-    return textes.value(*results.verdict == RatioVerdict::Within ? DriveEntry::VerdictWithin
-                                                                 : DriveEntry::VerdictAbove);
+    return texts.value(*results.verdict == RatioVerdict::Within ? DriveEntry::VerdictWithin
+                                                                : DriveEntry::VerdictAbove);
 }
 
 } // namespace ostrel

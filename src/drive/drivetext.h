@@ -69,17 +69,17 @@ constexpr int HintNotANumber = 574;
 // The unit of an input box (SI whatever the choice: "kg·m²", "rpm", "s", or empty).
 QString driveInputUnit(DriveInputs::Field f);
 // The hint text of a box, empty for none.
-QString driveHintText(DriveHint hint, const QStringList& textes);
+QString driveHintText(DriveHint hint, const QStringList& texts);
 
 // The inputs as read (defaults applied), in field order.
-QList<DriveRow> driveInputRows(const DriveInputs& inputs, const QStringList& textes);
+QList<DriveRow> driveInputRows(const DriveInputs& inputs, const QStringList& texts);
 // J_L, T_F and T_W in the chosen units.
 QList<DriveRow> driveTotalRows(const DriveTotals& totals, const DisplayChoice& choice,
-                               const QStringList& textes);
+                               const QStringList& texts);
 // The results in DriveResult order; the coast-down time reads entry 558 when T_F is 0.
 QList<DriveRow> driveResultRows(const DriveResults& results, const DisplayChoice& choice,
-                                const QStringList& textes);
+                                const QStringList& texts);
 // The verdict of the inertia ratio (entry 556 or 557), empty without a ratio.
-QString driveVerdictText(const DriveResults& results, const QStringList& textes);
+QString driveVerdictText(const DriveResults& results, const QStringList& texts);
 
 } // namespace ostrel

@@ -61,7 +61,7 @@ QByteArray configurationLine(const QString& name) {
 
 } // namespace
 
-QString lireLigneConfiguration(const QString& line) {
+QString readConfigLine(const QString& line) {
     qsizetype start = 0;
     while (start < line.size() && isBlank(line.at(start)))
         ++start;
@@ -73,17 +73,17 @@ QString lireLigneConfiguration(const QString& line) {
     return comma < 0 ? line.mid(start) : line.mid(start, comma - start);
 }
 
-QString fichierConfigurationUtilisateur() {
+QString userConfigFile() {
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     if (base.isEmpty()) return {};
     return base + QStringLiteral("/Ostrel/") + kFileName;
 }
 
-QString lireConfiguration(const QString& programDir) {
-    return lireConfiguration(programDir, fichierConfigurationUtilisateur());
+QString readConfig(const QString& programDir) {
+    return readConfig(programDir, userConfigFile());
 }
 
-QString lireConfiguration(const QString& programDir, const QString& userFile) {
+QString readConfig(const QString& programDir, const QString& userFile) {
     const QString programFile = programDir + kFileName;
     QString programLine;
     QString userLine;
@@ -94,19 +94,18 @@ QString lireConfiguration(const QString& programDir, const QString& userFile) {
         // the newer one, the program folder holds an older choice.
         const QDateTime programTime = QFileInfo(programFile).lastModified();
         const QDateTime userTime = QFileInfo(userFile).lastModified();
-        return lireLigneConfiguration(userTime > programTime ? userLine : programLine);
+        return readConfigLine(userTime > programTime ? userLine : programLine);
     }
-    if (inProgram) return lireLigneConfiguration(programLine);
-    if (inUser) return lireLigneConfiguration(userLine);
+    if (inProgram) return readConfigLine(programLine);
+    if (inUser) return readConfigLine(userLine);
     return {};
 }
 
-ConfigWrite ecrireConfiguration(const QString& programDir, const QString& name) {
-    return ecrireConfiguration(programDir, name, fichierConfigurationUtilisateur());
+ConfigWrite writeConfig(const QString& programDir, const QString& name) {
+    return writeConfig(programDir, name, userConfigFile());
 }
 
-ConfigWrite ecrireConfiguration(const QString& programDir, const QString& name,
-                                const QString& userFile) {
+ConfigWrite writeConfig(const QString& programDir, const QString& name, const QString& userFile) {
     ConfigWrite result;
     const QByteArray bytes = configurationLine(name);
     QString programError;

@@ -9,17 +9,17 @@ namespace ostrel {
 
 // The language name of a configuration line: leading blanks skipped, up to the first comma or
 // the end of the line; a text that starts with a double quote up to the next double quote.
-QString lireLigneConfiguration(const QString& line);
+QString readConfigLine(const QString& line);
 
 // The configuration file in the user's configuration folder:
 // QStandardPaths::GenericConfigLocation + "/Ostrel/Ostrel.cfg".
-QString fichierConfigurationUtilisateur();
+QString userConfigFile();
 
 // The working language stored for programDir (ending with "/"): its "Ostrel.cfg", else the one
 // in the user's configuration folder; empty when there is none. When both files exist the one
 // written last holds the latest choice and wins.
-QString lireConfiguration(const QString& programDir);
-QString lireConfiguration(const QString& programDir, const QString& userFile);
+QString readConfig(const QString& programDir);
+QString readConfig(const QString& programDir, const QString& userFile);
 
 struct ConfigWrite {
     bool ok = false;       // written somewhere
@@ -30,8 +30,7 @@ struct ConfigWrite {
 // Writes name + CR LF to programDir + "Ostrel.cfg", or to the user's configuration folder when
 // the program folder cannot be written. A name that would not read back as itself (a comma, a
 // leading blank or quote) is written between double quotes.
-ConfigWrite ecrireConfiguration(const QString& programDir, const QString& name);
-ConfigWrite ecrireConfiguration(const QString& programDir, const QString& name,
-                                const QString& userFile);
+ConfigWrite writeConfig(const QString& programDir, const QString& name);
+ConfigWrite writeConfig(const QString& programDir, const QString& name, const QString& userFile);
 
 } // namespace ostrel

@@ -218,8 +218,8 @@ bool TranslationStore::isComplete(int field) const {
     return !query.next();
 }
 
-QString ouvrirBaseLangues(TranslationStore& store, const QString& programDir) {
-    if (store.open(programDir + QLatin1String(NomBaseLangues))) return {};
+QString openLanguageStore(TranslationStore& store, const QString& programDir) {
+    if (store.open(programDir + QLatin1String(LanguageStoreFileName))) return {};
     return store.error();
 }
 

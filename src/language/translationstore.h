@@ -54,11 +54,11 @@ private:
 };
 
 // The file name of the store in the program folder.
-inline constexpr const char* NomBaseLangues = "Lenguas.db";
+inline constexpr const char* LanguageStoreFileName = "Lenguas.db";
 
 // Startup step that opens the store of the program folder (programDir ends with "/"): an
 // empty text when it is open, else the message that ends the start, naming the file and what
 // is wrong with it.
-QString ouvrirBaseLangues(TranslationStore& store, const QString& programDir);
+QString openLanguageStore(TranslationStore& store, const QString& programDir);
 
 } // namespace ostrel

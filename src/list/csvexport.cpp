@@ -124,12 +124,12 @@ QString withoutAccessKey(const QString& caption) {
 
 } // namespace
 
-ExportLabels exportLabels(const QStringList& textes) {
+ExportLabels exportLabels(const QStringList& texts) {
     // Entries of the headings: mass, inertia, friction torque, working torque (the report's
     // total lines), total-mass mode, quantity, ratio, and the kind column.
     constexpr int Mass = 9, Inertia = 40, Friction = 71, Working = 11, TotalMass = 35,
                   Quantity = 72, Ratio = 73, Density = 36, KindColumn = 523;
-    const auto text = [&textes](int entry) { return textes.value(entry); };
+    const auto text = [&texts](int entry) { return texts.value(entry); };
     ExportLabels labels;
     labels.kindHeading = text(KindColumn);
     labels.headings[0] = text(Mass);
@@ -152,7 +152,7 @@ ExportLabels exportLabels(const QStringList& textes) {
 
 QString exactText(double value) {
     if (value == 0) return QStringLiteral("0"); // -0 too
-    if (!std::isfinite(value)) return texteGeneral(value);
+    if (!std::isfinite(value)) return generalText(value);
     // 'g' with the shortest round-trip precision never uses the locale.
     return QString::number(value, 'g', QLocale::FloatingPointShortest);
 }

@@ -25,7 +25,7 @@ struct ExportLabels {
 // The labels of a working language (its texts by entry number): the kind names of the kind
 // buttons' hints (the menu captions without their access keys for a kind without a hint),
 // and the result, quantity, ratio and mass-mode headings of the report.
-ExportLabels exportLabels(const QStringList& textes);
+ExportLabels exportLabels(const QStringList& texts);
 
 // One line per part row and the totals line, with a header line of headings and units.
 QByteArray csvText(const PartsList& list, const ExportLabels& labels = {});

@@ -31,13 +31,13 @@ double roundedTotal(double value) {
 
 QString resultCell(double value, int k) {
     if (value == 0) return QStringLiteral("0");
-    return FormatMasque(value, QStringView(ResultMasks[k]));
+    return formatWithMask(value, QStringView(ResultMasks[k]));
 }
 
-// The kind code stored in cell 14, as TypeSolide (a 16-bit integer) takes it. A text whose
+// The kind code stored in cell 14, as kind code (a 16-bit integer) takes it. A text whose
 // number does not fit gives 0, which sets no kind up.
 int codeFromCell(const QString& text) {
-    const double value = std::nearbyint(LireNombre(text));
+    const double value = std::nearbyint(readNumber(text));
     if (!std::isfinite(value) || value < std::numeric_limits<qint16>::min() ||
         value > std::numeric_limits<qint16>::max())
         return 0;
@@ -112,7 +112,7 @@ PartsList::PreparedAdd PartsList::prepareAdd(const Line& line, AddRule rule) con
     std::array<double, 4> results{};
     double sum = 0;
     for (int k = 0; k < 4; ++k) {
-        results[k] = LireNombre(line.captions[k]);
+        results[k] = readNumber(line.captions[k]);
         sum += results[k];
     }
     const std::array<double, 4> exact = line.exact ? *line.exact : results;
@@ -134,7 +134,7 @@ PartsList::PreparedAdd PartsList::prepareAdd(const Line& line, AddRule rule) con
     double cellSum = 0;
     for (int k = 0; k < 4; ++k) {
         cells[k] = resultCell(results[k], k);
-        cellValues[k] = LireNombre(cells[k]);
+        cellValues[k] = readNumber(cells[k]);
         cellSum += cellValues[k];
     }
     // Under the classic rule a row is taken back only when its cells do not sum to 0; a line
@@ -149,7 +149,7 @@ PartsList::PreparedAdd PartsList::prepareAdd(const Line& line, AddRule rule) con
     std::array<double, 4> newExact{};
     bool finite = true;
     for (int k = 0; k < 4; ++k) {
-        newTotals[k] = roundedTotal(LireNombre(totals_[k + 1]) + cellValues[k]);
+        newTotals[k] = roundedTotal(readNumber(totals_[k + 1]) + cellValues[k]);
         newExact[k] = exactTotal(k) + exact[k];
         finite = finite && std::isfinite(newTotals[k]) && std::isfinite(newExact[k]);
     }
@@ -167,14 +167,14 @@ PartsList::PreparedAdd PartsList::prepareAdd(const Line& line, AddRule rule) con
 
     outcome.kind = AddOutcome::Kind::Added;
     for (int k = 0; k < 4; ++k)
-        prepared.totals[k] = texteGeneral(newTotals[k]);
+        prepared.totals[k] = generalText(newTotals[k]);
 
     Row& row = prepared.row;
     row.image = line.image;
     row.exact = exact;
     for (int k = 0; k < 4; ++k)
         row.cells[1 + k] = cells[k];
-    row.cells[5] = line.masseTotale ? TrueText : FalseText;
+    row.cells[5] = line.totalMass ? TrueText : FalseText;
     row.cells[6] = line.texts[0];
     row.cells[7] = line.texts[1];
     row.cells[8] = line.texts[2];
@@ -205,7 +205,7 @@ bool PartsList::canTakeBack(int row) const {
     if (row < 1 || row >= rowCount()) return false;
     double sum = 0;
     for (int k = 1; k <= 4; ++k)
-        sum += LireNombre(rows_[row].cells[k]);
+        sum += readNumber(rows_[row].cells[k]);
     if (sum != 0) return true;
     for (double v : rows_[row].exact)
         if (v != 0) return true;
@@ -249,21 +249,21 @@ std::optional<PartsList::TakenBack> PartsList::takeBack(int row) {
     const Row& taken = rows_[row];
 
     for (int k = 1; k <= 4; ++k) {
-        const double value = LireNombre(taken.cells[k]);
-        totals_[k] = texteGeneral(roundedTotal(LireNombre(totals_[k]) - value));
+        const double value = readNumber(taken.cells[k]);
+        totals_[k] = generalText(roundedTotal(readNumber(totals_[k]) - value));
     }
 
     TakenBack back;
     back.code = codeFromCell(taken.cells[14]);
     back.image = taken.image;
-    back.masseTotale = taken.cells[5] == TrueText;
-    back.quantite = taken.cells[6];
-    back.rapport = taken.cells[7];
+    back.totalMass = taken.cells[5] == TrueText;
+    back.quantity = taken.cells[6];
+    back.ratio = taken.cells[7];
     // The mass or density goes back as it was typed. It was stored before any reduction to
     // the axis, so dividing it by the ratio would give a wrong mass or density.
-    back.masse = taken.cells[8];
+    back.mass = taken.cells[8];
     for (int k = 0; k < 4; ++k)
-        back.dims[k] = taken.cells[10 + k];
+        back.dimensions[k] = taken.cells[10 + k];
 
     rows_.erase(rows_.begin() + row);
     // A subtraction would leave the rounding of every earlier addition behind: the exact
@@ -281,7 +281,7 @@ bool PartsList::canInsertRow(int listRow, const Row& row) const {
     if (listRow < 1 || listRow > rowCount()) return false;
     for (int k = 0; k < 4; ++k) {
         if (!std::isfinite(
-                roundedTotal(LireNombre(totals_[k + 1]) + LireNombre(row.cells[k + 1]))) ||
+                roundedTotal(readNumber(totals_[k + 1]) + readNumber(row.cells[k + 1]))) ||
             !std::isfinite(exactTotal(k) + row.exact[k]))
             return false;
     }
@@ -291,7 +291,7 @@ bool PartsList::canInsertRow(int listRow, const Row& row) const {
 bool PartsList::insertRow(int listRow, Row row) {
     if (!canInsertRow(listRow, row)) return false;
     for (int k = 1; k <= 4; ++k)
-        totals_[k] = texteGeneral(roundedTotal(LireNombre(totals_[k]) + LireNombre(row.cells[k])));
+        totals_[k] = generalText(roundedTotal(readNumber(totals_[k]) + readNumber(row.cells[k])));
     const bool atEnd = listRow == rowCount();
     rows_.insert(rows_.begin() + listRow, std::move(row));
     // At the end the running sums go on as an add's do; elsewhere the order of the terms
@@ -308,8 +308,8 @@ std::optional<PartsList::Row> PartsList::removeRow(int listRow) {
     Row removed = std::move(rows_[static_cast<size_t>(listRow)]);
     rows_.erase(rows_.begin() + listRow);
     for (int k = 1; k <= 4; ++k) {
-        const double value = LireNombre(removed.cells[k]);
-        totals_[k] = texteGeneral(roundedTotal(LireNombre(totals_[k]) - value));
+        const double value = readNumber(removed.cells[k]);
+        totals_[k] = generalText(roundedTotal(readNumber(totals_[k]) - value));
     }
     recomputeExactTotals();
     return removed;

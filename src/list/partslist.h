@@ -1,11 +1,11 @@
-// The parts list as plain data: the rows of Grille1 (row 0 the headings, parts from row 1) and
-// the totals line of Grille2. The grids are views of it and the report reads it; there is no
+// The parts list as plain data: the rows of partsTable (row 0 the headings, parts from row 1) and
+// the totals line of totalsTable. The grids are views of it and the report reads it; there is no
 // other copy. Beside the classic cell texts each row keeps its exact results (doubles, as
 // computed), and the list keeps their exact totals, so that any other display of the results
 // is formatted from exact values and never from rounded text.
 #pragma once
 
-#include "solids/calcul.h"
+#include "solids/calculation.h"
 
 #include <QString>
 #include <QStringList>
@@ -17,24 +17,24 @@ namespace ostrel {
 
 class PartsList {
 public:
-    static constexpr int ColumnCount = 15; // Grille1 columns 0 ... 14
-    static constexpr int TotalsCount = 5;  // Grille2 columns 0 ... 4
+    static constexpr int ColumnCount = 15; // partsTable columns 0 ... 14
+    static constexpr int TotalsCount = 5;  // totalsTable columns 0 ... 4
 
     // The heading row: cells 1 ... 14 as the list shows them, and the totals caption.
     PartsList(const QStringList& headings = {}, const QString& totalsCaption = {});
 
-    int rowCount() const; // Rows of Grille1, the heading row included
+    int rowCount() const; // Rows of partsTable, the heading row included
     const QString& cell(int row, int column) const;
     int image(int row) const; // picture of cell (row, 0): toolbar image number, 0 none
-    const QString& total(int column) const; // Grille2 row 0, columns 0 ... 4
+    const QString& total(int column) const; // totalsTable row 0, columns 0 ... 4
 
-    // What the editor holds when Plus is clicked.
+    // What the editor holds when the add button is clicked.
     struct Line {
-        std::array<QString, 4> captions; // Label14, Label17, Label21, Label22
-        bool masseTotale = true;
-        std::array<QString, 7> texts; // Text1, Text2, Text3, Text5 ... Text8
-        int code = 0;                 // TypeSolide
-        int image = 0;                // Image3: toolbar image number
+        std::array<QString, 4> captions; // massResult, inertiaResult, frictionResult, workingResult
+        bool totalMass = true;
+        std::array<QString, 7> texts; // the input boxes in InputBox order
+        int code = 0;                 // kind code
+        int image = 0;                // kindIcon: toolbar image number
         // The exact results behind the captions (kg, kg·m², N·m, N·m). Without them the
         // captions read back stand for the exact values.
         std::optional<std::array<double, 4>> exact;
@@ -54,11 +54,11 @@ public:
     struct TakenBack {
         int code = 0;
         int image = 0;
-        bool masseTotale = true;
-        QString quantite;            // cell 6
-        QString rapport;             // cell 7
-        QString masse;               // cell 8, unchanged
-        std::array<QString, 4> dims; // cells 10 ... 13
+        bool totalMass = true;
+        QString quantity;                  // cell 6
+        QString ratio;                     // cell 7
+        QString mass;                      // cell 8, unchanged
+        std::array<QString, 4> dimensions; // cells 10 ... 13
     };
     // Takes row back out of the list; nothing when the row's results sum to 0 (the heading
     // row among them) or the row does not exist.
@@ -66,7 +66,7 @@ public:
 
     // ---- Additions for the models and the window ----
 
-    // One row of Grille1: fourteen texts (cell 0 stays empty) and the picture of cell 0.
+    // One row of partsTable: fourteen texts (cell 0 stays empty) and the picture of cell 0.
     struct Row {
         std::array<QString, ColumnCount> cells;
         int image = 0;
@@ -79,7 +79,7 @@ public:
     // add() is prepareAdd followed by commitAdd.
     struct PreparedAdd {
         AddOutcome outcome;
-        std::array<QString, 4> totals; // the new cells 1 ... 4 of Grille2
+        std::array<QString, 4> totals; // the new cells 1 ... 4 of totalsTable
         Row row;
     };
     PreparedAdd prepareAdd(const Line& line, AddRule rule = AddRule::Classic) const;

@@ -1,4 +1,4 @@
-// The table model of Grille1 over the parts list, which it wraps without copying. The heading
+// The table model of partsTable over the parts list, which it wraps without copying. The heading
 // row (list row 0) is the model's horizontal header, so that it stays in place while the parts
 // scroll; the parts are model rows 0, 1, ... = list rows 1, 2, .... Every change of the list
 // goes through this model, which announces it to the views and to the totals line. The result

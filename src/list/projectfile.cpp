@@ -353,7 +353,7 @@ std::optional<Fault> readLine(const QJsonValue& value, qsizetype index, ProjectL
 
     const QJsonValue mode = object.value(lineNames().totalMass);
     if (!mode.isBool()) return Fault{BadField, QStringLiteral("totalMass"), index};
-    line.masseTotale = mode.toBool();
+    line.totalMass = mode.toBool();
 
     const QJsonValue inputs = object.value(lineNames().inputs);
     if (!inputs.isObject()) return Fault{BadField, QStringLiteral("inputs"), index};
@@ -395,7 +395,7 @@ std::optional<Fault> readLine(const QJsonValue& value, qsizetype index, ProjectL
 // The editor's captions of results k (0 mass, 1 inertia, 2 friction, 3 working torque): the
 // masks the calculation writes them with.
 QString captionOf(double value, int k) {
-    return FormatMasque(value, k == 0 ? QStringView(u"#####") : QStringView(u"####.##"));
+    return formatWithMask(value, k == 0 ? QStringView(u"#####") : QStringView(u"####.##"));
 }
 
 std::array<QString, 4> captionsOf(const std::array<double, 4>& values) {
@@ -413,13 +413,13 @@ bool sameResult(double stored, double computed, int k) {
     if (stored == computed) return true;
     if (std::fabs(stored - computed) <= 1e-12 * std::max(std::fabs(stored), std::fabs(computed)))
         return true;
-    return stored == LireNombre(captionOf(computed, k));
+    return stored == readNumber(captionOf(computed, k));
 }
 
 CalcInputs calcInputs(const ProjectLine& line) {
     CalcInputs in;
     in.code = line.code;
-    in.masseTotale = line.masseTotale;
+    in.totalMass = line.totalMass;
     in.texts = line.texts;
     return in;
 }
@@ -428,7 +428,7 @@ PartsList::Line listLine(const ProjectLine& line, const std::array<QString, 4>& 
                          const std::array<double, 4>& values) {
     PartsList::Line l;
     l.captions = captions;
-    l.masseTotale = line.masseTotale;
+    l.totalMass = line.totalMass;
     l.texts = line.texts;
     l.code = line.code;
     const KindInfo* kind = kindInfo(line.code);
@@ -441,7 +441,7 @@ PartsList::Line listLine(const ProjectLine& line, const std::array<QString, 4>& 
 // result keeps the results it holds (the editor can add such a line: its captions stay from
 // the last inputs that gave results).
 PartsList::Line listLine(const ProjectLine& line) {
-    const CalcOutcome out = CalculeInertie(calcInputs(line));
+    const CalcOutcome out = calculatePart(calcInputs(line));
     return out.kind == CalcOutcome::Kind::Results
                ? listLine(line, out.captions, out.values)
                : listLine(line, captionsOf(line.exact), line.exact);
@@ -492,10 +492,10 @@ QString englishMessage(const std::vector<MessagePiece>& pieces) {
     return text;
 }
 
-QString messageText(const std::vector<MessagePiece>& pieces, const QStringList& textes) {
+QString messageText(const std::vector<MessagePiece>& pieces, const QStringList& texts) {
     QString text;
     for (const MessagePiece& piece : pieces) {
-        const QString translated = piece.entry > 0 ? textes.value(piece.entry) : QString();
+        const QString translated = piece.entry > 0 ? texts.value(piece.entry) : QString();
         text += piece.entry <= 0       ? piece.literal
                 : translated.isEmpty() ? englishMessage({piece})
                                        : translated;
@@ -577,7 +577,7 @@ ProjectRead parseProject(const QByteArray& input, const QString& fileName) {
         std::optional<std::array<double, 4>> stored;
         if (auto fault = readLine(lineArray.at(index), index, line, stored))
             return refused(fileName, *fault);
-        const CalcOutcome out = CalculeInertie(calcInputs(line));
+        const CalcOutcome out = calculatePart(calcInputs(line));
         PartsList::Line added;
         if (out.kind == CalcOutcome::Kind::Results) {
             line.exact = out.values;
@@ -646,7 +646,7 @@ QByteArray projectJson(const Project& project) {
     const auto& resultNames = n.result;
     std::array<QString, 20> kindNames;
     for (const KindInfo& kind : catalogue())
-        kindNames[size_t(kind.code - 1)] = QString::fromLatin1(kind.name);
+        kindNames[size_t(kind.code - 1)] = QString::fromLatin1(kind.fileKey);
 
     QJsonObject root;
     root.insert(QLatin1String("format"), QLatin1String(ProjectFormatName));
@@ -676,7 +676,7 @@ QByteArray projectJson(const Project& project) {
             object.insert(Kind, kindNames[size_t(line.code - 1)]);
         else
             object.remove(Kind);
-        object.insert(TotalMass, line.masseTotale);
+        object.insert(TotalMass, line.totalMass);
         QJsonObject inputs = inputsTemplate;
         for (size_t k = 0; k < 7; ++k)
             inputs.insert(inputNames[k], line.texts[k]);
@@ -738,7 +738,7 @@ Project projectFromList(const PartsList& list) {
     for (int row = 1; row < list.rowCount(); ++row) {
         ProjectLine line;
         line.code = list.cell(row, 14).toInt();
-        line.masseTotale = list.cell(row, 5) == QLatin1String("True");
+        line.totalMass = list.cell(row, 5) == QLatin1String("True");
         line.texts[0] = list.cell(row, 6);
         line.texts[1] = list.cell(row, 7);
         line.texts[2] = list.cell(row, 8);

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "list/partslist.h"
-#include "solids/calcul.h"
+#include "solids/calculation.h"
 
 #include <QByteArray>
 #include <QJsonObject>
@@ -17,8 +17,8 @@ namespace ostrel {
 
 struct ProjectLine {
     int code = 0;                  // kind 1 ... 20, or 0 when no kind was chosen (mass only)
-    bool masseTotale = true;       // total-mass mode (false: density)
-    std::array<QString, 7> texts;  // Text1, Text2, Text3, Text5 ... Text8, exactly as typed
+    bool totalMass = true;         // total-mass mode (false: density)
+    std::array<QString, 7> texts;  // the input boxes in InputBox order, exactly as typed
     std::array<double, 4> exact{}; // mass kg, inertia kg·m², friction N·m, working N·m
 };
 
@@ -45,7 +45,7 @@ inline constexpr const char* ProjectMimeType = "application/x-ostrel";
 
 struct ProjectRead {
     bool ok = false;
-    Project project; // lines recomputed from their inputs with CalculeInertie
+    Project project; // lines recomputed from their inputs with calculatePart
     QString error;   // when !ok: names the file and the fault (English)
     QString warning; // stored results that differed from the recomputed ones, naming the lines
     // The same texts as translation entries and literal pieces, for the window to show in
@@ -77,7 +77,7 @@ ProjectSave saveExport(const QByteArray& bytes, const QString& path);
 // The lines of a list's rows (kind, mode, input cells and exact results); no title.
 Project projectFromList(const PartsList& list);
 
-// Rebuilds the list's parts from a project: every line through CalculeInertie and
+// Rebuilds the list's parts from a project: every line through calculatePart and
 // PartsList::add with the exact rule, the kind's toolbar image from the catalogue. The
 // headings and the totals caption stay; the parts and totals are replaced.
 void fillList(PartsList& list, const Project& project);
@@ -89,6 +89,6 @@ void fillList(PartsList& list, const ProjectRead& read);
 QString englishMessage(const std::vector<MessagePiece>& pieces);
 // Joins message pieces in the working language's texts (indexed by entry); a piece whose entry
 // the texts lack is written in English.
-QString messageText(const std::vector<MessagePiece>& pieces, const QStringList& textes);
+QString messageText(const std::vector<MessagePiece>& pieces, const QStringList& texts);
 
 } // namespace ostrel

@@ -1,4 +1,4 @@
-// The table model of Grille2, the totals line: one row of five cells (the caption, then the
+// The table model of totalsTable, the totals line: one row of five cells (the caption, then the
 // totals of mass, inertia, friction torque and working torque), read from the parts list that
 // a PartsListModel wraps and refreshed whenever that model says the totals changed. The totals
 // are written under that model's display choice.

@@ -3,7 +3,7 @@
 // box.
 #pragma once
 
-#include "solids/calcul.h"
+#include "solids/calculation.h"
 
 #include <QString>
 

@@ -3,7 +3,7 @@
 #include "drive/drivetext.h"
 #include "list/partslist.h"
 #include "report/driveplot.h"
-#include "report/rapport.h"
+#include "report/report.h"
 
 namespace ostrel {
 
@@ -18,50 +18,50 @@ DriveTotals driveTotals(const PartsList& list) {
     return {list.exactTotal(1), list.exactTotal(2), list.exactTotal(3)};
 }
 
-QString ligneEntrainement(const QString& caption, const QString& value, const QString& unit) {
+QString driveLine(const QString& caption, const QString& value, const QString& unit) {
     QString line =
         caption.leftJustified(30, QLatin1Char(' '), true) + QStringLiteral(" =  ") + value;
     if (!unit.isEmpty() && !value.isEmpty()) line += QLatin1Char(' ') + unit;
     return line;
 }
 
-void BlocEntrainement(const ReportContext& ctx, const PartsList& list, const DriveInputs& drive,
-                      const QString& fontName, double textSize) {
+void printDriveBlock(const ReportContext& ctx, const PartsList& list, const DriveInputs& drive,
+                     const QString& fontName, double textSize) {
     PageSurface& page = ctx.page;
     const DisplayChoice si;
     const DriveTotals totals = driveTotals(list);
     const DriveResults results = computeDrive(drive, totals);
 
-    LigneSimple(ctx, QString());
-    LigneTitre(ctx, ctx.texte(DriveEntry::ReportTitle));
-    LigneSimple(ctx, QString());
-    LigneGras(ctx, ctx.texte(DriveEntry::ReportInputs));
-    const QList<DriveRow> inputs = driveInputRows(drive, ctx.textes);
+    printPlainLine(ctx, QString());
+    printTitleLine(ctx, ctx.text(DriveEntry::ReportTitle));
+    printPlainLine(ctx, QString());
+    printBoldLine(ctx, ctx.text(DriveEntry::ReportInputs));
+    const QList<DriveRow> inputs = driveInputRows(drive, ctx.texts);
     for (int i = 0; i < inputs.size(); ++i) {
-        LigneSimple(ctx, ligneEntrainement(inputs[i].caption, inputs[i].value, inputs[i].unit));
-        const QString hint = driveHintText(results.hints[static_cast<size_t>(i)], ctx.textes);
-        if (!hint.isEmpty()) LigneGras(ctx, QStringLiteral("  ! ") + hint);
+        printPlainLine(ctx, driveLine(inputs[i].caption, inputs[i].value, inputs[i].unit));
+        const QString hint = driveHintText(results.hints[static_cast<size_t>(i)], ctx.texts);
+        if (!hint.isEmpty()) printBoldLine(ctx, QStringLiteral("  ! ") + hint);
     }
-    LigneSimple(ctx, QString());
-    LigneGras(ctx, ctx.texte(DriveEntry::ReportResults));
+    printPlainLine(ctx, QString());
+    printBoldLine(ctx, ctx.text(DriveEntry::ReportResults));
     if (!results.valid()) {
-        LigneSimple(ctx, ctx.texte(DriveEntry::FixTheBoxes));
-        LigneSimple(ctx, QString());
+        printPlainLine(ctx, ctx.text(DriveEntry::FixTheBoxes));
+        printPlainLine(ctx, QString());
         return;
     }
-    const QList<DriveRow> rows = driveResultRows(results, si, ctx.textes);
+    const QList<DriveRow> rows = driveResultRows(results, si, ctx.texts);
     for (int i = 0; i < rows.size(); ++i) {
-        LigneSimple(ctx, ligneEntrainement(rows[i].caption, rows[i].value, rows[i].unit));
+        printPlainLine(ctx, driveLine(rows[i].caption, rows[i].value, rows[i].unit));
         if (i == static_cast<int>(DriveResult::Ratio) && results.verdict) {
-            LigneSimple(ctx, ligneEntrainement(ctx.texte(DriveEntry::RatioCaption),
-                                               driveVerdictText(results, ctx.textes), QString()));
+            printPlainLine(ctx, driveLine(ctx.text(DriveEntry::RatioCaption),
+                                          driveVerdictText(results, ctx.texts), QString()));
             if (*results.verdict == RatioVerdict::Above)
-                LigneSimple(ctx, QStringLiteral("  ") + ctx.texte(DriveEntry::AboveAdvice));
+                printPlainLine(ctx, QStringLiteral("  ") + ctx.text(DriveEntry::AboveAdvice));
         }
         if (i == static_cast<int>(DriveResult::CoastTime) && results.coastTime)
-            LigneSimple(ctx, QStringLiteral("  ") + ctx.texte(DriveEntry::CoastNote));
+            printPlainLine(ctx, QStringLiteral("  ") + ctx.text(DriveEntry::CoastNote));
     }
-    LigneSimple(ctx, QString());
+    printPlainLine(ctx, QString());
 
     const DriveProfile profile = driveProfile(drive, results);
     if (profile.empty()) return;
@@ -69,15 +69,15 @@ void BlocEntrainement(const ReportContext& ctx, const PartsList& list, const Dri
         page.startNewPage();
         page.setBold(false);
         page.setUnderline(false);
-        EnTetePage(ctx);
+        printPageHeading(ctx);
     }
     const double left = page.textWidth(QStringLiteral("          "));
     const QRectF area(left, page.currentPos().y(), page.printableWidth() - left - PlotRightMargin,
                       PlotHeight);
-    DessineProfilEntrainement(page, area, profile, si, ctx.textes, fontName);
+    drawDriveProfile(page, area, profile, si, ctx.texts, fontName);
     page.setFont(fontName, textSize);
     page.setCurrentPos(QPointF(0, area.bottom()));
-    LigneSimple(ctx, QString());
+    printPlainLine(ctx, QString());
 }
 
 } // namespace ostrel

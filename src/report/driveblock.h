@@ -15,12 +15,12 @@ struct ReportContext;
 DriveTotals driveTotals(const PartsList& list);
 
 // One line of the block: the caption cut or padded to 30, " =  ", the value and the unit.
-QString ligneEntrainement(const QString& caption, const QString& value, const QString& unit);
+QString driveLine(const QString& caption, const QString& value, const QString& unit);
 
 // Prints the block at the text position through the report's line printers (with their page
 // rules); the plot goes on the next page when it does not fit below. The lines use the
 // current font; the plot its own, after which fontName at textSize is set again.
-void BlocEntrainement(const ReportContext& ctx, const PartsList& list, const DriveInputs& drive,
-                      const QString& fontName, double textSize);
+void printDriveBlock(const ReportContext& ctx, const PartsList& list, const DriveInputs& drive,
+                     const QString& fontName, double textSize);
 
 } // namespace ostrel

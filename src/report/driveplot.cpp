@@ -14,7 +14,7 @@ constexpr double Headroom = 0.18; // of the range, above and below the curves, f
 constexpr double Gap = 1.0;       // mm between a label and what it names
 
 QString rpmText(double n) {
-    return texteSignificatif(n, 4);
+    return significantText(n, 4);
 }
 
 // The values at the ends of the torque box: the curve's extremes, with room beyond each
@@ -80,9 +80,9 @@ DrivePlotLayout drivePlotLayout(const PageSurface& page, QRectF area, const Driv
     return l;
 }
 
-bool DessineProfilEntrainement(PageSurface& page, QRectF area, const DriveProfile& profile,
-                               const DisplayChoice& choice, const QStringList& textes,
-                               const QString& fontName) {
+bool drawDriveProfile(PageSurface& page, QRectF area, const DriveProfile& profile,
+                      const DisplayChoice& choice, const QStringList& texts,
+                      const QString& fontName) {
     if (profile.empty()) return false;
     page.setFont(fontName, DrivePlotTextSize);
     page.setBold(false);
@@ -94,11 +94,11 @@ bool DessineProfilEntrainement(PageSurface& page, QRectF area, const DriveProfil
 
     // Captions with their units.
     page.drawText(QPointF(area.left(), area.top()),
-                  textes.value(DriveEntry::PlotSpeed) + QStringLiteral(" (rpm)"));
+                  texts.value(DriveEntry::PlotSpeed) + QStringLiteral(" (rpm)"));
     page.drawText(QPointF(area.left(), l.torqueBox.top() - lh),
-                  textes.value(DriveEntry::PlotTorque) + QStringLiteral(" (") + torqueUnit +
+                  texts.value(DriveEntry::PlotTorque) + QStringLiteral(" (") + torqueUnit +
                       QLatin1Char(')'));
-    const QString timeCaption = textes.value(DriveEntry::PlotTime) + QStringLiteral(" (s)");
+    const QString timeCaption = texts.value(DriveEntry::PlotTime) + QStringLiteral(" (s)");
     page.drawText(
         QPointF(l.torqueBox.right() - page.textWidth(timeCaption), l.torqueBox.bottom() + 0.5 + lh),
         timeCaption);
@@ -118,7 +118,7 @@ bool DessineProfilEntrainement(PageSurface& page, QRectF area, const DriveProfil
             page.line(QPointF(x, l.torqueBox.top()), QPointF(x, l.torqueBox.bottom()));
         }
         // The time at each phase end under the torque chart, when it has room.
-        const QString label = texteSignificatif(t, 4);
+        const QString label = significantText(t, 4);
         const double x = l.torquePoint(QPointF(t, 0)).x();
         const double w = page.textWidth(label);
         const double labelLeft = std::min(x - w / 2, l.torqueBox.right() - w);

@@ -38,8 +38,8 @@ constexpr double DrivePlotTextSize = 7.0;
 // Draws the plot in area (mm) and returns true; an empty profile draws nothing and returns
 // false. Sets the font to fontName at DrivePlotTextSize, leaves line width 1. The curves are
 // drawn as consecutive lines from one point of the profile to the next, speed first.
-bool DessineProfilEntrainement(PageSurface& page, QRectF area, const DriveProfile& profile,
-                               const DisplayChoice& choice, const QStringList& textes,
-                               const QString& fontName = QStringLiteral("Courier New"));
+bool drawDriveProfile(PageSurface& page, QRectF area, const DriveProfile& profile,
+                      const DisplayChoice& choice, const QStringList& texts,
+                      const QString& fontName = QStringLiteral("Courier New"));
 
 } // namespace ostrel

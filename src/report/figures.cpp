@@ -1,7 +1,7 @@
 #include "report/figures.h"
 
 #include "report/primitives.h"
-#include "solids/calcul.h"
+#include "solids/calculation.h"
 
 namespace ostrel {
 
@@ -26,12 +26,12 @@ public:
         page_.arc(at(dx, dy), r, aspect, from, to);
     }
     void letter(double dx, double dy, const QString& text) { page_.letter(at(dx, dy), text); }
-    void bas(double dx, double dy) { FlecheBas(page_, a_.x() + dx, a_.y() + dy); }
-    void droite(double dx, double dy) { FlecheDroite(page_, a_.x() + dx, a_.y() + dy); }
-    void gauche(double dx, double dy) { FlecheGauche(page_, a_.x() + dx, a_.y() + dy); }
-    void haut(double dx, double dy) { FlecheHaut(page_, a_.x() + dx, a_.y() + dy); }
+    void down(double dx, double dy) { arrowDown(page_, a_.x() + dx, a_.y() + dy); }
+    void right(double dx, double dy) { arrowRight(page_, a_.x() + dx, a_.y() + dy); }
+    void left(double dx, double dy) { arrowLeft(page_, a_.x() + dx, a_.y() + dy); }
+    void up(double dx, double dy) { arrowUp(page_, a_.x() + dx, a_.y() + dy); }
     void rotation(double dx, double dy) {
-        SymboleRotation(page_, a_.x() + dx, WholeMm(a_.y() + dy));
+        rotationSymbol(page_, a_.x() + dx, wholeMm(a_.y() + dy));
     }
 
 private:
@@ -41,27 +41,27 @@ private:
 
 // The anchors the figures place themselves by.
 QPointF centre(const FigureCell& c) {
-    return {c.x + c.largeur / 2, c.y + c.hauteur / 2};
+    return {c.x + c.width / 2, c.y + c.height / 2};
 }
 QPointF middleLeft(const FigureCell& c) {
-    return {c.x, c.y + c.hauteur / 2};
+    return {c.x, c.y + c.height / 2};
 }
 QPointF topLeft(const FigureCell& c) {
     return {c.x, c.y};
 }
 QPointF topMiddle(const FigureCell& c) {
-    return {c.x + c.largeur / 2, c.y};
+    return {c.x + c.width / 2, c.y};
 }
 QPointF leftThird(const FigureCell& c) {
-    return {c.x + c.largeur / 3, c.y + c.hauteur / 2};
+    return {c.x + c.width / 3, c.y + c.height / 2};
 }
 QPointF upperQuarter(const FigureCell& c) {
-    return {c.x + c.largeur / 2, c.y + c.hauteur / 4};
+    return {c.x + c.width / 2, c.y + c.height / 4};
 }
 
 // The rotation symbol above a centred solid, at a fixed place of the cell.
 void rotationAbove(PageSurface& page, const FigureCell& c, double dx = 25) {
-    SymboleRotation(page, c.x + dx, WholeMm(c.y + 5));
+    rotationSymbol(page, c.x + dx, wholeMm(c.y + 5));
 }
 
 const QString D = QStringLiteral("D");
@@ -75,8 +75,8 @@ const QString R = QStringLiteral("R");
 
 // ---- Centred solids ----
 
-void FigurePlateau(PageSurface& page, const FigureCell& cell) {
-    const double pi = Pi();
+void drawDisc(PageSurface& page, const FigureCell& cell) {
+    const double pi = ostrel::pi();
     Sketch s(page, centre(cell));
     s.width(4);
     s.ellipse(0, 0, 15, 0.2);
@@ -87,20 +87,20 @@ void FigurePlateau(PageSurface& page, const FigureCell& cell) {
     s.line(-15, 0, -15, -10);
     s.line(15, 0, 15, -10);
     s.line(-15, -9, 15, -9);
-    s.gauche(-15, -9);
-    s.droite(15, -9);
+    s.left(-15, -9);
+    s.right(15, -9);
     s.letter(0, -13, D);
     s.line(15, 0, 23, 0);
     s.line(15, 8, 23, 8);
     s.line(22, 0, 22, 8);
-    s.haut(22, 0);
-    s.bas(22, 8);
+    s.up(22, 0);
+    s.down(22, 8);
     s.letter(19, 2, H);
     rotationAbove(page, cell);
 }
 
-void FigureCouronne(PageSurface& page, const FigureCell& cell) {
-    FigurePlateau(page, cell);
+void drawRing(PageSurface& page, const FigureCell& cell) {
+    drawDisc(page, cell);
     Sketch s(page, centre(cell));
     s.width(4);
     s.ellipse(0, 0, 10, 0.17);
@@ -109,12 +109,12 @@ void FigureCouronne(PageSurface& page, const FigureCell& cell) {
     s.line(-10, 0, -10, -7);
     s.line(10, 0, 10, -7);
     s.line(-10, -5, 10, -5);
-    s.gauche(-10, -5);
-    s.droite(10, -5);
+    s.left(-10, -5);
+    s.right(10, -5);
 }
 
-void FigureCylHor(PageSurface& page, const FigureCell& cell) {
-    const double pi = Pi();
+void drawLyingCylinder(PageSurface& page, const FigureCell& cell) {
+    const double pi = ostrel::pi();
     Sketch s(page, leftThird(cell));
     s.width(4);
     s.ellipse(0, 0, 8, 2.5);
@@ -125,20 +125,20 @@ void FigureCylHor(PageSurface& page, const FigureCell& cell) {
     s.line(18, -8, 28, -8);
     s.line(18, 8, 28, 8);
     s.line(27, -8, 27, 8);
-    s.haut(27, -8);
-    s.bas(27, 8);
+    s.up(27, -8);
+    s.down(27, 8);
     s.letter(23, -2, D);
     s.line(0, 8, 0, 14);
     s.line(18, 8, 18, 14);
     s.line(0, 13, 18, 13);
-    s.gauche(0, 13);
-    s.droite(18, 13);
+    s.left(0, 13);
+    s.right(18, 13);
     s.letter(9, 9, H);
     rotationAbove(page, cell);
 }
 
-void FigureTubeHor(PageSurface& page, const FigureCell& cell) {
-    FigureCylHor(page, cell);
+void drawLyingTube(PageSurface& page, const FigureCell& cell) {
+    drawLyingCylinder(page, cell);
     Sketch s(page, leftThird(cell));
     s.width(4);
     s.ellipse(0, 0, 5, 2.5);
@@ -146,13 +146,13 @@ void FigureTubeHor(PageSurface& page, const FigureCell& cell) {
     s.line(0, -5, -10, -5);
     s.line(0, 5, -10, 5);
     s.line(-9, -5, -9, 5);
-    s.haut(-9, -5);
-    s.bas(-9, 5);
+    s.up(-9, -5);
+    s.down(-9, 5);
     s.letter(-8, -2, d);
 }
 
-void FigureTroncCone(PageSurface& page, const FigureCell& cell) {
-    const double pi = Pi();
+void drawTruncatedCone(PageSurface& page, const FigureCell& cell) {
+    const double pi = ostrel::pi();
     Sketch s(page, upperQuarter(cell));
     s.width(4);
     s.ellipse(0, 3, 5, 0.2);
@@ -163,25 +163,25 @@ void FigureTroncCone(PageSurface& page, const FigureCell& cell) {
     s.line(-8, 15, -8, 24);
     s.line(8, 15, 8, 24);
     s.line(-8, 23, 8, 23);
-    s.gauche(-8, 23);
-    s.droite(8, 23);
+    s.left(-8, 23);
+    s.right(8, 23);
     s.letter(-2, 20, D);
     s.line(-5, 3, -5, -2);
     s.line(5, 3, 5, -2);
     s.line(-5, 0, 5, 0);
-    s.gauche(-5, 0);
-    s.droite(5, 0);
+    s.left(-5, 0);
+    s.right(5, 0);
     s.letter(-2, -3, d);
     s.line(5, 3, 16, 3);
     s.line(8, 15, 16, 15);
     s.line(15, 3, 15, 15);
-    s.haut(15, 3);
-    s.bas(15, 15);
+    s.up(15, 3);
+    s.down(15, 15);
     s.letter(16, 7, H);
     rotationAbove(page, cell);
 }
 
-void FigureBras(PageSurface& page, const FigureCell& cell) {
+void drawArm(PageSurface& page, const FigureCell& cell) {
     Sketch s(page, middleLeft(cell));
     // Three thin lines at the width in force on entry.
     s.line(10, 0, 10, -10);
@@ -201,7 +201,7 @@ void FigureBras(PageSurface& page, const FigureCell& cell) {
     rotationAbove(page, cell, 10);
 }
 
-void FigureRectangle(PageSurface& page, const FigureCell& cell) {
+void drawRectangle(PageSurface& page, const FigureCell& cell) {
     Sketch s(page, topLeft(cell));
     s.width(4);
     s.line(12, 14, 32, 14);
@@ -215,8 +215,8 @@ void FigureRectangle(PageSurface& page, const FigureCell& cell) {
     s.line(12, 14, 8, 14);
     s.line(12, 17, 8, 17);
     s.line(9, 14, 9, 17);
-    s.bas(9, 14);
-    s.haut(9, 17);
+    s.down(9, 14);
+    s.up(9, 17);
     s.letter(4, 14, H);
     s.line(12, 17, 12, 23);
     s.line(22, 27, 22, 33);
@@ -224,13 +224,13 @@ void FigureRectangle(PageSurface& page, const FigureCell& cell) {
     s.letter(13, 26, d);
     s.line(42, 27, 42, 33);
     s.line(22, 32, 42, 32);
-    s.gauche(22, 32);
-    s.droite(42, 32);
+    s.left(22, 32);
+    s.right(42, 32);
     s.letter(32, 28, D);
     rotationAbove(page, cell);
 }
 
-void FigurePolygone(PageSurface& page, const FigureCell& cell) {
+void drawRegularPolygon(PageSurface& page, const FigureCell& cell) {
     Sketch s(page, topMiddle(cell));
     s.width(4);
     s.line(0, 10, 10, 14);
@@ -251,20 +251,20 @@ void FigurePolygone(PageSurface& page, const FigureCell& cell) {
     s.line(12, 23, 17, 23);
     s.line(12, 25.5, 17, 25.5);
     s.line(16, 23, 16, 25.5);
-    s.bas(16, 23);
-    s.haut(16, 25.5);
+    s.down(16, 23);
+    s.up(16, 25.5);
     s.letter(19, 23, H);
     s.line(-12, 15, -12, 7);
     s.line(12, 23, 12, 7);
     s.line(-12, 9, 12, 9);
-    s.gauche(-12, 9);
-    s.droite(12, 9);
+    s.left(-12, 9);
+    s.right(12, 9);
     s.letter(5, 5, D);
     s.letter(-17, 18, N);
     rotationAbove(page, cell);
 }
 
-void FigureBille(PageSurface& page, const FigureCell& cell) {
+void drawSphere(PageSurface& page, const FigureCell& cell) {
     Sketch s(page, centre(cell));
     s.width(4);
     s.ellipse(0, 0, 9);
@@ -272,13 +272,13 @@ void FigureBille(PageSurface& page, const FigureCell& cell) {
     s.line(0, -9, 15, -9);
     s.line(0, 9, 15, 9);
     s.line(14, -9, 14, 9);
-    s.haut(14, -9);
-    s.bas(14, 9);
+    s.up(14, -9);
+    s.down(14, 9);
     s.letter(15, -2, D);
     rotationAbove(page, cell);
 }
 
-void FigureTore(PageSurface& page, const FigureCell& cell) {
+void drawTorus(PageSurface& page, const FigureCell& cell) {
     Sketch s(page, middleLeft(cell));
     s.width(4);
     s.ellipse(10, 0, 7);
@@ -289,12 +289,12 @@ void FigureTore(PageSurface& page, const FigureCell& cell) {
     s.line(40, 0, 40, -13);
     s.line(10, 0, 10, -13);
     s.line(10, -12, 40, -12);
-    s.droite(40, -12);
-    s.gauche(10, -12);
+    s.right(40, -12);
+    s.left(10, -12);
     s.letter(22, -17, D);
     s.line(25, -7, 25, 7);
-    s.haut(25, -7);
-    s.bas(25, 7);
+    s.up(25, -7);
+    s.down(25, 7);
     s.letter(26, -2, d);
     // Between the dimension line of D and the ring.
     s.rotation(25, -10);
@@ -302,8 +302,8 @@ void FigureTore(PageSurface& page, const FigureCell& cell) {
 
 // ---- Eccentric solids ----
 
-void FigureCylVerExc(PageSurface& page, const FigureCell& cell) {
-    const double pi = Pi();
+void drawEccentricVerticalCylinder(PageSurface& page, const FigureCell& cell) {
+    const double pi = ostrel::pi();
     Sketch s(page, topLeft(cell));
     s.width(4);
     s.ellipse(10, 12, 6, 0.2);
@@ -314,14 +314,14 @@ void FigureCylVerExc(PageSurface& page, const FigureCell& cell) {
     s.line(4, 26, 4, 32);
     s.line(16, 26, 16, 32);
     s.line(4, 31, 16, 31);
-    s.gauche(4, 31);
-    s.droite(16, 31);
+    s.left(4, 31);
+    s.right(16, 31);
     s.letter(9, 29, D);
     s.line(16, 12, 22, 12);
     s.line(16, 26, 22, 26);
     s.line(21, 12, 21, 26);
-    s.haut(21, 12);
-    s.bas(21, 26);
+    s.up(21, 12);
+    s.down(21, 26);
     s.letter(21, 17, H);
     s.line(10, 12, 10, 7);
     s.line(10, 8, 35, 8);
@@ -329,8 +329,8 @@ void FigureCylVerExc(PageSurface& page, const FigureCell& cell) {
     s.rotation(35, 5);
 }
 
-void FigureTubeVerExc(PageSurface& page, const FigureCell& cell) {
-    FigureCylVerExc(page, cell);
+void drawEccentricVerticalTube(PageSurface& page, const FigureCell& cell) {
+    drawEccentricVerticalCylinder(page, cell);
     Sketch s(page, topLeft(cell));
     s.width(4);
     s.ellipse(10, 12, 4, 0.15);
@@ -338,13 +338,13 @@ void FigureTubeVerExc(PageSurface& page, const FigureCell& cell) {
     s.line(6, 12, 6, 3);
     s.line(14, 12, 14, 3);
     s.line(6, 4, 14, 4);
-    s.gauche(6, 4);
-    s.droite(14, 4);
+    s.left(6, 4);
+    s.right(14, 4);
     s.letter(9, 1, d);
 }
 
-void FigureCylHorExc(PageSurface& page, const FigureCell& cell) {
-    const double pi = Pi();
+void drawEccentricHorizontalCylinder(PageSurface& page, const FigureCell& cell) {
+    const double pi = ostrel::pi();
     Sketch s(page, topLeft(cell));
     s.width(4);
     s.ellipse(10, 25, 5, 2.5);
@@ -355,14 +355,14 @@ void FigureCylHorExc(PageSurface& page, const FigureCell& cell) {
     s.line(25, 20, 30, 20);
     s.line(25, 30, 30, 30);
     s.line(29, 30, 29, 20);
-    s.haut(29, 20);
-    s.bas(29, 30);
+    s.up(29, 20);
+    s.down(29, 30);
     s.letter(30, 23, D);
     s.line(10, 20, 10, 14);
     s.line(25, 20, 25, 14);
     s.line(10, 15, 25, 15);
-    s.gauche(10, 15);
-    s.droite(25, 15);
+    s.left(10, 15);
+    s.right(25, 15);
     s.letter(18.5, 12, H);
     s.line(17.5, 18, 17.5, 6);
     s.line(17.5, 8, 35, 8);
@@ -370,8 +370,8 @@ void FigureCylHorExc(PageSurface& page, const FigureCell& cell) {
     s.rotation(35, 5);
 }
 
-void FigureTubeHorExc(PageSurface& page, const FigureCell& cell) {
-    FigureCylHorExc(page, cell);
+void drawEccentricHorizontalTube(PageSurface& page, const FigureCell& cell) {
+    drawEccentricHorizontalCylinder(page, cell);
     Sketch s(page, topLeft(cell));
     s.width(4);
     s.ellipse(10, 25, 3, 2.5);
@@ -379,12 +379,12 @@ void FigureTubeHorExc(PageSurface& page, const FigureCell& cell) {
     s.line(10, 22, 5, 22);
     s.line(10, 28, 5, 28);
     s.line(6, 22, 6, 28);
-    s.haut(6, 22);
-    s.bas(6, 28);
+    s.up(6, 22);
+    s.down(6, 28);
     s.letter(2, 23, d);
 }
 
-void FigureBilleExc(PageSurface& page, const FigureCell& cell) {
+void drawEccentricSphere(PageSurface& page, const FigureCell& cell) {
     Sketch s(page, middleLeft(cell));
     Sketch c(page, topLeft(cell));
     s.width(4);
@@ -393,8 +393,8 @@ void FigureBilleExc(PageSurface& page, const FigureCell& cell) {
     s.line(10, -6, 21, -6);
     s.line(10, 6, 21, 6);
     s.line(20, -6, 20, 6);
-    s.haut(20, -6);
-    s.bas(20, 6);
+    s.up(20, -6);
+    s.down(20, 6);
     s.letter(21, -2, D);
     page.line(s.at(10, -6), c.at(10, 4));
     c.line(10, 8, 35, 8);
@@ -402,7 +402,7 @@ void FigureBilleExc(PageSurface& page, const FigureCell& cell) {
     c.rotation(35, 5);
 }
 
-void FigureRectExc(PageSurface& page, const FigureCell& cell) {
+void drawEccentricRectangle(PageSurface& page, const FigureCell& cell) {
     Sketch s(page, topLeft(cell));
     s.width(4);
     s.line(5, 18, 17, 18);
@@ -417,16 +417,16 @@ void FigureRectExc(PageSurface& page, const FigureCell& cell) {
     s.line(22, 25, 27, 25);
     s.line(22, 28, 27, 28);
     s.line(26, 25, 26, 28);
-    s.bas(26, 25);
-    s.haut(26, 28);
+    s.down(26, 25);
+    s.up(26, 28);
     s.letter(28, 24, H);
     s.line(5, 21, 5, 26);
     s.letter(5, 26, d);
     s.line(10, 28, 10, 33);
     s.line(22, 28, 22, 33);
     s.line(10, 32, 22, 32);
-    s.droite(22, 32);
-    s.gauche(10, 32);
+    s.right(22, 32);
+    s.left(10, 32);
     s.letter(15, 30, D);
     s.line(12, 21, 12, 5);
     s.line(12, 8, 30, 8);
@@ -434,8 +434,8 @@ void FigureRectExc(PageSurface& page, const FigureCell& cell) {
     s.rotation(30, 5);
 }
 
-void FigureMasseExc(PageSurface& page, const FigureCell& cell) {
-    const double pi = Pi();
+void drawPointMass(PageSurface& page, const FigureCell& cell) {
+    const double pi = ostrel::pi();
     Sketch s(page, middleLeft(cell));
     Sketch c(page, topLeft(cell));
     s.width(4);
@@ -452,8 +452,8 @@ void FigureMasseExc(PageSurface& page, const FigureCell& cell) {
 
 // ---- Miscellaneous items ----
 
-void FigureDiversIner(PageSurface& page, const FigureCell& cell) {
-    const double pi = Pi();
+void drawGivenValues(PageSurface& page, const FigureCell& cell) {
+    const double pi = ostrel::pi();
     Sketch s(page, middleLeft(cell));
     s.width(4);
     s.ellipse(12, 0, 8);
@@ -465,7 +465,7 @@ void FigureDiversIner(PageSurface& page, const FigureCell& cell) {
     s.width(1);
 }
 
-void FigureConvoyeur(PageSurface& page, const FigureCell& cell) {
+void drawConveyor(PageSurface& page, const FigureCell& cell) {
     Sketch s(page, middleLeft(cell));
     s.width(4);
     s.ellipse(8, 0, 5);
@@ -478,12 +478,12 @@ void FigureConvoyeur(PageSurface& page, const FigureCell& cell) {
     s.line(33, 0, 33, 10);
     s.line(43, 0, 43, 10);
     s.line(33, 9, 43, 9);
-    s.gauche(33, 9);
-    s.droite(43, 9);
+    s.left(33, 9);
+    s.right(43, 9);
     s.letter(37, 6, D);
 }
 
-void FigureMasseDese(PageSurface& page, const FigureCell& cell) {
+void drawUnbalancedMass(PageSurface& page, const FigureCell& cell) {
     // Everything at the width in force on entry.
     Sketch s(page, topLeft(cell));
     s.line(10, 27, 40, 27);
@@ -497,13 +497,29 @@ void FigureMasseDese(PageSurface& page, const FigureCell& cell) {
     s.letter(28, 20, QString(QChar(0x00DF)));
 }
 
-bool DessineFigure(PageSurface& page, int code, const FigureCell& cell) {
+bool drawFigure(PageSurface& page, int code, const FigureCell& cell) {
     using Figure = void (*)(PageSurface&, const FigureCell&);
     static constexpr Figure figures[] = {
-        FigurePlateau,    FigureCouronne,   FigureCylHor,     FigureTubeHor,   FigureTroncCone,
-        FigureBras,       FigureRectangle,  FigurePolygone,   FigureBille,     FigureCylVerExc,
-        FigureTubeVerExc, FigureCylHorExc,  FigureTubeHorExc, FigureBilleExc,  FigureRectExc,
-        FigureMasseExc,   FigureDiversIner, FigureConvoyeur,  FigureMasseDese, FigureTore,
+        drawDisc,
+        drawRing,
+        drawLyingCylinder,
+        drawLyingTube,
+        drawTruncatedCone,
+        drawArm,
+        drawRectangle,
+        drawRegularPolygon,
+        drawSphere,
+        drawEccentricVerticalCylinder,
+        drawEccentricVerticalTube,
+        drawEccentricHorizontalCylinder,
+        drawEccentricHorizontalTube,
+        drawEccentricSphere,
+        drawEccentricRectangle,
+        drawPointMass,
+        drawGivenValues,
+        drawConveyor,
+        drawUnbalancedMass,
+        drawTorus,
     };
     if (code < 1 || code > 20) return false;
     figures[code - 1](page, cell);

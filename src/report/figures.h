@@ -10,39 +10,39 @@
 
 namespace ostrel {
 
-// The figure cell: top-left corner (XFig, YFig) and size (LargeurFig, HauteurFig), in mm.
+// The figure cell: top-left corner (x, y) and size (width, height), in mm.
 struct FigureCell {
-    double x = 0, y = 0, largeur = 50, hauteur = 38;
+    double x = 0, y = 0, width = 50, height = 38;
 };
 
 // Centred solids.
-void FigurePlateau(PageSurface& page, const FigureCell& cell);   // 1
-void FigureCouronne(PageSurface& page, const FigureCell& cell);  // 2
-void FigureCylHor(PageSurface& page, const FigureCell& cell);    // 3
-void FigureTubeHor(PageSurface& page, const FigureCell& cell);   // 4
-void FigureTroncCone(PageSurface& page, const FigureCell& cell); // 5
-void FigureBras(PageSurface& page, const FigureCell& cell);      // 6
-void FigureRectangle(PageSurface& page, const FigureCell& cell); // 7
-void FigurePolygone(PageSurface& page, const FigureCell& cell);  // 8
-void FigureBille(PageSurface& page, const FigureCell& cell);     // 9
-void FigureTore(PageSurface& page, const FigureCell& cell);      // 20
+void drawDisc(PageSurface& page, const FigureCell& cell);           // 1
+void drawRing(PageSurface& page, const FigureCell& cell);           // 2
+void drawLyingCylinder(PageSurface& page, const FigureCell& cell);  // 3
+void drawLyingTube(PageSurface& page, const FigureCell& cell);      // 4
+void drawTruncatedCone(PageSurface& page, const FigureCell& cell);  // 5
+void drawArm(PageSurface& page, const FigureCell& cell);            // 6
+void drawRectangle(PageSurface& page, const FigureCell& cell);      // 7
+void drawRegularPolygon(PageSurface& page, const FigureCell& cell); // 8
+void drawSphere(PageSurface& page, const FigureCell& cell);         // 9
+void drawTorus(PageSurface& page, const FigureCell& cell);          // 20
 
 // Eccentric solids.
-void FigureCylVerExc(PageSurface& page, const FigureCell& cell);  // 10
-void FigureTubeVerExc(PageSurface& page, const FigureCell& cell); // 11
-void FigureCylHorExc(PageSurface& page, const FigureCell& cell);  // 12
-void FigureTubeHorExc(PageSurface& page, const FigureCell& cell); // 13
-void FigureBilleExc(PageSurface& page, const FigureCell& cell);   // 14
-void FigureRectExc(PageSurface& page, const FigureCell& cell);    // 15
-void FigureMasseExc(PageSurface& page, const FigureCell& cell);   // 16
+void drawEccentricVerticalCylinder(PageSurface& page, const FigureCell& cell);   // 10
+void drawEccentricVerticalTube(PageSurface& page, const FigureCell& cell);       // 11
+void drawEccentricHorizontalCylinder(PageSurface& page, const FigureCell& cell); // 12
+void drawEccentricHorizontalTube(PageSurface& page, const FigureCell& cell);     // 13
+void drawEccentricSphere(PageSurface& page, const FigureCell& cell);             // 14
+void drawEccentricRectangle(PageSurface& page, const FigureCell& cell);          // 15
+void drawPointMass(PageSurface& page, const FigureCell& cell);                   // 16
 
 // Miscellaneous items.
-void FigureDiversIner(PageSurface& page, const FigureCell& cell); // 17
-void FigureConvoyeur(PageSurface& page, const FigureCell& cell);  // 18
-void FigureMasseDese(PageSurface& page, const FigureCell& cell);  // 19
+void drawGivenValues(PageSurface& page, const FigureCell& cell);    // 17
+void drawConveyor(PageSurface& page, const FigureCell& cell);       // 18
+void drawUnbalancedMass(PageSurface& page, const FigureCell& cell); // 19
 
 // Draws the figure of kind code (1 ... 20) in cell and returns true; any other code draws
 // nothing and returns false.
-bool DessineFigure(PageSurface& page, int code, const FigureCell& cell);
+bool drawFigure(PageSurface& page, int code, const FigureCell& cell);
 
 } // namespace ostrel

@@ -1,33 +1,33 @@
 #include "report/primitives.h"
 
-#include "solids/calcul.h"
+#include "solids/calculation.h"
 
 #include <cmath>
 
 namespace ostrel {
 
-void FlecheBas(PageSurface& page, double x, double y) {
+void arrowDown(PageSurface& page, double x, double y) {
     page.line({x, y}, {x + 0.5, y - 2});
     page.line({x, y}, {x - 0.5, y - 2});
 }
 
-void FlecheDroite(PageSurface& page, double x, double y) {
+void arrowRight(PageSurface& page, double x, double y) {
     page.line({x, y}, {x - 2, y + 0.5});
     page.line({x, y}, {x - 2, y - 0.5});
 }
 
-void FlecheGauche(PageSurface& page, double x, double y) {
+void arrowLeft(PageSurface& page, double x, double y) {
     page.line({x, y}, {x + 2, y + 0.5});
     page.line({x, y}, {x + 2, y - 0.5});
 }
 
-void FlecheHaut(PageSurface& page, double x, double y) {
+void arrowUp(PageSurface& page, double x, double y) {
     page.line({x, y}, {x - 0.5, y + 2});
     page.line({x, y}, {x + 0.5, y + 2});
 }
 
-void SymboleRotation(PageSurface& page, double x, qint16 y) {
-    const double pi = Pi();
+void rotationSymbol(PageSurface& page, double x, qint16 y) {
+    const double pi = ostrel::pi();
     const double yc = y;
     page.setLineWidth(4);
     // Open at the top between 60 and 135 degrees; the arrowhead sits at the upper right end.
@@ -39,7 +39,7 @@ void SymboleRotation(PageSurface& page, double x, qint16 y) {
     page.line({x, yc - 3}, {x, yc + 3});
 }
 
-qint16 WholeMm(double y) {
+qint16 wholeMm(double y) {
     // nearbyint follows the current rounding mode, which is to-nearest-even by default.
     // Positions far off any page are held at the ends of the 16-bit range instead of
     // overflowing the conversion.

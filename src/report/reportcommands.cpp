@@ -3,7 +3,7 @@
 #include "list/partslist.h"
 #include "platform/dialogs.h"
 #include "platform/paintersurface.h"
-#include "report/rapport.h"
+#include "report/report.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -15,12 +15,12 @@ namespace ostrel {
 
 namespace {
 
-constexpr int EntryTitreAppli = 12;
-constexpr int EntryListeVide = 43;
-constexpr int EntryImprimeEnPdf = 439;
-constexpr int EntryTitreSauvePdf = 440;
-constexpr int EntryEchecEcriture = 441;
-constexpr int EntryFiltrePdf = 443;
+constexpr int EntryApplicationTitle = 12;
+constexpr int EntryEmptyList = 43;
+constexpr int EntryPrintToPdf = 439;
+constexpr int EntrySavePdfTitle = 440;
+constexpr int EntryWriteFailed = 441;
+constexpr int EntryPdfFilter = 443;
 
 // The busy pointer while the report is drawn.
 class BusyCursor {
@@ -45,15 +45,15 @@ ReportCommands::PrinterFactory ReportCommands::defaultPrinter() {
     };
 }
 
-void ReportCommands::showEmptyList(const QStringList& textes) {
-    dialogs_.message(textes.value(EntryListeVide), MessageIcon::Exclamation,
-                     textes.value(EntryTitreAppli));
+void ReportCommands::showEmptyList(const QStringList& texts) {
+    dialogs_.message(texts.value(EntryEmptyList), MessageIcon::Exclamation,
+                     texts.value(EntryApplicationTitle));
 }
 
-ReportCommands::Result ReportCommands::print(const PartsList& list, const QStringList& textes,
+ReportCommands::Result ReportCommands::print(const PartsList& list, const QStringList& texts,
                                              const DisplayChoice& display) {
     if (!hasParts(list)) {
-        showEmptyList(textes);
+        showEmptyList(texts);
         return Result::EmptyList;
     }
     bool printed = false;
@@ -61,7 +61,7 @@ ReportCommands::Result ReportCommands::print(const PartsList& list, const QStrin
         BusyCursor busy;
         PainterSurface surface(printer.get());
         if (surface.ok()) {
-            ImprimeRapport(surface, list, textes, QDate::currentDate(), display, drive_);
+            printReport(surface, list, texts, QDate::currentDate(), display, drive_);
             surface.endDocument();
             printed = surface.ok() && printer->printerState() != QPrinter::Error &&
                       printer->printerState() != QPrinter::Aborted;
@@ -70,59 +70,59 @@ ReportCommands::Result ReportCommands::print(const PartsList& list, const QStrin
     if (printed) return Result::Printed;
 
     // No printer, or the job failed: the report can still be kept as a PDF file.
-    if (!dialogs_.question(textes.value(EntryImprimeEnPdf), textes.value(EntryTitreAppli)))
+    if (!dialogs_.question(texts.value(EntryPrintToPdf), texts.value(EntryApplicationTitle)))
         return Result::Cancelled;
-    return savePdf(list, textes, display);
+    return savePdf(list, texts, display);
 }
 
-ReportCommands::Result ReportCommands::preview(const PartsList& list, const QStringList& textes,
+ReportCommands::Result ReportCommands::preview(const PartsList& list, const QStringList& texts,
                                                const DisplayChoice& display) {
     if (!hasParts(list)) {
-        showEmptyList(textes);
+        showEmptyList(texts);
         return Result::EmptyList;
     }
     // The preview shows the page of the default printer as it is set up; without a printer,
     // the page of the PDF that printing then offers.
     QPrinter printer(QPrinter::HighResolution);
-    if (QPrinterInfo::defaultPrinter().isNull()) printer.setPageLayout(PageRapportPdf());
+    if (QPrinterInfo::defaultPrinter().isNull()) printer.setPageLayout(pdfPageLayout());
     QPrintPreviewDialog dialog(&printer, parent_);
-    dialog.setWindowTitle(textes.value(EntryTitreAppli));
+    dialog.setWindowTitle(texts.value(EntryApplicationTitle));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&list, &textes, &display, drive = drive_](QPrinter* target) {
+                     [&list, &texts, &display, drive = drive_](QPrinter* target) {
                          BusyCursor busy;
                          PainterSurface surface(target);
                          if (!surface.ok()) return;
-                         ImprimeRapport(surface, list, textes, QDate::currentDate(), display, drive);
+                         printReport(surface, list, texts, QDate::currentDate(), display, drive);
                          surface.endDocument();
                      });
     dialogs_.exec(dialog);
     return Result::Previewed;
 }
 
-ReportCommands::Result ReportCommands::exportPdf(const PartsList& list, const QStringList& textes,
+ReportCommands::Result ReportCommands::exportPdf(const PartsList& list, const QStringList& texts,
                                                  const DisplayChoice& display) {
     if (!hasParts(list)) {
-        showEmptyList(textes);
+        showEmptyList(texts);
         return Result::EmptyList;
     }
-    return savePdf(list, textes, display);
+    return savePdf(list, texts, display);
 }
 
-ReportCommands::Result ReportCommands::savePdf(const PartsList& list, const QStringList& textes,
+ReportCommands::Result ReportCommands::savePdf(const PartsList& list, const QStringList& texts,
                                                const DisplayChoice& display) {
     const QString suggested = QDir::home().filePath(QStringLiteral("Ostrel.pdf"));
-    const QString path = dialogs_.saveFileName(textes.value(EntryTitreSauvePdf), suggested,
-                                               textes.value(EntryFiltrePdf));
+    const QString path = dialogs_.saveFileName(texts.value(EntrySavePdfTitle), suggested,
+                                               texts.value(EntryPdfFilter));
     if (path.isEmpty()) return Result::Cancelled;
     bool written = false;
     {
         BusyCursor busy;
-        written = EcritRapportPdf(path, list, textes, QDate::currentDate(), display, drive_);
+        written = writeReportPdf(path, list, texts, QDate::currentDate(), display, drive_);
     }
     if (!written) {
-        dialogs_.message(textes.value(EntryEchecEcriture) + QLatin1Char('\n') +
+        dialogs_.message(texts.value(EntryWriteFailed) + QLatin1Char('\n') +
                              QDir::toNativeSeparators(path),
-                         MessageIcon::Exclamation, textes.value(EntryTitreAppli));
+                         MessageIcon::Exclamation, texts.value(EntryApplicationTitle));
         return Result::Failed;
     }
     return Result::SavedAsPdf;

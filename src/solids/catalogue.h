@@ -11,27 +11,27 @@ namespace ostrel {
 
 // Codes of the kinds; 0 means that no kind is chosen.
 enum class SolidType : qint16 {
-    Aucun = 0,
-    Plateau = 1,
-    Couronne,
-    CylHor,
-    TubeHor,
-    TroncCone,
-    Bras,
+    None = 0,
+    Disc = 1,
+    Ring,
+    LyingCylinder,
+    LyingTube,
+    TruncatedCone,
+    Arm,
     Rectangle,
-    Polygone,
-    Bille,
-    CylVerExc,
-    TubeVerExc,
-    CylHorExc,
-    TubeHorExc,
-    BilleExc,
-    RectExc,
-    MasseExc,
-    DiversIner,
-    Convoyeur,
-    MasseDese,
-    Tore,
+    RegularPolygon,
+    Sphere,
+    EccentricVerticalCylinder,
+    EccentricVerticalTube,
+    EccentricHorizontalCylinder,
+    EccentricHorizontalTube,
+    EccentricSphere,
+    EccentricRectangle,
+    PointMass,
+    GivenValues,
+    Conveyor,
+    UnbalancedMass,
+    Torus,
 };
 
 enum class Family { Centred, Eccentric, Miscellaneous };
@@ -48,8 +48,9 @@ const char* unitSymbol(BoxUnit unit);
 // The translation entry of the unit caption (10 for degrees), or 0 when unitSymbol says it.
 int unitEntry(BoxUnit unit);
 
-// A dimension box (Text5 ... Text8) as a kind shows it: hidden, or shown with a caption that
-// is either a fixed letter or a translation entry, and the unit of what it holds.
+// A dimension box (radius, diameter, small diameter, height) as a kind shows it: hidden, or
+// shown with a caption that is either a fixed letter or a translation entry, and the unit of
+// what it holds.
 struct BoxCaption {
     bool shown = false;
     const char* letter = nullptr; // fixed caption ("D"), or nullptr
@@ -58,21 +59,24 @@ struct BoxCaption {
 };
 
 struct KindInfo {
-    int code;         // 1 ... 20
-    const char* name; // "Plateau" ...; also the toolbar key
+    int code;       // 1 ... 20
+    const char* id; // "disc" ...: the toolbar key, and the names of the kind's menu item
+                    // ("discAction") and toolbar button ("discTool")
+    // The kind's name in project files ("Plateau" ...). Files written by every version rely on
+    // it, so it keeps the words it was first written with.
+    const char* fileKey;
     Family family;
-    const char* menuItem;            // "M_ObjetCentrePlateau" ...
     const char* designCaption;       // "&Plateau" (UTF-8): shown until a language is applied
     int captionEntry;                // translation entry of the menu item
     const char* bitmapFile;          // "plateau.bmp" ...; looked up without regard to case
     int button;                      // toolbar button number, 1-based
-    int image;                       // image number in ImageList1, 1-based
+    int image;                       // image number of the toolbar images, 1-based
     int hintEntry;                   // 0: the button has no hint
-    std::array<BoxCaption, 4> boxes; // Text5, Text6, Text7, Text8
+    std::array<BoxCaption, 4> boxes; // radius, diameter, small diameter and height boxes
     DensityOption density;
-    int massCaptionEntry; // 0, or the entry Label1 shows after setup (82 for the conveyor)
+    int massCaptionEntry; // 0, or the entry massCaption shows after setup (82 for the conveyor)
 
-    // Grille1 columns (10 ... 13) copied back into the editor on take-back: those of the
+    // partsTable columns (10 ... 13) copied back into the editor on take-back: those of the
     // boxes the kind shows, in box order.
     bool copiesColumn(int column) const {
         return column >= 10 && column <= 13 && boxes[column - 10].shown;
@@ -85,25 +89,24 @@ std::span<const KindInfo> catalogue();
 // The kind of a code, or nullptr for any code outside 1 ... 20.
 const KindInfo* kindInfo(int code);
 
-// The kind whose toolbar key equals key (exact, letter case counts), or nullptr.
-const KindInfo* kindByKey(QStringView key);
+// The kind whose id equals id (exact, letter case counts), or nullptr.
+const KindInfo* kindById(QStringView id);
 
-// Toolbar2: 30 buttons numbered from 1. Spacers (1, 5, 26, 27, 29) have no key.
+// The main toolbar: 30 buttons numbered from 1. Spacers (1, 5, 26, 27, 29) have no key.
 struct ToolbarButton {
     int number;
-    const char* key; // nullptr for a spacer
+    const char* key; // the command's id ("showCentred", "disc", "print"); nullptr for a spacer
     int image;       // 0 for a spacer
     int hintEntry;   // 0: no hint
 };
 std::span<const ToolbarButton> toolbarButtons();
 
-// Button number (1 ... 30) of Toolbar2, or nullptr for any other number.
+// Button number (1 ... 30) of the main toolbar, or nullptr for any other number.
 const ToolbarButton* toolbarButton(int number);
 
 // The three group commands: which kind buttons each shows.
 struct GroupCommand {
-    const char* menuItem;
-    const char* key;
+    const char* key; // "showCentred": the toolbar key; the menu item is "showCentredAction"
     int button;
     int image;
     int hintEntry;

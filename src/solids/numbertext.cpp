@@ -21,7 +21,7 @@ bool isDigit(char16_t c) {
 }
 
 // A whole number after "&H" or "&O". Blanks may stand between the digits as anywhere else.
-double lireEntierBase(const QChar* p, const QChar* end, int base) {
+double readWholeNumberInBase(const QChar* p, const QChar* end, int base) {
     double value = 0;
     for (; p != end; ++p) {
         const char16_t c = p->unicode();
@@ -93,24 +93,24 @@ void digits15(double magnitude, Decimal& out) {
 }
 
 // The few texts that need no allocation.
-const QString& texteVide() {
+const QString& emptyText() {
     static const QString s;
     return s;
 }
-const QString& textePoint() {
+const QString& pointText() {
     static const QString s = QStringLiteral(".");
     return s;
 }
 
 // Exact powers of ten as doubles.
-constexpr double kPuissances[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                  1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                  1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 // The common case read in one pass: at most 15 significant digits and a power of ten within
 // 10^±22, where one multiplication or division by an exact power gives the correctly rounded
 // double. Returns false when the text needs the general reading.
-bool lireDecimalSimple(const QChar* p, const QChar* end, double& out) {
+bool readPlainDecimal(const QChar* p, const QChar* end, double& out) {
     bool negative = false;
     if (p->unicode() == u'-' || p->unicode() == u'+') {
         negative = p->unicode() == u'-';
@@ -171,16 +171,16 @@ bool lireDecimalSimple(const QChar* p, const QChar* end, double& out) {
     const int e = exponent + scale;
     if (e < -22 || e > 22) return false;
     double v = double(mantissa);
-    v = e < 0 ? v / kPuissances[-e] : v * kPuissances[e];
+    v = e < 0 ? v / kPowersOfTen[-e] : v * kPowersOfTen[e];
     out = negative ? -v : v;
     return true;
 }
 
-double lireDecimal(const QChar* p, const QChar* end);
+double readDecimal(const QChar* p, const QChar* end);
 
 } // namespace
 
-double LireNombre(QStringView text) {
+double readNumber(QStringView text) {
     const QChar* p = text.data();
     const QChar* const end = p + text.size();
     while (p != end && isBlank(p->unicode()))
@@ -193,21 +193,21 @@ double LireNombre(QStringView text) {
             ++q;
         if (q == end) return 0.0;
         const char16_t c = q->unicode();
-        if (c == u'H' || c == u'h') return lireEntierBase(q + 1, end, 16);
-        if (c == u'O' || c == u'o') return lireEntierBase(q + 1, end, 8);
+        if (c == u'H' || c == u'h') return readWholeNumberInBase(q + 1, end, 16);
+        if (c == u'O' || c == u'o') return readWholeNumberInBase(q + 1, end, 8);
         return 0.0;
     }
 
     double fast = 0.0;
-    if (lireDecimalSimple(p, end, fast)) return fast;
-    return lireDecimal(p, end);
+    if (readPlainDecimal(p, end, fast)) return fast;
+    return readDecimal(p, end);
 }
 
 namespace {
 
 // The general reading of a decimal number from p (blanks already skipped): the number is
 // gathered, without blanks, into a plain buffer for std::from_chars.
-double lireDecimal(const QChar* p, const QChar* end) {
+double readDecimal(const QChar* p, const QChar* end) {
     std::array<char, 96> small;
     std::string large;
     char* buf = small.data();
@@ -279,7 +279,7 @@ double lireDecimal(const QChar* p, const QChar* end) {
 
 } // namespace
 
-QString FormatMasque(double value, QStringView mask) {
+QString formatWithMask(double value, QStringView mask) {
     // The mask: placeholders before and after the point; "0" placeholders always show a digit.
     int minInteger = 0;
     int decimals = 0;
@@ -299,7 +299,7 @@ QString FormatMasque(double value, QStringView mask) {
         }
     }
 
-    if (!std::isfinite(value)) return texteVide();
+    if (!std::isfinite(value)) return emptyText();
 
     // Rounded digits: integer and decimal digits, built on the shortest decimal form so that
     // 2.675 is judged a half (it reads 2.675) and rounds away from zero.
@@ -359,8 +359,8 @@ QString FormatMasque(double value, QStringView mask) {
     }
     const int intShown = intDigits > minInteger ? intDigits : minInteger;
     const int length = (negative && !allZero ? 1 : 0) + intShown + (point ? 1 : 0) + fracCount;
-    if (length == 0) return texteVide();
-    if (length == 1 && point && intShown == 0 && fracCount == 0) return textePoint();
+    if (length == 0) return emptyText();
+    if (length == 1 && point && intShown == 0 && fracCount == 0) return pointText();
 
     QString out(length, Qt::Uninitialized);
     QChar* o = out.data();
@@ -377,9 +377,9 @@ QString FormatMasque(double value, QStringView mask) {
 
 namespace {
 
-QString texteNombre(double value, bool signe) {
-    if (!std::isfinite(value)) return texteVide();
-    if (value == 0.0) return signe ? QStringLiteral(" 0") : QStringLiteral("0");
+QString numberText(double value, bool withSign) {
+    if (!std::isfinite(value)) return emptyText();
+    if (value == 0.0) return withSign ? QStringLiteral(" 0") : QStringLiteral("0");
 
     Decimal d;
     digits15(std::fabs(value), d);
@@ -387,7 +387,7 @@ QString texteNombre(double value, bool signe) {
     int n = 0;
     if (value < 0)
         buf[n++] = u'-';
-    else if (signe)
+    else if (withSign)
         buf[n++] = u' ';
 
     const int e = d.exponent;
@@ -413,7 +413,7 @@ QString texteNombre(double value, bool signe) {
                 buf[n++] = char16_t(d.digits[i]);
         }
     } else {
-        if (!signe) buf[n++] = u'0';
+        if (!withSign) buf[n++] = u'0';
         buf[n++] = u'.';
         for (int i = 0; i < -e - 1; ++i)
             buf[n++] = u'0';
@@ -425,12 +425,12 @@ QString texteNombre(double value, bool signe) {
 
 } // namespace
 
-QString texteGeneral(double value) {
-    return texteNombre(value, false);
+QString generalText(double value) {
+    return numberText(value, false);
 }
 
-QString texteSigne(double value) {
-    return texteNombre(value, true);
+QString signedText(double value) {
+    return numberText(value, true);
 }
 
 } // namespace ostrel

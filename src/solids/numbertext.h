@@ -1,4 +1,4 @@
-// Numbers as the system reads and writes them: LireNombre, FormatMasque and the general texts
+// Numbers as the system reads and writes them: readNumber, formatWithMask and the general texts
 // of a double. "." is the decimal point everywhere, whatever the locale.
 #pragma once
 
@@ -12,19 +12,19 @@ namespace ostrel {
 // "&O" introduce hexadecimal and octal whole numbers; reading stops at the first other
 // character. A text that starts with no number, or a number beyond the range of a double,
 // reads as 0.
-double LireNombre(QStringView text);
+double readNumber(QStringView text);
 
 // value written with a mask of "#" placeholders and "." ("#####", "####.##", "#####.###",
 // "####.00"): halves away from zero, judged on the shortest decimal form of the double; no
 // leading zero; decimals without trailing zeros except for "0" placeholders; "." always.
-QString FormatMasque(double value, QStringView mask);
+QString formatWithMask(double value, QStringView mask);
 
 // The general text of a double: up to 15 significant digits, "." as decimal point, no leading
 // space, no point for a whole number ("1234", "77.07", "0.5", "-3.25", "1E+20").
-QString texteGeneral(double value);
+QString generalText(double value);
 
 // The same number with a leading sign character: a space when positive or zero, "-" otherwise,
 // and no zero before the point (" 3", " .5", "-12.5").
-QString texteSigne(double value);
+QString signedText(double value);
 
 } // namespace ostrel

@@ -102,7 +102,7 @@ QString DisplayChoice::symbol(Quantity q) const {
 
 QString DisplayChoice::format(double siValue, Quantity q) const {
     const int n = classic() ? 4 : significantDigits();
-    return texteSignificatif(siValue / factor(q), n);
+    return significantText(siValue / factor(q), n);
 }
 
 int unitCount(Quantity q) {
@@ -156,7 +156,7 @@ DisplayChoice fromTexts(const DisplayTexts& t) {
     return c;
 }
 
-QString texteSignificatif(double value, int digits) {
+QString significantText(double value, int digits) {
     if (!std::isfinite(value)) return {};
     if (digits < 1) digits = 1;
     if (digits > 17) digits = 17;

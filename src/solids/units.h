@@ -33,7 +33,7 @@ struct DisplayChoice {
     // "kg·m²", "N·m").
     QString symbol(Quantity q) const;
     // An SI value written in the chosen unit with the chosen significant digits
-    // (texteSignificatif). In Classic: 4 significant digits in SI units, for values that have
+    // (significantText). In Classic: 4 significant digits in SI units, for values that have
     // no classic mask; the classic results keep their masks, which depend on their place.
     QString format(double siValue, Quantity q) const;
 
@@ -58,8 +58,8 @@ DisplayChoice fromTexts(const DisplayTexts& texts);
 
 // value with `digits` significant digits (1 ... 17): "0" for zero; plain decimals when they
 // take at most 10 characters ("0.0001581", "12.35", "1234", "77070", "2.000"), otherwise the
-// scientific form LireNombre reads ("1.581E-07", "-2.500E+12"). Trailing zeros are kept: they
+// scientific form readNumber reads ("1.581E-07", "-2.500E+12"). Trailing zeros are kept: they
 // are significant. A non-finite value gives an empty text.
-QString texteSignificatif(double value, int digits);
+QString significantText(double value, int digits);
 
 } // namespace ostrel

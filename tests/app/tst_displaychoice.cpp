@@ -7,8 +7,8 @@
 #include "app/displaysettings.h"
 #include "app/drivepanel.h"
 #include "app/driveplotview.h"
-#include "app/editeur.h"
-#include "app/ostrel.h"
+#include "app/mainwindow.h"
+#include "app/parteditor.h"
 #include "app/projectcommands.h"
 #include "platform/recordingsurface.h"
 #include "programfolder.h"
@@ -52,11 +52,11 @@ private:
     QTemporaryDir config_;
     std::unique_ptr<QTemporaryDir> dir_;
     RecordingDialogs dialogs_;
-    std::unique_ptr<Ostrel> w_;
+    std::unique_ptr<MainWindow> w_;
 
     void startWindow() {
         QFile::remove(ProjectCommands::recoveryPath()); // no earlier test's list comes back
-        w_ = std::make_unique<Ostrel>(dir_->path(), dialogs_);
+        w_ = std::make_unique<MainWindow>(dir_->path(), dialogs_);
         QVERIFY(w_->ok());
         w_->setQuitHandler([] {});
         w_->show();
@@ -70,21 +70,26 @@ private:
     }
     QString caption(const QString& name) const { return get<QLabel>(name)->text(); }
     QStringList results() const {
-        return {caption("Label14"), caption("Label17"), caption("Label21"), caption("Label22")};
+        return {caption("massResult"), caption("inertiaResult"), caption("frictionResult"),
+                caption("workingResult")};
     }
     QStringList units() const {
-        return {caption("Label15"), caption("Label18"), caption("Label23"), caption("Label24")};
+        return {caption("massResultUnit"), caption("inertiaResultUnit"),
+                caption("frictionResultUnit"), caption("workingResultUnit")};
     }
     QString cell(const char* grid, int row, int column) const {
         return get<QTableView>(grid)->model()->index(row, column).data().toString();
     }
     QString heading(int column) const {
-        return get<QTableView>("Grille1")->model()->headerData(column, Qt::Horizontal).toString();
+        return get<QTableView>("partsTable")
+            ->model()
+            ->headerData(column, Qt::Horizontal)
+            .toString();
     }
-    int partRows() const { return get<QTableView>("Grille1")->model()->rowCount(); }
+    int partRows() const { return get<QTableView>("partsTable")->model()->rowCount(); }
     QStringList totals() const {
-        return {cell("Grille2", 0, 1), cell("Grille2", 0, 2), cell("Grille2", 0, 3),
-                cell("Grille2", 0, 4)};
+        return {cell("totalsTable", 0, 1), cell("totalsTable", 0, 2), cell("totalsTable", 0, 3),
+                cell("totalsTable", 0, 4)};
     }
     void type(const QStringList& inputs) {
         for (qsizetype i = 0; i + 1 < inputs.size(); i += 2) {
@@ -96,26 +101,29 @@ private:
         }
     }
     // A 20 x 1000 mm steel shaft (7870 kg/m³) behind a ratio of 2: J = 3.091e-5 kg·m².
-    void typeShaft() { typeDisc({"Text2", "2", "Text3", "7870", "Text6", "20", "Text8", "1000"}); }
+    void typeShaft() {
+        typeDisc({"ratioBox", "2", "massOrDensityBox", "7870", "diameterBox", "20", "heightBox",
+                  "1000"});
+    }
     void typeDisc(const QStringList& inputs) {
         w_->kindCommand(1);
-        QTest::mouseClick(get<QRadioButton>("MasseSpecifique"), Qt::LeftButton);
+        QTest::mouseClick(get<QRadioButton>("densityOption"), Qt::LeftButton);
         type(inputs);
     }
     // A steel disc of 1000 x 100 mm through the editor: 617 kg, 77.07 kg·m².
     void addSteelDisc() {
-        typeDisc({"Text6", "1000", "Text8", "100"});
-        QTest::mouseClick(get<QPushButton>("Plus"), Qt::LeftButton);
+        typeDisc({"diameterBox", "1000", "heightBox", "100"});
+        QTest::mouseClick(get<QPushButton>("addButton"), Qt::LeftButton);
     }
     DrivePanel& panel() const { return w_->drivePanel(); }
     QString result(const char* key) const {
-        return caption(QStringLiteral("DriveResult_") + QLatin1String(key));
+        return caption(QLatin1String(key) + QStringLiteral("Result"));
     }
-    QString texte(int entry) const { return w_->langue().texte(entry); }
+    QString entryText(int entry) const { return w_->language().text(entry); }
     // Each box of the panel focused, emptied and typed into key by key.
     void typeDrive(const QStringList& pairs) {
         for (qsizetype i = 0; i + 1 < pairs.size(); i += 2) {
-            QLineEdit* b = get<QLineEdit>(QStringLiteral("Drive_") + pairs[i]);
+            QLineEdit* b = get<QLineEdit>(pairs[i] + QStringLiteral("Box"));
             b->setFocus();
             b->selectAll();
             QTest::keyClick(b, Qt::Key_Delete);
@@ -161,16 +169,16 @@ private slots:
         typeShaft();
         QCOMPARE(results(), (QStringList{"2", ".", ".", "."}));
         QCOMPARE(units(), (QStringList{"kg", QString::fromUtf8("kg·m²"), "Nm", "Nm"}));
-        const QString hint = get<QLabel>("Label17")->toolTip();
-        QVERIFY(hint.startsWith(w_->langue().texte(457)));
-        QVERIFY(hint.endsWith(withoutAccessKeys(w_->langue().texte(450))));
-        QVERIFY(get<QLabel>("Label14")->toolTip().isEmpty()); // 2 kg shows
-        QVERIFY(get<QLabel>("Label21")->toolTip().isEmpty()); // truly zero
+        const QString hint = get<QLabel>("inertiaResult")->toolTip();
+        QVERIFY(hint.startsWith(w_->language().text(457)));
+        QVERIFY(hint.endsWith(withoutAccessKeys(w_->language().text(450))));
+        QVERIFY(get<QLabel>("massResult")->toolTip().isEmpty());     // 2 kg shows
+        QVERIFY(get<QLabel>("frictionResult")->toolTip().isEmpty()); // truly zero
 
         QList<DisplayChoice> heard;
         connect(&w_->displaySettings(), &DisplaySettings::changed, this,
                 [&heard](const DisplayChoice& c) { heard << c; });
-        pick(QStringLiteral("M_Resultats_Inertie_kg.cm2")); // a unit brings 4 digits in
+        pick(QStringLiteral("inertiaUnitMenu_kg.cm2")); // a unit brings 4 digits in
         const DisplayChoice kgcm2{Digits::Significant4, MassUnit::Kg, InertiaUnit::KgCm2,
                                   TorqueUnit::NM};
         QCOMPARE(heard, QList<DisplayChoice>{kgcm2});
@@ -178,22 +186,22 @@ private slots:
         QVERIFY(w_->displayMenu().digitsItem(Digits::Significant4)->isChecked());
         QCOMPARE(results(), (QStringList{"2.472", "0.3091", "0", "0"}));
         QCOMPARE(units(), (QStringList{"kg", "kg·cm²", "N·m", "N·m"}));
-        QVERIFY(get<QLabel>("Label17")->toolTip().isEmpty());
-        QCOMPARE(w_->editeur().line().captions[1], QStringLiteral(".")); // the list's cell text
+        QVERIFY(get<QLabel>("inertiaResult")->toolTip().isEmpty());
+        QCOMPARE(w_->editor().line().captions[1], QStringLiteral(".")); // the list's cell text
 
-        QTest::mouseClick(get<QWidget>("Plus"), Qt::LeftButton);
+        QTest::mouseClick(get<QWidget>("addButton"), Qt::LeftButton);
         QCOMPARE(partRows(), 1);
-        QCOMPARE(cell("Grille1", 0, 2), QStringLiteral("0.3091"));
-        QCOMPARE(heading(2), w_->langue().texte(40) + QStringLiteral(" kg·cm²"));
+        QCOMPARE(cell("partsTable", 0, 2), QStringLiteral("0.3091"));
+        QCOMPARE(heading(2), w_->language().text(40) + QStringLiteral(" kg·cm²"));
         QCOMPARE(totals(), (QStringList{"2.472", "0.3091", "0", "0"}));
         // The column is wide enough for the widest text it may show.
-        QTableView* grid = get<QTableView>("Grille1");
+        QTableView* grid = get<QTableView>("partsTable");
         QVERIFY(grid->columnWidth(2) >= grid->fontMetrics().horizontalAdvance("-8.888E-88"));
 
         // Back to Classic: the list's classic cells and totals, the editor as today.
-        pick(QStringLiteral("M_Resultats_Classique"));
-        QCOMPARE(cell("Grille1", 0, 2), QStringLiteral("0"));
-        QCOMPARE(heading(2), w_->langue().texte(40));
+        pick(QStringLiteral("classicDigitsAction"));
+        QCOMPARE(cell("partsTable", 0, 2), QStringLiteral("0"));
+        QCOMPARE(heading(2), w_->language().text(40));
         QCOMPARE(totals(), (QStringList{"2", "0", "0", "0"}));
         QVERIFY(results().join(QString()).isEmpty()); // cleared after the add
         QCOMPARE(units(), (QStringList{"kg", QString::fromUtf8("kg·m²"), "Nm", "Nm"}));
@@ -202,32 +210,32 @@ private slots:
     // A line taken back under significant digits gives the editor what it gives today, and
     // its results show again in the chosen units.
     void takeBackWithSignificantDigits() {
-        pick(QStringLiteral("M_Resultats_Chiffres6"));
-        pick(QStringLiteral("M_Resultats_Masse_g"));
+        pick(QStringLiteral("sixDigitsAction"));
+        pick(QStringLiteral("massUnitMenu_g"));
         QVERIFY(w_->displayChoice().digits == Digits::Significant6); // a unit keeps 6 digits
         typeShaft();
         const QStringList shown = results();
         QCOMPARE(shown, (QStringList{"2472.43", "3.09054E-05", "0", "0"}));
-        QTest::mouseClick(get<QWidget>("Plus"), Qt::LeftButton);
+        QTest::mouseClick(get<QWidget>("addButton"), Qt::LeftButton);
         QCOMPARE(partRows(), 1);
-        QTableView* grid = get<QTableView>("Grille1");
+        QTableView* grid = get<QTableView>("partsTable");
         grid->setCurrentIndex(grid->model()->index(0, 1));
-        QTest::mouseClick(get<QWidget>("Moins"), Qt::LeftButton);
+        QTest::mouseClick(get<QWidget>("takeBackButton"), Qt::LeftButton);
         QCOMPARE(partRows(), 0);
         QCOMPARE(totals(), (QStringList{"0", "0", "0", "0"}));
-        QCOMPARE(get<QLineEdit>("Text2")->text(), QStringLiteral("2"));
-        QCOMPARE(get<QLineEdit>("Text3")->text(), QStringLiteral("7870"));
+        QCOMPARE(get<QLineEdit>("ratioBox")->text(), QStringLiteral("2"));
+        QCOMPARE(get<QLineEdit>("massOrDensityBox")->text(), QStringLiteral("7870"));
         QCOMPARE(results(), shown);
     }
 
     // The choice is kept per user and read at the next start; the same choice again changes
     // nothing and is not announced.
     void theChoiceIsKeptForTheNextStart() {
-        pick(QStringLiteral("M_Resultats_Couple_lbf.in"));
-        pick(QStringLiteral("M_Resultats_Inertie_lb.ft2"));
+        pick(QStringLiteral("torqueUnitMenu_lbf.in"));
+        pick(QStringLiteral("inertiaUnitMenu_lb.ft2"));
         int heard = 0;
         connect(&w_->displaySettings(), &DisplaySettings::changed, this, [&heard] { ++heard; });
-        pick(QStringLiteral("M_Resultats_Inertie_lb.ft2"));
+        pick(QStringLiteral("inertiaUnitMenu_lb.ft2"));
         QCOMPARE(heard, 0);
         QSettings stored;
         QCOMPARE(stored.value("Results/digits").toString(), QStringLiteral("4"));
@@ -286,22 +294,22 @@ private slots:
     // The list's totals reach the panel as they change; the results follow them.
     void listChangesUpdateThePanel() {
         panel().toggleViewAction()->trigger();
-        QCOMPARE(caption("DriveTotal_loadInertia"), QStringLiteral("0"));
+        QCOMPARE(caption("loadInertiaTotal"), QStringLiteral("0"));
         typeDrive({"motorInertia", "7.707", "speed", "1500", "accelTime", "0.5", "constTime", "2",
                    "decelTime", "0.5", "dwellTime", "1"});
         QCOMPARE(result("ratio"), QStringLiteral("0"));
         addSteelDisc();
-        QCOMPARE(caption("DriveTotal_loadInertia"), QStringLiteral("77.07"));
+        QCOMPARE(caption("loadInertiaTotal"), QStringLiteral("77.07"));
         // λ = 77.07/7.707 = 10: at the limit. ω = 50π, α = 100π: T_a = 84.777·100π = 26634.
         QCOMPARE(result("ratio"), QStringLiteral("10.00"));
-        QCOMPARE(caption("DriveVerdict"), texte(556));
+        QCOMPARE(caption("driveVerdict"), entryText(556));
         QCOMPARE(result("accelTorque"), QStringLiteral("26630"));
         // No friction: no coast-down time.
-        QCOMPARE(result("coastTime"), texte(558));
+        QCOMPARE(result("coastTime"), entryText(558));
         addSteelDisc();
         QCOMPARE(result("ratio"), QStringLiteral("20.00"));
-        QCOMPARE(caption("DriveVerdict"), texte(557) + ": " + texte(573));
-        QTest::mouseClick(get<QPushButton>("Moins"), Qt::LeftButton);
+        QCOMPARE(caption("driveVerdict"), entryText(557) + ": " + entryText(573));
+        QTest::mouseClick(get<QPushButton>("takeBackButton"), Qt::LeftButton);
         QCOMPARE(result("ratio"), QStringLiteral("10.00"));
         // The display choice changes the torques' unit, not the power's.
         DisplayChoice ncm;
@@ -309,8 +317,8 @@ private slots:
         ncm.torque = TorqueUnit::NCm;
         panel().setDisplayChoice(ncm);
         QCOMPARE(result("accelTorque"), QStringLiteral("2663000"));
-        QCOMPARE(caption("DriveUnit_DriveResult_accelTorque"), QStringLiteral("N·cm"));
-        QCOMPARE(caption("DriveUnit_DriveResult_peakPower"), QStringLiteral("W"));
+        QCOMPARE(caption("accelTorqueResultUnit"), QStringLiteral("N·cm"));
+        QCOMPARE(caption("peakPowerResultUnit"), QStringLiteral("W"));
     }
 
     // "," becomes "."; a value out of range is hinted at its box and empties the results.
@@ -339,16 +347,16 @@ private slots:
             {"motorInertia", "0.01", "speed", "1500", "accelTime", "0.2", "decelTime", "0.2"});
         QVERIFY(!result("accelTorque").isEmpty());
         typeDrive({box, typed});
-        QCOMPARE(get<QLineEdit>("Drive_" + box)->text(), text);
-        QLabel* hintLabel = get<QLabel>("DriveHint_" + box);
+        QCOMPARE(get<QLineEdit>(box + "Box")->text(), text);
+        QLabel* hintLabel = get<QLabel>(box + "Hint");
         QCOMPARE(hintLabel->isVisible(), hint != 0);
         QCOMPARE(panel().inputs().text(DriveInputs::Efficiency),
-                 get<QLineEdit>("Drive_efficiency")->text());
-        QCOMPARE(hintLabel->text(), hint ? texte(hint) : QString());
-        QCOMPARE(get<QLabel>("DriveFixNote")->isVisible(), hint != 0);
+                 get<QLineEdit>("efficiencyBox")->text());
+        QCOMPARE(hintLabel->text(), hint ? entryText(hint) : QString());
+        QCOMPARE(get<QLabel>("driveFixNote")->isVisible(), hint != 0);
         for (const char* key : {"ratio", "accelTorque", "peakTorque", "kineticEnergy"})
             QCOMPARE(result(key).isEmpty(), hint != 0);
-        QCOMPARE(get<DrivePlotView>("DrivePlot")->isVisible(), hint == 0);
+        QCOMPARE(get<DrivePlotView>("drivePlot")->isVisible(), hint == 0);
     }
 
     // Hidden at first; the menu item shows it, the toolbar button hides it, and a new window
@@ -356,15 +364,15 @@ private slots:
     void toggleShowsAndHidesThePanelAndIsRemembered() {
         QVERIFY(!panel().isVisible());
         QAction* toggle = panel().toggleViewAction();
-        QVERIFY(get<QMenu>("M_Inertie")->actions().contains(toggle));
-        QCOMPARE(toggle->text(), texte(531));
+        QVERIFY(get<QMenu>("inertiaMenu")->actions().contains(toggle));
+        QCOMPARE(toggle->text(), entryText(531));
         toggle->trigger();
         QVERIFY(panel().isVisible());
         QCOMPARE(userSettings().value(DrivePanel::visibleKey()).toBool(), true);
         w_.reset();
         startWindow();
         QVERIFY(panel().isVisible());
-        QToolBar* bar = get<QToolBar>("Toolbar2");
+        QToolBar* bar = get<QToolBar>("mainToolBar");
         QTest::mouseClick(bar->widgetForAction(panel().toggleViewAction()), Qt::LeftButton);
         QVERIFY(!panel().isVisible());
         QCOMPARE(userSettings().value(DrivePanel::visibleKey()).toBool(), false);

@@ -1,8 +1,8 @@
 // The project commands of the main window driven as a user drives them, offscreen in a
 // temporary program folder, with settings and recovery copies in Qt's test folders.
-#include "app/commandes.h"
-#include "app/ostrel.h"
+#include "app/mainwindow.h"
 #include "app/projectcommands.h"
+#include "app/windowcommands.h"
 #include "list/csvexport.h"
 #include "list/projectfile.h"
 #include "programfolder.h"
@@ -45,13 +45,13 @@ class TestProjectWindow : public QObject {
 private:
     std::unique_ptr<QTemporaryDir> program_, work_;
     RecordingDialogs dialogs_;
-    std::unique_ptr<Ostrel> w_;
+    std::unique_ptr<MainWindow> w_;
     int quits_ = 0;
 
     QString workFile(const QString& name) const { return QDir(work_->path()).filePath(name); }
 
     void startWindow() {
-        w_ = std::make_unique<Ostrel>(program_->path(), dialogs_);
+        w_ = std::make_unique<MainWindow>(program_->path(), dialogs_);
         QVERIFY(w_->ok());
         quits_ = 0;
         w_->setQuitHandler([this] { ++quits_; });
@@ -72,8 +72,8 @@ private:
         action->trigger();
     }
     void clickToolbar(const QString& key) {
-        auto* bar = get<QToolBar>("Toolbar2");
-        QAction* action = bar->findChild<QAction*>(QStringLiteral("Toolbar2_") + key);
+        auto* bar = get<QToolBar>("mainToolBar");
+        QAction* action = bar->findChild<QAction*>(key + QStringLiteral("Tool"));
         QVERIFY(action && action->isVisible());
         QTest::mouseClick(bar->widgetForAction(action), Qt::LeftButton);
     }
@@ -81,15 +81,16 @@ private:
     // A steel disc of the given diameter, 100 mm thick, typed key by key and added.
     void addDisc(const QString& diameter) {
         const int before = w_->parts().partCount();
-        clickToolbar(QStringLiteral("Plateau"));
-        click(QStringLiteral("MasseSpecifique"));
-        for (const auto& [name, text] : {std::pair{"Text6", diameter}, {"Text8", QString("100")}}) {
+        clickToolbar(QStringLiteral("disc"));
+        click(QStringLiteral("densityOption"));
+        for (const auto& [name, text] :
+             {std::pair{"diameterBox", diameter}, {"heightBox", QString("100")}}) {
             QLineEdit* b = get<QLineEdit>(name);
             QTest::mouseClick(b, Qt::LeftButton);
             b->selectAll();
             QTest::keyClicks(b, text);
         }
-        click(QStringLiteral("Plus"));
+        click(QStringLiteral("addButton"));
         QCOMPARE(w_->parts().partCount(), before + 1);
     }
     // Everything the list shows: every cell of every row, then the totals line.
@@ -106,11 +107,11 @@ private:
     // Saves through Save as with the file chosen.
     void saveAs(const QString& path) {
         dialogs_.fileNames.enqueue(path);
-        trigger("M_InertieEnregistrerSous");
+        trigger("saveAsAction");
         QVERIFY(dialogs_.fileNames.isEmpty());
     }
     void pressOnList(Qt::Key key, Qt::KeyboardModifiers modifiers) {
-        QTableView* grid = get<QTableView>("Grille1");
+        QTableView* grid = get<QTableView>("partsTable");
         grid->setFocus();
         QTest::keyClick(grid, key, modifiers);
     }
@@ -173,11 +174,11 @@ private slots:
         const QStringList before = state();
 
         if (how == QLatin1String("button"))
-            click(QStringLiteral("Ok"));
+            click(QStringLiteral("quitButton"));
         else if (how == QLatin1String("menu"))
-            trigger("M_InertieFinCalcul");
+            trigger("quitAction");
         else if (how == QLatin1String("toolbar"))
-            clickToolbar(QStringLiteral("Quitter"));
+            clickToolbar(QStringLiteral("quit"));
         else
             w_->close();
 
@@ -202,7 +203,7 @@ private slots:
     void titleShowsTheFileAndTheModifiedMark() {
         const QString app = w_->project().applicationTitle();
         QVERIFY(!app.isEmpty());
-        QCOMPARE(w_->windowTitle(), w_->langue().texte(521) + QStringLiteral("[*] - ") + app);
+        QCOMPARE(w_->windowTitle(), w_->language().text(521) + QStringLiteral("[*] - ") + app);
         QVERIFY(!w_->isWindowModified());
         addDisc(QStringLiteral("1000"));
         QVERIFY(w_->isWindowModified());
@@ -212,12 +213,12 @@ private slots:
         QVERIFY(!w_->isWindowModified());
         addDisc(QStringLiteral("500"));
         QVERIFY(w_->isWindowModified());
-        trigger("M_InertieAnnuler");
+        trigger("undoAction");
         QVERIFY(!w_->isWindowModified());
         QTRY_VERIFY(!QFileInfo::exists(ProjectCommands::recoveryPath())); // nothing unsaved
-        trigger("M_InertieRetablir");
+        trigger("redoAction");
         QVERIFY(w_->isWindowModified());
-        trigger("M_InertieEnregistrer"); // to the same file, nothing asked
+        trigger("saveAction"); // to the same file, nothing asked
         QVERIFY(!w_->isWindowModified());
         QCOMPARE(
             readProject(workFile(QStringLiteral("first [*] disc.ostrel"))).project.lines.size(),
@@ -253,7 +254,7 @@ private slots:
         QCOMPARE(fileBytes(old), oldBytes);
         QTRY_VERIFY(QFileInfo::exists(ProjectCommands::recoveryPath()));
 
-        trigger("M_InertieEnregistrer"); // Save still goes to the old file
+        trigger("saveAction"); // Save still goes to the old file
         QVERIFY(!w_->isWindowModified());
         QCOMPARE(readProject(old).project.lines.size(), size_t(2));
     }
@@ -266,21 +267,21 @@ private slots:
             addDisc(QLatin1String(diameter));
             states << state();
         }
-        QTableView* grid = get<QTableView>("Grille1");
+        QTableView* grid = get<QTableView>("partsTable");
         grid->setCurrentIndex(grid->model()->index(1, 1));
-        click(QStringLiteral("Moins"));
+        click(QStringLiteral("takeBackButton"));
         QCOMPARE(w_->parts().partCount(), 2);
         states << state();
-        QVERIFY(!item("M_InertieRetablir")->isEnabled());
+        QVERIFY(!item("redoAction")->isEnabled());
 
         for (int step = states.size() - 2; step >= 0; --step) {
             if (step % 2)
-                trigger("M_InertieAnnuler");
+                trigger("undoAction");
             else
                 pressOnList(Qt::Key_Z, Qt::ControlModifier);
             QCOMPARE(state(), states[step]);
         }
-        QVERIFY(!item("M_InertieAnnuler")->isEnabled());
+        QVERIFY(!item("undoAction")->isEnabled());
         QVERIFY(!w_->isWindowModified());
         for (int step = 1; step < states.size(); ++step) {
             if (step % 2)
@@ -302,28 +303,28 @@ private slots:
         const QStringList unsaved = state();
 
         dialogs_.saveChoices << SaveChoice::Cancel;
-        trigger("M_InertieNouveau");
+        trigger("newAction");
         QCOMPARE(state(), unsaved);
         const int choosers = dialogs_.fileTitles.size();
         dialogs_.saveChoices << SaveChoice::Cancel;
-        trigger("M_InertieOuvrir");
+        trigger("openAction");
         QCOMPARE(state(), unsaved);
         QCOMPARE(dialogs_.fileTitles.size(), choosers); // no file chooser after Cancel
 
         dialogs_.saveChoices << SaveChoice::Discard;
-        trigger("M_InertieNouveau");
+        trigger("newAction");
         QCOMPARE(w_->parts().partCount(), 0);
         QVERIFY(!w_->isWindowModified());
-        QVERIFY(w_->windowTitle().startsWith(w_->langue().texte(521)));
-        trigger("M_InertieNouveau"); // nothing unsaved: nothing asked
-        trigger("M_InertieAnnuler");
-        trigger("M_InertieAnnuler");
+        QVERIFY(w_->windowTitle().startsWith(w_->language().text(521)));
+        trigger("newAction"); // nothing unsaved: nothing asked
+        trigger("undoAction");
+        trigger("undoAction");
         QCOMPARE(state(), unsaved);
         QVERIFY(w_->windowTitle().startsWith(QStringLiteral("two.ostrel")));
 
         dialogs_.saveChoices << SaveChoice::Discard;
         dialogs_.fileNames << path;
-        trigger("M_InertieOuvrir");
+        trigger("openAction");
         QCOMPARE(state(), saved);
         QVERIFY(!w_->isWindowModified());
         QCOMPARE(dialogs_.asked.size(), 4);
@@ -351,7 +352,7 @@ private slots:
         QVERIFY2(lastBox().contains(QLatin1String("bad.ostrel")), qPrintable(lastBox()));
         QCOMPARE(state(), before);
         QVERIFY(w_->isWindowModified());
-        QVERIFY(item("M_InertieAnnuler")->isEnabled()); // the add is still the last step
+        QVERIFY(item("undoAction")->isEnabled()); // the add is still the last step
     }
 
     // A file dropped on the window opens as Open would, asking first.
@@ -360,7 +361,7 @@ private slots:
         addDisc(QStringLiteral("1000"));
         saveAs(path);
         const QStringList saved = state();
-        trigger("M_InertieNouveau");
+        trigger("newAction");
         addDisc(QStringLiteral("50"));
 
         QMimeData data;
@@ -389,10 +390,10 @@ private slots:
         addDisc(QStringLiteral("1000"));
         addDisc(QStringLiteral("123.4"));
         dialogs_.windows << [](QDialog& d) {
-            d.findChild<QLineEdit*>(QStringLiteral("ProjectTitle"))->setText("Drive line 2");
+            d.findChild<QLineEdit*>(QStringLiteral("projectTitle"))->setText("Drive line 2");
             return int(QDialog::Accepted);
         };
-        trigger("M_InertieProprietes");
+        trigger("propertiesAction");
         const QStringList lost = state();
         // The copy is written on a worker thread: the crash comes once it holds everything.
         QTRY_VERIFY(!w_->project().writingRecovery() &&
@@ -411,7 +412,7 @@ private slots:
             QVERIFY(w_->isWindowModified());
             QVERIFY(QFileInfo::exists(ProjectCommands::recoveryPath()));
             dialogs_.saveChoices << SaveChoice::Discard;
-            click(QStringLiteral("Ok"));
+            click(QStringLiteral("quitButton"));
         } else {
             QCOMPARE(w_->parts().partCount(), 0);
             QVERIFY(!w_->isWindowModified());
@@ -427,7 +428,7 @@ private slots:
                     !w_->project().writingRecovery());
         const QByteArray copy = fileBytes(ProjectCommands::recoveryPath());
         RecordingDialogs otherDialogs; // asks nothing: a question would fail the test
-        Ostrel second(program_->path(), otherDialogs);
+        MainWindow second(program_->path(), otherDialogs);
         QVERIFY(second.ok());
         QVERIFY(w_->project().ownsRecovery() && !second.project().ownsRecovery());
         QVERIFY(second.project().newProject());
@@ -456,13 +457,13 @@ private slots:
     // Title, author and notes: an undoable change saved with the project and read back.
     void propertiesAreSavedAndUndoable() {
         dialogs_.windows << [](QDialog& d) {
-            d.findChild<QLineEdit*>(QStringLiteral("ProjectTitle"))->setText("Press 4/5");
-            d.findChild<QLineEdit*>(QStringLiteral("ProjectAuthor"))->setText("J. Doe");
-            d.findChild<QPlainTextEdit*>(QStringLiteral("ProjectNotes"))
+            d.findChild<QLineEdit*>(QStringLiteral("projectTitle"))->setText("Press 4/5");
+            d.findChild<QLineEdit*>(QStringLiteral("projectAuthor"))->setText("J. Doe");
+            d.findChild<QPlainTextEdit*>(QStringLiteral("projectNotes"))
                 ->setPlainText("Line one\nLine two");
             return int(QDialog::Accepted);
         };
-        trigger("M_InertieProprietes");
+        trigger("propertiesAction");
         QVERIFY(w_->isWindowModified());
         const QString path = workFile(QStringLiteral("props.ostrel"));
         saveAs(path);
@@ -471,18 +472,18 @@ private slots:
         const ProjectRead read = readProject(path);
         QCOMPARE((QStringList{read.project.title, read.project.author, read.project.notes}),
                  (QStringList{"Press 4/5", "J. Doe", "Line one\nLine two"}));
-        trigger("M_InertieAnnuler");
+        trigger("undoAction");
         QCOMPARE(w_->project().header().title, QString());
         QVERIFY(w_->isWindowModified());
 
         // A cancelled window changes nothing.
         dialogs_.windows << [](QDialog& d) {
-            d.findChild<QLineEdit*>(QStringLiteral("ProjectTitle"))->setText("ignored");
+            d.findChild<QLineEdit*>(QStringLiteral("projectTitle"))->setText("ignored");
             return int(QDialog::Rejected);
         };
-        trigger("M_InertieProprietes");
+        trigger("propertiesAction");
         QCOMPARE(w_->project().header().title, QString());
-        QVERIFY(!item("M_InertieRetablir")->isEnabled() || w_->project().undoStack().canRedo());
+        QVERIFY(!item("redoAction")->isEnabled() || w_->project().undoStack().canRedo());
     }
 
     // The drive inputs belong to the project: typing them marks it modified, a run of typing
@@ -493,34 +494,34 @@ private slots:
         const QString path = workFile(QStringLiteral("drive.ostrel"));
         saveAs(path);
         QVERIFY(!w_->isWindowModified());
-        auto* motor = get<QLineEdit>("Drive_motorInertia");
-        auto* speed = get<QLineEdit>("Drive_speed");
+        auto* motor = get<QLineEdit>("motorInertiaBox");
+        auto* speed = get<QLineEdit>("speedBox");
         QVERIFY(motor && speed);
         motor->setFocus();
         QTest::keyClicks(motor, "7.7");
         speed->setFocus();
         QTest::keyClicks(speed, "3000");
         QVERIFY(w_->isWindowModified());
-        trigger("M_InertieEnregistrer");
+        trigger("saveAction");
         QCOMPARE(readProject(path).project.drive.value("motorInertia").toString(), "7.7");
 
         // Typing in one box after another is one step: undo gives the saved-before state.
-        trigger("M_InertieAnnuler");
+        trigger("undoAction");
         QCOMPARE(motor->text(), QString());
         QCOMPARE(speed->text(), QString());
         QCOMPARE(w_->parts().partCount(), 1);
-        trigger("M_InertieRetablir");
+        trigger("redoAction");
         QCOMPARE(speed->text(), "3000");
         QVERIFY(!w_->isWindowModified());
 
         const QString csv = workFile(QStringLiteral("drive.csv"));
         dialogs_.fileNames << csv;
-        trigger("M_InertieExporteCsv");
+        trigger("exportCsvAction");
         const QByteArray written = fileBytes(csv);
         QVERIFY(written.contains("\r\n\r\nquantity,value,unit\r\n"));
         QVERIFY(written.contains("motorInertia,7.7,"));
 
-        trigger("M_InertieNouveau");
+        trigger("newAction");
         QCOMPARE(motor->text(), QString());
         QVERIFY(w_->openFile(path));
         QCOMPARE(motor->text(), "7.7");
@@ -551,14 +552,14 @@ private slots:
         addDisc(QStringLiteral("250"));
         const QString csv = workFile(QStringLiteral("list"));
         dialogs_.fileNames << csv;
-        trigger("M_InertieExporteCsv");
+        trigger("exportCsvAction");
         ExportLabels labels;
-        labels.kindHeading = w_->langue().texte(523);
-        labels.kindNames[0] = w_->langue().texte(15).remove(QLatin1Char('&'));
+        labels.kindHeading = w_->language().text(523);
+        labels.kindNames[0] = w_->language().text(15).remove(QLatin1Char('&'));
         QCOMPARE(fileBytes(csv + QStringLiteral(".csv")), csvText(w_->parts(), labels));
         QVERIFY(w_->isWindowModified()); // an export is no save
 
-        QTableView* grid = get<QTableView>("Grille1");
+        QTableView* grid = get<QTableView>("partsTable");
         grid->clearSelection();
         pressOnList(Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text(), copyText(w_->parts(), {}, labels));
@@ -566,20 +567,20 @@ private slots:
                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
         grid->selectionModel()->select(grid->model()->index(0, 1),
                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        trigger("M_InertieCopier");
+        trigger("copyAction");
         QCOMPARE(QApplication::clipboard()->text(), copyText(w_->parts(), {1, 3}, labels));
 
         // A failed export says so.
         dialogs_.fileNames << workFile(QStringLiteral("gone/list.csv"));
         dialogs_.expect();
-        trigger("M_InertieExporteCsv");
+        trigger("exportCsvAction");
         QVERIFY2(lastBox().contains(workFile(QStringLiteral("gone/list.csv"))),
                  qPrintable(lastBox()));
     }
 
     // The last eight files, the most recent first, each opening its file.
     void recentFilesKeepTheLastEight() {
-        QMenu* recent = get<QMenu>("M_InertieRecents");
+        QMenu* recent = get<QMenu>("recentMenu");
         QVERIFY(!recent->menuAction()->isEnabled());
         for (int i = 1; i <= 10; ++i) {
             addDisc(QString::number(100 * i));

@@ -308,12 +308,12 @@ QStringList numberedTexts() {
 }
 
 TEST(DriveDisplayRows, AbsentResultsAreEmptyAndTorquesFollowTheUnitChoice) {
-    const QStringList textes = numberedTexts();
+    const QStringList texts = numberedTexts();
     const DriveResults r = computeDrive(with(Base, &Inputs::td, "0").make(), Load);
     DisplayChoice ncm;
     ncm.digits = Digits::Significant4;
     ncm.torque = TorqueUnit::NCm;
-    const QList<DriveRow> rows = driveResultRows(r, ncm, textes);
+    const QList<DriveRow> rows = driveResultRows(r, ncm, texts);
     ASSERT_EQ(rows.size(), static_cast<int>(DriveResult::Count));
     const auto at = [&rows](DriveResult k) { return rows[static_cast<int>(k)]; };
     EXPECT_EQ(at(DriveResult::Ratio).value, "5.000");
@@ -325,21 +325,21 @@ TEST(DriveDisplayRows, AbsentResultsAreEmptyAndTorquesFollowTheUnitChoice) {
     EXPECT_EQ(at(DriveResult::PeakPower).unit, "W");
 
     const DriveResults disc = computeDrive(Inputs{.n = "3000"}.make(), {0.79, 0, 0});
-    const QList<DriveRow> classic = driveResultRows(disc, DisplayChoice(), textes);
+    const QList<DriveRow> classic = driveResultRows(disc, DisplayChoice(), texts);
     EXPECT_EQ(classic[static_cast<int>(DriveResult::KineticEnergy)].value, "38980");
     EXPECT_EQ(classic[static_cast<int>(DriveResult::CoastTime)].value, "#558");
     EXPECT_EQ(classic[static_cast<int>(DriveResult::CoastTime)].unit, "");
     EXPECT_EQ(classic[static_cast<int>(DriveResult::RmsTorque)].value, "");
     EXPECT_EQ(classic[static_cast<int>(DriveResult::ConstTorque)].unit, "N·m");
 
-    EXPECT_EQ(driveVerdictText(computeDrive(Inputs{.jm = "0.001"}.make(), Load), textes), "#557");
-    EXPECT_EQ(driveVerdictText(disc, textes), "");
+    EXPECT_EQ(driveVerdictText(computeDrive(Inputs{.jm = "0.001"}.make(), Load), texts), "#557");
+    EXPECT_EQ(driveVerdictText(disc, texts), "");
 }
 
 TEST(DriveDisplayRows, InputsShowAsReadAndTotalsInTheChosenUnits) {
-    const QStringList textes = numberedTexts();
+    const QStringList texts = numberedTexts();
     const QList<DriveRow> inputs =
-        driveInputRows(Inputs{.jm = "1E-2", .eta = "", .n = "1500abc"}.make(), textes);
+        driveInputRows(Inputs{.jm = "1E-2", .eta = "", .n = "1500abc"}.make(), texts);
     ASSERT_EQ(inputs.size(), DriveInputs::FieldCount);
     EXPECT_EQ(inputs[F::MotorInertia].value, "0.01000");
     EXPECT_EQ(inputs[F::MotorInertia].unit, "kg·m²");
@@ -348,7 +348,7 @@ TEST(DriveDisplayRows, InputsShowAsReadAndTotalsInTheChosenUnits) {
     DisplayChoice kgcm;
     kgcm.digits = Digits::Significant4;
     kgcm.inertia = InertiaUnit::KgCm2;
-    const QList<DriveRow> totals = driveTotalRows({0.05, 0.2, 0.3}, kgcm, textes);
+    const QList<DriveRow> totals = driveTotalRows({0.05, 0.2, 0.3}, kgcm, texts);
     EXPECT_EQ(totals[0].value, "500.0");
     EXPECT_EQ(totals[0].unit, "kg·cm²");
     EXPECT_EQ(totals[1].value, "0.2000");

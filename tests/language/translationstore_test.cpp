@@ -2,7 +2,7 @@
 // the build generates for the program folder.
 
 #include "langdb/translationsource.h"
-#include "language/langue.h"
+#include "language/language.h"
 #include "language/translationstore.h"
 #include "testdb.h"
 
@@ -47,7 +47,7 @@ TEST_P(BadStoreTest, TheStartEndsWithAMessageNamingTheFile) {
     const bool existed = QFile::exists(path);
 
     TranslationStore store;
-    const QString error = ouvrirBaseLangues(store, dir.path() + "/");
+    const QString error = openLanguageStore(store, dir.path() + "/");
     EXPECT_TRUE(error.contains(path)) << error.toStdString();
     EXPECT_TRUE(error.contains(bad.expected)) << error.toStdString();
     EXPECT_EQ(store.recordCount(), 0);
@@ -115,23 +115,29 @@ TEST(ShippedStore, SixCompleteLanguagesHoldAFittingTextForEveryUsedEntry) {
     ASSERT_TRUE(store.open(OSTREL_SHIPPED_LANG_DB)) << store.error().toStdString();
     EXPECT_GE(store.recordCount(), 444);
     EXPECT_EQ(store.fieldNames().mid(2), languages); // English is field 3, the default
-    EXPECT_EQ(languesDisponibles(store), languages);
+    EXPECT_EQ(availableLanguages(store), languages);
 
     QSet<int> used{66, 67, 385}; // every entry the program shows
-    for (const auto& [first, last] :
-         {std::pair{1, 62}, {69, 86}, {346, 353}, {436, 445}, {450, 457}, {480, 499}, {500, 523}, {530, 574}})
+    for (const auto& [first, last] : {std::pair{1, 62},
+                                      {69, 86},
+                                      {346, 353},
+                                      {436, 445},
+                                      {450, 457},
+                                      {480, 499},
+                                      {500, 523},
+                                      {530, 574}})
         for (int k = first; k <= last; ++k)
             used.insert(k);
-    for (const QString& language : languages) {
-        Langue langue{language, {}};
-        ASSERT_TRUE(ChargeLangue(store, langue) && langue.courante == language);
-        const std::string name = language.toStdString();
-        for (int k = 1; k < langue.textes.size(); ++k) // the others are empty
-            EXPECT_EQ(used.contains(k), !langue.texte(k).trimmed().isEmpty()) << name << " " << k;
+    for (const QString& field : languages) {
+        Language language{field, {}};
+        ASSERT_TRUE(loadLanguage(store, language) && language.current == field);
+        const std::string name = field.toStdString();
+        for (int k = 1; k < language.texts.size(); ++k) // the others are empty
+            EXPECT_EQ(used.contains(k), !language.text(k).trimmed().isEmpty()) << name << " " << k;
         // Where the report cuts a caption: entries 72 and 436 to 5 characters, 73 to 11.
         for (const auto& [k, width] : {std::pair{72, 5}, {436, 5}, {73, 11}, {10, 3}})
-            EXPECT_LE(langue.texte(k).size(), width) << name << " " << k;
-        EXPECT_TRUE(langue.texte(346).endsWith(' ')) << name; // 347 follows directly
+            EXPECT_LE(language.text(k).size(), width) << name << " " << k;
+        EXPECT_TRUE(language.text(346).endsWith(' ')) << name; // 347 follows directly
     }
 }
 

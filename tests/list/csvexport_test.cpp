@@ -11,10 +11,10 @@ using namespace ostrel;
 
 namespace {
 
-ProjectLine line(int code, bool masseTotale, std::array<QString, 7> texts) {
+ProjectLine line(int code, bool totalMass, std::array<QString, 7> texts) {
     ProjectLine l;
     l.code = code;
-    l.masseTotale = masseTotale;
+    l.totalMass = totalMass;
     l.texts = std::move(texts);
     return l;
 }

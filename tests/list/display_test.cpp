@@ -3,7 +3,7 @@
 // and the classic cells untouched.
 #include "list/partslistmodel.h"
 #include "list/totalsmodel.h"
-#include "solids/calcul.h"
+#include "solids/calculation.h"
 #include "solids/numbertext.h"
 
 #include <QStringList>
@@ -26,16 +26,16 @@ namespace {
 const DisplayChoice kKgCm2{Digits::Significant4, MassUnit::Kg, InertiaUnit::KgCm2, TorqueUnit::NM};
 
 // The editor's line of a computed part: classic captions and exact values.
-PartsList::Line computed(int code, bool masseTotale, const char* texts) {
-    ostrel::CalcInputs in{code, masseTotale, {}};
+PartsList::Line computed(int code, bool totalMass, const char* texts) {
+    ostrel::CalcInputs in{code, totalMass, {}};
     const QStringList t = QString::fromUtf8(texts).split(u'|');
     for (qsizetype i = 0; i < 7 && i < t.size(); ++i)
         in.texts[size_t(i)] = t[i];
-    const ostrel::CalcOutcome out = ostrel::CalculeInertie(in);
+    const ostrel::CalcOutcome out = ostrel::calculatePart(in);
     PartsList::Line line;
     line.captions = out.captions;
     line.exact = out.values;
-    line.masseTotale = masseTotale;
+    line.totalMass = totalMass;
     for (size_t i = 0; i < 7; ++i)
         line.texts[i] = in.texts[i];
     line.code = code;
@@ -176,7 +176,7 @@ TEST(ListDisplay, ShownTotalsFollowTheExactSumsThroughAddsAndTakeBacks) {
                 line.exact = std::array<double, 4>{std::pow(10.0, exponent(random)),
                                                    std::pow(10.0, exponent(random)), 0, 0};
                 for (size_t k = 0; k < 4; ++k)
-                    line.captions[k] = ostrel::FormatMasque((*line.exact)[k], u"####.##");
+                    line.captions[k] = ostrel::formatWithMask((*line.exact)[k], u"####.##");
                 ASSERT_EQ(parts.add(line, PartsList::AddRule::Exact).kind, Kind::Added);
             } else {
                 const int r = std::uniform_int_distribution<int>(0, parts.rowCount() - 1)(random);
@@ -189,9 +189,9 @@ TEST(ListDisplay, ShownTotalsFollowTheExactSumsThroughAddsAndTakeBacks) {
             }
             ASSERT_LE(std::fabs(list.exactTotal(1) - inertia), 1e-12L * inertia);
             ASSERT_EQ(sums.data(sums.index(0, 1)).toString(),
-                      ostrel::texteSignificatif(double(mass), 4));
+                      ostrel::significantText(double(mass), 4));
             ASSERT_EQ(sums.data(sums.index(0, 2)).toString(),
-                      ostrel::texteSignificatif(double(inertia) / 1e-4, 4));
+                      ostrel::significantText(double(inertia) / 1e-4, 4));
         }
     }
 }

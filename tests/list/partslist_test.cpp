@@ -29,7 +29,7 @@ PartsList::Line resultsLine(const Captions& captions) {
 // A disc line: mass 617 kg, inertia 77.07 kg·m², no torques.
 PartsList::Line discLine() {
     PartsList::Line line = resultsLine({"617", "77.07", ".", "."});
-    line.masseTotale = false;
+    line.totalMass = false;
     line.texts = {"1", "1", "7850", "", "1000", "", "100"};
     line.code = 1;
     line.image = 6;
@@ -131,18 +131,18 @@ TEST(PartsList, TakeBackReturnsWhatTheEditorNeeds) {
     ASSERT_TRUE(back.has_value());
     EXPECT_EQ(back->code, 18);
     EXPECT_EQ(back->image, 21);
-    EXPECT_TRUE(back->masseTotale);
-    EXPECT_EQ(back->quantite, "3");
-    EXPECT_EQ(back->rapport, "2");
-    // Ratio mend: the mass goes back as typed, not divided by the ratio of 2.
-    EXPECT_EQ(back->masse, "100");
-    EXPECT_EQ(back->dims, (std::array<QString, 4>{"r", "1000", "d", "100"}));
+    EXPECT_TRUE(back->totalMass);
+    EXPECT_EQ(back->quantity, "3");
+    EXPECT_EQ(back->ratio, "2");
+    // The mass goes back as typed, not divided by the ratio of 2.
+    EXPECT_EQ(back->mass, "100");
+    EXPECT_EQ(back->dimensions, (std::array<QString, 4>{"r", "1000", "d", "100"}));
 
     // The disc row moved up and comes back with its own mode.
     const auto disc = list.takeBack(1);
     ASSERT_TRUE(disc.has_value());
-    EXPECT_FALSE(disc->masseTotale);
-    EXPECT_EQ(disc->masse, "7850");
+    EXPECT_FALSE(disc->totalMass);
+    EXPECT_EQ(disc->mass, "7850");
 }
 
 TEST(PartsList, TakeBackSurvivesRatioZeroAndOddTexts) {
@@ -155,8 +155,8 @@ TEST(PartsList, TakeBackSurvivesRatioZeroAndOddTexts) {
     const auto back = list.takeBack(1);
     ASSERT_TRUE(back.has_value());
     EXPECT_EQ(back->code, 0);
-    EXPECT_EQ(back->rapport, "0");
-    EXPECT_EQ(back->masse, "&H");
+    EXPECT_EQ(back->ratio, "0");
+    EXPECT_EQ(back->mass, "&H");
     EXPECT_EQ(totals(list), QStringList({"0", "0", "0", "0"}));
 }
 
@@ -187,9 +187,9 @@ TEST(PartsList, TotalsNeverDriftFromTheRows) {
             for (int k = 1; k <= 4; ++k) {
                 long long thousandths = 0; // every cell holds at most three decimals
                 for (int r = 1; r < list.rowCount(); ++r)
-                    thousandths += std::llround(ostrel::LireNombre(list.cell(r, k)) * 1000.0);
+                    thousandths += std::llround(ostrel::readNumber(list.cell(r, k)) * 1000.0);
                 if (list.partCount() == 0 && list.total(k).isEmpty()) continue; // nothing added yet
-                ASSERT_EQ(list.total(k), ostrel::texteGeneral(thousandths / 1000.0))
+                ASSERT_EQ(list.total(k), ostrel::generalText(thousandths / 1000.0))
                     << "sequence " << sequence << " step " << step << " column " << k;
             }
         }
@@ -220,7 +220,7 @@ TEST(PartsList, ExactTotalsStayTheSumOfTheRowsExactValues) {
                 line.exact =
                     std::array<double, 4>{value(false), value(false), value(true), value(true)};
                 for (int k = 0; k < 4; ++k)
-                    line.captions[k] = ostrel::FormatMasque((*line.exact)[k], u"####.##");
+                    line.captions[k] = ostrel::formatWithMask((*line.exact)[k], u"####.##");
                 // Lines that would make the product of the totals negative are refused.
                 ASSERT_NE(list.add(line, PartsList::AddRule::Exact).kind, Kind::Ignored);
             } else {

@@ -23,8 +23,8 @@ template <class R> std::string byName(const ::testing::TestParamInfo<R>& info) {
     return info.param.name;
 }
 
-// Inputs of one line of each kind that give results in both mass modes (Text3 is then a
-// density or a total mass): "Text1|Text2|Text3|Text5|Text6|Text7|Text8".
+// Inputs of one line of each kind that give results in both mass modes (the third text is
+// then a density or a total mass): "quantity|ratio|mass|R|D|d|H".
 const char* const KindInputs[20] = {"1|1|7850||1000||100",
                                     "1|1|7850||1000|600|100",
                                     "1|1|7850||200||1000",
@@ -46,10 +46,10 @@ const char* const KindInputs[20] = {"1|1|7850||1000||100",
                                     "1|1|10|200|||",
                                     "1|1|7850||1000|100|"};
 
-ProjectLine projectLine(int code, bool masseTotale, const char* texts) {
+ProjectLine projectLine(int code, bool totalMass, const char* texts) {
     ProjectLine line;
     line.code = code;
-    line.masseTotale = masseTotale;
+    line.totalMass = totalMass;
     const QStringList t = QString::fromUtf8(texts).split(u'|');
     for (int i = 0; i < 7 && i < t.size(); ++i)
         line.texts[size_t(i)] = t[i];
@@ -65,9 +65,8 @@ Project everyKind() {
     for (int code = 1; code <= 20; ++code)
         for (bool total : {true, false}) {
             ProjectLine line = projectLine(code, total, KindInputs[code - 1]);
-            const CalcInputs in{line.code, line.masseTotale, line.texts};
-            if (CalculeInertie(in).kind == CalcOutcome::Kind::Results)
-                project.lines.push_back(line);
+            const CalcInputs in{line.code, line.totalMass, line.texts};
+            if (calculatePart(in).kind == CalcOutcome::Kind::Results) project.lines.push_back(line);
         }
     return project;
 }

@@ -57,7 +57,7 @@ PartsList::Line randomLine(std::mt19937& random) {
                      randomCaption(random, 300, true), randomCaption(random, 300, true)};
     std::array<double, 4> exact{};
     for (int k = 0; k < 4; ++k) // the exact values behind the captions, with more digits
-        exact[k] = ostrel::LireNombre(line.captions[k]) * (1 + 1e-9 * (k + 1));
+        exact[k] = ostrel::readNumber(line.captions[k]) * (1 + 1e-9 * (k + 1));
     line.exact = exact;
     line.texts = {"1", "1", "10", "", "", "", ""};
     line.code = 18;

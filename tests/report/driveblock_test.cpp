@@ -4,7 +4,7 @@
 #include "platform/recordingsurface.h"
 #include "report/driveblock.h"
 #include "report/driveplot.h"
-#include "report/rapport.h"
+#include "report/report.h"
 #include "report_fixture.h"
 
 #include <QDate>
@@ -21,8 +21,8 @@ namespace {
 const QDate Today(2026, 3, 14);
 
 // The report's texts with the drive's entries named "D<n>".
-QStringList textes() {
-    QStringList t = reportTextes();
+QStringList texts() {
+    QStringList t = reportTexts();
     while (t.size() < 600)
         t.append(QStringLiteral("D%1").arg(t.size()));
     t[DriveEntry::ReportTitle] = QStringLiteral("Drive");
@@ -67,10 +67,10 @@ TEST(DriveReport, WithoutMotorInertiaOrSpeedTheReportIsAsWithoutDrive) {
     onlyTimes.setText(F::Efficiency, QStringLiteral("0.9"));
     const PartsList list = load();
     RecordingSurface plain, empty, times;
-    ImprimeRapport(plain, list, textes(), Today);
+    printReport(plain, list, texts(), Today);
     const DriveInputs none;
-    ImprimeRapport(empty, list, textes(), Today, {}, &none);
-    ImprimeRapport(times, list, textes(), Today, {}, &onlyTimes);
+    printReport(empty, list, texts(), Today, {}, &none);
+    printReport(times, list, texts(), Today, {}, &onlyTimes);
     EXPECT_EQ(empty.records(), plain.records());
     EXPECT_EQ(times.records(), plain.records());
 }
@@ -79,7 +79,7 @@ TEST(DriveReport, BlockFollowsTheTotalsWithInputsResultsAndPlot) {
     const PartsList list = load();
     const DriveInputs in = drive();
     RecordingSurface page;
-    ASSERT_EQ(ImprimeRapport(page, list, textes(), Today, {}, &in), RapportStatus::Printed);
+    ASSERT_EQ(printReport(page, list, texts(), Today, {}, &in), ReportStatus::Printed);
     const QStringList lines = texts(page);
     const auto index = [&lines](const QString& start) {
         for (int i = 0; i < lines.size(); ++i)
@@ -94,9 +94,9 @@ TEST(DriveReport, BlockFollowsTheTotalsWithInputsResultsAndPlot) {
     EXPECT_GT(table, title);
     // Inputs and results, SI with 4 significant digits; the verdict after the ratio.
     EXPECT_TRUE(lines.contains(QStringLiteral("          ") +
-                               ligneEntrainement("Acceleration torque", "6.500", "N·m")));
-    EXPECT_GT(index(ligneEntrainement("D535", "95.49", "rpm")), title);
-    EXPECT_EQ(index(ligneEntrainement("D572", "D556", "")), index("D545") + 1);
+                               driveLine("Acceleration torque", "6.500", "N·m")));
+    EXPECT_GT(index(driveLine("D535", "95.49", "rpm")), title);
+    EXPECT_EQ(index(driveLine("D572", "D556", "")), index("D545") + 1);
     // The plot between the block and the tables.
     const QList<Record> drawn = curves(page);
     ASSERT_FALSE(drawn.isEmpty());
@@ -109,7 +109,7 @@ TEST(DriveReport, InputOutOfRangePrintsItsHintAndNoResult) {
     DriveInputs in = drive();
     in.setText(F::Efficiency, QStringLiteral("1.5"));
     RecordingSurface page;
-    ImprimeRapport(page, load(), textes(), Today, {}, &in);
+    printReport(page, load(), texts(), Today, {}, &in);
     const QStringList lines = texts(page);
     EXPECT_TRUE(lines.filter(QStringLiteral("! D560")).size() == 1);
     EXPECT_EQ(lines.filter(QStringLiteral("Acceleration torque")).size(), 0);
@@ -123,7 +123,7 @@ TEST(DriveReport, PlotThatDoesNotFitGoesToTheNextPageUnderItsHeading) {
         list.add(lineOf({1 + k, "10", "0.05", "1", "1", "", "100", "", "20", "0.2", "0.3"}));
     const DriveInputs in = drive();
     RecordingSurface page;
-    ImprimeRapport(page, list, textes(), Today, {}, &in);
+    printReport(page, list, texts(), Today, {}, &in);
     const QList<Record> drawn = curves(page);
     ASSERT_FALSE(drawn.isEmpty());
     for (const Record& r : drawn) {
@@ -140,7 +140,7 @@ TEST(DrivePlot, CurvesJoinTheProfilePointsInTheirBoxes) {
     const DriveProfile profile = driveProfile(in, r);
     RecordingSurface page;
     const QRectF area(20, 30, 150, 80);
-    ASSERT_TRUE(DessineProfilEntrainement(page, area, profile, DisplayChoice(), textes()));
+    ASSERT_TRUE(drawDriveProfile(page, area, profile, DisplayChoice(), texts()));
     page.setFont(QStringLiteral("Courier New"), DrivePlotTextSize);
     const DrivePlotLayout l = drivePlotLayout(page, area, profile, DisplayChoice());
     EXPECT_TRUE(area.contains(l.speedBox) && area.contains(l.torqueBox));
@@ -186,8 +186,8 @@ TEST(DrivePlot, CurvesJoinTheProfilePointsInTheirBoxes) {
 
 TEST(DrivePlot, EmptyProfileDrawsNothing) {
     RecordingSurface page;
-    EXPECT_FALSE(DessineProfilEntrainement(page, QRectF(0, 0, 100, 60), DriveProfile(),
-                                           DisplayChoice(), textes()));
+    EXPECT_FALSE(
+        drawDriveProfile(page, QRectF(0, 0, 100, 60), DriveProfile(), DisplayChoice(), texts()));
     EXPECT_TRUE(page.records().isEmpty());
 }
 

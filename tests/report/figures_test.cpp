@@ -5,7 +5,7 @@
 #include "platform/recordingsurface.h"
 #include "report/figures.h"
 #include "report/primitives.h"
-#include "solids/calcul.h"
+#include "solids/calculation.h"
 
 #include <QGuiApplication>
 #include <cmath>
@@ -55,11 +55,26 @@ QStringList draw(FigureFn figure, const FigureCell& cell) {
 }
 
 // The figures in the order of their kind codes, 1 to 20.
-const FigureFn AllFigures[] = {FigurePlateau,    FigureCouronne,  FigureCylHor,     FigureTubeHor,
-                               FigureTroncCone,  FigureBras,      FigureRectangle,  FigurePolygone,
-                               FigureBille,      FigureCylVerExc, FigureTubeVerExc, FigureCylHorExc,
-                               FigureTubeHorExc, FigureBilleExc,  FigureRectExc,    FigureMasseExc,
-                               FigureDiversIner, FigureConvoyeur, FigureMasseDese,  FigureTore};
+const FigureFn AllFigures[] = {drawDisc,
+                               drawRing,
+                               drawLyingCylinder,
+                               drawLyingTube,
+                               drawTruncatedCone,
+                               drawArm,
+                               drawRectangle,
+                               drawRegularPolygon,
+                               drawSphere,
+                               drawEccentricVerticalCylinder,
+                               drawEccentricVerticalTube,
+                               drawEccentricHorizontalCylinder,
+                               drawEccentricHorizontalTube,
+                               drawEccentricSphere,
+                               drawEccentricRectangle,
+                               drawPointMass,
+                               drawGivenValues,
+                               drawConveyor,
+                               drawUnbalancedMass,
+                               drawTorus};
 
 // The points a record reaches: line ends, box corners, dots, and the curve of an ellipse or arc.
 QList<QPointF> reach(const Record& r) {
@@ -87,14 +102,14 @@ TEST(Primitives, WholeMmRoundsHalvesToEvenAndHoldsFarValuesWithoutOverflow) {
     } rows[] = {{5, 5},       {2.5, 2},     {3.5, 4},       {-0.5, 0},        {2.4999, 2},
                 {259.6, 260}, {1e9, 32767}, {-1e9, -32768}, {std::nan(""), 0}};
     for (const auto& row : rows)
-        EXPECT_EQ(WholeMm(row.in), row.out) << row.in;
+        EXPECT_EQ(wholeMm(row.in), row.out) << row.in;
 }
 
-TEST(Figures, ToreEndsWithTheRotationSymbolBetweenDimensionAndRing) {
-    const QStringList got = draw(FigureTore, FigureCell{140, 106});
+TEST(Figures, TorusEndsWithTheRotationSymbolBetweenDimensionAndRing) {
+    const QStringList got = draw(drawTorus, FigureCell{140, 106});
     // A = (140, 125); the symbol at A + (25, -10): a thick arc open at the top, its arrowhead,
     // then the thin axis.
-    const double pi = Pi();
+    const double pi = ostrel::pi();
     const QStringList symbol = {"W4",
                                 "A 165,115 r4 k0.2 " + num(3 * pi / 4) + ">" + num(pi / 3) + " w4",
                                 "L 166.5,114 168,113.75 w4",
@@ -113,10 +128,10 @@ TEST(Figures, TubesAndRingDrawTheirSolidFirstThenAConcentricBore) {
         QString bore; // the first element after the solid
     } rows[] = {
         // Cell (10, 58): anchors A = (26.667, 77) for the lying tube, (10, 58) for the others.
-        {FigureTubeHor, FigureCylHor, "E " + pt({10 + 50.0 / 3, 77}) + " r5 k2.5 w4"},
-        {FigureTubeHorExc, FigureCylHorExc, "E 20,83 r3 k2.5 w4"},
-        {FigureTubeVerExc, FigureCylVerExc, "E 20,70 r4 k0.15 w4"},
-        {FigureCouronne, FigurePlateau, "E 35,77 r10 k0.17 w4"},
+        {drawLyingTube, drawLyingCylinder, "E " + pt({10 + 50.0 / 3, 77}) + " r5 k2.5 w4"},
+        {drawEccentricHorizontalTube, drawEccentricHorizontalCylinder, "E 20,83 r3 k2.5 w4"},
+        {drawEccentricVerticalTube, drawEccentricVerticalCylinder, "E 20,70 r4 k0.15 w4"},
+        {drawRing, drawDisc, "E 35,77 r10 k0.17 w4"},
     };
     for (const auto& row : rows) {
         const QStringList tube = draw(row.tube, FigureCell{10, 58});
@@ -135,9 +150,9 @@ TEST(Figures, ThicknessArrowheadsSitOutsidePointingInward) {
         FigureFn fn;
         QPointF upper, lower; // the dimension line's ends
     } rows[] = {
-        {FigureRectangle, {19, 24}, {19, 27}},  // A = (10, 10)
-        {FigurePolygone, {51, 33}, {51, 35.5}}, // A = (35, 10)
-        {FigureRectExc, {36, 35}, {36, 38}},    // A = (10, 10)
+        {drawRectangle, {19, 24}, {19, 27}},          // A = (10, 10)
+        {drawRegularPolygon, {51, 33}, {51, 35.5}},   // A = (35, 10)
+        {drawEccentricRectangle, {36, 35}, {36, 38}}, // A = (10, 10)
     };
     for (const auto& row : rows) {
         const QStringList got = draw(row.fn, FigureCell{10, 10});
@@ -154,13 +169,13 @@ TEST(Figures, ThicknessArrowheadsSitOutsidePointingInward) {
     }
 }
 
-TEST(Figures, DessineFigureDrawsEachKindInsideItsCellAndReturnsAtWidthOne) {
+TEST(Figures, DrawFigureDrawsEachKindInsideItsCellAndReturnsAtWidthOne) {
     for (const FigureCell cell : {FigureCell{10, 10}, FigureCell{75, 58}, FigureCell{140, 250}}) {
         const QRectF inside =
-            QRectF(cell.x, cell.y, cell.largeur, cell.hauteur).adjusted(-Eps, -Eps, Eps, Eps);
+            QRectF(cell.x, cell.y, cell.width, cell.height).adjusted(-Eps, -Eps, Eps, Eps);
         for (int code = 1; code <= 20; ++code) {
             RecordingSurface page;
-            EXPECT_TRUE(DessineFigure(page, code, cell)) << code;
+            EXPECT_TRUE(drawFigure(page, code, cell)) << code;
             EXPECT_EQ(describeAll(page.records()), draw(AllFigures[code - 1], cell)) << code;
             EXPECT_EQ(page.lineWidth(), 1) << code;
             EXPECT_FALSE(page.records().isEmpty()) << code;
@@ -172,7 +187,7 @@ TEST(Figures, DessineFigureDrawsEachKindInsideItsCellAndReturnsAtWidthOne) {
     }
     for (int code : {-1, 0, 21}) {
         RecordingSurface page;
-        EXPECT_FALSE(DessineFigure(page, code, FigureCell{})) << code;
+        EXPECT_FALSE(drawFigure(page, code, FigureCell{})) << code;
         EXPECT_TRUE(page.records().isEmpty()) << code;
     }
 }
@@ -180,7 +195,7 @@ TEST(Figures, DessineFigureDrawsEachKindInsideItsCellAndReturnsAtWidthOne) {
 TEST(PictureFilter, OutlineKeepsThickStrokesAndTheSymbolAxisOnly) {
     RecordingSurface page;
     PictureFilter icon(&page, PictureFilter::Keep::Outline, 4, 2);
-    FigurePlateau(icon, FigureCell{});
+    drawDisc(icon, FigureCell{});
     EXPECT_TRUE(page.recordsOf(Kind::Text).isEmpty());
     EXPECT_TRUE(page.recordsOf(Kind::Point).isEmpty());
     // Outline: ellipse, two sides, lower arc; symbol: arc, two arrow strokes, axis.

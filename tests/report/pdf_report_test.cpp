@@ -4,7 +4,7 @@
 // checked through the report's exact lines.
 
 #include "platform/paintersurface.h"
-#include "report/rapport.h"
+#include "report/report.h"
 #include "report_fixture.h"
 
 #include <QImage>
@@ -72,7 +72,7 @@ TEST(ReportPdf, MixedListHasItsTextOnItsPagesAndEveryFigureDrawn) {
         if (QStandardPaths::findExecutable(tool).isEmpty()) GTEST_SKIP() << tool << " missing";
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
-    ASSERT_TRUE(EcritRapportPdf(pdf, allKinds(3), reportTextes(), QDate(2026, 3, 14)));
+    ASSERT_TRUE(writeReportPdf(pdf, allKinds(3), reportTexts(), QDate(2026, 3, 14)));
 
     const QString text = run("pdftotext", {"-layout", pdf, "-"});
     QStringList pages = text.split(QLatin1Char('\f')); // each page ends with a form feed

@@ -3,7 +3,7 @@
 #include "list/csvexport.h"
 #include "list/projectfile.h"
 #include "platform/recordingsurface.h"
-#include "report/rapport.h"
+#include "report/report.h"
 #include "report_fixture.h"
 
 #include <QDate>
@@ -17,7 +17,7 @@ namespace {
 
 QList<RecordingSurface::Record> reportOf(const PartsList& list) {
     RecordingSurface page;
-    ImprimeRapport(page, list, ostrel::testing::reportTextes(), QDate(2026, 3, 14));
+    printReport(page, list, ostrel::testing::reportTexts(), QDate(2026, 3, 14));
     return page.records();
 }
 
@@ -36,7 +36,7 @@ TEST(ProjectReport, TheSampleOfEveryKindGivesTheSameReportAndCsvAfterSaveAndOpen
     // Every kind, in both mass modes.
     std::set<std::pair<int, bool>> kinds;
     for (const ProjectLine& line : sample.project.lines)
-        kinds.insert({line.code, line.masseTotale});
+        kinds.insert({line.code, line.totalMass});
     EXPECT_EQ(kinds.size(), sample.project.lines.size());
     for (int code = 1; code <= 20; ++code)
         EXPECT_TRUE(kinds.count({code, true})) << code;

@@ -2,7 +2,7 @@
 // of every kind's table written from the exact results in the chosen units, every field whole
 // and under its heading and unit.
 #include "platform/recordingsurface.h"
-#include "report/rapport.h"
+#include "report/report.h"
 #include "report_fixture.h"
 #include "solids/units.h"
 
@@ -33,7 +33,7 @@ PartsList::Line exactLine(int code, std::array<double, 4> exact, const QString& 
 
 QStringList printed(const PartsList& list, const DisplayChoice& display) {
     RecordingSurface page;
-    EXPECT_EQ(ImprimeRapport(page, list, reportTextes(), Today, display), RapportStatus::Printed);
+    EXPECT_EQ(printReport(page, list, reportTexts(), Today, display), ReportStatus::Printed);
     QStringList out;
     for (const auto& l : page.textLines())
         out << l.text;
@@ -63,21 +63,21 @@ TEST(ReportDisplay, TotalsAreTheExactSumsInTheChosenUnits) {
         list.add(exactLine(18, {500, 1.2665147955292222e-3, 0.25, 0}), PartsList::AddRule::Exact)
             .kind,
         PartsList::AddOutcome::Kind::Added);
-    const QStringList textes = reportTextes();
+    const QStringList texts = reportTexts();
     const QString pad = "                 "; // labels padded to 30
-    EXPECT_EQ(LignesTotaux(list, textes, KgCm2),
+    EXPECT_EQ(totalLines(list, texts, KgCm2),
               (QStringList{"Total mass" + pad + "    =  501.0 kg",
                            "Total inertia" + pad + " =  17.17 kg·cm²",
                            "Friction torque" + pad.left(15) + " =  0.2500 N·m",
                            "Working torque" + pad.left(16) + " =  0 N·m"}));
     const DisplayChoice imperial{Digits::Significant6, MassUnit::Lb, InertiaUnit::LbIn2,
                                  TorqueUnit::LbfIn};
-    const QStringList lines = LignesTotaux(list, textes, imperial);
+    const QStringList lines = totalLines(list, texts, imperial);
     EXPECT_TRUE(lines[0].endsWith(" =  1104.52 lb")) << lines[0].toStdString();
     EXPECT_TRUE(lines[1].endsWith(" =  5.86563 lb·in²")) << lines[1].toStdString();
     EXPECT_TRUE(lines[2].endsWith(" =  2.21269 lbf·in")) << lines[2].toStdString();
     // Classic: the totals of the cells with their mask, as always.
-    EXPECT_TRUE(LignesTotaux(list, textes)[1].endsWith(" =  .00 kgm²"));
+    EXPECT_TRUE(totalLines(list, texts)[1].endsWith(" =  .00 kgm²"));
 }
 
 // Every kind's table, with results from a few millionths to a million in their unit: each

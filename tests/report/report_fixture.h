@@ -20,17 +20,17 @@ namespace ostrel::testing {
 // One part line as the editor would hand it over.
 struct Part {
     int code;
-    QString mass;    // Label14
-    QString inertia; // Label17
+    QString mass;    // massResult
+    QString inertia; // inertiaResult
     QString qty = "1", ratio = "1";
-    QString r, d1, d2, h; // Text5 ... Text8 (R, D, d, H)
+    QString r, d1, d2, h; // the dimensions R, D, d, H
     QString friction = ".", working = ".";
 };
 
 inline PartsList::Line lineOf(const Part& p) {
     PartsList::Line l;
     l.captions = {p.mass, p.inertia, p.friction, p.working};
-    l.masseTotale = true;
+    l.totalMass = true;
     l.texts = {p.qty, p.ratio, p.mass, p.r, p.d1, p.d2, p.h};
     l.code = p.code;
     return l;
@@ -44,7 +44,7 @@ inline PartsList listOf(std::initializer_list<Part> parts) {
 }
 
 // English texts for the entries the report and its commands read; every other entry holds "E<n>".
-inline QStringList reportTextes() {
+inline QStringList reportTexts() {
     QStringList t;
     for (int k = 0; k <= 450; ++k)
         t.append(QStringLiteral("E%1").arg(k));

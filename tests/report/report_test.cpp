@@ -1,8 +1,8 @@
 // The report driver and its tables, drawn on the recording surface.
 
 #include "platform/recordingsurface.h"
-#include "report/rapport.h"
-#include "report/tableaux.h"
+#include "report/report.h"
+#include "report/reporttables.h"
 #include "report_fixture.h"
 
 #include <QDate>
@@ -22,11 +22,11 @@ const QString Indent(10, QLatin1Char(' '));
 
 struct Rendered {
     RecordingSurface page;
-    RapportStatus status;
+    ReportStatus status;
     QList<RecordingSurface::TextLine> lines;
 
     explicit Rendered(const PartsList& list)
-        : status(ImprimeRapport(page, list, reportTextes(), Today)), lines(page.textLines()) {}
+        : status(printReport(page, list, reportTexts(), Today)), lines(page.textLines()) {}
     // The frames of the figure block: boxes of 50 x 38 mm.
     QList<Record> frames() const {
         QList<Record> out;
@@ -51,7 +51,7 @@ struct Rendered {
 
 TEST(Report, OneKindGivesOneFramedLabelledCellAndOneTable) {
     Rendered run{listOf({{1, "617", "77.07"}, {1, "10", "1"}})};
-    ASSERT_EQ(run.status, RapportStatus::Printed);
+    ASSERT_EQ(run.status, ReportStatus::Printed);
     const auto frames = run.frames();
     ASSERT_EQ(frames.size(), 1);
     EXPECT_EQ(frames[0].a, QPointF(10, 10));
@@ -91,20 +91,20 @@ TEST(Report, KindsAreNumberedInOrderOfFirstAppearance) {
 }
 
 TEST(Report, KindListComparesNumericValues) {
-    EXPECT_EQ(ListeTypes(QStringList{"3", "3.0", "1", "03", " 3", "1"}), QStringList({"3", "1"}));
-    EXPECT_EQ(ListeTypes(QStringList{"", "abc", "0", "2"}), QStringList({"", "2"}));
-    EXPECT_EQ(CodeFigure(QStringLiteral("3.0")), 3);
-    EXPECT_EQ(CodeFigure(QStringLiteral("20")), 20);
+    EXPECT_EQ(kindsInOrder(QStringList{"3", "3.0", "1", "03", " 3", "1"}), QStringList({"3", "1"}));
+    EXPECT_EQ(kindsInOrder(QStringList{"", "abc", "0", "2"}), QStringList({"", "2"}));
+    EXPECT_EQ(figureCode(QStringLiteral("3.0")), 3);
+    EXPECT_EQ(figureCode(QStringLiteral("20")), 20);
     for (const char* other : {"", "abc", "0", "21", "3.5", "-1"})
-        EXPECT_EQ(CodeFigure(QString::fromLatin1(other)), 0) << other;
+        EXPECT_EQ(figureCode(QString::fromLatin1(other)), 0) << other;
 }
 
 TEST(Report, TotalLinesAlignAndUseTheMask) {
     const PartsList list = listOf({{1, "1234.567", ".5", "1", "1", "", "", "", "", "-2.5", "."}});
-    QStringList textes = reportTextes();
-    textes[35] = QStringLiteral("M");
-    textes[85] = QStringLiteral("Moment of inertia of every part, reduced to the axis");
-    EXPECT_EQ(LignesTotaux(list, textes),
+    QStringList texts = reportTexts();
+    texts[35] = QStringLiteral("M");
+    texts[85] = QStringLiteral("Moment of inertia of every part, reduced to the axis");
+    EXPECT_EQ(totalLines(list, texts),
               QStringList({QStringLiteral("M").leftJustified(30) + " =  1234.57 kg",
                            QStringLiteral("Moment of inertia of every par =  .50 kgm²"),
                            QStringLiteral("Friction torque").leftJustified(30) + " =  -2.50 Nm",
@@ -117,7 +117,7 @@ TEST(Report, TableLinesAreExactCharacterForCharacter) {
     const struct {
         Part part;
         const char *heading, *units, *line;
-    } rows[] = {// TableauD: a sphere of quantity 2, ratio 1, mass 12.5, D 80, inertia .01.
+    } rows[] = {// printTableD: a sphere of quantity 2, ratio 1, mass 12.5, D 80, inertia .01.
                 {{9, "12.5", ".01", "2", "1", "", "80"},
                  "Qty  Ratio      Mass    D      Inertia",
                  "     axis         kg    mm       kgm²",
@@ -166,8 +166,7 @@ TEST(Report, FieldTextsKeepTheirWidthAndTheirValue) {
         {"+1.25", 3, "1.3"},    {"0.3333333333333", 11, "0.333333333"},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(ChampAjuste(QString::fromUtf8(row.text), row.width),
-                  QString::fromUtf8(row.expected))
+        EXPECT_EQ(fitField(QString::fromUtf8(row.text), row.width), QString::fromUtf8(row.expected))
             << row.text << " in " << row.width;
 }
 
@@ -176,7 +175,7 @@ TEST(Report, TableLineThatDoesNotFitOpensAPageWithItsHeading) {
     for (int i = 0; i < 80; ++i)
         list.add(lineOf({1, QString::number(i + 1), "1"}));
     Rendered run{list};
-    const QString date = DateCourte(Today);
+    const QString date = shortDate(Today);
     const double lh = run.page.lineHeight();
     int parts = 0, page = 0;
     for (int i = 0; i < run.lines.size(); ++i) {

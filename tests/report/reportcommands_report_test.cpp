@@ -86,9 +86,9 @@ TEST(ReportCommands, EmptyListShowsOnlyTheMessage) {
     c.printer(never);
     c.dialogs.savePath = never;
     const PartsList empty;
-    EXPECT_EQ(c.commands.print(empty, reportTextes()), Result::EmptyList);
-    EXPECT_EQ(c.commands.preview(empty, reportTextes()), Result::EmptyList);
-    EXPECT_EQ(c.commands.exportPdf(empty, reportTextes()), Result::EmptyList);
+    EXPECT_EQ(c.commands.print(empty, reportTexts()), Result::EmptyList);
+    EXPECT_EQ(c.commands.preview(empty, reportTexts()), Result::EmptyList);
+    EXPECT_EQ(c.commands.exportPdf(empty, reportTexts()), Result::EmptyList);
     EXPECT_EQ(c.dialogs.log, QStringList(3, "! The list is empty. (Inertia calculator)"));
     EXPECT_EQ(c.dialogs.previewPages, -1);
     EXPECT_FALSE(QFileInfo::exists(never));
@@ -110,7 +110,7 @@ TEST(ReportCommands, PrintOffersAPdfWhenThereIsNoPrinterOrTheJobFails) {
         c.printer(row.printer ? c.dir.filePath(row.printer) : QString());
         c.dialogs.answer = row.answer;
         c.dialogs.savePath = c.dir.filePath(QStringLiteral("instead.pdf"));
-        EXPECT_EQ(c.commands.print(allKinds(), reportTextes()), row.result);
+        EXPECT_EQ(c.commands.print(allKinds(), reportTexts()), row.result);
         EXPECT_EQ(c.dialogs.log, row.log);
         const QString out = c.dir.filePath(row.log.isEmpty() ? "printed.pdf" : "instead.pdf");
         EXPECT_EQ(QFileInfo(out).size() > 1000, row.result != Result::Cancelled);
@@ -119,14 +119,14 @@ TEST(ReportCommands, PrintOffersAPdfWhenThereIsNoPrinterOrTheJobFails) {
 
 TEST(ReportCommands, ExportWritesThePdfOrSaysWhereItFailed) {
     Commands c;
-    EXPECT_EQ(c.commands.exportPdf(allKinds(), reportTextes()), Result::Cancelled); // no name
+    EXPECT_EQ(c.commands.exportPdf(allKinds(), reportTexts()), Result::Cancelled); // no name
     const QString good = c.dir.filePath(QStringLiteral("export.pdf"));
     c.dialogs.savePath = good;
-    EXPECT_EQ(c.commands.exportPdf(allKinds(), reportTextes()), Result::SavedAsPdf);
+    EXPECT_EQ(c.commands.exportPdf(allKinds(), reportTexts()), Result::SavedAsPdf);
     EXPECT_GT(QFileInfo(good).size(), 1000);
     const QString bad = c.dir.filePath(QStringLiteral("missing/export.pdf"));
     c.dialogs.savePath = bad;
-    EXPECT_EQ(c.commands.exportPdf(allKinds(), reportTextes()), Result::Failed);
+    EXPECT_EQ(c.commands.exportPdf(allKinds(), reportTexts()), Result::Failed);
     const QString failed = "! The report could not be written to this file:\n" +
                            QDir::toNativeSeparators(bad) + " (Inertia calculator)";
     EXPECT_EQ(c.dialogs.log, QStringList({SaveBox, SaveBox, SaveBox, failed}));
@@ -134,7 +134,7 @@ TEST(ReportCommands, ExportWritesThePdfOrSaysWhereItFailed) {
 
 TEST(ReportCommands, PreviewRendersTheReportPages) {
     Commands c;
-    EXPECT_EQ(c.commands.preview(allKinds(), reportTextes()), Result::Previewed);
+    EXPECT_EQ(c.commands.preview(allKinds(), reportTexts()), Result::Previewed);
     EXPECT_GE(c.dialogs.previewPages, 2) << "twenty kinds: the last row of figures on page 2";
     EXPECT_TRUE(c.dialogs.log.isEmpty());
 }

@@ -23,7 +23,7 @@ PATH="$WORK/bin:$PATH" bash "$ROOT/scripts/run" >"$WORK/out" 2>&1
 
 fail() { echo "FAIL: $*"; echo "-- log"; cat "$WORK/log"; echo "-- output"; cat "$WORK/out"; exit 1; }
 build_line="$(grep -- '--build' "$WORK/log")" || fail "no build"
-for target in ostrel ostrel_lenguas_db ostrel_pictures ostrel_about_data; do
+for target in ostrel ostrel_language_store ostrel_pictures ostrel_about_data; do
     grep -qw -- "$target" <<<"$build_line" || fail "target $target not built"
 done
 grep -q -- '--target' <<<"$build_line" || fail "the whole tree is built"

@@ -15,16 +15,16 @@ TEST(Catalogue, HoldsTwentyKindsFoundByCodeAndExactKey) {
     EXPECT_EQ(toolbarButtons().size(), 30u);
     for (const KindInfo& k : catalogue()) {
         EXPECT_EQ(kindInfo(k.code), &k);
-        EXPECT_EQ(kindByKey(QString::fromLatin1(k.name)), &k);
-        EXPECT_STREQ(toolbarButton(k.button)->key, k.name);
+        EXPECT_EQ(kindById(QString::fromLatin1(k.id)), &k);
+        EXPECT_STREQ(toolbarButton(k.button)->key, k.id);
         EXPECT_EQ(toolbarButton(k.button)->image, k.image);
     }
     for (int code : {0, 21, -3})
         EXPECT_EQ(kindInfo(code), nullptr) << code;
-    for (const char16_t* key : {u"bille", u"Bille ", u"", u"SolidesCentres"})
-        EXPECT_EQ(kindByKey(key), nullptr);
-    EXPECT_EQ(groupByKey(u"DiversInertie"), &groupCommands()[2]);
-    EXPECT_EQ(groupByKey(u"diversinertie"), nullptr);
+    for (const char16_t* key : {u"Sphere", u"sphere ", u"", u"showCentred", u"Bille"})
+        EXPECT_EQ(kindById(key), nullptr);
+    EXPECT_EQ(groupByKey(u"showMiscellaneous"), &groupCommands()[2]);
+    EXPECT_EQ(groupByKey(u"showmiscellaneous"), nullptr);
 }
 
 TEST(Catalogue, SpotRowsMatchTheKindTables) {
@@ -61,7 +61,7 @@ TEST(Catalogue, TakeBackColumnsAndDensityOptionFollowTheKind) {
 TEST(Catalogue, ShownBoxesCarryTheUnitOfWhatTheyHold) {
     const struct {
         int code;
-        std::array<const char*, 4> units; // Text5 ... Text8; nullptr: hidden
+        std::array<const char*, 4> units; // R, D, d, H boxes; nullptr: hidden
     } rows[] = {
         {1, {nullptr, "mm", nullptr, "mm"}},  {8, {"", "mm", nullptr, "mm"}},
         {15, {"mm", "mm", "mm", "mm"}},       {17, {"kg·m²", "N·m", "N·m", nullptr}},

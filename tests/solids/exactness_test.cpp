@@ -1,7 +1,7 @@
 // Results shown with significant digits in every unit read back, converted to SI, as the exact
 // results to the shown digits: servo-sized parts of all twenty kinds, in both mass modes where
 // the editor offers them.
-#include "solids/calcul.h"
+#include "solids/calculation.h"
 #include "solids/numbertext.h"
 #include "solids/units.h"
 
@@ -16,7 +16,7 @@ namespace {
 struct Part {
     int code;
     char mode;         // 'd' density, 't' total mass
-    const char* texts; // "Text1|Text2|Text3|Text5|Text6|Text7|Text8"
+    const char* texts; // "quantity|ratio|mass|R|D|d|H"
 };
 
 CalcOutcome compute(const Part& p) {
@@ -24,7 +24,7 @@ CalcOutcome compute(const Part& p) {
     const QStringList t = QString::fromUtf8(p.texts).split(u'|');
     for (qsizetype i = 0; i < 7 && i < t.size(); ++i)
         in.texts[size_t(i)] = t[i];
-    return CalculeInertie(in);
+    return calculatePart(in);
 }
 
 constexpr Quantity kQuantities[4] = {Quantity::Mass, Quantity::Inertia, Quantity::Torque,
@@ -76,10 +76,10 @@ TEST(Exactness, ShownTextsReadBackAsTheExactResults) {
                     EXPECT_EQ(text, "0") << where;
                     continue;
                 }
-                ASSERT_FALSE(text.isEmpty() || text == "." || LireNombre(text) == 0) << where;
+                ASSERT_FALSE(text.isEmpty() || text == "." || readNumber(text) == 0) << where;
                 // Back in SI, the text is the exact result to within half a unit of its last
                 // digit (and the rounding of the conversion).
-                const double shown = LireNombre(text);
+                const double shown = readNumber(text);
                 const double factor = display.factor(kQuantities[i]);
                 const double exponent = std::floor(std::log10(std::fabs(shown)));
                 const double halfUnit = 0.5 * std::pow(10.0, exponent - (digits - 1)) * factor;

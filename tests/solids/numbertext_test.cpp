@@ -1,4 +1,4 @@
-// Reading and writing numbers: LireNombre, FormatMasque, texteGeneral, texteSigne.
+// Reading and writing numbers: readNumber, formatWithMask, generalText, signedText.
 #include "solids/numbertext.h"
 
 #include <charconv>
@@ -42,22 +42,22 @@ TEST(Reading, TakesTheLeadingNumber) {
         {u"1.7976931348623157e308", 1.7976931348623157e308}};
     // clang-format on
     for (const auto& row : rows) {
-        const double v = LireNombre(QStringView(row.text));
+        const double v = readNumber(QStringView(row.text));
         EXPECT_DOUBLE_EQ(v, row.expected) << utf8(row.text);
         EXPECT_FALSE(v == 0 && std::signbit(v)) << "negative zero from " << utf8(row.text);
     }
 }
 
 // The overflow rule: a number beyond the double range reads as 0, never as infinity.
-TEST(LireNombre, LongTextsNeverGiveInfinity) {
+TEST(readNumber, LongTextsNeverGiveInfinity) {
     const QString digits = QStringLiteral("1") + QString(300, u'0');
-    EXPECT_DOUBLE_EQ(LireNombre(digits), 1e300);
-    EXPECT_EQ(LireNombre(digits + QStringLiteral("0000000000")), 0.0); // 1e310
-    EXPECT_EQ(LireNombre(QStringLiteral("&H") + QString(300, u'F')), 0.0);
+    EXPECT_DOUBLE_EQ(readNumber(digits), 1e300);
+    EXPECT_EQ(readNumber(digits + QStringLiteral("0000000000")), 0.0); // 1e310
+    EXPECT_EQ(readNumber(QStringLiteral("&H") + QString(300, u'F')), 0.0);
 }
 
 // Reading exactly matters: one unit off in the last place moves a rounding half.
-TEST(LireNombre, ReadsRandomNumbersExactlyAsFromCharsDoes) {
+TEST(readNumber, ReadsRandomNumbersExactlyAsFromCharsDoes) {
     std::mt19937_64 gen(20261206);
     std::uniform_real_distribution<double> mantissa(-10, 10);
     std::uniform_int_distribution<int> exponent(-40, 40);
@@ -69,7 +69,7 @@ TEST(LireNombre, ReadsRandomNumbersExactlyAsFromCharsDoes) {
                           : std::to_chars(buf, buf + 64, x, fmt, 14).ptr;
         double expected = 0;
         std::from_chars(buf, end, expected);
-        ASSERT_EQ(LireNombre(QString::fromLatin1(buf, end - buf)), expected)
+        ASSERT_EQ(readNumber(QString::fromLatin1(buf, end - buf)), expected)
             << std::string(buf, end);
     }
 }
@@ -99,26 +99,26 @@ TEST(Masks, WriteTheRoundedValue) {
         {123456.1, u"####.00", u"123456.10"}, {0.5, u"0.00", u"0.50"}, {1, u"#.0#", u"1.0"}};
     // clang-format on
     for (const auto& r : rows)
-        EXPECT_EQ(FormatMasque(r.value, r.mask).toStdString(), utf8(r.expected))
+        EXPECT_EQ(formatWithMask(r.value, r.mask).toStdString(), utf8(r.expected))
             << r.value << " under " << utf8(r.mask);
 }
 
 TEST(NumberTexts, NeverWriteInfinityOrNan) {
     const double inf = std::numeric_limits<double>::infinity();
-    EXPECT_EQ(FormatMasque(inf, u"####.##"), QString());
-    EXPECT_EQ(FormatMasque(std::nan(""), u"#####"), QString());
-    EXPECT_EQ(texteGeneral(inf), QString());
-    EXPECT_EQ(texteSigne(std::nan("")), QString());
-    const QString huge = FormatMasque(1.7976931348623157e308, u"####.##");
+    EXPECT_EQ(formatWithMask(inf, u"####.##"), QString());
+    EXPECT_EQ(formatWithMask(std::nan(""), u"#####"), QString());
+    EXPECT_EQ(generalText(inf), QString());
+    EXPECT_EQ(signedText(std::nan("")), QString());
+    const QString huge = formatWithMask(1.7976931348623157e308, u"####.##");
     EXPECT_EQ(huge.size(), 310);
-    EXPECT_DOUBLE_EQ(LireNombre(huge), 1.7976931348623157e308);
+    EXPECT_DOUBLE_EQ(readNumber(huge), 1.7976931348623157e308);
 }
 
 TEST(GeneralTexts, HoldFifteenSignificantDigits) {
     const struct {
         double value;
         const char16_t* general;
-        const char16_t* signe;
+        const char16_t* withSign;
     } rows[] = {// clang-format off
         {1234, u"1234", u" 1234"}, {0.5, u"0.5", u" .5"}, {-3.25, u"-3.25", u"-3.25"},
         {-0.5, u"-0.5", u"-.5"}, {0, u"0", u" 0"}, {-0.0, u"0", u" 0"}, {0.1 + 0.2, u"0.3", u" .3"},
@@ -134,8 +134,8 @@ TEST(GeneralTexts, HoldFifteenSignificantDigits) {
         {1.7976931348623e308, u"1.7976931348623E+308", u" 1.7976931348623E+308"}};
     // clang-format on
     for (const auto& r : rows) {
-        EXPECT_EQ(texteGeneral(r.value).toStdString(), utf8(r.general)) << r.value;
-        EXPECT_EQ(texteSigne(r.value).toStdString(), utf8(r.signe)) << r.value;
+        EXPECT_EQ(generalText(r.value).toStdString(), utf8(r.general)) << r.value;
+        EXPECT_EQ(signedText(r.value).toStdString(), utf8(r.withSign)) << r.value;
     }
 }
 
@@ -145,9 +145,9 @@ TEST(NumberTexts, GeneralTextsReadBackToTheSameMagnitude) {
     const double top = std::numeric_limits<double>::max();
     for (double v : {top, -top, std::nextafter(top, 0.0), 1.797693134862315e308, 1e308, 9.9e307,
                      std::numeric_limits<double>::denorm_min(), 1.0 / 3}) {
-        const double back = LireNombre(texteGeneral(v));
+        const double back = readNumber(generalText(v));
         EXPECT_TRUE(std::isfinite(back)) << v;
-        EXPECT_NEAR(back / v, 1.0, 1e-14) << texteGeneral(v).toStdString();
+        EXPECT_NEAR(back / v, 1.0, 1e-14) << generalText(v).toStdString();
     }
 }
 

@@ -24,21 +24,21 @@ TEST(Significant, WritesTheValue) {
         {1.7976931348623157e308, 4, "1.798E+308"}, {INFINITY, 4, ""}};
     // clang-format on
     for (const auto& r : rows)
-        EXPECT_EQ(texteSignificatif(r.value, r.digits).toStdString(), r.expected) << r.value;
+        EXPECT_EQ(significantText(r.value, r.digits).toStdString(), r.expected) << r.value;
 }
 
 // Whatever the magnitude and sign, the text is never "0", "." or empty for a non-zero value,
-// and reads back with LireNombre to the value at the asked significant digits.
+// and reads back with readNumber to the value at the asked significant digits.
 TEST(Significant, ReadsBackWithinHalfAUnitOfTheLastDigit) {
     std::mt19937_64 random(11);
     std::uniform_real_distribution<double> exponent(-30.0, 30.0);
     for (int i = 0; i < 20000; ++i) {
         const double v = std::pow(10.0, exponent(random)) * ((random() & 1) ? -1 : 1);
         for (int digits : {4, 6}) {
-            const QString text = texteSignificatif(v, digits);
+            const QString text = significantText(v, digits);
             ASSERT_FALSE(text.isEmpty());
             ASSERT_LE(text.size(), 11 + (v < 0)) << text.toStdString();
-            const double back = LireNombre(text);
+            const double back = readNumber(text);
             ASSERT_NE(back, 0.0) << text.toStdString();
             // Half a unit of the last digit is at most 0.5 x 10^(1 - digits) of the value.
             ASSERT_LE(std::fabs(back - v),

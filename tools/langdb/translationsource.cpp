@@ -134,20 +134,20 @@ bool parseSource(const QByteArray& data, TranslationSource& source, QString* err
                                        .arg(cells.size())
                                        .arg(fields.size()));
         bool whole = false;
-        const int numero = cells.first().toInt(&whole);
+        const int number = cells.first().toInt(&whole);
         if (!whole)
             return setError(error, QStringLiteral("line %1: \"%2\" is not an entry number")
                                        .arg(lineNumber)
                                        .arg(cells.first()));
         const int expected = static_cast<int>(l);
-        if (numero != expected)
+        if (number != expected)
             return setError(error, QStringLiteral("line %1: entry %2 where entry %3 is expected "
                                                   "(entries run 1 to N without a gap)")
                                        .arg(lineNumber)
-                                       .arg(numero)
+                                       .arg(number)
                                        .arg(expected));
         TranslationRow row;
-        row.numero = numero;
+        row.number = number;
         row.texts.reserve(static_cast<size_t>(cells.size() - 1));
         for (qsizetype c = 1; c < cells.size(); ++c) {
             QString why;
@@ -204,11 +204,11 @@ bool writeDatabase(const QString& path, const TranslationSource& source, QString
             db.rollback();
             return setError(error, QStringLiteral("%1: entry %2 has %3 texts for %4 fields")
                                        .arg(path)
-                                       .arg(row.numero)
+                                       .arg(row.number)
                                        .arg(row.texts.size())
                                        .arg(width));
         }
-        insert.bindValue(0, row.numero);
+        insert.bindValue(0, row.number);
         for (size_t c = 0; c < width; ++c) {
             const auto& text = row.texts[c];
             insert.bindValue(static_cast<int>(c + 1),
@@ -218,7 +218,7 @@ bool writeDatabase(const QString& path, const TranslationSource& source, QString
             const QString why = insert.lastError().text();
             db.rollback();
             return setError(error,
-                            QStringLiteral("%1: entry %2: %3").arg(path).arg(row.numero).arg(why));
+                            QStringLiteral("%1: entry %2: %3").arg(path).arg(row.number).arg(why));
         }
     }
     insert.finish();

@@ -12,7 +12,7 @@
 namespace ostrel::langdb {
 
 struct TranslationRow {
-    int numero = 0;                            // field 0, the entry number
+    int number = 0;                            // field 0, the entry number
     std::vector<std::optional<QString>> texts; // fields 1 ... last; nullopt is Null
 };
 

@@ -42,16 +42,16 @@ double penDpiFor(double pxPerMm, double thickPx) {
 
 bool writeKindPicture(int code, const QString& path) {
     const FigureCell cell;
-    QImage image(int(cell.largeur * PicturePixelsPerMm), int(cell.hauteur * PicturePixelsPerMm),
+    QImage image(int(cell.width * PicturePixelsPerMm), int(cell.height * PicturePixelsPerMm),
                  QImage::Format_RGB32);
     image.fill(Qt::white);
     {
-        PainterSurface page(&image, QSizeF(cell.largeur, cell.hauteur), QPointF(cell.x, cell.y));
+        PainterSurface page(&image, QSizeF(cell.width, cell.height), QPointF(cell.x, cell.y));
         if (!page.ok()) return false;
         page.setPenDpi(penDpiFor(PicturePixelsPerMm, PictureThickPx));
         page.setFont(QStringLiteral("Courier New"), 11);
         page.setLineWidth(1);
-        DessineFigure(page, code, cell);
+        drawFigure(page, code, cell);
     }
     return image.save(path, "BMP");
 }
@@ -97,7 +97,7 @@ bool writeIcon(const Drawing& draw, const IconStyle& style, const QString& path)
 Drawing kindDrawing(int code) {
     return [code](PageSurface& page) {
         page.setLineWidth(1);
-        DessineFigure(page, code, FigureCell{});
+        drawFigure(page, code, FigureCell{});
     };
 }
 
@@ -140,7 +140,7 @@ int main(int argc, char** argv) {
         check(writeKindPicture(kind.code, path), path);
 
         IconStyle style;
-        if (kind.code == int(SolidType::MasseDese)) {
+        if (kind.code == int(SolidType::UnbalancedMass)) {
             // A mass on a radius has no thick outline: all its strokes, drawn thick.
             style.thinDots = 4;
         } else {
@@ -154,8 +154,8 @@ int main(int argc, char** argv) {
         int image;
         void (*draw)(PageSurface&);
     } others[] = {
-        {1, IconeSolidesCentres}, {2, IconeSolidesExcentres}, {3, IconeDivers},
-        {24, IconeImpression},    {25, IconeQuitter},
+        {1, centredIcon}, {2, eccentricIcon}, {3, miscellaneousIcon},
+        {24, printIcon},  {25, quitIcon},
     };
     for (const auto& other : others)
         check(writeIcon(other.draw, IconStyle{}, iconPath(other.image)), iconPath(other.image));

@@ -1,7 +1,7 @@
 #include "toolbaricons.h"
 
 #include "report/primitives.h"
-#include "solids/calcul.h"
+#include "solids/calculation.h"
 
 namespace ostrel {
 
@@ -9,7 +9,7 @@ namespace {
 
 // An upright cylinder or disc seen from a little above: top face, sides, lower front edge.
 void upright(PageSurface& p, double x, double top, double r, double height) {
-    const double pi = Pi();
+    const double pi = ostrel::pi();
     p.ellipse({x, top}, r, 0.2);
     p.line({x - r, top}, {x - r, top + height});
     p.line({x + r, top}, {x + r, top + height});
@@ -18,16 +18,16 @@ void upright(PageSurface& p, double x, double top, double r, double height) {
 
 } // namespace
 
-void IconeSolidesCentres(PageSurface& p) {
+void centredIcon(PageSurface& p) {
     p.setLineWidth(1);
     p.line({24, 8}, {24, 42}); // the common axis, through both solids
     p.setLineWidth(4);
     upright(p, 24, 15, 12, 5);
     p.ellipse({24, 32}, 7);
-    SymboleRotation(p, 24, 5);
+    rotationSymbol(p, 24, 5);
 }
 
-void IconeSolidesExcentres(PageSurface& p) {
+void eccentricIcon(PageSurface& p) {
     p.setLineWidth(4);
     upright(p, 10, 16, 6, 12);
     p.ellipse({27, 30}, 5);
@@ -35,10 +35,10 @@ void IconeSolidesExcentres(PageSurface& p) {
     p.line({10, 16}, {10, 7}); // radius lines to the axis at the right
     p.line({27, 25}, {27, 8});
     p.line({10, 8}, {38, 8});
-    SymboleRotation(p, 38, 5);
+    rotationSymbol(p, 38, 5);
 }
 
-void IconeDivers(PageSurface& p) {
+void miscellaneousIcon(PageSurface& p) {
     p.setLineWidth(4);
     // Given values: the framed diagonal.
     p.box({4, 4}, {18, 22});
@@ -59,7 +59,7 @@ void IconeDivers(PageSurface& p) {
     p.setLineWidth(1);
 }
 
-void IconeImpression(PageSurface& p) {
+void printIcon(PageSurface& p) {
     p.setLineWidth(4);
     // The sheet going in at the back.
     p.line({14, 16}, {14, 4});
@@ -82,8 +82,8 @@ void IconeImpression(PageSurface& p) {
     p.line({16, 39}, {28, 39});
 }
 
-void IconeQuitter(PageSurface& p) {
-    const double pi = Pi();
+void quitIcon(PageSurface& p) {
+    const double pi = ostrel::pi();
     p.setLineWidth(4);
     // Open at the top, where the bar goes in.
     p.arc({24, 26}, 16, 1.0, pi / 2 + 0.65, pi / 2 - 0.65);

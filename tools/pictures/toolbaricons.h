@@ -8,14 +8,14 @@
 namespace ostrel {
 
 // A disc and a sphere on one vertical axis: the solids centred on the axis of rotation.
-void IconeSolidesCentres(PageSurface& page);
+void centredIcon(PageSurface& page);
 // An upright cylinder and a sphere tied by their radius lines to an axis beside them.
-void IconeSolidesExcentres(PageSurface& page);
+void eccentricIcon(PageSurface& page);
 // A given-value box, a mass on a radius and a belt conveyor: the miscellaneous items.
-void IconeDivers(PageSurface& page);
+void miscellaneousIcon(PageSurface& page);
 // A printer with a sheet going in and a printed sheet coming out.
-void IconeImpression(PageSurface& page);
+void printIcon(PageSurface& page);
 // The power symbol.
-void IconeQuitter(PageSurface& page);
+void quitIcon(PageSurface& page);
 
 } // namespace ostrel

@@ -6,9 +6,9 @@
 //
 // The program folder is copied first, so that nothing is written into the build's own.
 
-#include "about/propos.h"
-#include "app/editeur.h"
-#include "app/ostrel.h"
+#include "about/aboutwindow.h"
+#include "app/mainwindow.h"
+#include "app/parteditor.h"
 #include "platform/dialogs.h"
 
 #include <QApplication>
@@ -24,7 +24,7 @@
 namespace {
 
 // No box may stop the run: messages are printed instead.
-class DialogsMuets : public ostrel::Dialogs {
+class SilentDialogs : public ostrel::Dialogs {
 public:
     void message(const QString& text, ostrel::MessageIcon, const QString&) override {
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
@@ -38,37 +38,37 @@ public:
     QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
 };
 
-bool copieDossier(const QString& dossier, const QString& cible) {
-    const QString source = QDir(dossier).absolutePath();
+bool copyFolder(const QString& folder, const QString& target) {
+    const QString source = QDir(folder).absolutePath();
     QDirIterator it(source, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
-        const QString fichier = it.next();
-        const QString copie = cible + QDir(source).relativeFilePath(fichier);
-        QDir().mkpath(QFileInfo(copie).path());
-        if (!QFile::copy(fichier, copie)) return false;
+        const QString file = it.next();
+        const QString copy = target + QDir(source).relativeFilePath(file);
+        QDir().mkpath(QFileInfo(copy).path());
+        if (!QFile::copy(file, copy)) return false;
     }
     return true;
 }
 
-void tape(ostrel::Editeur& editeur, ostrel::InputBox box, const char* texte) {
-    QLineEdit* edit = editeur.box(box);
+void tape(ostrel::PartEditor& editor, ostrel::InputBox box, const char* text) {
+    QLineEdit* edit = editor.box(box);
     edit->setFocus();
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClicks(edit, QString::fromLatin1(texte));
+    QTest::keyClicks(edit, QString::fromLatin1(text));
 }
 
-void densite(ostrel::Ostrel& fenetre) {
-    QTest::mouseClick(fenetre.findChild<QRadioButton*>(QStringLiteral("MasseSpecifique")),
+void density(ostrel::MainWindow& window) {
+    QTest::mouseClick(window.findChild<QRadioButton*>(QStringLiteral("densityOption")),
                       Qt::LeftButton);
 }
 
-bool enregistre(QWidget& widget, const QString& chemin, const QRect& zone = {}) {
+bool save(QWidget& widget, const QString& path, const QRect& zone = {}) {
     QCoreApplication::processEvents();
     QTest::qWait(200);
     const QPixmap image = zone.isNull() ? widget.grab() : widget.grab(zone);
-    if (image.save(chemin, "PNG", 9)) return true;
-    std::fprintf(stderr, "cannot write %s\n", qPrintable(chemin));
+    if (image.save(path, "PNG", 9)) return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
     return false;
 }
 
@@ -82,57 +82,57 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: ostrel_guideshots <program folder> <docs/images>\n");
         return 2;
     }
-    QTemporaryDir dossier;
-    const QString programme = dossier.path() + QLatin1Char('/');
-    if (!copieDossier(QString::fromLocal8Bit(argv[1]), programme)) return 1;
+    QTemporaryDir folder;
+    const QString program = folder.path() + QLatin1Char('/');
+    if (!copyFolder(QString::fromLocal8Bit(argv[1]), program)) return 1;
     const QString images = QString::fromLocal8Bit(argv[2]) + QLatin1Char('/');
 
-    DialogsMuets dialogs;
-    ostrel::Ostrel fenetre(programme, dialogs);
-    if (!fenetre.ok()) return 1;
-    fenetre.resize(900, 640);
-    fenetre.show();
+    SilentDialogs dialogs;
+    ostrel::MainWindow window(program, dialogs);
+    if (!window.ok()) return 1;
+    window.resize(900, 640);
+    window.show();
     QTest::qWait(300);
-    ostrel::Editeur& editeur = fenetre.editeur();
+    ostrel::PartEditor& editor = window.editor();
     using ostrel::InputBox;
 
     // Two steel discs, a ring on a 1:2 ratio, then a sphere left in the editor.
-    fenetre.kindCommand(1);
-    densite(fenetre);
-    tape(editeur, InputBox::Text1, "2");
-    tape(editeur, InputBox::Text6, "1000");
-    tape(editeur, InputBox::Text8, "100");
-    fenetre.AjoutePiece();
-    fenetre.kindCommand(2);
-    densite(fenetre);
-    tape(editeur, InputBox::Text2, "2");
-    tape(editeur, InputBox::Text6, "1000");
-    tape(editeur, InputBox::Text7, "600");
-    tape(editeur, InputBox::Text8, "100");
-    fenetre.AjoutePiece();
-    fenetre.kindCommand(18);
-    tape(editeur, InputBox::Text3, "100");
-    tape(editeur, InputBox::Text6, "500");
-    tape(editeur, InputBox::Text7, "50");
-    tape(editeur, InputBox::Text8, "0.1");
-    fenetre.AjoutePiece();
-    fenetre.kindCommand(1);
-    densite(fenetre);
-    tape(editeur, InputBox::Text6, "400");
-    tape(editeur, InputBox::Text8, "60");
+    window.kindCommand(1);
+    density(window);
+    tape(editor, InputBox::Quantity, "2");
+    tape(editor, InputBox::Diameter, "1000");
+    tape(editor, InputBox::Height, "100");
+    window.addPart();
+    window.kindCommand(2);
+    density(window);
+    tape(editor, InputBox::Ratio, "2");
+    tape(editor, InputBox::Diameter, "1000");
+    tape(editor, InputBox::SmallDiameter, "600");
+    tape(editor, InputBox::Height, "100");
+    window.addPart();
+    window.kindCommand(18);
+    tape(editor, InputBox::MassOrDensity, "100");
+    tape(editor, InputBox::Diameter, "500");
+    tape(editor, InputBox::SmallDiameter, "50");
+    tape(editor, InputBox::Height, "0.1");
+    window.addPart();
+    window.kindCommand(1);
+    density(window);
+    tape(editor, InputBox::Diameter, "400");
+    tape(editor, InputBox::Height, "60");
 
-    bool ok = enregistre(fenetre, images + QStringLiteral("main-window.png"));
-    ok = enregistre(editeur, images + QStringLiteral("editor.png")) && ok;
-    QWidget* centre = fenetre.centralWidget();
-    const QRect liste(0, editeur.geometry().bottom() + 1, centre->width(),
-                      centre->height() - editeur.geometry().bottom() - 1);
-    ok = enregistre(*centre, images + QStringLiteral("parts-list.png"), liste) && ok;
+    bool ok = save(window, images + QStringLiteral("main-window.png"));
+    ok = save(editor, images + QStringLiteral("editor.png")) && ok;
+    QWidget* centre = window.centralWidget();
+    const QRect list(0, editor.geometry().bottom() + 1, centre->width(),
+                     centre->height() - editor.geometry().bottom() - 1);
+    ok = save(*centre, images + QStringLiteral("parts-list.png"), list) && ok;
 
-    auto* propos = new ostrel::Propos(programme, ostrel::versionProgramme(), &fenetre);
-    ostrel::TraduitPropos(*propos, fenetre.langue().textes);
-    propos->show();
+    auto* about = new ostrel::AboutWindow(program, ostrel::programVersion(), &window);
+    ostrel::translateAboutWindow(*about, window.language().texts);
+    about->show();
     QTest::qWait(300);
-    ok = enregistre(*propos, images + QStringLiteral("about.png")) && ok;
-    delete propos;
+    ok = save(*about, images + QStringLiteral("about.png")) && ok;
+    delete about;
     return ok ? 0 : 1;
 }

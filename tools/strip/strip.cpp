@@ -15,37 +15,37 @@
 
 namespace {
 
-constexpr int Cellules = 6;
-constexpr int LargeurCellule = 48;
-constexpr int HauteurCellule = 42;
-constexpr double PasDegres = 10.0;
+constexpr int CellCount = 6;
+constexpr int CellWidth = 48;
+constexpr int CellHeight = 42;
+constexpr double DegreeStep = 10.0;
 
-void dessineVolant(QPainter& p, const QRectF& cellule, double angleDegres) {
-    const QPointF c = cellule.center();
-    const double r = std::min(cellule.width(), cellule.height()) / 2.0 - 1.5;
-    const double jante = r * 0.22;
+void drawFlywheel(QPainter& p, const QRectF& cell, double angleDegrees) {
+    const QPointF c = cell.center();
+    const double r = std::min(cell.width(), cell.height()) / 2.0 - 1.5;
+    const double rim = r * 0.22;
 
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
 
     // The rim: a ring shaded like turned steel.
-    QRadialGradient acier(c, r);
-    acier.setColorAt(0.70, QColor(150, 160, 175));
-    acier.setColorAt(0.85, QColor(215, 222, 232));
-    acier.setColorAt(1.00, QColor(95, 105, 120));
-    QPainterPath anneau;
-    anneau.addEllipse(c, r, r);
-    anneau.addEllipse(c, r - jante, r - jante);
+    QRadialGradient steel(c, r);
+    steel.setColorAt(0.70, QColor(150, 160, 175));
+    steel.setColorAt(0.85, QColor(215, 222, 232));
+    steel.setColorAt(1.00, QColor(95, 105, 120));
+    QPainterPath ring;
+    ring.addEllipse(c, r, r);
+    ring.addEllipse(c, r - rim, r - rim);
     p.setPen(QPen(QColor(60, 66, 78), 1.0));
-    p.setBrush(acier);
-    p.drawPath(anneau);
+    p.setBrush(steel);
+    p.drawPath(ring);
 
     // Six spokes, then the hub and its bore.
     p.translate(c);
-    p.rotate(angleDegres);
+    p.rotate(angleDegrees);
     p.setPen(QPen(QColor(70, 78, 92), r * 0.16, Qt::SolidLine, Qt::RoundCap));
     for (int i = 0; i < 6; ++i) {
-        p.drawLine(QPointF(0, 0), QPointF(r - jante * 0.6, 0));
+        p.drawLine(QPointF(0, 0), QPointF(r - rim * 0.6, 0));
         p.rotate(60.0);
     }
     p.setPen(QPen(QColor(60, 66, 78), 1.0));
@@ -59,7 +59,7 @@ void dessineVolant(QPainter& p, const QRectF& cellule, double angleDegres) {
     p.restore();
 }
 
-bool ecrit(const QImage& image, const char* path) {
+bool write(const QImage& image, const char* path) {
     if (image.save(QString::fromLocal8Bit(path), "PNG")) return true;
     std::fprintf(stderr, "ostrel_strip: cannot write %s\n", path);
     return false;
@@ -74,23 +74,22 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    QImage bande(Cellules * LargeurCellule, HauteurCellule, QImage::Format_ARGB32_Premultiplied);
-    bande.fill(Qt::transparent);
+    QImage strip(CellCount * CellWidth, CellHeight, QImage::Format_ARGB32_Premultiplied);
+    strip.fill(Qt::transparent);
     {
-        QPainter p(&bande);
-        for (int n = 0; n < Cellules; ++n)
-            dessineVolant(p, QRectF(n * LargeurCellule, 0, LargeurCellule, HauteurCellule),
-                          n * PasDegres);
+        QPainter p(&strip);
+        for (int n = 0; n < CellCount; ++n)
+            drawFlywheel(p, QRectF(n * CellWidth, 0, CellWidth, CellHeight), n * DegreeStep);
     }
-    if (!ecrit(bande, argv[1])) return 1;
+    if (!write(strip, argv[1])) return 1;
 
     if (argc > 2) {
-        QImage icone(64, 64, QImage::Format_ARGB32_Premultiplied);
-        icone.fill(Qt::transparent);
-        QPainter p(&icone);
-        dessineVolant(p, QRectF(0, 0, 64, 64), 0.0);
+        QImage icon(64, 64, QImage::Format_ARGB32_Premultiplied);
+        icon.fill(Qt::transparent);
+        QPainter p(&icon);
+        drawFlywheel(p, QRectF(0, 0, 64, 64), 0.0);
         p.end();
-        if (!ecrit(icone, argv[2])) return 1;
+        if (!write(icon, argv[2])) return 1;
     }
     return 0;
 }

@@ -1,4 +1,4 @@
-#include "report/tableaux.h"
+#include "report/reporttables.h"
 
 #include "list/partslist.h"
 #include "solids/numbertext.h"
@@ -12,16 +12,16 @@ namespace ostrel {
 namespace {
 
 // Translation entries of the tables.
-constexpr int EntryMasse = 9;
-constexpr int EntryDegres = 10;
-constexpr int EntryInertie = 40;
-constexpr int EntryCoupleFrottement = 41;
-constexpr int EntryCoupleTravail = 42;
-constexpr int EntryQuantite = 72;
-constexpr int EntryRapport = 73;
-constexpr int EntryAxe = 74;
+constexpr int EntryMass = 9;
+constexpr int EntryDegrees = 10;
+constexpr int EntryInertia = 40;
+constexpr int EntryFrictionTorque = 41;
+constexpr int EntryWorkingTorque = 42;
+constexpr int EntryQuantity = 72;
+constexpr int EntryRatio = 73;
+constexpr int EntryAxis = 74;
 constexpr int EntryFigure = 86;
-constexpr int EntryCotes = 436;
+constexpr int EntrySides = 436;
 
 // Column 14 holds the kind code of a row; the computed field of the conveyor has no column.
 constexpr int ColumnKind = 14;
@@ -29,12 +29,12 @@ constexpr int TranslatingMass = -1;
 
 struct Field {
     int start;  // character column at which the field begins
-    int column; // Grille1 column, or TranslatingMass
+    int column; // partsTable column, or TranslatingMass
     int spaces; // spaces appended before cutting the line to start
 };
 
-enum class Heading { Standard, Convoyeur, DiversIner };
-enum class Units { Standard, Polygone, MasseDese, DiversIner };
+enum class Heading { Standard, Conveyor, GivenValues };
+enum class Units { Standard, RegularPolygon, UnbalancedMass, GivenValues };
 
 struct Layout {
     Heading heading = Heading::Standard;
@@ -50,32 +50,32 @@ QString spaces(int n) {
 }
 
 QString headingLine(const ReportContext& ctx, const Layout& l) {
-    const QString a = Pad(ctx.texte(EntryQuantite), 10, 5);
-    if (l.heading == Heading::DiversIner) {
-        const QString b = Pad(a + ctx.texte(EntryRapport), 20, 16);
-        const QString c = Pad(b + ctx.texte(EntryMasse), 20, 24);
-        const QString d = Pad(c + ctx.texte(EntryInertie), 20, 33);
-        const QString e = Pad(d + ctx.texte(EntryCoupleFrottement), 20, 43);
-        return e + ctx.texte(EntryCoupleTravail);
+    const QString a = pad(ctx.text(EntryQuantity), 10, 5);
+    if (l.heading == Heading::GivenValues) {
+        const QString b = pad(a + ctx.text(EntryRatio), 20, 16);
+        const QString c = pad(b + ctx.text(EntryMass), 20, 24);
+        const QString d = pad(c + ctx.text(EntryInertia), 20, 33);
+        const QString e = pad(d + ctx.text(EntryFrictionTorque), 20, 43);
+        return e + ctx.text(EntryWorkingTorque);
     }
-    const QString b = Pad(a + ctx.texte(EntryRapport), 10, 16);
-    if (l.heading == Heading::Convoyeur) return b + l.headingLiteral + ctx.texte(EntryInertie);
-    const QString c = Pad(b + ctx.texte(EntryMasse), 20, l.massWidth);
-    return c + l.headingLiteral + ctx.texte(EntryInertie);
+    const QString b = pad(a + ctx.text(EntryRatio), 10, 16);
+    if (l.heading == Heading::Conveyor) return b + l.headingLiteral + ctx.text(EntryInertia);
+    const QString c = pad(b + ctx.text(EntryMass), 20, l.massWidth);
+    return c + l.headingLiteral + ctx.text(EntryInertia);
 }
 
 QString unitsLine(const ReportContext& ctx, const Layout& l) {
-    const int width = l.units == Units::DiversIner ? 16 : 18;
-    const QString start = Pad(spaces(5) + ctx.texte(EntryAxe), 30, width);
+    const int width = l.units == Units::GivenValues ? 16 : 18;
+    const QString start = pad(spaces(5) + ctx.text(EntryAxis), 30, width);
     switch (l.units) {
-    case Units::Polygone:
-        return start + QStringLiteral("kg    mm     mm    ") + Pad(ctx.texte(EntryCotes), 5, 5) +
+    case Units::RegularPolygon:
+        return start + QStringLiteral("kg    mm     mm    ") + pad(ctx.text(EntrySides), 5, 5) +
                QStringLiteral("  kgm²");
-    case Units::MasseDese:
-        return start + QStringLiteral("kg    mm     ") + ctx.texte(EntryDegres) +
+    case Units::UnbalancedMass:
+        return start + QStringLiteral("kg    mm     ") + ctx.text(EntryDegrees) +
                QStringLiteral("    kgm²");
     case Units::Standard:
-    case Units::DiversIner:
+    case Units::GivenValues:
         break;
     }
     return start + l.unitsLiteral;
@@ -83,23 +83,22 @@ QString unitsLine(const ReportContext& ctx, const Layout& l) {
 
 // Mass of the line less the rotating mass, as a general text without its sign space.
 QString translatingMass(const PartsList& list, int row) {
-    const double m = LireNombre(list.cell(row, 1)) - LireNombre(list.cell(row, 12));
-    return texteSigne(m).trimmed();
+    const double m = readNumber(list.cell(row, 1)) - readNumber(list.cell(row, 12));
+    return signedText(m).trimmed();
 }
 
 // Each field ends one character before the next field starts, so that a blank always parts
 // two values; the last field of a line has no end.
 QString partLine(const PartsList& list, int row, const Layout& l) {
     const int firstStart = l.fields.empty() ? -1 : l.fields.front().start;
-    QString line =
-        QLatin1Char(' ') +
-        (firstStart > 2 ? ChampAjuste(list.cell(row, 6), firstStart - 2) : list.cell(row, 6));
+    QString line = QLatin1Char(' ') + (firstStart > 2 ? fitField(list.cell(row, 6), firstStart - 2)
+                                                      : list.cell(row, 6));
     for (std::size_t i = 0; i < l.fields.size(); ++i) {
         const Field& f = l.fields[i];
         QString text =
             f.column == TranslatingMass ? translatingMass(list, row) : list.cell(row, f.column);
-        if (i + 1 < l.fields.size()) text = ChampAjuste(text, l.fields[i + 1].start - f.start - 1);
-        line = Pad(line, f.spaces, f.start) + text;
+        if (i + 1 < l.fields.size()) text = fitField(text, l.fields[i + 1].start - f.start - 1);
+        line = pad(line, f.spaces, f.start) + text;
     }
     return line;
 }
@@ -124,15 +123,15 @@ QString fieldHeading(const ReportContext& ctx, int column, const QStringList& le
                      qsizetype& nextLetter) {
     switch (column) {
     case 7:
-        return ctx.texte(EntryRapport);
+        return ctx.text(EntryRatio);
     case 1:
-        return ctx.texte(EntryMasse);
+        return ctx.text(EntryMass);
     case 2:
-        return ctx.texte(EntryInertie);
+        return ctx.text(EntryInertia);
     case 3:
-        return ctx.texte(EntryCoupleFrottement);
+        return ctx.text(EntryFrictionTorque);
     case 4:
-        return ctx.texte(EntryCoupleTravail);
+        return ctx.text(EntryWorkingTorque);
     default:
         return letters.value(nextLetter++);
     }
@@ -140,12 +139,12 @@ QString fieldHeading(const ReportContext& ctx, int column, const QStringList& le
 
 QString fieldUnit(const ReportContext& ctx, const Layout& l, int column) {
     if (column >= 1 && column <= 4) return ctx.display.symbol(quantityOf(column));
-    if (column == 7) return ctx.texte(EntryAxe);
+    if (column == 7) return ctx.text(EntryAxis);
     if (column == TranslatingMass) return ctx.display.symbol(Quantity::Mass);
-    if (l.heading == Heading::Convoyeur && column == 12) return QStringLiteral("kg");
-    if (l.heading == Heading::Convoyeur && column == 13) return QString(); // a factor
-    if (l.units == Units::Polygone && column == 10) return ctx.texte(EntryCotes);
-    if (l.units == Units::MasseDese && column == 13) return ctx.texte(EntryDegres);
+    if (l.heading == Heading::Conveyor && column == 12) return QStringLiteral("kg");
+    if (l.heading == Heading::Conveyor && column == 13) return QString(); // a factor
+    if (l.units == Units::RegularPolygon && column == 10) return ctx.text(EntrySides);
+    if (l.units == Units::UnbalancedMass && column == 13) return ctx.text(EntryDegrees);
     return QStringLiteral("mm");
 }
 
@@ -155,7 +154,7 @@ QString fieldText(const ReportContext& ctx, const PartsList& list, int row, int 
     // The translating mass comes from the exact mass: the classic cell of a light load
     // reads 0.
     if (column == TranslatingMass)
-        return ctx.display.format(list.exactValue(row, 0) - LireNombre(list.cell(row, 12)),
+        return ctx.display.format(list.exactValue(row, 0) - readNumber(list.cell(row, 12)),
                                   Quantity::Mass);
     return list.cell(row, column);
 }
@@ -173,13 +172,13 @@ void printSignificantTable(const ReportContext& ctx, const PartsList& list, doub
     std::vector<int> printed;
     const int last = std::min(rows, list.rowCount() - 1);
     for (int row = 1; row <= last; ++row)
-        if (LireNombre(list.cell(row, ColumnKind)) == kind) printed.push_back(row);
+        if (readNumber(list.cell(row, ColumnKind)) == kind) printed.push_back(row);
 
     const QStringList letters = l.headingLiteral.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     qsizetype nextLetter = 0;
     std::vector<Column> columns;
     Column quantity;
-    quantity.heading = ctx.texte(EntryQuantite);
+    quantity.heading = ctx.text(EntryQuantity);
     quantity.start = 1;
     for (int row : printed)
         quantity.texts.push_back(list.cell(row, 6));
@@ -203,30 +202,30 @@ void printSignificantTable(const ReportContext& ctx, const PartsList& list, doub
         end = c.start + int(width);
     }
 
-    LigneSimple(ctx, QString());
-    LigneSimple(ctx, joinColumns(columns, [](const Column& c) { return c.heading; }));
-    LigneSimple(ctx, joinColumns(columns, [](const Column& c) { return c.unit; }));
-    LigneSimple(ctx, QString());
+    printPlainLine(ctx, QString());
+    printPlainLine(ctx, joinColumns(columns, [](const Column& c) { return c.heading; }));
+    printPlainLine(ctx, joinColumns(columns, [](const Column& c) { return c.unit; }));
+    printPlainLine(ctx, QString());
     for (size_t i = 0; i < printed.size(); ++i)
-        LigneSimple(ctx, joinColumns(columns, [i](const Column& c) { return c.texts[i]; }));
+        printPlainLine(ctx, joinColumns(columns, [i](const Column& c) { return c.texts[i]; }));
 }
 
 void printTable(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows,
                 const Layout& l) {
     if (!ctx.display.classic()) {
-        TitreTableau(ctx, k);
+        printTableTitle(ctx, k);
         printSignificantTable(ctx, list, kind, rows, l);
         return;
     }
-    TitreTableau(ctx, k);
-    LigneSimple(ctx, QString());
-    LigneSimple(ctx, headingLine(ctx, l));
-    LigneSimple(ctx, unitsLine(ctx, l));
-    LigneSimple(ctx, QString());
+    printTableTitle(ctx, k);
+    printPlainLine(ctx, QString());
+    printPlainLine(ctx, headingLine(ctx, l));
+    printPlainLine(ctx, unitsLine(ctx, l));
+    printPlainLine(ctx, QString());
     const int last = std::min(rows, list.rowCount() - 1);
     for (int row = 1; row <= last; ++row) {
-        if (LireNombre(list.cell(row, ColumnKind)) != kind) continue;
-        LigneSimple(ctx, partLine(list, row, l));
+        if (readNumber(list.cell(row, ColumnKind)) != kind) continue;
+        printPlainLine(ctx, partLine(list, row, l));
     }
 }
 
@@ -269,7 +268,7 @@ bool decimalSimple(const QString& s) {
 
 // digits (without sign or point) with `whole` digits before the point, rounded half away from
 // zero to `decimals` decimals, written without trailing zeros after the point nor a lone point.
-QString arrondi(const QString& sign, QString digits, int whole, int decimals) {
+QString rounded(const QString& sign, QString digits, int whole, int decimals) {
     const int keep = whole + decimals;
     bool up = keep < digits.size() && digits[keep].unicode() >= u'5';
     digits.truncate(keep);
@@ -299,7 +298,7 @@ QString arrondi(const QString& sign, QString digits, int whole, int decimals) {
 
 } // namespace
 
-QString ChampAjuste(const QString& text, int width) {
+QString fitField(const QString& text, int width) {
     if (width <= 0 || text.size() <= width) return text;
     const QString filled(width, QLatin1Char('#'));
     if (!decimalSimple(text)) return filled;
@@ -314,79 +313,79 @@ QString ChampAjuste(const QString& text, int width) {
     for (int decimals = std::max(0, width - int(sign.size()) - whole - 1); decimals >= 0;
          --decimals) {
         if (decimals > int(digits.size()) - whole) continue;
-        const QString fitted = arrondi(sign, digits, whole, decimals);
+        const QString fitted = rounded(sign, digits, whole, decimals);
         if (fitted.size() <= width) return fitted;
     }
     return filled;
 }
 
-QString Pad(const QString& s, int n, int w) {
+QString pad(const QString& s, int n, int w) {
     return (s + spaces(n)).leftJustified(w, QLatin1Char(' '), true);
 }
 
-void TitreTableau(const ReportContext& ctx, int k) {
-    LigneSimple(ctx, QString());
-    LigneTitre(ctx, ctx.texte(EntryFigure) + QLatin1Char(' ') + texteSigne(k));
+void printTableTitle(const ReportContext& ctx, int k) {
+    printPlainLine(ctx, QString());
+    printTitleLine(ctx, ctx.text(EntryFigure) + QLatin1Char(' ') + signedText(k));
 }
 
-void TableauDd(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows) {
+void printTableDd(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows) {
     static const Layout l =
         layout(QStringLiteral("D      d      "), QStringLiteral("kg    mm     mm      kgm²"),
                fields({{5, 7}, {16, 1}, {23, 11}, {30, 12}, {38, 2}}));
     printTable(ctx, list, k, kind, rows, l);
 }
 
-void TableauDdH(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows) {
+void printTableDdH(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows) {
     static const Layout l = layout(
         QStringLiteral("D      d      H    "), QStringLiteral("kg    mm     mm     mm     kgm²"),
         fields({{5, 7}, {16, 1}, {23, 11}, {30, 12}, {38, 13}, {44, 2}}));
     printTable(ctx, list, k, kind, rows, l);
 }
 
-void TableauDH(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows) {
+void printTableDH(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows) {
     static const Layout l =
         layout(QStringLiteral("D      H    "), QStringLiteral("kg    mm     mm     kgm²"),
                fields({{7, 7}, {17, 1}, {24, 11}, {31, 13}, {38, 2}}));
     printTable(ctx, list, k, kind, rows, l);
 }
 
-void TableauD(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows) {
+void printTableD(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows) {
     static const Layout l = layout(QStringLiteral("D      "), QStringLiteral("kg    mm       kgm²"),
                                    fields({{7, 7}, {14, 1}, {21, 11}, {30, 2}}));
     printTable(ctx, list, k, kind, rows, l);
 }
 
-void TableauDHN(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows) {
+void printTableDHN(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows) {
     static const Layout l = [] {
         Layout l = layout(QStringLiteral("D      H       N   "), QString(),
                           fields({{7, 7}, {14, 1}, {21, 11}, {28, 13}, {36, 10}, {42, 2}}));
-        l.units = Units::Polygone;
+        l.units = Units::RegularPolygon;
         return l;
     }();
     printTable(ctx, list, k, kind, rows, l);
 }
 
-void TableauR(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows) {
+void printTableR(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows) {
     static const Layout l = layout(QStringLiteral("R      "), QStringLiteral("kg    mm      kgm²"),
                                    fields({{7, 7}, {14, 1}, {21, 10}, {30, 2}}));
     printTable(ctx, list, k, kind, rows, l);
 }
 
-void TableauRD(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows) {
+void printTableRD(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows) {
     static const Layout l =
         layout(QStringLiteral("R      D    "), QStringLiteral("kg    mm     mm    kgm²"),
                fields({{7, 7}, {14, 1}, {21, 10}, {28, 11}, {36, 2}}));
     printTable(ctx, list, k, kind, rows, l);
 }
 
-void TableauRDH(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows) {
+void printTableRDH(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows) {
     static const Layout l = layout(
         QStringLiteral("R      D      H    "), QStringLiteral("kg    mm     mm     mm    kgm²"),
         fields({{7, 7}, {14, 1}, {21, 10}, {28, 11}, {35, 13}, {41, 2}}));
     printTable(ctx, list, k, kind, rows, l);
 }
 
-void TableauRDdH(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows) {
+void printTableRDdH(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows) {
     static const Layout l =
         layout(QStringLiteral("R      D      d      H    "),
                QStringLiteral("kg    mm     mm     mm     mm     kgm²"),
@@ -394,36 +393,36 @@ void TableauRDdH(const ReportContext& ctx, const PartsList& list, int k, double 
     printTable(ctx, list, k, kind, rows, l);
 }
 
-void TableauMasseDese(const ReportContext& ctx, const PartsList& list, int k, double kind,
-                      int rows) {
+void printUnbalancedMassTable(const ReportContext& ctx, const PartsList& list, int k, double kind,
+                              int rows) {
     static const Layout l = [] {
         Layout l = layout(QStringLiteral("R      ß    "), QString(),
                           fields({{7, 7}, {14, 1}, {21, 10}, {28, 13}, {36, 2}}));
-        l.units = Units::MasseDese;
+        l.units = Units::UnbalancedMass;
         return l;
     }();
     printTable(ctx, list, k, kind, rows, l);
 }
 
-void TableauConvoyeur(const ReportContext& ctx, const PartsList& list, int k, double kind,
-                      int rows) {
+void printConveyorTable(const ReportContext& ctx, const PartsList& list, int k, double kind,
+                        int rows) {
     static const Layout l = [] {
         Layout l =
             layout(QStringLiteral("M.Trans   M.Rot   f      D     "),
                    QStringLiteral("kg       kg           mm      kgm²"),
                    fields({{5, 7}, {16, TranslatingMass}, {25, 12}, {31, 13}, {38, 11}, {46, 2}}));
-        l.heading = Heading::Convoyeur;
+        l.heading = Heading::Conveyor;
         return l;
     }();
     printTable(ctx, list, k, kind, rows, l);
 }
 
-void TableauDiversIner(const ReportContext& ctx, const PartsList& list, int k, double kind,
-                       int rows) {
+void printGivenValuesTable(const ReportContext& ctx, const PartsList& list, int k, double kind,
+                           int rows) {
     static const Layout l = [] {
         Layout l;
-        l.heading = Heading::DiversIner;
-        l.units = Units::DiversIner;
+        l.heading = Heading::GivenValues;
+        l.units = Units::GivenValues;
         l.unitsLiteral = QStringLiteral("kg      kgm²     Nm        Nm");
         l.fields = {{7, 7, 15}, {16, 1, 20}, {24, 2, 18}, {33, 3, 18}, {43, 4, 18}};
         return l;
@@ -431,14 +430,16 @@ void TableauDiversIner(const ReportContext& ctx, const PartsList& list, int k, d
     printTable(ctx, list, k, kind, rows, l);
 }
 
-bool ImprimeTableau(const ReportContext& ctx, const PartsList& list, int code, int k, double kind,
+bool printKindTable(const ReportContext& ctx, const PartsList& list, int code, int k, double kind,
                     int rows) {
     using Table = void (*)(const ReportContext&, const PartsList&, int, double, int);
     static constexpr Table tables[21] = {
-        nullptr,          TableauDH,        TableauDdH, TableauDH,   TableauDdH, TableauDdH,
-        TableauD,         TableauDdH,       TableauDHN, TableauD,    TableauRDH, TableauRDdH,
-        TableauRDH,       TableauRDdH,      TableauRD,  TableauRDdH, TableauR,   TableauDiversIner,
-        TableauConvoyeur, TableauMasseDese, TableauDd};
+        nullptr,       printTableDH,          printTableDdH,      printTableDH,
+        printTableDdH, printTableDdH,         printTableD,        printTableDdH,
+        printTableDHN, printTableD,           printTableRDH,      printTableRDdH,
+        printTableRDH, printTableRDdH,        printTableRD,       printTableRDdH,
+        printTableR,   printGivenValuesTable, printConveyorTable, printUnbalancedMassTable,
+        printTableDd};
     if (code < 1 || code > 20) return false;
     tables[code](ctx, list, k, kind, rows);
     return true;

@@ -1,4 +1,4 @@
-// TraduitFenetre: applies the working language's texts to the main window: its caption, the
+// translateWindow: applies the working language's texts to the main window: its caption, the
 // menus, the editor's captions, the quit button and the toolbar hints. Controls are found by
 // their names, so that the table below is the whole of what a language changes.
 #pragma once
@@ -9,9 +9,9 @@ class QString;
 
 namespace ostrel {
 
-struct Langue;
+struct Language;
 
-void TraduitFenetre(QMainWindow& window, const Langue& langue);
+void translateWindow(QMainWindow& window, const Language& language);
 
 // Sets the caption of the control named name under root: a label's or button's text, a menu's
 // title, an action's text. False when there is no such control.

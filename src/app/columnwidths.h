@@ -9,19 +9,19 @@ class QAbstractItemModel;
 
 namespace ostrel {
 
-class LargeursColonnes {
+class ColumnWidths {
 public:
     // Pixels a cell needs beside its text: the view's text margins on both sides and the
     // grid line.
-    static constexpr int MargeCellule = 10;
+    static constexpr int CellMargin = 10;
 
     // The width a cell needs for text in the font of metrics.
-    static int pourTexte(const QFontMetrics& metrics, const QString& text);
+    static int forText(const QFontMetrics& metrics, const QString& text);
 
     // widths (one per column of model) widened where a display text of rows first ... last
     // needs more room; never narrowed. Rows outside the model are skipped.
-    static void elargit(std::vector<int>& widths, const QAbstractItemModel& model,
-                        const QFontMetrics& metrics, int first, int last);
+    static void widen(std::vector<int>& widths, const QAbstractItemModel& model,
+                      const QFontMetrics& metrics, int first, int last);
 };
 
 } // namespace ostrel

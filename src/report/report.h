@@ -21,60 +21,59 @@ struct DriveInputs;
 // results.
 struct ReportContext {
     PageSurface& page;
-    const QStringList& textes;
+    const QStringList& texts;
     QString date;
     DisplayChoice display = {};
 
-    QString texte(int entry) const { return textes.value(entry); }
+    QString text(int entry) const { return texts.value(entry); }
 };
 
 // The page heading at the text position: ten spaces, the bold title, the date at the next
 // print zone, the page word at the zone after it and the page number; then an empty line.
-void EnTetePage(const ReportContext& ctx);
+void printPageHeading(const ReportContext& ctx);
 // Ten plain spaces, then s in bold; ends the line. Starts a new page (with its heading) first
 // when the line does not fit.
-void LigneGras(const ReportContext& ctx, const QString& s);
+void printBoldLine(const ReportContext& ctx, const QString& s);
 // Ten plain spaces, then s underlined and bold; ends the line. Same page rule.
-void LigneTitre(const ReportContext& ctx, const QString& s);
+void printTitleLine(const ReportContext& ctx, const QString& s);
 // An empty line for an empty s, otherwise ten spaces then s, all plain. Same page rule.
-void LigneSimple(const ReportContext& ctx, const QString& s);
+void printPlainLine(const ReportContext& ctx, const QString& s);
 
 // The distinct kind-code texts of the kind cells, in order of first appearance; two codes are
 // one kind when their numeric values are equal ("3" and "3.0").
-QStringList ListeTypes(const QStringList& kindCells);
-QStringList ListeTypes(const PartsList& list);
+QStringList kindsInOrder(const QStringList& kindCells);
+QStringList kindsInOrder(const PartsList& list);
 
-// The kind code of a ListeTypes entry: 1 ... 20, or 0 for any other value.
-int CodeFigure(const QString& kindText);
+// The kind code of a kindsInOrder entry: 1 ... 20, or 0 for any other value.
+int figureCode(const QString& kindText);
 
 // The four lines of the totals block: label cut or padded to 30, " =  ", the value with
 // "####.00", the unit. With significant digits: the exact totals in the chosen digits and
 // units, the values' first characters in one column whatever their length.
-QStringList LignesTotaux(const PartsList& list, const QStringList& textes,
-                         const DisplayChoice& display = {});
+QStringList totalLines(const PartsList& list, const QStringList& texts,
+                       const DisplayChoice& display = {});
 
 // The short date of the page heading, in the system's short form.
-QString DateCourte(const QDate& date);
+QString shortDate(const QDate& date);
 
-enum class RapportStatus { Printed, EmptyList };
+enum class ReportStatus { Printed, EmptyList };
 
 // Prints the whole report on page and ends the document. A list without part rows leaves the
 // page untouched and returns EmptyList (the caller shows entry 43).
 // The results are printed with display's digits and units; Classic prints the list's cells. A
 // drive with a motor inertia or a speed adds its block after the totals.
-RapportStatus ImprimeRapport(PageSurface& page, const PartsList& list, const QStringList& textes,
-                             const QDate& date = QDate::currentDate(),
-                             const DisplayChoice& display = {},
-                             const DriveInputs* drive = nullptr);
+ReportStatus printReport(PageSurface& page, const PartsList& list, const QStringList& texts,
+                         const QDate& date = QDate::currentDate(),
+                         const DisplayChoice& display = {}, const DriveInputs* drive = nullptr);
 
 // The page of the PDF report: A4 portrait with the margins of a usual office printer (5 mm at
 // the sides, 4 mm at the top and bottom), which leave 200 x 289 mm to print on.
-QPageLayout PageRapportPdf();
+QPageLayout pdfPageLayout();
 
 // The same report as an A4 PDF file. False when the file cannot be written, or when the list
 // has no part rows (no file is made then).
-bool EcritRapportPdf(const QString& path, const PartsList& list, const QStringList& textes,
-                     const QDate& date = QDate::currentDate(), const DisplayChoice& display = {},
-                     const DriveInputs* drive = nullptr);
+bool writeReportPdf(const QString& path, const PartsList& list, const QStringList& texts,
+                    const QDate& date = QDate::currentDate(), const DisplayChoice& display = {},
+                    const DriveInputs* drive = nullptr);
 
 } // namespace ostrel

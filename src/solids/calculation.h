@@ -1,4 +1,4 @@
-// CalculeInertie: the mass, inertia and torques of the part line in the editor, as a pure
+// calculatePart: the mass, inertia and torques of the part line in the editor, as a pure
 // function of the kind, the mass mode and the seven input texts.
 #pragma once
 
@@ -9,7 +9,7 @@
 namespace ostrel {
 
 // The editor's input boxes, in the order of CalcInputs::texts.
-enum class InputBox { Text1, Text2, Text3, Text5, Text6, Text7, Text8 };
+enum class InputBox { Quantity, Ratio, MassOrDensity, Radius, Diameter, SmallDiameter, Height };
 
 enum class MessageIcon { Information, Exclamation };
 
@@ -20,18 +20,20 @@ struct MessagePiece {
 };
 
 struct CalcInputs {
-    int code = 0;            // TypeSolide: 0 ... 20, or anything else
-    bool masseTotale = true; // MasseTotal selected
-    // Text1 (quantity), Text2 (ratio), Text3 (mass or density), Text5 ... Text8 (dimensions)
+    int code = 0;          // kind code: 0 ... 20, or anything else
+    bool totalMass = true; // totalMassOption selected
+    // The input boxes in InputBox order: quantity, ratio, mass or density, four dimensions
     std::array<QString, 7> texts;
 };
 
 struct CalcOutcome {
     enum class Kind {
-        Results,  // write captions to Label14, Label17, Label21, Label22 in this order
+        Results,  // write captions to massResult, inertiaResult, frictionResult, workingResult in
+                  // this order
         NoChange, // the captions keep what they show
-        Cleared,  // Label14 and Label17 emptied; Label21 and Label22 keep what they show
-        Message,  // show the message, then apply the correction
+        Cleared, // massResult and inertiaResult emptied; frictionResult and workingResult keep what
+                 // they show
+        Message, // show the message, then apply the correction
     };
     Kind kind = Kind::NoChange;
     std::array<QString, 4> captions;
@@ -41,14 +43,14 @@ struct CalcOutcome {
 
     std::vector<MessagePiece> message; // pieces in order, joined directly
     MessageIcon icon = MessageIcon::Information;
-    InputBox correctedBox = InputBox::Text1;
+    InputBox correctedBox = InputBox::Quantity;
     QString correctedText;
     bool correctedTakesFocus = false;
 };
 
-CalcOutcome CalculeInertie(const CalcInputs& in);
+CalcOutcome calculatePart(const CalcInputs& in);
 
 // pi as the system computes it: 4 * arctan(1).
-double Pi();
+double pi();
 
 } // namespace ostrel

@@ -1,4 +1,4 @@
-#include "language/langue.h"
+#include "language/language.h"
 
 #include "language/translationstore.h"
 
@@ -10,12 +10,12 @@ constexpr int kDefaultField = 3;
 
 } // namespace
 
-QString Langue::texte(int entry) const {
-    if (entry < 1 || entry >= textes.size()) return {};
-    return textes.at(entry);
+QString Language::text(int entry) const {
+    if (entry < 1 || entry >= texts.size()) return {};
+    return texts.at(entry);
 }
 
-bool ChargeLangue(const TranslationStore& store, Langue& langue, QString* error) {
+bool loadLanguage(const TranslationStore& store, Language& language, QString* error) {
     auto failWith = [&](const QString& text) {
         if (error) *error = text;
         return false;
@@ -31,7 +31,7 @@ bool ChargeLangue(const TranslationStore& store, Langue& langue, QString* error)
     // The first field whose name equals the working language, letter case counting.
     int working = -1;
     for (int i = 0; i < fields.size(); ++i) {
-        if (fields.at(i) == langue.courante) {
+        if (fields.at(i) == language.current) {
             working = i;
             break;
         }
@@ -66,42 +66,42 @@ bool ChargeLangue(const TranslationStore& store, Langue& langue, QString* error)
         loaded.append(at < defaults.size() && defaults[at] ? *defaults[at] : QString());
     }
 
-    langue.courante = fields.at(working);
-    langue.textes = std::move(loaded);
+    language.current = fields.at(working);
+    language.texts = std::move(loaded);
     return true;
 }
 
-QStringList languesDisponibles(const TranslationStore& store) {
+QStringList availableLanguages(const TranslationStore& store) {
     QStringList offered;
     if (!store.isOpen()) return offered;
     const QStringList fields = store.fieldNames();
-    for (int i = 2; i < fields.size() && offered.size() < MaxLanguesMenu; ++i) {
+    for (int i = 2; i < fields.size() && offered.size() < MaxMenuLanguages; ++i) {
         if (store.isComplete(i)) offered.append(fields.at(i));
     }
     return offered;
 }
 
-QString legendeLangueParDefaut() {
+QString defaultLanguageCaption() {
     return QStringLiteral("Langue 1");
 }
 
-QStringList demarreLangue(const TranslationStore& store, Langue& langue, const QString& programDir,
-                          QString* error) {
-    langue.courante = lireConfiguration(programDir);
-    if (!ChargeLangue(store, langue, error)) langue.textes.clear();
-    return languesDisponibles(store);
+QStringList startLanguage(const TranslationStore& store, Language& language,
+                          const QString& programDir, QString* error) {
+    language.current = readConfig(programDir);
+    if (!loadLanguage(store, language, error)) language.texts.clear();
+    return availableLanguages(store);
 }
 
-ChoixLangue choisitLangue(const TranslationStore& store, Langue& langue, const QString& caption,
-                          const QString& programDir) {
-    ChoixLangue choix;
-    Langue chosen = langue;
-    chosen.courante = caption;
-    if (!ChargeLangue(store, chosen, &choix.erreur)) return choix;
-    langue = std::move(chosen);
-    choix.charge = true;
-    choix.config = ecrireConfiguration(programDir, langue.courante);
-    return choix;
+LanguageChoice chooseLanguage(const TranslationStore& store, Language& language,
+                              const QString& caption, const QString& programDir) {
+    LanguageChoice choice;
+    Language chosen = language;
+    chosen.current = caption;
+    if (!loadLanguage(store, chosen, &choice.error)) return choice;
+    language = std::move(chosen);
+    choice.loaded = true;
+    choice.config = writeConfig(programDir, language.current);
+    return choice;
 }
 
 } // namespace ostrel

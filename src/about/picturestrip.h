@@ -7,20 +7,20 @@
 
 namespace ostrel {
 
-class PicClip {
+class PictureStrip {
 public:
     // The number of cells the strip is cut into, left to right.
-    static constexpr int Cellules = 6;
+    static constexpr int CellCount = 6;
 
     // Loads the strip; false (and an empty strip) when the file is missing or unreadable.
-    bool charge(const QString& path);
+    bool load(const QString& path);
     void setImage(const QImage& strip);
 
-    bool estVide() const { return strip_.isNull(); }
-    // The size of one cell: the strip's width divided by Cellules, its full height.
-    QSize tailleCellule() const;
-    // Cell n (0 ... Cellules - 1), or a null image for any other n or an empty strip.
-    QImage cellule(int n) const;
+    bool isEmpty() const { return strip_.isNull(); }
+    // The size of one cell: the strip's width divided by CellCount, its full height.
+    QSize cellSize() const;
+    // Cell n (0 ... CellCount - 1), or a null image for any other n or an empty strip.
+    QImage cell(int n) const;
 
 private:
     QImage strip_;

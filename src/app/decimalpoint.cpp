@@ -1,22 +1,22 @@
-#include "app/pointdecimal.h"
+#include "app/decimalpoint.h"
 
 #include <QLineEdit>
 
 namespace ostrel {
 
-PointDecimal::PointDecimal(QLineEdit* box) : QObject(box), box_(box) {
-    connect(box, &QLineEdit::textEdited, this, &PointDecimal::edited);
+DecimalPoint::DecimalPoint(QLineEdit* box) : QObject(box), box_(box) {
+    connect(box, &QLineEdit::textEdited, this, &DecimalPoint::edited);
 }
 
-void PointDecimal::install(QLineEdit* box) {
-    new PointDecimal(box);
+void DecimalPoint::install(QLineEdit* box) {
+    new DecimalPoint(box);
 }
 
-QString PointDecimal::withPoints(QString text) {
+QString DecimalPoint::withPoints(QString text) {
     return text.replace(QLatin1Char(','), QLatin1Char('.'));
 }
 
-void PointDecimal::edited(const QString& text) {
+void DecimalPoint::edited(const QString& text) {
     if (!text.contains(QLatin1Char(','))) return;
     // One character for one: the cursor stays where the user left it.
     const int cursor = box_->cursorPosition();

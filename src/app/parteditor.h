@@ -1,15 +1,15 @@
 // The part editor of the main window: the kind's picture, the quantity, ratio, mass or density
 // and dimension boxes with their captions and units, the mass mode and the result block. It
-// sets itself up for a kind from the catalogue, runs CalculeInertie on every key release and
+// sets itself up for a kind from the catalogue, runs calculatePart on every key release and
 // applies its outcome; the arithmetic stays in the solids core. Inconsistent inputs (a cone
 // wider at its small end...) are only hinted at while the user types; the message box and its
-// correction come when the user confirms the box (Enter, leaving it, Plus).
+// correction come when the user confirms the box (Enter, leaving it, the add button).
 // The result block keeps the exact results behind its captions and shows them under the display
 // choice: the classic masks, or significant digits in the chosen units.
 #pragma once
 
 #include "list/partslist.h"
-#include "solids/calcul.h"
+#include "solids/calculation.h"
 #include "solids/units.h"
 
 #include <QWidget>
@@ -24,23 +24,23 @@ namespace ostrel {
 
 class Dialogs;
 class ImageList;
-struct Langue;
+struct Language;
 
-class Editeur : public QWidget {
+class PartEditor : public QWidget {
 public:
-    Editeur(const QString& programDir, const Langue& langue, const ImageList& images,
-            Dialogs& dialogs, QWidget* parent = nullptr);
+    PartEditor(const QString& programDir, const Language& language, const ImageList& images,
+               Dialogs& dialogs, QWidget* parent = nullptr);
 
-    // Where the Enter chain ends when no later box is visible (the Plus button).
+    // Where the Enter chain ends when no later box is visible (the add button).
     void setEndOfChain(QWidget* widget) { endOfChain_ = widget; }
 
     // The common reset of the editor.
-    void ReinitialiseSaisie();
+    void resetInputs();
     // Sets the editor up for the kind of code (1 ... 20; other codes only reset it).
-    void PrepareSolide(int code);
+    void setUpKind(int code);
     // Reads the boxes, computes the part line and applies the outcome to the captions. Inputs
     // that contradict each other empty the mass and inertia and show the hint; no text changes.
-    void CalculeInertie();
+    void calculatePart();
     // The user confirms the inputs: when they contradict each other, the message box (once
     // for what the user typed) and its correction. False while they still contradict.
     bool confirmInputs();
@@ -50,14 +50,15 @@ public:
     // kind's rules, the hint and what the result block writes itself (tooltips, units).
     void retranslate();
 
-    int typeSolide() const { return typeSolide_; }
-    // Image3: the small picture of the kind, as an image number of ImageList1 (0: none).
-    void setImage3(int image);
-    int image3() const { return image3_; }
-    // The file Image1 shows, or an empty text when it shows nothing.
-    QString image1File() const { return image1File_; }
+    int kindCode() const { return kindCode_; }
+    // kindIcon: the small picture of the kind, as an image number of the toolbar images (0: none).
+    void setKindIcon(int image);
+    int kindIcon() const { return kindIcon_; }
+    // The file kindPicture shows, or an empty text when it shows nothing.
+    QString pictureFile() const { return pictureFile_; }
 
-    // What Plus reads: the four result captions, the mode, the seven texts, the kind, Image3.
+    // What the add button reads: the four result captions, the mode, the seven texts, the kind,
+    // kindIcon.
     PartsList::Line line() const;
     // After a line was added: the editor is cleared for the next line of the same kind; the
     // dimension boxes and their letter captions stay as they were.
@@ -66,7 +67,7 @@ public:
     void takeBack(const PartsList::TakenBack& line);
 
     // The text of a message: its pieces' entries in the working language and literal texts.
-    static QString joinMessage(const std::vector<MessagePiece>& pieces, const Langue& langue);
+    static QString joinMessage(const std::vector<MessagePiece>& pieces, const Language& language);
 
     QLineEdit* box(InputBox which) const { return boxes_[static_cast<size_t>(which)]; }
 
@@ -85,7 +86,7 @@ protected:
 private:
     void buildControls();
     QLabel* addLabel(const char* name, const QString& text);
-    void ReprendSolide(const PartsList::TakenBack& line);
+    void setUpTakenBack(const PartsList::TakenBack& line);
     void switchToTotalMass();
     void switchToDensity();
     void clearResults();
@@ -93,40 +94,41 @@ private:
     void showResults();
     QString belowResolutionHint() const;
     void moveAlongChain(QLineEdit* from);
-    // CalculeInertie of the boxes as they stand.
+    // calculatePart of the boxes as they stand.
     CalcOutcome outcome() const;
     void applyKindRules();
     void showHint(const CalcOutcome& out);
-    void showImage1(const QPixmap& picture);
+    void showPicture(const QPixmap& picture);
 
     QString programDir_;
-    const Langue& langue_;
+    const Language& language_;
     const ImageList& images_;
     Dialogs& dialogs_;
     QWidget* endOfChain_ = nullptr;
-    int typeSolide_ = 0;
-    int image3_ = 0;
-    QString image1File_;
+    int kindCode_ = 0;
+    int kindIcon_ = 0;
+    QString pictureFile_;
 
-    std::array<QLineEdit*, 7> boxes_{};    // in InputBox order
-    std::array<QLabel*, 4> letters_{};     // Label7 ... Label10
-    std::array<QLabel*, 4> units_{};       // Label4, Label19, Label20, Label25
-    std::array<QLabel*, 4> results_{};     // Label14, Label17, Label21, Label22
-    std::array<QLabel*, 4> resultUnits_{}; // Label15, Label18, Label23, Label24
+    std::array<QLineEdit*, 7> boxes_{}; // in InputBox order
+    std::array<QLabel*, 4> letters_{};  // radiusCaption ... heightCaption
+    std::array<QLabel*, 4> units_{};    // radiusUnit, diameterUnit, smallDiameterUnit, heightUnit
+    std::array<QLabel*, 4> results_{};  // massResult, inertiaResult, frictionResult, workingResult
+    std::array<QLabel*, 4>
+        resultUnits_{}; // massResultUnit, inertiaResultUnit, frictionResultUnit, workingResultUnit
     QWidget* resultBlock_ = nullptr;
     // What the captions stand for: the classic texts, and the exact values behind them.
     std::array<QString, 4> classic_;
     std::array<std::optional<double>, 4> exact_;
     DisplayChoice display_;
-    QLabel* label1_ = nullptr;
-    QLabel* label6_ = nullptr;
-    QLabel* image1_ = nullptr;
-    QLabel* image3Label_ = nullptr;
-    QLabel* hint_ = nullptr;
+    QLabel* massCaption_ = nullptr;
+    QLabel* massUnit_ = nullptr;
+    QLabel* picture_ = nullptr;
+    QLabel* kindIconLabel_ = nullptr;
+    QLabel* inputHint_ = nullptr;
     bool told_ = false;       // the box was shown for the inputs as they stand
     bool confirming_ = false; // a confirmation is under way
-    QRadioButton* masseTotal_ = nullptr;
-    QRadioButton* masseSpecifique_ = nullptr;
+    QRadioButton* totalMassOption_ = nullptr;
+    QRadioButton* densityOption_ = nullptr;
 };
 
 } // namespace ostrel

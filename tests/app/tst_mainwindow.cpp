@@ -1,7 +1,7 @@
 // The main window driven as a user drives it: real key and mouse events in an offscreen window
 // started in a temporary program folder, with every message box recorded.
-#include "app/editeur.h"
-#include "app/ostrel.h"
+#include "app/mainwindow.h"
+#include "app/parteditor.h"
 #include "app/projectcommands.h"
 #include "programfolder.h"
 #include "recordingdialogs.h"
@@ -28,21 +28,21 @@
 
 using namespace ostrel;
 
-class TestOstrelWindow : public QObject {
+class TestMainWindow : public QObject {
     Q_OBJECT
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
     RecordingDialogs dialogs_;
-    std::unique_ptr<Ostrel> w_;
+    std::unique_ptr<MainWindow> w_;
 
     QString programDir() const { return dir_->path() + QLatin1Char('/'); }
 
     // Started as the program starts it: with the folder as given, without its final "/".
     void startWindow() {
-        w_ = std::make_unique<Ostrel>(dir_->path(), dialogs_);
+        w_ = std::make_unique<MainWindow>(dir_->path(), dialogs_);
         QVERIFY(w_->ok());
-        QCOMPARE(w_->cheminAppli(), programDir());
+        QCOMPARE(w_->programDir(), programDir());
         w_->setQuitHandler([] {});
         w_->show();
         QApplication::setActiveWindow(w_.get());
@@ -56,14 +56,14 @@ private:
     }
     QLineEdit* box(const QString& name) const { return get<QLineEdit>(name); }
     QString caption(const QString& name) const { return get<QLabel>(name)->text(); }
-    QString texte(int entry) const { return w_->langue().texte(entry); }
+    QString entryText(int entry) const { return w_->language().text(entry); }
     QAction* toolButton(const QString& key) const {
-        return get<QToolBar>("Toolbar2")->findChild<QAction*>(QStringLiteral("Toolbar2_") + key);
+        return get<QToolBar>("mainToolBar")->findChild<QAction*>(key + QStringLiteral("Tool"));
     }
     void clickToolbar(const QString& key) {
         QAction* action = toolButton(key);
         QVERIFY(action && action->isVisible());
-        QTest::mouseClick(get<QToolBar>("Toolbar2")->widgetForAction(action), Qt::LeftButton);
+        QTest::mouseClick(get<QToolBar>("mainToolBar")->widgetForAction(action), Qt::LeftButton);
     }
     // Shows the group of the kind's button, then clicks it.
     void chooseKind(const QString& key) {
@@ -85,21 +85,22 @@ private:
         }
     }
     QStringList results() const {
-        return {caption("Label14"), caption("Label17"), caption("Label21"), caption("Label22")};
+        return {caption("massResult"), caption("inertiaResult"), caption("frictionResult"),
+                caption("workingResult")};
     }
     QString cell(const char* grid, int row, int column) const {
         return get<QTableView>(grid)->model()->index(row, column).data().toString();
     }
-    int partRows() const { return get<QTableView>("Grille1")->model()->rowCount(); }
+    int partRows() const { return get<QTableView>("partsTable")->model()->rowCount(); }
     QStringList totals() const {
-        return {cell("Grille2", 0, 1), cell("Grille2", 0, 2), cell("Grille2", 0, 3),
-                cell("Grille2", 0, 4)};
+        return {cell("totalsTable", 0, 1), cell("totalsTable", 0, 2), cell("totalsTable", 0, 3),
+                cell("totalsTable", 0, 4)};
     }
     // The disc of 1000 x 100 mm in steel, typed key by key: 617 kg, 77.07 kgm².
     void typeSteelDisc() {
-        clickToolbar(QStringLiteral("Plateau"));
-        click(QStringLiteral("MasseSpecifique"));
-        type({"Text6", "1000", "Text8", "100"});
+        clickToolbar(QStringLiteral("disc"));
+        click(QStringLiteral("densityOption"));
+        type({"diameterBox", "1000", "heightBox", "100"});
     }
     QString textOfOneBox() const { return dialogs_.texts.size() == 1 ? dialogs_.texts[0] : "?"; }
 
@@ -139,34 +140,35 @@ private slots:
     }
     void densityStaysHiddenForKindsWithATotalMassOnly() {
         QFETCH(QString, after);
-        chooseKind(QStringLiteral("Convoyeur"));
-        type({"Text3", "30", "Text6", "400", "Text7", "20", "Text8", "0.2"});
+        chooseKind(QStringLiteral("conveyor"));
+        type({"massOrDensityBox", "30", "diameterBox", "400", "smallDiameterBox", "20", "heightBox",
+              "0.2"});
         const QStringList line = results();
         QCOMPARE(line[0], QStringLiteral("50"));
-        click(QStringLiteral("Plus"));
+        click(QStringLiteral("addButton"));
         QCOMPARE(partRows(), 1);
         if (after == QLatin1String("take-back")) {
-            click(QStringLiteral("Moins"));
+            click(QStringLiteral("takeBackButton"));
             QCOMPARE(results(), line);
         } else if (after == QLatin1String("language")) {
-            get<QAction>("FichierLanguesDisponibles2")->trigger();
+            get<QAction>("languageAction2")->trigger();
         }
-        QVERIFY(get<QRadioButton>("MasseSpecifique")->isHidden());
-        QVERIFY(get<QRadioButton>("MasseTotal")->isChecked());
-        QCOMPARE(caption("Label1"), texte(82));
-        for (const char* unit : {"Label19", "Label20", "Label25"})
+        QVERIFY(get<QRadioButton>("densityOption")->isHidden());
+        QVERIFY(get<QRadioButton>("totalMassOption")->isChecked());
+        QCOMPARE(caption("massCaption"), entryText(82));
+        for (const char* unit : {"diameterUnit", "smallDiameterUnit", "heightUnit"})
             QVERIFY2(!get<QLabel>(unit)->isHidden(), unit);
-        QVERIFY(get<QLabel>("Label4")->isHidden());
-        QCOMPARE(caption("Label20"), QStringLiteral("kg"));
+        QVERIFY(get<QLabel>("radiusUnit")->isHidden());
+        QCOMPARE(caption("smallDiameterUnit"), QStringLiteral("kg"));
     }
 
     // Enter (or Tab, when named) moves on along the kind's chain; the focused box is cyan with
     // its text unselected, the one left white.
     void enterMovesAlongTheChain_data() {
         QTest::addColumn<QStringList>("chain"); // key, box left, widget reached[, "Tab"]
-        QTest::newRow("disc") << QStringList{"Plateau", "Text3", "Text6"};
-        QTest::newRow("sphere") << QStringList{"Bille", "Text6", "Plus"};
-        QTest::newRow("tab") << QStringList{"Plateau", "Text1", "Text2", "Tab"};
+        QTest::newRow("disc") << QStringList{"disc", "massOrDensityBox", "diameterBox"};
+        QTest::newRow("sphere") << QStringList{"sphere", "diameterBox", "addButton"};
+        QTest::newRow("tab") << QStringList{"disc", "quantityBox", "ratioBox", "Tab"};
     }
     void enterMovesAlongTheChain() {
         QFETCH(QStringList, chain);
@@ -185,15 +187,16 @@ private slots:
     }
 
     void massModeSwitchRecomputes() {
-        clickToolbar(QStringLiteral("Plateau"));
-        type({"Text6", "1000", "Text8", "100"});
+        clickToolbar(QStringLiteral("disc"));
+        type({"diameterBox", "1000", "heightBox", "100"});
         QVERIFY(results()[0].isEmpty()); // no mass yet
-        click(QStringLiteral("MasseSpecifique"));
+        click(QStringLiteral("densityOption"));
         QCOMPARE(results()[0], QStringLiteral("617"));
-        QCOMPARE(caption("Label1"), texte(36));
-        QCOMPARE(QApplication::focusWidget(), box("Text1"));
-        click(QStringLiteral("MasseTotal"));
-        QCOMPARE((QStringList{box("Text3")->text(), caption("Label6")}), (QStringList{"", "kg"}));
+        QCOMPARE(caption("massCaption"), entryText(36));
+        QCOMPARE(QApplication::focusWidget(), box("quantityBox"));
+        click(QStringLiteral("totalMassOption"));
+        QCOMPARE((QStringList{box("massOrDensityBox")->text(), caption("massUnit")}),
+                 (QStringList{"", "kg"}));
         QCOMPARE(results(), (QStringList{"", ".", ".", "."}));
     }
 
@@ -206,11 +209,13 @@ private slots:
         QTest::addColumn<QStringList>("held");
         QTest::addColumn<bool>("hinted");
         QTest::newRow("cone d past D")
-            << QStringList{"TroncCone", "Text3", "100", "Text6", "200", "Text7", "250"}
-            << QStringList{"Text6", "200", "Text7", "250"} << true;
+            << QStringList{"truncatedCone", "massOrDensityBox", "100", "diameterBox",
+                           "200",           "smallDiameterBox", "250"}
+            << QStringList{"diameterBox", "200", "smallDiameterBox", "250"} << true;
         QTest::newRow("polygon of 12 sides")
-            << QStringList{"Polygone", "Text6", "1000", "Text8", "10", "Text5", "12"}
-            << QStringList{"Text5", "12"} << false;
+            << QStringList{"regularPolygon", "diameterBox", "1000", "heightBox", "10",
+                           "radiusBox",      "12"}
+            << QStringList{"radiusBox", "12"} << false;
     }
     void typingNeverLosesACharacter() {
         QFETCH(QStringList, inputs);
@@ -220,13 +225,13 @@ private slots:
         type(inputs.mid(1)); // no box is announced: any box fails the test
         for (qsizetype i = 0; i + 1 < held.size(); i += 2)
             QCOMPARE(box(held[i])->text(), held[i + 1]);
-        QCOMPARE(!w_->editeur().hint().isEmpty(), hinted);
+        QCOMPARE(!w_->editor().hint().isEmpty(), hinted);
         QCOMPARE(results()[0].isEmpty(), hinted);
         QCOMPARE(results()[1].isEmpty(), hinted);
     }
 
     // Inputs that contradict are told once, with their correction, when the user confirms
-    // the box: Enter, leaving it for another control, or Plus (which then adds nothing).
+    // the box: Enter, leaving it for another control, or the add button (which then adds nothing).
     // Columns: the kind's key, pairs of box and text typed; how the box is confirmed; the
     // corrected box and its text.
     void contradictionIsToldOnConfirmation_data() {
@@ -235,15 +240,19 @@ private slots:
         QTest::addColumn<int>("icon");
         QTest::addColumn<QStringList>("corrected");
         const int info = int(MessageIcon::Information);
-        const QStringList cone{"TroncCone", "Text3", "100", "Text6", "400", "Text7", "400"};
-        QTest::newRow("cone, Enter") << cone << "Enter" << info << QStringList{"Text7", ""};
-        QTest::newRow("cone, Plus") << cone << "Plus" << info << QStringList{"Text7", ""};
+        const QStringList cone{"truncatedCone", "massOrDensityBox", "100", "diameterBox",
+                               "400",           "smallDiameterBox", "400"};
+        QTest::newRow("cone, Enter")
+            << cone << "Enter" << info << QStringList{"smallDiameterBox", ""};
+        QTest::newRow("cone, add button")
+            << cone << "addButton" << info << QStringList{"smallDiameterBox", ""};
         QTest::newRow("polygon, click elsewhere")
-            << QStringList{"Polygone", "Text6", "1000", "Text5", "2"} << "Text1" << info
-            << QStringList{"Text5", "3"};
+            << QStringList{"regularPolygon", "diameterBox", "1000", "radiusBox", "2"}
+            << "quantityBox" << info << QStringList{"radiusBox", "3"};
         QTest::newRow("torus, keypad Enter")
-            << QStringList{"Tore", "Text3", "10", "Text6", "50", "Text7", "100"} << "KeypadEnter"
-            << int(MessageIcon::Exclamation) << QStringList{"Text6", "5"};
+            << QStringList{"torus", "massOrDensityBox", "10", "diameterBox",
+                           "50",    "smallDiameterBox", "100"}
+            << "KeypadEnter" << int(MessageIcon::Exclamation) << QStringList{"diameterBox", "5"};
     }
     void contradictionIsToldOnConfirmation() {
         QFETCH(QStringList, inputs);
@@ -252,7 +261,7 @@ private slots:
         chooseKind(inputs[0]);
         type(inputs.mid(1));
         QCOMPARE(dialogs_.texts.size(), 0);
-        const QString hint = w_->editeur().hint();
+        const QString hint = w_->editor().hint();
         QVERIFY(!hint.isEmpty());
         QLineEdit* last = box(inputs[inputs.size() - 2]);
         dialogs_.expect();
@@ -272,13 +281,13 @@ private slots:
         QCOMPARE(dialogs_.titles[0], w_->windowTitle());
         QCOMPARE(box(corrected[0])->text(), corrected[1]);
         QCOMPARE(partRows(), 0);
-        if (inputs[0] == QLatin1String("TroncCone")) // the emptied box takes the focus
+        if (inputs[0] == QLatin1String("truncatedCone")) // the emptied box takes the focus
             QCOMPARE(QApplication::focusWidget(), box(corrected[0]));
-        // The torus's D of 5 still contradicts d: Plus adds nothing and tells no more.
-        if (inputs[0] == QLatin1String("Tore")) {
-            click(QStringLiteral("Plus"));
+        // The torus's D of 5 still contradicts d: the add button adds nothing and tells no more.
+        if (inputs[0] == QLatin1String("torus")) {
+            click(QStringLiteral("addButton"));
             QCOMPARE(partRows(), 0);
-            QCOMPARE(w_->editeur().hint().isEmpty(), false);
+            QCOMPARE(w_->editor().hint().isEmpty(), false);
         }
     }
 
@@ -291,9 +300,10 @@ private slots:
     }
     void commaEntersAsAPoint() {
         QFETCH(QString, how);
-        chooseKind(QStringLiteral("Convoyeur"));
-        type({"Text3", "30", "Text6", "400", "Text7", "20", "Text8", "0"});
-        QLineEdit* f = box("Text8");
+        chooseKind(QStringLiteral("conveyor"));
+        type({"massOrDensityBox", "30", "diameterBox", "400", "smallDiameterBox", "20", "heightBox",
+              "0"});
+        QLineEdit* f = box("heightBox");
         if (how == QLatin1String("typed")) {
             QTest::keyClicks(f, QStringLiteral(",1"));
         } else if (how == QLatin1String("keypad")) {
@@ -306,33 +316,33 @@ private slots:
         }
         QCOMPARE(f->text(), QStringLiteral("0.1"));
         QCOMPARE(f->cursorPosition(), 3);
-        QCOMPARE(results()[2], QStringLiteral("5.89")); // 30 kg × 9.81 m/s² × 0.1 × 0.2 m
-        box("Text1")->setText(QStringLiteral("1,5"));   // a text the program sets stays
-        QCOMPARE(box("Text1")->text(), QStringLiteral("1,5"));
+        QCOMPARE(results()[2], QStringLiteral("5.89"));     // 30 kg × 9.81 m/s² × 0.1 × 0.2 m
+        box("quantityBox")->setText(QStringLiteral("1,5")); // a text the program sets stays
+        QCOMPARE(box("quantityBox")->text(), QStringLiteral("1,5"));
     }
 
     // Without a configuration the store's first language is the working one.
     void startsInTheDefaultLanguageThenChoosingOneTranslatesAndRemembersIt() {
         TranslationStore store(QStringLiteral("test-langues"));
         QVERIFY(store.open(programDir() + QStringLiteral("Lenguas.db")));
-        QCOMPARE(w_->langue().courante, store.fieldNames().value(3));
-        QAction* other = get<QAction>("FichierLanguesDisponibles1");
+        QCOMPARE(w_->language().current, store.fieldNames().value(3));
+        QAction* other = get<QAction>("languageAction1");
         const QString name = other->text().remove(QLatin1Char('&'));
-        QVERIFY(other->isVisible() && name != w_->langue().courante);
-        Langue expected{name, {}};
-        QVERIFY(ChargeLangue(store, expected));
-        clickToolbar(QStringLiteral("Polygone")); // density mode
-        const QAbstractItemModel* parts = get<QTableView>("Grille1")->model();
+        QVERIFY(other->isVisible() && name != w_->language().current);
+        Language expected{name, {}};
+        QVERIFY(loadLanguage(store, expected));
+        clickToolbar(QStringLiteral("regularPolygon")); // density mode
+        const QAbstractItemModel* parts = get<QTableView>("partsTable")->model();
         const QString heading = parts->headerData(2, Qt::Horizontal).toString();
         other->trigger();
-        QCOMPARE(w_->langue().courante, name);
-        QCOMPARE(w_->project().applicationTitle(), expected.texte(12));
-        QVERIFY(w_->windowTitle().endsWith(expected.texte(12)));
-        QCOMPARE(caption("Label1"), expected.texte(9));                     // in density mode too
+        QCOMPARE(w_->language().current, name);
+        QCOMPARE(w_->project().applicationTitle(), expected.text(12));
+        QVERIFY(w_->windowTitle().endsWith(expected.text(12)));
+        QCOMPARE(caption("massCaption"), expected.text(9));                 // in density mode too
         QCOMPARE(parts->headerData(2, Qt::Horizontal).toString(), heading); // set at start only
         w_.reset(); // the next start works in the chosen language
         startWindow();
-        QCOMPARE(w_->langue().courante, name);
+        QCOMPARE(w_->language().current, name);
     }
 
     // Under a comma-decimal locale the numbers keep their point.
@@ -353,27 +363,30 @@ private slots:
         QCOMPARE(totals(), (QStringList{"", "", "", ""}));
         typeSteelDisc();
         QCOMPARE(results(), (QStringList{"617", "77.07", ".", "."}));
-        click(QStringLiteral("Plus"));
+        click(QStringLiteral("addButton"));
         QCOMPARE(partRows(), 1);
         QStringList cells;
         for (int c : {1, 2, 3, 4, 9, 14})
-            cells << cell("Grille1", 0, c);
+            cells << cell("partsTable", 0, c);
         QCOMPARE(cells, (QStringList{"617.", "77.07", "0", "0", "1", "1"}));
         QCOMPARE(totals(), (QStringList{"617", "77.07", "0", "0"}));
         // The editor is ready for the next disc: same boxes and letters, units hidden.
-        QCOMPARE(w_->editeur().typeSolide(), 1);
-        QCOMPARE((QStringList{box("Text1")->text(), box("Text3")->text(), box("Text6")->text()}),
+        QCOMPARE(w_->editor().kindCode(), 1);
+        QCOMPARE((QStringList{box("quantityBox")->text(), box("massOrDensityBox")->text(),
+                              box("diameterBox")->text()}),
                  (QStringList{"1", "", ""}));
-        QVERIFY(!box("Text6")->isHidden() && !box("Text8")->isHidden() && box("Text7")->isHidden());
-        QCOMPARE(caption("Label8"), QStringLiteral("D"));
-        QVERIFY(!get<QLabel>("Label19")->isHidden() && get<QLabel>("Label20")->isHidden());
-        QVERIFY(get<QRadioButton>("MasseTotal")->isChecked());
+        QVERIFY(!box("diameterBox")->isHidden() && !box("heightBox")->isHidden() &&
+                box("smallDiameterBox")->isHidden());
+        QCOMPARE(caption("diameterCaption"), QStringLiteral("D"));
+        QVERIFY(!get<QLabel>("diameterUnit")->isHidden() &&
+                get<QLabel>("smallDiameterUnit")->isHidden());
+        QVERIFY(get<QRadioButton>("totalMassOption")->isChecked());
         QVERIFY(results().join(QString()).isEmpty());
         // A second disc, then one taken back: the totals follow.
         typeSteelDisc();
-        click(QStringLiteral("Plus"));
+        click(QStringLiteral("addButton"));
         QCOMPARE(totals(), (QStringList{"1234", "154.14", "0", "0"}));
-        click(QStringLiteral("Moins"));
+        click(QStringLiteral("takeBackButton"));
         QCOMPARE(partRows(), 1);
         QCOMPARE(totals(), (QStringList{"617", "77.07", "0", "0"}));
     }
@@ -388,17 +401,18 @@ private slots:
     }
     void listColumnsShowEveryNumberAndHeadingWhole() {
         QFETCH(int, language);
-        QAction* item = get<QAction>(QStringLiteral("FichierLanguesDisponibles%1").arg(language));
+        QAction* item = get<QAction>(QStringLiteral("languageAction%1").arg(language));
         QVERIFY(item->isVisible());
         item->trigger();
         w_.reset(); // the list's headings are those of the language the program starts in
         startWindow();
-        chooseKind(QStringLiteral("DiversIner"));
-        type({"Text3", "1234.567", "Text5", "1234.567", "Text6", "1234.567", "Text7", "1234.567"});
-        click(QStringLiteral("Plus"));
+        chooseKind(QStringLiteral("givenValues"));
+        type({"massOrDensityBox", "1234.567", "radiusBox", "1234.567", "diameterBox", "1234.567",
+              "smallDiameterBox", "1234.567"});
+        click(QStringLiteral("addButton"));
         QCOMPARE(partRows(), 1);
-        const QTableView* parts = get<QTableView>("Grille1");
-        const QTableView* sums = get<QTableView>("Grille2");
+        const QTableView* parts = get<QTableView>("partsTable");
+        const QTableView* sums = get<QTableView>("totalsTable");
         const QFontMetrics cells = parts->fontMetrics();
         const QFontMetrics headings = parts->horizontalHeader()->fontMetrics();
         for (int c = 1; c < 15; ++c) {
@@ -407,15 +421,15 @@ private slots:
             const QString heading = parts->model()->headerData(c, Qt::Horizontal).toString();
             QVERIFY2(headings.horizontalAdvance(heading) + 8 <= parts->columnWidth(c),
                      qPrintable(heading));
-            const QString text = cell("Grille1", 0, c);
+            const QString text = cell("partsTable", 0, c);
             QVERIFY2(cells.horizontalAdvance(text) + 6 <= parts->columnWidth(c), qPrintable(text));
             if (c <= 4) {
                 QCOMPARE(sums->columnWidth(c), parts->columnWidth(c));
-                QVERIFY(sums->fontMetrics().horizontalAdvance(cell("Grille2", 0, c)) + 6 <=
+                QVERIFY(sums->fontMetrics().horizontalAdvance(cell("totalsTable", 0, c)) + 6 <=
                         sums->columnWidth(c));
             }
         }
-        QCOMPARE(cell("Grille1", 0, 2), QStringLiteral("1234.57"));
+        QCOMPARE(cell("partsTable", 0, 2), QStringLiteral("1234.57"));
     }
 
     // In every shipped language: no two access keys alike within one menu or among the
@@ -427,11 +441,10 @@ private slots:
             return QKeySequence::mnemonic(text).toString().toLower();
         };
         for (int item = 1; item <= 6; ++item) {
-            QAction* language =
-                get<QAction>(QStringLiteral("FichierLanguesDisponibles%1").arg(item));
+            QAction* language = get<QAction>(QStringLiteral("languageAction%1").arg(item));
             QVERIFY(language->isVisible());
             language->trigger();
-            const QString name = w_->langue().courante;
+            const QString name = w_->language().current;
             QList<QPair<QString, QStringList>> scopes; // name, texts with access keys
             QStringList window;
             for (QAction* a : w_->menuBar()->actions())
@@ -457,10 +470,10 @@ private slots:
                 }
             }
             for (const QString& kind :
-                 QStringList{"DiversIner", "Convoyeur", "MasseDese", "Polygone"}) {
+                 QStringList{"givenValues", "conveyor", "unbalancedMass", "regularPolygon"}) {
                 chooseKind(kind);
                 QCoreApplication::processEvents();
-                for (QLabel* label : w_->editeur().findChildren<QLabel*>()) {
+                for (QLabel* label : w_->editor().findChildren<QLabel*>()) {
                     if (!label->isVisibleTo(w_.get()) || label->pixmap().isNull() == false ||
                         label->wordWrap() || label->text().isEmpty())
                         continue;
@@ -474,46 +487,48 @@ private slots:
     }
 
     void doubleClickTakesTheRowBack() {
-        chooseKind(QStringLiteral("RectExc"));
-        type({"Text1", "2", "Text2", "2", "Text5", "300", "Text6", "200", "Text7", "100", "Text8",
-              "50"});
-        click(QStringLiteral("MasseSpecifique"));
-        QTest::keyClick(box("Text1"), Qt::Key_End);
+        chooseKind(QStringLiteral("eccentricRectangle"));
+        type({"quantityBox", "2", "ratioBox", "2", "radiusBox", "300", "diameterBox", "200",
+              "smallDiameterBox", "100", "heightBox", "50"});
+        click(QStringLiteral("densityOption"));
+        QTest::keyClick(box("quantityBox"), Qt::Key_End);
         const QStringList computed = results();
-        click(QStringLiteral("Plus"));
-        chooseKind(QStringLiteral("Plateau"));
-        QTableView* grid = get<QTableView>("Grille1");
+        click(QStringLiteral("addButton"));
+        chooseKind(QStringLiteral("disc"));
+        QTableView* grid = get<QTableView>("partsTable");
         const QPoint row = grid->visualRect(grid->model()->index(0, 1)).center();
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, row);
         QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, row);
         QCOMPARE(partRows(), 0);
         QCOMPARE(totals(), (QStringList{"0", "0", "0", "0"}));
-        QCOMPARE((QList<int>{w_->editeur().typeSolide(), w_->editeur().image3()}),
+        QCOMPARE((QList<int>{w_->editor().kindCode(), w_->editor().kindIcon()}),
                  (QList<int>{15, 19}));
-        QVERIFY(w_->editeur().image1File().endsWith("RectanEx.bmp", Qt::CaseInsensitive));
-        QVERIFY(get<QRadioButton>("MasseSpecifique")->isChecked());
-        QCOMPARE(caption("Label6"), QStringLiteral("kg/m³"));
-        // Text3 comes back as stored, not divided by the ratio of 2.
-        QCOMPARE((QStringList{box("Text1")->text(), box("Text2")->text(), box("Text3")->text(),
-                              box("Text5")->text(), box("Text8")->text()}),
+        QVERIFY(w_->editor().pictureFile().endsWith("RectanEx.bmp", Qt::CaseInsensitive));
+        QVERIFY(get<QRadioButton>("densityOption")->isChecked());
+        QCOMPARE(caption("massUnit"), QStringLiteral("kg/m³"));
+        // The mass comes back as stored, not divided by the ratio of 2.
+        QCOMPARE((QStringList{box("quantityBox")->text(), box("ratioBox")->text(),
+                              box("massOrDensityBox")->text(), box("radiusBox")->text(),
+                              box("heightBox")->text()}),
                  (QStringList{"2", "2", "7850", "300", "50"}));
         QCOMPARE(results(), computed);
-        click(QStringLiteral("Moins")); // nothing left to take back
-        QCOMPARE(w_->editeur().typeSolide(), 15);
+        click(QStringLiteral("takeBackButton")); // nothing left to take back
+        QCOMPARE(w_->editor().kindCode(), 15);
     }
 
     void refusedLineChangesNothing() {
-        chooseKind(QStringLiteral("DiversIner"));
-        type({"Text3", "5", "Text5", "1", "Text6", "-2", "Text7", "3"});
+        chooseKind(QStringLiteral("givenValues"));
+        type({"massOrDensityBox", "5", "radiusBox", "1", "diameterBox", "-2", "smallDiameterBox",
+              "3"});
         dialogs_.expect();
-        click(QStringLiteral("Plus"));
-        QCOMPARE(textOfOneBox(), texte(346) + texte(347));
+        click(QStringLiteral("addButton"));
+        QCOMPARE(textOfOneBox(), entryText(346) + entryText(347));
         QCOMPARE(dialogs_.icons, QList<MessageIcon>{MessageIcon::Exclamation});
         QCOMPARE(partRows(), 0);
         QCOMPARE(totals(), (QStringList{"", "", "", ""}));
-        QCOMPARE(box("Text6")->text(), QStringLiteral("-2")); // the editor keeps the line
+        QCOMPARE(box("diameterBox")->text(), QStringLiteral("-2")); // the editor keeps the line
     }
 };
 
-QTEST_MAIN(TestOstrelWindow)
-#include "tst_ostrelwindow.moc"
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

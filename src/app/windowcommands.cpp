@@ -1,4 +1,4 @@
-#include "app/commandes.h"
+#include "app/windowcommands.h"
 
 #include "app/imagelist.h"
 #include "solids/catalogue.h"
@@ -15,8 +15,8 @@ namespace ostrel {
 
 namespace {
 
-constexpr const char* kPrintKey = "Impression";
-constexpr const char* kQuitKey = "Quitter";
+constexpr const char* kPrintKey = "print";
+constexpr const char* kQuitKey = "quit";
 constexpr int kFirstKindButton = 6;
 constexpr int kLastKindButton = 25;
 
@@ -34,56 +34,66 @@ QAction* separator(QMenu* menu, const char* name) {
 
 } // namespace
 
-Commandes::Commandes(QMainWindow& window, const ImageList& images) : QObject(&window) {
+WindowCommands::WindowCommands(QMainWindow& window, const ImageList& images) : QObject(&window) {
     buildMenus(window);
     buildToolbar(window, images);
 }
 
-QAction* Commandes::addItem(QMenu* menu, const char* name, const QString& caption) {
+QString WindowCommands::actionName(const char* id) {
+    return QLatin1String(id) + QLatin1String("Action");
+}
+
+QString WindowCommands::toolName(const char* key) {
+    return QLatin1String(key) + QLatin1String("Tool");
+}
+
+QAction* WindowCommands::addItem(QMenu* menu, const QString& name, const QString& caption) {
     QAction* action = menu->addAction(caption);
-    action->setObjectName(QLatin1String(name));
+    action->setObjectName(name);
     return action;
 }
 
-void Commandes::buildMenus(QMainWindow& window) {
+void WindowCommands::buildMenus(QMainWindow& window) {
     QMenuBar* bar = window.menuBar();
-    QMenu* inertie = bar->addMenu(QStringLiteral("&Inertie"));
-    inertie->setObjectName(QStringLiteral("M_Inertie"));
-    buildProjectItems(inertie);
+    QMenu* inertia = bar->addMenu(QStringLiteral("&Inertie"));
+    inertia->setObjectName(QStringLiteral("inertiaMenu"));
+    buildProjectItems(inertia);
 
     const auto groups = groupCommands();
     for (size_t g = 0; g < groups.size(); ++g) {
         const char* caption = g < std::size(kGroupCaptions) ? kGroupCaptions[g] : groups[g].key;
-        QAction* item = addItem(inertie, groups[g].menuItem, QString::fromUtf8(caption));
+        QAction* item = addItem(inertia, actionName(groups[g].key), QString::fromUtf8(caption));
         connect(item, &QAction::triggered, this, [this, g] { showGroup(static_cast<int>(g)); });
     }
-    separator(inertie, "Separador");
+    separator(inertia, "groupsSeparator");
 
-    QMenu* idiomas = inertie->addMenu(QStringLiteral("&Preferences"));
-    idiomas->setObjectName(QStringLiteral("M_Idiomas"));
-    QMenu* langueTravail = idiomas->addMenu(QStringLiteral("&Langue de travail"));
-    langueTravail->setObjectName(QStringLiteral("M_Idiomas_LangueTravail"));
+    QMenu* preferences = inertia->addMenu(QStringLiteral("&Preferences"));
+    preferences->setObjectName(QStringLiteral("preferencesMenu"));
+    QMenu* workingLanguage = preferences->addMenu(QStringLiteral("&Langue de travail"));
+    workingLanguage->setObjectName(QStringLiteral("languageMenu"));
     for (int i = 1; i <= LanguageItems; ++i) {
-        QAction* item = langueTravail->addAction(i == 1 ? QStringLiteral("Langue 1") : QString());
-        item->setObjectName(QStringLiteral("FichierLanguesDisponibles%1").arg(i));
+        QAction* item = workingLanguage->addAction(i == 1 ? QStringLiteral("Langue 1") : QString());
+        item->setObjectName(QStringLiteral("languageAction%1").arg(i));
         item->setVisible(i == 1);
         connect(item, &QAction::triggered, this, [this, i] { emit languageChosen(i); });
         languages_[static_cast<size_t>(i)] = item;
     }
-    separator(inertie, "Separador4");
+    separator(inertia, "preferencesSeparator");
 
-    connect(addItem(inertie, "M_InertieImprime", QStringLiteral("&Imprimer")), &QAction::triggered,
-            this, &Commandes::printRequested);
-    connect(addItem(inertie, "M_InertieApercu", QStringLiteral("&Aperçu avant impression")),
-            &QAction::triggered, this, &Commandes::previewRequested);
-    connect(addItem(inertie, "M_InertieExportePdf", QStringLiteral("E&xporter en PDF...")),
-            &QAction::triggered, this, &Commandes::exportRequested);
-    separator(inertie, "M_InertieEspacement12");
-    connect(addItem(inertie, "M_InertieProposito", QStringLiteral("A Propos ...")),
-            &QAction::triggered, this, &Commandes::aboutRequested);
-    separator(inertie, "M_InertieEspacement13");
-    connect(addItem(inertie, "M_InertieFinCalcul", QStringLiteral("&Quitter")), &QAction::triggered,
-            this, &Commandes::quitRequested);
+    connect(addItem(inertia, QStringLiteral("printAction"), QStringLiteral("&Imprimer")),
+            &QAction::triggered, this, &WindowCommands::printRequested);
+    connect(addItem(inertia, QStringLiteral("previewAction"),
+                    QStringLiteral("&Aperçu avant impression")),
+            &QAction::triggered, this, &WindowCommands::previewRequested);
+    connect(
+        addItem(inertia, QStringLiteral("exportPdfAction"), QStringLiteral("E&xporter en PDF...")),
+        &QAction::triggered, this, &WindowCommands::exportRequested);
+    separator(inertia, "aboutSeparator");
+    connect(addItem(inertia, QStringLiteral("aboutAction"), QStringLiteral("A Propos ...")),
+            &QAction::triggered, this, &WindowCommands::aboutRequested);
+    separator(inertia, "quitSeparator");
+    connect(addItem(inertia, QStringLiteral("quitAction"), QStringLiteral("&Quitter")),
+            &QAction::triggered, this, &WindowCommands::quitRequested);
 
     // The three kind menus, each kind in code order within its family.
     struct FamilyMenu {
@@ -92,52 +102,53 @@ void Commandes::buildMenus(QMainWindow& window) {
         const char* caption;
     };
     const FamilyMenu families[] = {
-        {Family::Centred, "M_ObjetCentre", "Solides &Centrés"},
-        {Family::Eccentric, "M_ObjetExcentre", "Solides &Excentrés"},
-        {Family::Miscellaneous, "M_ObjetDivers", "&Divers"},
+        {Family::Centred, "centredMenu", "Solides &Centrés"},
+        {Family::Eccentric, "eccentricMenu", "Solides &Excentrés"},
+        {Family::Miscellaneous, "miscellaneousMenu", "&Divers"},
     };
     for (const FamilyMenu& f : families) {
         QMenu* menu = bar->addMenu(QString::fromUtf8(f.caption));
         menu->setObjectName(QLatin1String(f.name));
         for (const KindInfo& kind : catalogue()) {
             if (kind.family != f.family) continue;
-            QAction* item = addItem(menu, kind.menuItem, QString::fromUtf8(kind.designCaption));
+            QAction* item =
+                addItem(menu, actionName(kind.id), QString::fromUtf8(kind.designCaption));
             const int code = kind.code;
             connect(item, &QAction::triggered, this, [this, code] { emit kindChosen(code); });
         }
     }
 }
 
-void Commandes::buildProjectItems(QMenu* menu) {
+void WindowCommands::buildProjectItems(QMenu* menu) {
     const auto item = [this, menu](const char* name, const char* caption,
                                    QList<QKeySequence> keys = {}) {
-        QAction* action = addItem(menu, name, QString::fromUtf8(caption));
+        QAction* action = addItem(menu, QLatin1String(name), QString::fromUtf8(caption));
         action->setShortcuts(keys);
         return action;
     };
-    project_.newProject = item("M_InertieNouveau", "&Nouveau", {QKeySequence::New});
-    project_.open = item("M_InertieOuvrir", "&Ouvrir...", {QKeySequence::Open});
+    project_.newProject = item("newAction", "&Nouveau", {QKeySequence::New});
+    project_.open = item("openAction", "&Ouvrir...", {QKeySequence::Open});
     project_.recent = menu->addMenu(QStringLiteral("Fichiers &récents"));
-    project_.recent->setObjectName(QStringLiteral("M_InertieRecents"));
+    project_.recent->setObjectName(QStringLiteral("recentMenu"));
     project_.recent->menuAction()->setEnabled(false);
-    project_.save = item("M_InertieEnregistrer", "&Enregistrer", {QKeySequence::Save});
-    project_.saveAs = item("M_InertieEnregistrerSous", "Enregistrer &sous...",
+    project_.save = item("saveAction", "&Enregistrer", {QKeySequence::Save});
+    project_.saveAs = item("saveAsAction", "Enregistrer &sous...",
                            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
-    separator(menu, "M_InertieEspacementProjet1");
-    project_.undo = item("M_InertieAnnuler", "Ann&uler", {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    separator(menu, "saveSeparator");
+    project_.undo = item("undoAction", "Ann&uler", {QKeySequence(Qt::CTRL | Qt::Key_Z)});
     project_.redo =
-        item("M_InertieRetablir", "Ré&tablir",
+        item("redoAction", "Ré&tablir",
              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    project_.copy = item("M_InertieCopier", "Co&pier", {QKeySequence::Copy});
-    separator(menu, "M_InertieEspacementProjet2");
-    project_.properties = item("M_InertieProprietes", "Propriétés du pro&jet...");
-    project_.exportCsv = item("M_InertieExporteCsv", "Exporter en CS&V...");
-    separator(menu, "M_InertieEspacementProjet3");
+    project_.copy = item("copyAction", "Co&pier", {QKeySequence::Copy});
+    separator(menu, "editSeparator");
+    project_.properties = item("propertiesAction", "Propriétés du pro&jet...");
+    project_.exportCsv = item("exportCsvAction", "Exporter en CS&V...");
+    separator(menu, "projectSeparator");
 }
 
-void Commandes::buildToolbar(QMainWindow& window, const ImageList& images) {
+void WindowCommands::buildToolbar(QMainWindow& window, const ImageList& images) {
     toolbar_ = new QToolBar(&window);
-    toolbar_->setObjectName(QStringLiteral("Toolbar2"));
+    toolbar_->setObjectName(QStringLiteral("mainToolBar"));
     toolbar_->setMovable(false);
     toolbar_->setFloatable(false);
     toolbar_->setContextMenuPolicy(Qt::PreventContextMenu);
@@ -167,11 +178,11 @@ void Commandes::buildToolbar(QMainWindow& window, const ImageList& images) {
                     gap->setFixedWidth(6);
                 action = toolbar_->addWidget(gap);
             }
-            action->setObjectName(QStringLiteral("Toolbar2_spacer%1").arg(b.number));
+            action->setObjectName(QStringLiteral("toolSpacer%1").arg(b.number));
         } else {
             action = toolbar_->addAction(images.icon(b.image), QString());
             const QString key = QString::fromLatin1(b.key);
-            action->setObjectName(QStringLiteral("Toolbar2_") + key);
+            action->setObjectName(toolName(b.key));
             action->setProperty("key", key);
             action->setProperty("image", b.image);
             connect(action, &QAction::triggered, this, [this, key] { dispatch(key); });
@@ -182,16 +193,16 @@ void Commandes::buildToolbar(QMainWindow& window, const ImageList& images) {
     }
 }
 
-QAction* Commandes::button(int n) const {
+QAction* WindowCommands::button(int n) const {
     return n >= 0 && n < static_cast<int>(buttons_.size()) ? buttons_[static_cast<size_t>(n)]
                                                            : nullptr;
 }
 
-QAction* Commandes::languageItem(int index) const {
+QAction* WindowCommands::languageItem(int index) const {
     return index >= 1 && index <= LanguageItems ? languages_[static_cast<size_t>(index)] : nullptr;
 }
 
-void Commandes::showGroup(int index) {
+void WindowCommands::showGroup(int index) {
     const auto groups = groupCommands();
     if (index < 0 || index >= static_cast<int>(groups.size())) return;
     const GroupCommand& g = groups[static_cast<size_t>(index)];
@@ -200,17 +211,16 @@ void Commandes::showGroup(int index) {
     }
 }
 
-void Commandes::addPanelToggle(QAction* toggle) {
+void WindowCommands::addPanelToggle(QAction* toggle) {
     auto* window = qobject_cast<QMainWindow*>(parent());
-    QMenu* inertie = window ? window->findChild<QMenu*>(QStringLiteral("M_Inertie")) : nullptr;
-    if (inertie)
-        inertie->insertAction(inertie->findChild<QAction*>(QStringLiteral("Separador4")), toggle);
-    toolbar_->insertAction(
-        toolbar_->findChild<QAction*>(QStringLiteral("Toolbar2_") + QLatin1String(kPrintKey)),
-        toggle);
+    QMenu* inertia = window ? window->findChild<QMenu*>(QStringLiteral("inertiaMenu")) : nullptr;
+    if (inertia)
+        inertia->insertAction(inertia->findChild<QAction*>(QStringLiteral("preferencesSeparator")),
+                              toggle);
+    toolbar_->insertAction(toolbar_->findChild<QAction*>(toolName(kPrintKey)), toggle);
 }
 
-void Commandes::dispatch(const QString& key) {
+void WindowCommands::dispatch(const QString& key) {
     const auto groups = groupCommands();
     for (size_t g = 0; g < groups.size(); ++g) {
         if (key == QLatin1String(groups[g].key)) {
@@ -218,7 +228,7 @@ void Commandes::dispatch(const QString& key) {
             return;
         }
     }
-    if (const KindInfo* kind = kindByKey(key)) {
+    if (const KindInfo* kind = kindById(key)) {
         emit kindChosen(kind->code);
         return;
     }

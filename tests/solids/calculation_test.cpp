@@ -1,5 +1,5 @@
-// CalculeInertie: results, stops, clearing, messages and the overflow rule, kind by kind.
-#include "solids/calcul.h"
+// calculatePart: results, stops, clearing, messages and the overflow rule, kind by kind.
+#include "solids/calculation.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -9,13 +9,13 @@ namespace {
 
 using Kind = CalcOutcome::Kind;
 
-// texts: "Text1|Text2|Text3|Text5|Text6|Text7|Text8"; mode 'd' density, 't' total mass.
+// texts: "quantity|ratio|mass|R|D|d|H"; mode 'd' density, 't' total mass.
 CalcOutcome run(int code, char mode, const char* texts) {
     CalcInputs in{code, mode == 't', {}};
     const QStringList t = QString::fromUtf8(texts).split(u'|');
     for (qsizetype i = 0; i < 7 && i < t.size(); ++i)
         in.texts[std::size_t(i)] = t[i];
-    return CalculeInertie(in);
+    return calculatePart(in);
 }
 
 // The outcome as text: "=" nothing changes, "x" mass and inertia cleared, "m|J|Tf|Tw" the new
@@ -29,7 +29,8 @@ QString outcome(const CalcOutcome& o) {
     QString s = QLatin1StringView(o.icon == MessageIcon::Information ? "i " : "! ");
     for (const MessagePiece& p : o.message)
         s += p.entry ? QStringLiteral("{%1}").arg(p.entry) : p.literal;
-    const char* boxes[] = {"Text1", "Text2", "Text3", "Text5", "Text6", "Text7", "Text8"};
+    const char* boxes[] = {"quantityBox", "ratioBox",         "massOrDensityBox", "radiusBox",
+                           "diameterBox", "smallDiameterBox", "heightBox"};
     s += QStringLiteral(" -> %1=\"%2\"")
              .arg(QLatin1StringView(boxes[int(o.correctedBox)]), o.correctedText);
     return o.correctedTakesFocus ? s + QStringLiteral("+focus") : s;
@@ -112,16 +113,16 @@ TEST(Calculation, GivesTheExpectedOutcome) {
         {"MassBelowTheLimit", 0, 't', "1|1|999999999999999||||", "999999999999999|.|.|."},
         // The three messages, with the correction each one asks for.
         {"ConeEndsEqual", 5, 'd', "1|1|7850||400|400|300",
-         "i Ø {348} > Ø {349} -> Text7=\"\"+focus"},
+         "i Ø {348} > Ø {349} -> smallDiameterBox=\"\"+focus"},
         {"ConeSmallEndLarger", 5, 't', "1|1|10||400|500|",
-         "i Ø {348} > Ø {349} -> Text7=\"\"+focus"},
-        {"PolygonTwoSides", 8, 't', "1|1|10|2|1000||100", "i {350} -> Text5=\"3\""},
-        {"PolygonAlmostThreeSides", 8, 't', "1|1|7850|2.99|1000||", "i {350} -> Text5=\"3\""},
+         "i Ø {348} > Ø {349} -> smallDiameterBox=\"\"+focus"},
+        {"PolygonTwoSides", 8, 't', "1|1|10|2|1000||100", "i {350} -> radiusBox=\"3\""},
+        {"PolygonAlmostThreeSides", 8, 't', "1|1|7850|2.99|1000||", "i {350} -> radiusBox=\"3\""},
         {"TorusCentreLineBelowSection", 20, 'd', "1|1|7850||50|100|",
-         "! {351} 50 {352}\r\n{353} 100\r\n -> Text6=\"5\""},
+         "! {351} 50 {352}\r\n{353} 100\r\n -> diameterBox=\"5\""},
         // The texts go in as typed; a last character written as a surrogate pair goes whole.
         {"TorusTextsAsTyped", 20, 't', "1|1|1|| 5\U0001F600|1 00|",
-         "! {351}  5\U0001F600 {352}\r\n{353} 1 00\r\n -> Text6=\" 5\""},
+         "! {351}  5\U0001F600 {352}\r\n{353} 1 00\r\n -> diameterBox=\" 5\""},
     };
     for (const auto& r : rows)
         EXPECT_EQ(outcome(run(r.code, r.mode, r.texts)).toStdString(), r.expected)

@@ -1,8 +1,8 @@
 // The menus and the toolbar of the main window, built from the catalogue: the group commands,
 // the kind commands, print, preview, export, About, quit and the language items. Every action
-// is named after its menu item ("M_ObjetCentrePlateau") or its toolbar key
-// ("Toolbar2_Plateau"). A toolbar click is dispatched by the button's key, exactly as the menu
-// item with that key; the group commands are handled here, the rest is signalled.
+// is named after its command: a menu item "discAction", a toolbar button "discTool". A toolbar
+// click is dispatched by the button's key, exactly as the menu item with that key; the group
+// commands are handled here, the rest is signalled.
 #pragma once
 
 #include <QObject>
@@ -18,7 +18,7 @@ namespace ostrel {
 
 class ImageList;
 
-class Commandes : public QObject {
+class WindowCommands : public QObject {
     Q_OBJECT
 
 public:
@@ -38,8 +38,8 @@ public:
 
     static constexpr int LanguageItems = 9;
 
-    // Builds the menu bar and Toolbar2 of window.
-    Commandes(QMainWindow& window, const ImageList& images);
+    // Builds the menu bar and mainToolBar of window.
+    WindowCommands(QMainWindow& window, const ImageList& images);
 
     QToolBar* toolbar() const { return toolbar_; }
     const ProjectItems& projectItems() const { return project_; }
@@ -51,6 +51,11 @@ public:
     // Runs the command of the toolbar key: the first equal key, letter case counting; any other
     // key does nothing.
     void dispatch(const QString& key);
+
+    // The object names of the menu item and the toolbar button of a command id ("discAction",
+    // "discTool").
+    static QString actionName(const char* id);
+    static QString toolName(const char* key);
     // Shows the kind buttons of group command index (0 ... 2) and hides the others.
     void showGroup(int index);
     // Puts the toggle of a panel in the Inertia menu (after the preferences) and on the
@@ -70,7 +75,7 @@ private:
     void buildMenus(QMainWindow& window);
     void buildToolbar(QMainWindow& window, const ImageList& images);
     void buildProjectItems(QMenu* menu);
-    QAction* addItem(QMenu* menu, const char* name, const QString& caption);
+    QAction* addItem(QMenu* menu, const QString& name, const QString& caption);
 
     QToolBar* toolbar_ = nullptr;
     ProjectItems project_;

@@ -1,11 +1,11 @@
-// The main window Ostrel: the toolbar and menus, the part editor, the parts list with its totals
-// line, and Plus, Moins and Ok. Its constructor runs the load: the program folder, the
-// translation store, the configuration and the working language, the language menu, the texts
-// and the layout of the two grids. When the store cannot be opened the user is told and ok()
+// The main window MainWindow: the toolbar and menus, the part editor, the parts list with its
+// totals line, and the add, take-back and quit buttons. Its constructor runs the load: the program
+// folder, the translation store, the configuration and the working language, the language menu, the
+// texts and the layout of the two grids. When the store cannot be opened the user is told and ok()
 // is false: the program then ends.
 #pragma once
 
-#include "language/langue.h"
+#include "language/language.h"
 #include "language/translationstore.h"
 #include "list/partslist.h"
 #include "solids/units.h"
@@ -20,32 +20,32 @@ class QTableView;
 
 namespace ostrel {
 
-class Commandes;
+class WindowCommands;
 class Dialogs;
 class DisplayMenu;
 class DisplaySettings;
 class DrivePanel;
-class Editeur;
+class PartEditor;
 class ImageList;
 class PartsListModel;
 class ProjectCommands;
 class ReportCommands;
 class TotalsModel;
 
-class Ostrel : public QMainWindow {
+class MainWindow : public QMainWindow {
 public:
-    // programDir: the program folder, CheminAppli; a final "/" is added when it lacks one.
-    Ostrel(const QString& programDir, Dialogs& dialogs, QWidget* parent = nullptr);
-    ~Ostrel() override;
+    // programDir: the program folder, programDir; a final "/" is added when it lacks one.
+    MainWindow(const QString& programDir, Dialogs& dialogs, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // False when the start failed (the translation store could not be opened).
     bool ok() const { return ok_; }
 
-    const QString& cheminAppli() const { return cheminAppli_; }
-    const Langue& langue() const { return langue_; }
+    const QString& programDir() const { return programDir_; }
+    const Language& language() const { return language_; }
     const PartsList& parts() const { return parts_; }
-    Editeur& editeur() const { return *editeur_; }
-    Commandes& commandes() const { return *commandes_; }
+    PartEditor& editor() const { return *editor_; }
+    WindowCommands& commands() const { return *commands_; }
     DrivePanel& drivePanel() const { return *drivePanel_; }
 
     // How results are shown (digits and units), kept per user. displaySettings() signals every
@@ -65,17 +65,17 @@ public:
 
     // The commands, as the menus, the toolbar and the buttons run them.
     void kindCommand(int code);
-    void AjoutePiece();
-    void Grille1_DblClick();
-    void Grille1_Click();
-    void Grille2_Click();
-    void FichierLanguesDisponibles_Click(int index);
+    void addPart();
+    void takeBackPart();
+    void partsTableClicked();
+    void totalsTableClicked();
+    void languageItemChosen(int index);
     void quitCommand();
     void copyCommand();
 
 protected:
-    // Quit by the window's close button, the menu, the toolbar or Ok: unsaved changes are
-    // asked about first, and a normal end removes the recovery copy.
+    // Quit by the window's close button, the menu, the toolbar or the quit button: unsaved changes
+    // are asked about first, and a normal end removes the recovery copy.
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -97,25 +97,25 @@ private:
     void connectProjectItems();
 
     Dialogs& dialogs_;
-    QString cheminAppli_;
+    QString programDir_;
     bool ok_ = false;
     TranslationStore store_;
-    Langue langue_;
+    Language language_;
     std::unique_ptr<ImageList> images_;
     PartsList parts_;
     PartsListModel* partsModel_ = nullptr;
     TotalsModel* totalsModel_ = nullptr;
-    Commandes* commandes_ = nullptr;
+    WindowCommands* commands_ = nullptr;
     ProjectCommands* project_ = nullptr;
-    Editeur* editeur_ = nullptr;
+    PartEditor* editor_ = nullptr;
     DrivePanel* drivePanel_ = nullptr;
-    QTableView* grille1_ = nullptr;
-    QTableView* grille2_ = nullptr;
-    QPushButton* plus_ = nullptr;
-    QPushButton* moins_ = nullptr;
-    QPushButton* ok_button_ = nullptr;
+    QTableView* partsTable_ = nullptr;
+    QTableView* totalsTable_ = nullptr;
+    QPushButton* addButton_ = nullptr;
+    QPushButton* takeBackButton_ = nullptr;
+    QPushButton* quitButton_ = nullptr;
     std::unique_ptr<ReportCommands> report_;
-    std::vector<int> designedWidths_; // of Grille1's columns, in pixels
+    std::vector<int> designedWidths_; // of partsTable's columns, in pixels
     DisplaySettings* displaySettings_ = nullptr;
     DisplayMenu* displayMenu_ = nullptr;
     std::function<void()> quit_;

@@ -1,7 +1,7 @@
 // The working language and its configuration file, in a program folder of its own.
 
 #include "language/configfile.h"
-#include "language/langue.h"
+#include "language/language.h"
 #include "language/translationstore.h"
 #include "testdb.h"
 
@@ -17,40 +17,40 @@ protected:
     // Writes Lenguas.db and opens it the way the start does.
     void open(const QStringList& languages, const std::vector<Column>& columns) {
         writeStore(dir() + "Lenguas.db", languages, columns);
-        ASSERT_EQ(ouvrirBaseLangues(store, dir()), QString());
+        ASSERT_EQ(openLanguageStore(store, dir()), QString());
     }
     QString dir() const { return tmp.path() + "/"; }
     QString config() const { return dir() + "Ostrel.cfg"; }
     QString userConfig() const { return tmp.path() + "/home/Ostrel/Ostrel.cfg"; }
-    QString readConfig() const { return lireConfiguration(dir(), userConfig()); }
+    QString storedLanguage() const { return readConfig(dir(), userConfig()); }
 
     QTemporaryDir tmp;
     TranslationStore store;
-    Langue langue;
+    Language language;
 };
 
 // Fields: entry number, note, languages A (field 2) and B (field 3).
 TEST_F(ProgramFolder, FourFieldsStartInTheDefaultFieldAndTheChoiceIsRemembered) {
     open({"A", "B"}, {texts("A", 5), texts("B", 5)});
-    EXPECT_EQ(demarreLangue(store, langue, dir()), QStringList({"A", "B"}));
-    EXPECT_EQ(langue.courante, "B");
-    EXPECT_EQ(langue.textes, QStringList({"", "B 1", "B 2", "B 3", "B 4", "B 5"}));
-    EXPECT_EQ(langue.texte(6), QString());
+    EXPECT_EQ(startLanguage(store, language, dir()), QStringList({"A", "B"}));
+    EXPECT_EQ(language.current, "B");
+    EXPECT_EQ(language.texts, QStringList({"", "B 1", "B 2", "B 3", "B 4", "B 5"}));
+    EXPECT_EQ(language.text(6), QString());
     EXPECT_FALSE(QFile::exists(config())); // the start writes nothing
 
-    const ChoixLangue choix = choisitLangue(store, langue, "A", dir());
-    EXPECT_TRUE(choix.charge && choix.config.ok && !choix.config.fallback);
+    const LanguageChoice choice = chooseLanguage(store, language, "A", dir());
+    EXPECT_TRUE(choice.loaded && choice.config.ok && !choice.config.fallback);
     EXPECT_EQ(fileBytes(config()), QByteArray("A\r\n"));
-    EXPECT_EQ(langue.texte(3), "A 3");
-    Langue next;
-    demarreLangue(store, next, dir());
-    EXPECT_EQ(next.courante, "A");
-    EXPECT_EQ(next.texte(5), "A 5");
+    EXPECT_EQ(language.text(3), "A 3");
+    Language next;
+    startLanguage(store, next, dir());
+    EXPECT_EQ(next.current, "A");
+    EXPECT_EQ(next.text(5), "A 5");
 
     writeFile(config(), "a\r\n"); // letter case counts: the default field
-    demarreLangue(store, next, dir());
-    EXPECT_EQ(next.courante, "B");
-    EXPECT_EQ(next.texte(2), "B 2");
+    startLanguage(store, next, dir());
+    EXPECT_EQ(next.current, "B");
+    EXPECT_EQ(next.text(2), "B 2");
 }
 
 TEST_F(ProgramFolder, ANullTextTakesTheDefaultTextAndLoadingGoesOn) {
@@ -58,16 +58,16 @@ TEST_F(ProgramFolder, ANullTextTakesTheDefaultTextAndLoadingGoesOn) {
     Column d = texts("D", 6);
     w[2] = w[4] = d[4] = std::nullopt; // entries 3 and 5; the default lacks 5 too
     open({"W", "D"}, {w, d});
-    langue.courante = "W";
-    ASSERT_TRUE(ChargeLangue(store, langue));
-    EXPECT_EQ(langue.courante, "W");
-    EXPECT_EQ(langue.textes, QStringList({"", "W 1", "W 2", "D 3", "W 4", "", "W 6"}));
-    EXPECT_TRUE(languesDisponibles(store).isEmpty());
+    language.current = "W";
+    ASSERT_TRUE(loadLanguage(store, language));
+    EXPECT_EQ(language.current, "W");
+    EXPECT_EQ(language.texts, QStringList({"", "W 1", "W 2", "D 3", "W 4", "", "W 6"}));
+    EXPECT_TRUE(availableLanguages(store).isEmpty());
 
     // No complete language: the design item keeps field 3 and its name is written.
-    EXPECT_TRUE(choisitLangue(store, langue, legendeLangueParDefaut(), dir()).charge);
-    EXPECT_EQ(langue.courante, "D");
-    EXPECT_EQ(langue.texte(5), QString());
+    EXPECT_TRUE(chooseLanguage(store, language, defaultLanguageCaption(), dir()).loaded);
+    EXPECT_EQ(language.current, "D");
+    EXPECT_EQ(language.text(5), QString());
     EXPECT_EQ(fileBytes(config()), QByteArray("D\r\n"));
 }
 
@@ -80,12 +80,12 @@ TEST_F(ProgramFolder, AtMostNineCompleteLanguagesAreOfferedInFieldOrder) {
     }
     columns[3][1] = std::nullopt; // L4 is incomplete: eleven complete languages remain
     open(names, columns);
-    EXPECT_EQ(languesDisponibles(store),
+    EXPECT_EQ(availableLanguages(store),
               QStringList({"L1", "L2", "L3", "L5", "L6", "L7", "L8", "L9", "L10"}));
 }
 
 TEST_F(ProgramFolder, TheFirstLineOfTheConfigurationNamesTheLanguage) {
-    EXPECT_EQ(readConfig(), QString()); // no file
+    EXPECT_EQ(storedLanguage(), QString()); // no file
     const std::pair<const char*, const char*> cases[] = {
         {"Deutsch\nEnglish\n", "Deutsch"},
         {"\xEF\xBB\xBFItaliano", "Italiano"}, // an editor's byte-order mark, no line end
@@ -98,23 +98,23 @@ TEST_F(ProgramFolder, TheFirstLineOfTheConfigurationNamesTheLanguage) {
     };
     for (const auto& [bytes, name] : cases) {
         writeFile(config(), bytes);
-        EXPECT_EQ(readConfig(), QString::fromUtf8(name)) << bytes;
+        EXPECT_EQ(storedLanguage(), QString::fromUtf8(name)) << bytes;
     }
     // A name that the reading rule would cut is written between quotes.
-    ASSERT_TRUE(ecrireConfiguration(dir(), " Français, Canada", userConfig()).ok);
+    ASSERT_TRUE(writeConfig(dir(), " Français, Canada", userConfig()).ok);
     EXPECT_EQ(fileBytes(config()), QString("\" Français, Canada\"\r\n").toUtf8());
-    EXPECT_EQ(readConfig(), " Français, Canada");
+    EXPECT_EQ(storedLanguage(), " Français, Canada");
 }
 
 TEST_F(ProgramFolder, AnUnwritableFolderKeepsTheChoiceInTheUserFolder) {
     // A program folder "under" a regular file can never be written, even by root.
     writeFile(tmp.path() + "/regular", "x");
     const QString blocked = tmp.path() + "/regular/";
-    const ConfigWrite write = ecrireConfiguration(blocked, "English", userConfig());
+    const ConfigWrite write = writeConfig(blocked, "English", userConfig());
     EXPECT_TRUE(write.ok && write.fallback);
     EXPECT_EQ(write.path, userConfig());
     EXPECT_EQ(fileBytes(userConfig()), QByteArray("English\r\n"));
-    EXPECT_EQ(lireConfiguration(blocked, userConfig()), "English");
+    EXPECT_EQ(readConfig(blocked, userConfig()), "English");
 }
 
 } // namespace

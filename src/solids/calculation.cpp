@@ -1,0 +1,368 @@
+#include "solids/calculation.h"
+
+#include "solids/catalogue.h"
+#include "solids/numbertext.h"
+
+#include <cmath>
+
+namespace ostrel {
+
+namespace {
+
+const double kPi = 4.0 * std::atan(1.0);
+constexpr double kG = 9.81;
+constexpr double k03 = 3.0 / 10.0;
+constexpr double k04 = 2.0 / 5.0;
+
+// A caption beyond this magnitude is no result a part can have: the inputs overflowed.
+constexpr double kLimit = 1e15;
+
+double sq(double x) {
+    return x * x;
+}
+
+// The four values of a run that got through its checks.
+struct Values {
+    double m;
+    double J = 0;
+    double Tf = 0;
+    double Tw = 0;
+};
+
+enum class Stop { Results, NoResult, Cleared, Message };
+
+// Inputs of a run, read lazily in the order the kind's block asks for them.
+class Inputs {
+public:
+    explicit Inputs(const CalcInputs& in) : in_(in) {}
+    double mm(InputBox b) const { return number(b) / 1000.0; }
+    double number(InputBox b) const { return readNumber(in_.texts[std::size_t(b)]); }
+    const QString& text(InputBox b) const { return in_.texts[std::size_t(b)]; }
+
+private:
+    const CalcInputs& in_;
+};
+
+// Density-mode masses shared by several kinds. They return false when the run stops.
+bool discMass(double rho, double D, double H, double& m) {
+    if (H == 0) return false;
+    m = ((rho * kPi) * H) * sq(D / 2);
+    return true;
+}
+
+bool ringMass(double rho, double D, double d, double H, double& m) {
+    if (H * d == 0) return false;
+    m = (((rho * H) * kPi) * (sq(D) - sq(d))) / 4;
+    return true;
+}
+
+void sphereMass(double rho, double D, double& m) {
+    m = (rho * (kPi / 6)) * std::pow(D, 3.0);
+}
+
+bool blockMass(double rho, double D, double d, double H, double& m) {
+    if (H == 0) return false;
+    m = ((rho * H) * d) * D;
+    return true;
+}
+
+void coneMessage(CalcOutcome& out) {
+    out.message = {{0, QStringLiteral("Ø ")}, {348, {}}, {0, QStringLiteral(" > Ø ")}, {349, {}}};
+    out.icon = MessageIcon::Information;
+    out.correctedBox = InputBox::SmallDiameter;
+    out.correctedText = QString();
+    out.correctedTakesFocus = true;
+}
+
+void polygonMessage(CalcOutcome& out) {
+    out.message = {{350, {}}};
+    out.icon = MessageIcon::Information;
+    out.correctedBox = InputBox::Radius;
+    out.correctedText = QStringLiteral("3");
+    out.correctedTakesFocus = false;
+}
+
+// The text less its last character; a character written as a surrogate pair goes whole.
+QString withoutLastCharacter(const QString& s) {
+    qsizetype n = s.size();
+    if (n == 0) return s;
+    --n;
+    if (n > 0 && s.at(n).isLowSurrogate() && s.at(n - 1).isHighSurrogate()) --n;
+    return s.left(n);
+}
+
+void torusMessage(CalcOutcome& out, const QString& diameterText, const QString& sectionText) {
+    const QString space = QStringLiteral(" ");
+    const QString lineBreak = QStringLiteral("\r\n");
+    out.message = {{351, {}},      {0, space}, {0, diameterText}, {0, space},       {352, {}},
+                   {0, lineBreak}, {353, {}},  {0, space},        {0, sectionText}, {0, lineBreak}};
+    out.icon = MessageIcon::Exclamation;
+    out.correctedBox = InputBox::Diameter;
+    out.correctedText = withoutLastCharacter(diameterText);
+    out.correctedTakesFocus = false;
+}
+
+// The block of one kind. v.m holds M on entry.
+Stop calculateKind(int code, bool density, const Inputs& s, Values& v, CalcOutcome& out) {
+    using B = InputBox;
+    const double rho = v.m;
+    double& m = v.m;
+    switch (code) {
+    case 1: { // Disc
+        const double D = s.mm(B::Diameter);
+        if (D == 0) return Stop::NoResult;
+        const double H = s.mm(B::Height);
+        if (density && !discMass(rho, D, H, m)) return Stop::NoResult;
+        v.J = (0.5 * m) * sq(D / 2);
+        return Stop::Results;
+    }
+    case 2: { // Ring
+        const double D = s.mm(B::Diameter);
+        if (D == 0) return Stop::NoResult;
+        const double d = s.mm(B::SmallDiameter);
+        const double H = s.mm(B::Height);
+        if (d >= D) return Stop::Cleared;
+        if (density && !ringMass(rho, D, d, H, m)) return Stop::NoResult;
+        v.J = (m * (sq(D) + sq(d))) / 8;
+        return Stop::Results;
+    }
+    case 3: { // LyingCylinder
+        const double D = s.mm(B::Diameter);
+        if (D == 0) return Stop::NoResult;
+        const double H = s.mm(B::Height);
+        if (density && !discMass(rho, D, H, m)) return Stop::NoResult;
+        v.J = (m * (sq(H) / 3 + sq(D) / 4)) / 4;
+        return Stop::Results;
+    }
+    case 4: { // LyingTube
+        const double D = s.mm(B::Diameter);
+        if (D == 0) return Stop::NoResult;
+        const double d = s.mm(B::SmallDiameter);
+        const double H = s.mm(B::Height);
+        if (d >= D) return Stop::Cleared;
+        if (density && !ringMass(rho, D, d, H, m)) return Stop::NoResult;
+        v.J = (m * (sq(H) / 3 + (sq(D) + sq(d)) / 4)) / 4;
+        return Stop::Results;
+    }
+    case 5: { // TruncatedCone
+        const double D = s.mm(B::Diameter);
+        if (D == 0) return Stop::NoResult;
+        const double d = s.mm(B::SmallDiameter);
+        const double H = s.mm(B::Height);
+        if (D <= d) {
+            coneMessage(out);
+            return Stop::Message;
+        }
+        const double R = D / 2;
+        const double r = d / 2;
+        if (density) {
+            if (H == 0) return Stop::NoResult;
+            m = ((((rho * H) * kPi) / 3) * (std::pow(R, 3.0) - std::pow(r, 3.0))) / (R - r);
+        }
+        v.J = ((k03 * m) * (std::pow(R, 5.0) - std::pow(r, 5.0))) /
+              (std::pow(R, 3.0) - std::pow(r, 3.0));
+        return Stop::Results;
+    }
+    case 6: { // Arm
+        const double D = s.mm(B::Diameter);
+        if (D == 0) return Stop::NoResult;
+        v.J = (m * sq(D)) / 3;
+        return Stop::Results;
+    }
+    case 7: { // Rectangle
+        const double D = s.mm(B::Diameter);
+        if (D == 0) return Stop::NoResult;
+        const double d = s.mm(B::SmallDiameter);
+        const double H = s.mm(B::Height);
+        if (d == 0) return Stop::NoResult;
+        if (density && !blockMass(rho, D, d, H, m)) return Stop::NoResult;
+        v.J = (m * (sq(d) + sq(D))) / 12;
+        return Stop::Results;
+    }
+    case 8: { // RegularPolygon
+        const double N = s.number(B::Radius);
+        const double D = s.mm(B::Diameter);
+        const double H = s.mm(B::Height);
+        if (N * D == 0) return Stop::NoResult;
+        if (N < 3) {
+            polygonMessage(out);
+            return Stop::Message;
+        }
+        const double sn = std::sin(kPi / N);
+        const double cs = std::cos(kPi / N);
+        const double a = (2 * (D / 2)) * sn;
+        double mt;
+        if (density) {
+            mt = ((((rho * 0.5) * a) * (D / 2)) * cs) * H;
+            if (H == 0) return Stop::NoResult;
+        } else {
+            mt = m / N;
+        }
+        const double Jt = ((mt / 6) * (1 + 2 * sq(cs))) * sq(D / 2);
+        m = N * mt;
+        v.J = Jt * N;
+        return Stop::Results;
+    }
+    case 9: { // Sphere
+        const double D = s.mm(B::Diameter);
+        if (D == 0) return Stop::NoResult;
+        if (density) sphereMass(rho, D, m);
+        v.J = (k04 * m) * sq(D / 2);
+        return Stop::Results;
+    }
+    case 10: { // EccentricVerticalCylinder
+        const double R = s.mm(B::Radius);
+        const double D = s.mm(B::Diameter);
+        if (D * R == 0) return Stop::NoResult;
+        const double H = s.mm(B::Height);
+        if (density && !discMass(rho, D, H, m)) return Stop::NoResult;
+        v.J = (0.5 * m) * sq(D / 2) + m * sq(R);
+        return Stop::Results;
+    }
+    case 11: { // EccentricVerticalTube
+        const double R = s.mm(B::Radius);
+        const double D = s.mm(B::Diameter);
+        if (D * R == 0) return Stop::NoResult;
+        const double d = s.mm(B::SmallDiameter);
+        const double H = s.mm(B::Height);
+        if (d >= D) return Stop::Cleared;
+        if (density && !ringMass(rho, D, d, H, m)) return Stop::NoResult;
+        v.J = (m * (sq(D) + sq(d))) / 8 + m * sq(R);
+        return Stop::Results;
+    }
+    case 12: { // EccentricHorizontalCylinder
+        const double R = s.mm(B::Radius);
+        const double D = s.mm(B::Diameter);
+        if (D * R == 0) return Stop::NoResult;
+        const double H = s.mm(B::Height);
+        if (density && !discMass(rho, D, H, m)) return Stop::NoResult;
+        v.J = (m * (sq(H) / 3 + sq(D) / 4)) / 4 + m * sq(R);
+        return Stop::Results;
+    }
+    case 13: { // EccentricHorizontalTube
+        const double R = s.mm(B::Radius);
+        const double D = s.mm(B::Diameter);
+        if (D * R == 0) return Stop::NoResult;
+        const double d = s.mm(B::SmallDiameter);
+        const double H = s.mm(B::Height);
+        if (d >= D) return Stop::Cleared;
+        if (density && !ringMass(rho, D, d, H, m)) return Stop::NoResult;
+        v.J = (m * (sq(H) / 3 + (sq(D) + sq(d)) / 4)) / 4 + m * sq(R);
+        return Stop::Results;
+    }
+    case 14: { // EccentricSphere
+        const double R = s.mm(B::Radius);
+        const double D = s.mm(B::Diameter);
+        if (D * R == 0) return Stop::NoResult;
+        if (density) sphereMass(rho, D, m);
+        v.J = (k04 * m) * sq(D / 2) + m * sq(R);
+        return Stop::Results;
+    }
+    case 15: { // EccentricRectangle
+        const double R = s.mm(B::Radius);
+        const double D = s.mm(B::Diameter);
+        const double d = s.mm(B::SmallDiameter);
+        if (d * (D * R) == 0) return Stop::NoResult;
+        const double H = s.mm(B::Height);
+        if (density && !blockMass(rho, D, d, H, m)) return Stop::NoResult;
+        v.J = (m * (sq(d) + sq(D))) / 12 + m * sq(R);
+        return Stop::Results;
+    }
+    case 16: { // PointMass
+        const double R = s.mm(B::Radius);
+        if (R == 0) return Stop::NoResult;
+        v.J = m * sq(R);
+        return Stop::Results;
+    }
+    case 17: // GivenValues
+        v.J = s.number(B::Radius);
+        v.Tf = s.number(B::Diameter);
+        v.Tw = s.number(B::SmallDiameter);
+        return Stop::Results;
+    case 18: { // Conveyor
+        const double D = s.mm(B::Diameter);
+        if (D == 0) return Stop::NoResult;
+        const double mr = s.number(B::SmallDiameter);
+        const double f = s.number(B::Height);
+        v.J = (m * sq(D)) / 4 + (mr * sq(D)) / 8;
+        v.Tf = (((m * kG) * f) * D) / 2;
+        m = m + mr;
+        return Stop::Results;
+    }
+    case 19: { // UnbalancedMass
+        const double R = s.mm(B::Radius);
+        const double b = s.number(B::Height);
+        if (R * b < 0) return Stop::NoResult;
+        v.J = m * sq(R);
+        v.Tw = (R * m) * kG;
+        return Stop::Results;
+    }
+    case 20: { // Torus
+        const double D = s.mm(B::Diameter);
+        const double d = s.mm(B::SmallDiameter);
+        if (d * D == 0) return Stop::NoResult;
+        if (D < d) {
+            torusMessage(out, s.text(B::Diameter), s.text(B::SmallDiameter));
+            return Stop::Message;
+        }
+        if (density) m = (((2 * rho) * sq(kPi)) * sq(d / 2)) * (D / 2);
+        v.J = m * (sq(D / 2) + (3 * sq(d / 2)) / 4);
+        return Stop::Results;
+    }
+    default: // no kind chosen: m stays M
+        return Stop::Results;
+    }
+}
+
+bool showable(double x) {
+    return std::isfinite(x) && std::fabs(x) < kLimit;
+}
+
+} // namespace
+
+double pi() {
+    return 4.0 * std::atan(1.0);
+}
+
+CalcOutcome calculatePart(const CalcInputs& in) {
+    CalcOutcome out;
+    const Inputs s(in);
+    const double Q = s.number(InputBox::Quantity);
+    const double k = s.number(InputBox::Ratio);
+    const double M = s.number(InputBox::MassOrDensity);
+    if (!(Q * k > 0)) return out; // NoChange
+
+    Values v{M};
+    switch (calculateKind(in.code, !in.totalMass, s, v, out)) {
+    case Stop::NoResult:
+        return out;
+    case Stop::Cleared:
+        out.kind = CalcOutcome::Kind::Cleared;
+        return out;
+    case Stop::Message:
+        out.kind = CalcOutcome::Kind::Message;
+        return out;
+    case Stop::Results:
+        break;
+    }
+
+    const double mass = Q * v.m;
+    const double inertia = (Q * v.J) / sq(k);
+    const double friction = (Q * v.Tf) / k;
+    const double working = (Q * v.Tw) / k;
+    // Inputs so large that a value overflows keep the results already shown.
+    if (!showable(mass) || !showable(inertia) || !showable(friction) || !showable(working))
+        return out;
+
+    constexpr QStringView massMask = u"#####";
+    constexpr QStringView resultMask = u"####.##";
+    out.kind = CalcOutcome::Kind::Results;
+    out.captions[0] = formatWithMask(mass, massMask);
+    out.captions[1] = formatWithMask(inertia, resultMask);
+    out.captions[2] = formatWithMask(friction, resultMask);
+    out.captions[3] = formatWithMask(working, resultMask);
+    out.values = {mass + 0.0, inertia + 0.0, friction + 0.0, working + 0.0}; // no -0
+    return out;
+}
+
+} // namespace ostrel
