@@ -7,29 +7,13 @@
 #include "app/displaysettings.h"
 #include "app/drivepanel.h"
 #include "app/driveplotview.h"
-#include "app/mainwindow.h"
 #include "app/parteditor.h"
-#include "app/projectcommands.h"
-#include "platform/recordingsurface.h"
-#include "programfolder.h"
-#include "recordingdialogs.h"
-#include "report/driveplot.h"
+#include "windowfixture.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
-#include <QStandardPaths>
-#include <QTableView>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QToolBar>
 
 using namespace ostrel;
 
@@ -45,60 +29,17 @@ QSettings userSettings() {
 
 } // namespace
 
-class TestResults : public QObject {
+class TestResults : public WindowFixture {
     Q_OBJECT
 
 private:
     QTemporaryDir config_;
-    std::unique_ptr<QTemporaryDir> dir_;
-    RecordingDialogs dialogs_;
-    std::unique_ptr<MainWindow> w_;
 
-    void startWindow() {
-        QFile::remove(ProjectCommands::recoveryPath()); // no earlier test's list comes back
-        w_ = std::make_unique<MainWindow>(dir_->path(), dialogs_);
-        QVERIFY(w_->ok());
-        w_->setQuitHandler([] {});
-        w_->show();
-        QApplication::setActiveWindow(w_.get());
-        QVERIFY(QTest::qWaitForWindowActive(w_.get()));
-    }
-    template <typename T> T* get(const QString& name) const {
-        T* found = w_->findChild<T*>(name);
-        if (!found) qWarning("no control %s", qPrintable(name));
-        return found;
-    }
-    QString caption(const QString& name) const { return get<QLabel>(name)->text(); }
-    QStringList results() const {
-        return {caption("massResult"), caption("inertiaResult"), caption("frictionResult"),
-                caption("workingResult")};
-    }
-    QStringList units() const {
-        return {caption("massResultUnit"), caption("inertiaResultUnit"),
-                caption("frictionResultUnit"), caption("workingResultUnit")};
-    }
-    QString cell(const char* grid, int row, int column) const {
-        return get<QTableView>(grid)->model()->index(row, column).data().toString();
-    }
     QString heading(int column) const {
         return get<QTableView>("partsTable")
             ->model()
             ->headerData(column, Qt::Horizontal)
             .toString();
-    }
-    int partRows() const { return get<QTableView>("partsTable")->model()->rowCount(); }
-    QStringList totals() const {
-        return {cell("totalsTable", 0, 1), cell("totalsTable", 0, 2), cell("totalsTable", 0, 3),
-                cell("totalsTable", 0, 4)};
-    }
-    void type(const QStringList& inputs) {
-        for (qsizetype i = 0; i + 1 < inputs.size(); i += 2) {
-            QLineEdit* b = get<QLineEdit>(inputs[i]);
-            QTest::mouseClick(b, Qt::LeftButton);
-            b->selectAll();
-            QTest::keyClick(b, Qt::Key_Delete);
-            QTest::keyClicks(b, inputs[i + 1]);
-        }
     }
     // A 20 x 1000 mm steel shaft (7870 kg/m³) behind a ratio of 2: J = 3.091e-5 kg·m².
     void typeShaft() {
@@ -115,11 +56,16 @@ private:
         typeDisc({"diameterBox", "1000", "heightBox", "100"});
         QTest::mouseClick(get<QPushButton>("addButton"), Qt::LeftButton);
     }
+    // The program started again, without the list of the last one.
+    void restart() {
+        w_.reset();
+        QFile::remove(ProjectCommands::recoveryPath());
+        startWindow();
+    }
     DrivePanel& panel() const { return w_->drivePanel(); }
     QString result(const char* key) const {
         return caption(QLatin1String(key) + QStringLiteral("Result"));
     }
-    QString entryText(int entry) const { return w_->language().text(entry); }
     // Each box of the panel focused, emptied and typed into key by key.
     void typeDrive(const QStringList& pairs) {
         for (qsizetype i = 0; i + 1 < pairs.size(); i += 2) {
@@ -139,29 +85,20 @@ private:
 
 private slots:
     void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
+        setUpSuite();
         QVERIFY(config_.isValid());
         // The user's configuration folder of this run.
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config_.path());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config_.path());
-        static QtMessageHandler previous = nullptr;
-        previous = qInstallMessageHandler(
-            [](QtMsgType t, const QMessageLogContext& c, const QString& text) {
-                if (!text.contains(QLatin1String("propagateSizeHints"))) previous(t, c, text);
-            });
     }
 
     void init() {
         QSettings().clear();
         userSettings().clear();
-        dir_ = std::make_unique<QTemporaryDir>();
-        const QString program = dir_->path() + QLatin1Char('/');
-        QVERIFY(QDir(program).mkpath(QStringLiteral("images")));
-        QVERIFY(copyProgramFolder(program));
-        startWindow();
+        startInNewFolder();
     }
 
-    void cleanup() { w_.reset(); }
+    void cleanup() { closeWindow(); }
 
     // In Classic the shaft's inertia reads "." with a hint naming the choice, and nothing else
     // changes; with significant digits in kg·cm² it reads 0.3091 and is added to the list.
@@ -241,8 +178,7 @@ private slots:
         QCOMPARE(stored.value("Results/digits").toString(), QStringLiteral("4"));
         QCOMPARE(stored.value("Results/inertia").toString(), QStringLiteral("lb.ft2"));
         QCOMPARE(stored.value("Results/torque").toString(), QStringLiteral("lbf.in"));
-        w_.reset();
-        startWindow();
+        restart();
         const DisplayChoice expected{Digits::Significant4, MassUnit::Kg, InertiaUnit::LbFt2,
                                      TorqueUnit::LbfIn};
         QVERIFY(w_->displayChoice() == expected);
@@ -369,53 +305,16 @@ private slots:
         toggle->trigger();
         QVERIFY(panel().isVisible());
         QCOMPARE(userSettings().value(DrivePanel::visibleKey()).toBool(), true);
-        w_.reset();
-        startWindow();
+        restart();
         QVERIFY(panel().isVisible());
         QToolBar* bar = get<QToolBar>("mainToolBar");
         QTest::mouseClick(bar->widgetForAction(panel().toggleViewAction()), Qt::LeftButton);
         QVERIFY(!panel().isVisible());
         QCOMPARE(userSettings().value(DrivePanel::visibleKey()).toBool(), false);
-        w_.reset();
-        startWindow();
+        restart();
         QVERIFY(!panel().isVisible());
     }
 
-    // The panel's plot is the report's routine: on the recorder, the curves join the points
-    // of the trapezoid and of the torque steps.
-    void plotDrawsTheProfileOnTheRecorder() {
-        addSteelDisc();
-        // J_L = 77.067 (the disc's exact inertia), J_M = 7.707, ω = 30 rad/s (n = 900/π),
-        // t_a = t_d = 1 s, t_c = 2 s, t_0 = 0: T_a = 84.774·30 = 2543.2, T_c = 0, T_d = −T_a.
-        typeDrive({"motorInertia", "7.707", "speed", "286.478897565412", "accelTime", "1",
-                   "constTime", "2", "decelTime", "1"});
-        RecordingSurface page;
-        const QRectF area(0, 0, 120, 90);
-        QVERIFY(panel().plot().draw(page, area));
-        const DrivePlotLayout l =
-            drivePlotLayout(page, area, panel().plot().profile(), DisplayChoice());
-        const double n = 900 / M_PI, t = (7.707 + w_->parts().exactTotal(1)) * 30;
-        QList<QPointF> want;
-        const QList<QPointF> speed{{0, 0}, {1, n}, {3, n}, {4, 0}};
-        const QList<QPointF> torque{{0, 0}, {0, t},  {1, t},  {1, 0},
-                                    {3, 0}, {3, -t}, {4, -t}, {4, 0}};
-        for (qsizetype i = 1; i < speed.size(); ++i)
-            want << l.speedPoint(speed[i - 1]) << l.speedPoint(speed[i]);
-        for (qsizetype i = 1; i < torque.size(); ++i)
-            want << l.torquePoint(torque[i - 1]) << l.torquePoint(torque[i]);
-        QList<QPointF> drawn;
-        for (const RecordingSurface::Record& r : page.recordsOf(RecordingSurface::Kind::Line))
-            if (r.lineWidth == DrivePlotCurveWidth) drawn << r.a << r.b;
-        QCOMPARE(drawn.size(), want.size());
-        for (qsizetype i = 0; i < drawn.size(); ++i) {
-            QVERIFY2(std::abs(drawn[i].x() - want[i].x()) < 1e-6 &&
-                         std::abs(drawn[i].y() - want[i].y()) < 1e-4,
-                     qPrintable(QString::number(i)));
-        }
-        // Nothing to draw once the speed is gone.
-        typeDrive({"speed", ""});
-        QVERIFY(!panel().plot().draw(page, area));
-    }
 };
 
 QTEST_MAIN(TestResults)

@@ -1,131 +1,32 @@
 // The main window driven as a user drives it: real key and mouse events in an offscreen window
 // started in a temporary program folder, with every message box recorded.
-#include "app/mainwindow.h"
 #include "app/parteditor.h"
-#include "app/projectcommands.h"
-#include "programfolder.h"
-#include "recordingdialogs.h"
-#include "solids/catalogue.h"
+#include "windowfixture.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QClipboard>
-#include <QDir>
-#include <QFile>
 #include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
-#include <QStandardPaths>
-#include <QTableView>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QToolBar>
 #include <QToolButton>
 #include <clocale>
 
 using namespace ostrel;
 
-class TestMainWindow : public QObject {
+class TestMainWindow : public WindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> dir_;
-    RecordingDialogs dialogs_;
-    std::unique_ptr<MainWindow> w_;
-
-    QString programDir() const { return dir_->path() + QLatin1Char('/'); }
-
-    // Started as the program starts it: with the folder as given, without its final "/".
-    void startWindow() {
-        w_ = std::make_unique<MainWindow>(dir_->path(), dialogs_);
-        QVERIFY(w_->ok());
-        QCOMPARE(w_->programDir(), programDir());
-        w_->setQuitHandler([] {});
-        w_->show();
-        QApplication::setActiveWindow(w_.get());
-        QVERIFY(QTest::qWaitForWindowActive(w_.get()));
-    }
-
-    template <typename T> T* get(const QString& name) const {
-        T* found = w_->findChild<T*>(name);
-        if (!found) qWarning("no control %s", qPrintable(name));
-        return found;
-    }
-    QLineEdit* box(const QString& name) const { return get<QLineEdit>(name); }
-    QString caption(const QString& name) const { return get<QLabel>(name)->text(); }
-    QString entryText(int entry) const { return w_->language().text(entry); }
-    QAction* toolButton(const QString& key) const {
-        return get<QToolBar>("mainToolBar")->findChild<QAction*>(key + QStringLiteral("Tool"));
-    }
-    void clickToolbar(const QString& key) {
-        QAction* action = toolButton(key);
-        QVERIFY(action && action->isVisible());
-        QTest::mouseClick(get<QToolBar>("mainToolBar")->widgetForAction(action), Qt::LeftButton);
-    }
-    // Shows the group of the kind's button, then clicks it.
-    void chooseKind(const QString& key) {
-        const int button = toolButton(key)->property("button").toInt();
-        for (const GroupCommand& g : groupCommands())
-            if (button >= g.firstVisible && button <= g.lastVisible)
-                clickToolbar(QLatin1String(g.key));
-        clickToolbar(key);
-    }
-    void click(const QString& name) { QTest::mouseClick(get<QWidget>(name), Qt::LeftButton); }
-    // Pairs of box and text: each box clicked, emptied and typed into key by key.
-    void type(const QStringList& inputs) {
-        for (qsizetype i = 0; i + 1 < inputs.size(); i += 2) {
-            QLineEdit* b = box(inputs[i]);
-            QTest::mouseClick(b, Qt::LeftButton);
-            b->selectAll();
-            QTest::keyClick(b, Qt::Key_Delete);
-            QTest::keyClicks(b, inputs[i + 1]);
-        }
-    }
-    QStringList results() const {
-        return {caption("massResult"), caption("inertiaResult"), caption("frictionResult"),
-                caption("workingResult")};
-    }
-    QString cell(const char* grid, int row, int column) const {
-        return get<QTableView>(grid)->model()->index(row, column).data().toString();
-    }
-    int partRows() const { return get<QTableView>("partsTable")->model()->rowCount(); }
-    QStringList totals() const {
-        return {cell("totalsTable", 0, 1), cell("totalsTable", 0, 2), cell("totalsTable", 0, 3),
-                cell("totalsTable", 0, 4)};
-    }
-    // The disc of 1000 x 100 mm in steel, typed key by key: 617 kg, 77.07 kgm².
-    void typeSteelDisc() {
-        clickToolbar(QStringLiteral("disc"));
-        click(QStringLiteral("densityOption"));
-        type({"diameterBox", "1000", "heightBox", "100"});
-    }
     QString textOfOneBox() const { return dialogs_.texts.size() == 1 ? dialogs_.texts[0] : "?"; }
 
 private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true); // no user configuration takes part
-        // The offscreen platform warns about every window resize; nothing to learn from that.
-        static QtMessageHandler previous = nullptr;
-        previous = qInstallMessageHandler(
-            [](QtMsgType t, const QMessageLogContext& c, const QString& text) {
-                if (!text.contains(QLatin1String("propagateSizeHints"))) previous(t, c, text);
-            });
-    }
-
+    void initTestCase() { setUpSuite(); }
     void init() {
-        dialogs_ = RecordingDialogs();
-        QFile::remove(ProjectCommands::recoveryPath()); // no earlier test's list comes back
-        dir_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir_->isValid() && copyProgramFolder(programDir()));
-        startWindow();
+        startInNewFolder();
+        QCOMPARE(w_->programDir(), programDir());
     }
-
     void cleanup() {
-        w_.reset();
-        QCOMPARE(dialogs_.texts.size(), dialogs_.expected);
+        closeWindow();
         QLocale::setDefault(QLocale::c());
         std::setlocale(LC_ALL, "C");
     }

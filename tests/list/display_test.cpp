@@ -10,7 +10,6 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <ostream>
-#include <random>
 
 using ostrel::Digits;
 using ostrel::DisplayChoice;
@@ -157,43 +156,6 @@ TEST(ListDisplay, ReformatsEverythingAtOnceAndComesBackToClassic) {
     parts.setDisplay(kKgCm2);
     EXPECT_EQ(parts.data(parts.index(0, 11)).toString(), "600");
     EXPECT_EQ(sums.data(sums.index(0, 0)).toString(), list.total(0));
-}
-
-// Random adds and take-backs through the models: the shown totals are always the exact sums of
-// the remaining rows written in the display, never sums of rounded texts.
-TEST(ListDisplay, ShownTotalsFollowTheExactSumsThroughAddsAndTakeBacks) {
-    std::mt19937 random(1111);
-    std::uniform_real_distribution<double> exponent(-8.0, 2.0);
-    for (int sequence = 0; sequence < 40; ++sequence) {
-        PartsList list;
-        ostrel::PartsListModel parts(list);
-        ostrel::TotalsModel sums(parts);
-        parts.setDisplay(kKgCm2);
-        const int steps = std::uniform_int_distribution<int>(1, 50)(random);
-        for (int step = 0; step < steps; ++step) {
-            if (random() % 10 < 6 || parts.rowCount() == 0) {
-                PartsList::Line line;
-                line.exact = std::array<double, 4>{std::pow(10.0, exponent(random)),
-                                                   std::pow(10.0, exponent(random)), 0, 0};
-                for (size_t k = 0; k < 4; ++k)
-                    line.captions[k] = ostrel::formatWithMask((*line.exact)[k], u"####.##");
-                ASSERT_EQ(parts.add(line, PartsList::AddRule::Exact).kind, Kind::Added);
-            } else {
-                const int r = std::uniform_int_distribution<int>(0, parts.rowCount() - 1)(random);
-                ASSERT_TRUE(parts.takeBack(parts.index(r, 1)).has_value());
-            }
-            long double mass = 0, inertia = 0;
-            for (int r = 1; r < list.rowCount(); ++r) {
-                mass += list.exactValue(r, 0);
-                inertia += list.exactValue(r, 1);
-            }
-            ASSERT_LE(std::fabs(list.exactTotal(1) - inertia), 1e-12L * inertia);
-            ASSERT_EQ(sums.data(sums.index(0, 1)).toString(),
-                      ostrel::significantText(double(mass), 4));
-            ASSERT_EQ(sums.data(sums.index(0, 2)).toString(),
-                      ostrel::significantText(double(inertia) / 1e-4, 4));
-        }
-    }
 }
 
 } // namespace

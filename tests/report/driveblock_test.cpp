@@ -47,7 +47,7 @@ DriveInputs drive() {
     return in;
 }
 
-QStringList texts(const RecordingSurface& page) {
+QStringList lineTexts(const RecordingSurface& page) {
     QStringList out;
     for (const auto& l : page.textLines())
         out << l.text;
@@ -80,7 +80,7 @@ TEST(DriveReport, BlockFollowsTheTotalsWithInputsResultsAndPlot) {
     const DriveInputs in = drive();
     RecordingSurface page;
     ASSERT_EQ(printReport(page, list, texts(), Today, {}, &in), ReportStatus::Printed);
-    const QStringList lines = texts(page);
+    const QStringList lines = lineTexts(page);
     const auto index = [&lines](const QString& start) {
         for (int i = 0; i < lines.size(); ++i)
             if (lines[i].trimmed().startsWith(start)) return i;
@@ -110,25 +110,37 @@ TEST(DriveReport, InputOutOfRangePrintsItsHintAndNoResult) {
     in.setText(F::Efficiency, QStringLiteral("1.5"));
     RecordingSurface page;
     printReport(page, load(), texts(), Today, {}, &in);
-    const QStringList lines = texts(page);
+    const QStringList lines = lineTexts(page);
     EXPECT_TRUE(lines.filter(QStringLiteral("! D560")).size() == 1);
     EXPECT_EQ(lines.filter(QStringLiteral("Acceleration torque")).size(), 0);
     EXPECT_TRUE(curves(page).isEmpty());
 }
 
 TEST(DriveReport, PlotThatDoesNotFitGoesToTheNextPageUnderItsHeading) {
-    // Enough parts that the block starts low on the first page.
+    // Enough kinds that the block starts on the first page with no room left for its plot.
     PartsList list;
-    for (int k = 0; k < 9; ++k)
+    for (int k = 0; k < 6; ++k)
         list.add(lineOf({1 + k, "10", "0.05", "1", "1", "", "100", "", "20", "0.2", "0.3"}));
     const DriveInputs in = drive();
     RecordingSurface page;
     printReport(page, list, texts(), Today, {}, &in);
+    int titlePage = 0, headingPage = 0;
+    double headingY = 0;
+    for (const RecordingSurface::TextLine& l : page.textLines()) {
+        if (l.text.trimmed() == QLatin1String("Drive")) titlePage = l.page;
+        if (titlePage && l.page == titlePage + 1 && !headingPage) {
+            headingPage = l.page;
+            headingY = l.y;
+            EXPECT_TRUE(l.text.contains(texts()[69])) << l.text.toStdString();
+        }
+    }
+    ASSERT_EQ(titlePage, 1);
     const QList<Record> drawn = curves(page);
     ASSERT_FALSE(drawn.isEmpty());
     for (const Record& r : drawn) {
+        EXPECT_EQ(r.page, 2);
+        EXPECT_GT(std::min(r.a.y(), r.b.y()), headingY);
         EXPECT_LE(std::max(r.a.y(), r.b.y()), page.printableHeight());
-        EXPECT_EQ(r.page, drawn.first().page);
     }
 }
 
