@@ -44,6 +44,15 @@ QString systemReason(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
+// The file's reason for a failure; the system's own where the file has none to give (a write
+// cut short by a limit on file sizes leaves it with "Unknown error").
+QString reasonOf(const QFile& file, int error) {
+    const QString reason = file.errorString();
+    if (error != 0 && (reason.isEmpty() || reason == QLatin1String("Unknown error")))
+        return systemReason(error);
+    return reason;
+}
+
 // Forces the bytes of an open file to the disk; an empty text when they are there.
 QString syncToDisk(QFile& file) {
 #ifdef Q_OS_UNIX
@@ -167,14 +176,16 @@ bool AtomicFile::writeBytes(const char* data, qint64 size) {
     if (failure_.failed() || !temporary_.isOpen()) return false;
     if (failsAt(Step::Write)) return fail(madeUpReason());
     // The file keeps a buffer: a write that only fills it is checked again at the flush.
-    if (temporary_.write(data, size) != size) return fail(temporary_.errorString());
+    errno = 0;
+    if (temporary_.write(data, size) != size) return fail(reasonOf(temporary_, errno));
     return true;
 }
 
 bool AtomicFile::commit() {
     if (failure_.failed() || committed_) return committed_;
     if (!temporary_.isOpen()) return fail(QStringLiteral("the file was never opened"));
-    if (!temporary_.flush()) return fail(temporary_.errorString());
+    errno = 0;
+    if (!temporary_.flush()) return fail(reasonOf(temporary_, errno));
     if (failsAt(Step::Flush)) return fail(madeUpReason());
     if (const QString reason = syncToDisk(temporary_); !reason.isEmpty()) return fail(reason);
     temporary_.close();

@@ -42,9 +42,13 @@ QStringList headerCells(const PartsList& list, const ExportLabels& labels,
     return cells;
 }
 
-// The exact result k in the display's unit (Classic: SI), every digit of the double kept.
+// The exact result k in the display's unit (Classic: SI), every digit of the double kept. A
+// unit that is a power of ten of SI multiplies by an exact whole number (1e4 for kg·cm²), so
+// that the product is the SI value shifted, not rounded once more by an inexact 1e-4.
 QString resultText(double siValue, int k, const DisplayChoice& display) {
-    return exactText(siValue / display.factor(ResultQuantities[k]));
+    const double factor = display.factor(ResultQuantities[k]);
+    const double inverse = 1.0 / factor;
+    return exactText(inverse == std::round(inverse) ? siValue * inverse : siValue / factor);
 }
 
 QStringList rowCells(const PartsList& list, int row, const ExportLabels& labels,

@@ -188,7 +188,14 @@ INSTANTIATE_TEST_SUITE_P(Reader, ProjectBadInput, ::testing::Values(
         l["results"] = QJsonObject{{"mass_kg", 1}, {"inertia_kg_m2", -1e200}, {"friction_N_m", 0}, {"working_N_m", 0}}; }); }, 494, "results.inertia_kg_m2"},
     BadInput{"DuplicateEscapedName", [] { return QByteArray(Valid).replace("\"code\":1", "\"code\":1,\"co\\u0064e\":2"); }, 489, "code"},
     BadInput{"EncodedSurrogate", [] { return QByteArray(Valid).replace("7850", "\xed\xa0\x80"); }, 488, ""},
-    BadInput{"CutSequenceAtTheEnd", [] { return Valid + "\xe2\x82"; }, 488, ""}),
+    BadInput{"CutSequenceAtTheEnd", [] { return Valid + "\xe2\x82"; }, 488, ""},
+    BadInput{"RawNulInAnInput", [] { return QByteArray(Valid).replace("7850", QByteArray("78\0" "50", 5)); }, 583, "line 1, inputs.massOrDensity"},
+    BadInput{"EscapedNulInTheTitle", [] { return withRoot([](QJsonObject& r) { r["title"] = QStringLiteral("a") + QChar(0) + QStringLiteral("b"); }); }, 583, "title"},
+    BadInput{"BellInTheNotes", [] { return withRoot([](QJsonObject& r) { r["notes"] = "tab\tand\r\nbell\a"; }); }, 583, "notes"},
+    BadInput{"KindDisagreesWithItsCode", [] { return withLine([](QJsonObject& l) { l["kind"] = "Arbre"; }); }, 582, "line 1, kind \"Arbre\", code 1"},
+    BadInput{"DriveInputBeyondTheLimit", [] { return withRoot([](QJsonObject& r) { r["drive"] = QJsonObject{{"speed", QString(257, u'9')}}; }); }, 492, "drive.speed (257 > 256)"},
+    BadInput{"AstralCharactersBeyondTheLimit", [] { return withLine([](QJsonObject& l) {
+        QJsonObject in = l["inputs"].toObject(); in["dimension1"] = QString::fromUcs4(U"\U0001D7CE").repeated(257); l["inputs"] = in; }); }, 492, "inputs.dimension1 (257 > 256)"}),
     byName<BadInput>);
 // clang-format on
 
@@ -205,7 +212,7 @@ protected:
     }
 };
 
-TEST_F(ProjectFiles, FoldersMissingFilesPipesAndUnreadableFilesAreRefusedByName) {
+TEST_F(ProjectFiles, FoldersMissingFilesPipesLoopsAndUnreadableFilesAreRefusedByName) {
     struct Case {
         QString path;
         int entry;
@@ -218,8 +225,13 @@ TEST_F(ProjectFiles, FoldersMissingFilesPipesAndUnreadableFilesAreRefusedByName)
     // The superuser reads anything: a file of the kernel that fails on read stands in.
     if (QFile f(unreadable); f.open(QIODevice::ReadOnly))
         unreadable = QStringLiteral("/proc/self/mem");
-    const Case cases[] = {
-        {dir.path(), 483}, {path("missing.ostrel"), 484}, {pipe, 484}, {unreadable, 484}};
+    QFile::link(path("loop2"), path("loop1"));
+    QFile::link(path("loop1"), path("loop2"));
+    const Case cases[] = {{dir.path(), 483},
+                          {path("missing.ostrel"), 484},
+                          {pipe, 484},
+                          {unreadable, 484},
+                          {path("loop1"), 580}};
     for (const Case& c : cases) {
         const ProjectRead read = readProject(c.path);
         EXPECT_FALSE(read.ok) << c.path.toStdString();
@@ -384,11 +396,73 @@ TEST(ProjectStoredResults, LinesWithoutResultsAndUnknownMembersAreAccepted) {
     EXPECT_GT(read.project.lines.at(0).exact[1], 77);
 }
 
-TEST(ProjectLists, TheLineLimitStillOpens) {
-    const ProjectRead read =
-        parseProject(manyLines(ProjectLimits::MaxLines), QStringLiteral("limit.ostrel"));
+// Every text at its limit in characters, four bytes of UTF-8 each where the text is free, and
+// the numbers padded with zeros to the limit: the largest project the window lets a user make.
+TEST_F(ProjectFiles, TheLargestProjectTheWindowAllowsSavesAndOpensAgain) {
+    const QString astral = QString::fromUcs4(U"\U0001D7CE");
+    const auto padded = [](const char* number) {
+        return QString(ProjectLimits::MaxInputText - qsizetype(strlen(number)), u'0') +
+               QLatin1String(number);
+    };
+    Project project;
+    project.title = project.author = astral.repeated(ProjectLimits::MaxTitleText);
+    project.notes = (astral.repeated(99) + QStringLiteral("\n")).repeated(1000);
+    project.drive = QJsonObject{{"speed", padded("1500")}, {"note", astral.repeated(256)}};
+    ProjectLine line = projectLine(1, false, "");
+    line.texts = {padded("1"),    padded("1"),          padded("7850"), astral.repeated(256),
+                  padded("1000"), astral.repeated(256), padded("100")};
+    line.exact = calculatePart({line.code, line.totalMass, line.texts}).values;
+    project.lines.assign(ProjectLimits::MaxLines, line);
+
+    const ProjectSave save = saveProject(project, path("largest.ostrel"));
+    ASSERT_TRUE(save.ok) << save.error.toStdString();
+    const ProjectRead read = readProject(path("largest.ostrel"));
     ASSERT_TRUE(read.ok) << read.error.toStdString();
-    EXPECT_EQ(read.project.lines.size(), size_t(ProjectLimits::MaxLines));
+    EXPECT_EQ(read.project.lines.size(), project.lines.size());
+    EXPECT_EQ(read.project.lines.back().texts, line.texts);
+    EXPECT_EQ(read.project.notes, project.notes);
+    EXPECT_EQ(read.project.drive, project.drive);
+}
+
+// A project the reader would refuse is not written, with a message naming the fault; the old
+// file stays as it was.
+TEST_F(ProjectFiles, TheWriterRefusesWhatItsReaderWouldRefuse) {
+    const Project fine = everyKind();
+    const struct {
+        const char* name;
+        std::function<void(Project&)> change;
+        int entry;
+    } rows[] = {
+        {"a line too many",
+         [](Project& p) { p.lines.resize(ProjectLimits::MaxLines + 1, p.lines[0]); }, 492},
+        {"a box of 257 characters", [](Project& p) { p.lines[3].texts[4] += QString(257, u'0'); },
+         492},
+        {"notes too long",
+         [](Project& p) { p.notes = QString(ProjectLimits::MaxNotesText + 1, u'n'); }, 492},
+        {"a control character", [](Project& p) { p.author = QStringLiteral("a\x1b"); }, 583},
+        {"no result to store or compute",
+         [](Project& p) {
+             p.lines[0].texts[0] = QStringLiteral("abc");
+             p.lines[0].exact[1] = 1e300;
+         },
+         495},
+    };
+    const QString file = path("kept.ostrel");
+    ASSERT_TRUE(saveProject(fine, file).ok);
+    const QByteArray before = projectJson(fine);
+    for (const auto& row : rows) {
+        Project bad = fine;
+        row.change(bad);
+        const ProjectSave save = saveProject(bad, file);
+        EXPECT_FALSE(save.ok) << row.name;
+        EXPECT_TRUE(save.error.contains(file)) << save.error.toStdString();
+        ASSERT_GE(save.errorMessage.size(), 4u) << row.name;
+        EXPECT_EQ(save.errorMessage[2].entry, 584) << row.name;
+        EXPECT_EQ(save.errorMessage[3].entry, row.entry) << save.error.toStdString();
+        QFile kept(file);
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.readAll(), before) << row.name;
+    }
 }
 
 TEST(ProjectLists, ARefusedReadLeavesTheListAsItWas) {
