@@ -1,6 +1,8 @@
 // Opening and saving a project of 10,000 lines: the read includes the check of every field,
 // the recomputation of every line and the filling of the list; the save includes the lines
-// taken from the list, the JSON text and the atomic write. The CSV text of the same list is
+// taken from the list, the check that the reader would take them, the JSON text and the
+// checked atomic write (temporary file, flush, sync to disk, rename). The save of 10,000 lines
+// must stay under 200 ms: "ofTarget" is its time over that. The CSV text of the same list is
 // measured beside them.
 #include "list/csvexport.h"
 #include "list/projectfile.h"
@@ -8,10 +10,12 @@
 #include <QCoreApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <chrono>
 
 namespace {
 
 constexpr int Lines = 10000;
+constexpr double SaveTargetMs = 200;
 
 // Ten thousand lines cycling through a few kinds in both mass modes.
 ostrel::Project bigProject() {
@@ -70,12 +74,16 @@ BENCHMARK(OpenProject)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->
 void SaveProject(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("big.ostrel"));
+    std::chrono::duration<double, std::milli> spent{0};
     for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
         const ostrel::ProjectSave save =
             ostrel::saveProject(ostrel::projectFromList(bigList()), path);
+        spent += std::chrono::steady_clock::now() - start;
         if (!save.ok) state.SkipWithError(save.error.toStdString().c_str());
     }
     state.counters["lines"] = Lines;
+    state.counters["ofTarget"] = spent.count() / double(state.iterations()) / SaveTargetMs;
 }
 BENCHMARK(SaveProject)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 

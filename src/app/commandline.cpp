@@ -1,6 +1,9 @@
 #include "app/commandline.h"
 
+#include "app/displaysettings.h"
 #include "drive/drivefile.h"
+#include "files/atomicfile.h"
+#include "files/filepaths.h"
 #include "language/language.h"
 #include "language/translationstore.h"
 #include "list/csvexport.h"
@@ -19,6 +22,8 @@ namespace {
 constexpr int EntryEmptyList = 43;    // the report of an empty list
 constexpr int EntryWriteFailed = 441; // the PDF file cannot be written (the path follows)
 constexpr int EntryTotalsCaption = 385;
+constexpr int EntryOutputIsProject = 586; // an output file is the project (the path follows)
+constexpr int EntryOutputsAreOne = 587;   // the PDF and the CSV are one file (the path follows)
 
 struct Options {
     QCommandLineOption pdf{QStringList{QStringLiteral("pdf")},
@@ -27,6 +32,17 @@ struct Options {
     QCommandLineOption csv{QStringList{QStringLiteral("csv")},
                            QStringLiteral("Write the parts list of FILE to OUT.csv and end."),
                            QStringLiteral("OUT.csv")};
+    QCommandLineOption digits{
+        QStringList{QStringLiteral("digits")},
+        QStringLiteral("Digits of the results in the exports: classic, significant (4 digits), "
+                       "4 or 6. Without it, the choice saved by the window."),
+        QStringLiteral("DIGITS")};
+    QCommandLineOption units{
+        QStringList{QStringLiteral("units")},
+        QStringLiteral("Units of the results in the exports, for example "
+                       "inertia=kg·cm²,mass=g,torque=N·cm (the units of the Results menu, or "
+                       "their keys such as kg.cm2). Without it, the choice saved by the window."),
+        QStringLiteral("UNITS")};
 };
 
 void setUp(QCommandLineParser& parser, const Options& options) {
@@ -37,6 +53,8 @@ void setUp(QCommandLineParser& parser, const Options& options) {
     parser.addVersionOption();
     parser.addOption(options.pdf);
     parser.addOption(options.csv);
+    parser.addOption(options.digits);
+    parser.addOption(options.units);
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("The project to open or to export."),
                                  QStringLiteral("[FILE]"));
@@ -48,7 +66,8 @@ bool needsNoDisplay(const QStringList& arguments) {
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& a = arguments[i];
         if (a == QLatin1String("--")) break;
-        for (const char* option : {"-pdf", "--pdf", "-csv", "--csv"})
+        for (const char* option :
+             {"-pdf", "--pdf", "-csv", "--csv", "-digits", "--digits", "-units", "--units"})
             if (a == QLatin1String(option) || a.startsWith(QLatin1String(option) + u'='))
                 return true;
         for (const char* option : {"-h", "--help", "-?", "--help-all", "-v", "--version"})
@@ -96,6 +115,14 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             return error(QStringLiteral("An output file name is empty."));
         line.action = CommandLine::Action::Export;
     }
+    if (parser.isSet(options.digits)) line.digits = parser.value(options.digits);
+    if (parser.isSet(options.units)) line.units = parser.value(options.units);
+    if (line.digits || line.units) {
+        if (line.action != CommandLine::Action::Export)
+            return error(QStringLiteral("--digits and --units go with --pdf or --csv."));
+        QString refusal;
+        if (!displayWithOptions({}, line.digits, line.units, &refusal)) return error(refusal);
+    }
     return line;
 }
 
@@ -114,6 +141,22 @@ int runExport(const CommandLine& line, const QString& programDir, QTextStream& e
         return 1;
     }
 
+    // An output that is the project itself, or one file for both outputs, would destroy what
+    // the run reads or writes: nothing is written.
+    for (const QString& output : {line.pdf, line.csv}) {
+        if (isSameFile(output, line.file)) {
+            err << language.text(EntryOutputIsProject) << u'\n' << output << Qt::endl;
+            return 2;
+        }
+    }
+    if (isSameFile(line.pdf, line.csv)) {
+        err << language.text(EntryOutputsAreOne) << u'\n' << line.pdf << Qt::endl;
+        return 2;
+    }
+    DisplaySettings settings;
+    const DisplayChoice display =
+        displayWithOptions(settings.load(), line.digits, line.units).value_or(settings.choice());
+
     const ProjectRead read = readProject(line.file);
     if (!read.ok) {
         err << messageText(read.errorMessage, language.texts) << Qt::endl;
@@ -128,9 +171,10 @@ int runExport(const CommandLine& line, const QString& programDir, QTextStream& e
 
     int code = 0;
     if (!line.csv.isEmpty()) {
-        const ProjectSave save = saveExport(
-            csvWithDrive(csvText(list, exportLabels(language.texts)), drive, driveTotals(list)),
-            line.csv);
+        const ProjectSave save =
+            saveExport(csvWithDrive(csvText(list, exportLabels(language.texts), display), drive,
+                                    driveTotals(list)),
+                       line.csv);
         if (!save.ok) {
             err << messageText(save.errorMessage, language.texts) << Qt::endl;
             code = 1;
@@ -141,9 +185,12 @@ int runExport(const CommandLine& line, const QString& programDir, QTextStream& e
             // The report of an empty list is never drawn: no file is made.
             err << line.file << u'\n' << language.text(EntryEmptyList) << Qt::endl;
             code = 1;
-        } else if (!writeReportPdf(line.pdf, list, language.texts, QDate::currentDate(), {},
-                                   &drive)) {
-            err << language.text(EntryWriteFailed) << u'\n' << line.pdf << Qt::endl;
+        } else if (WriteFailure failure;
+                   !writeReportPdf(line.pdf, list, language.texts, QDate::currentDate(), display,
+                                   &drive, &failure)) {
+            err << messageText(writeFailureMessage(EntryWriteFailed, line.pdf, failure),
+                               language.texts)
+                << Qt::endl;
             code = 1;
         }
     }

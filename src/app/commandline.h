@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class QTextStream;
 
@@ -16,6 +17,8 @@ struct CommandLine {
     QString file; // the project: to open (Window) or to export (Export)
     QString pdf;  // Export: where the report goes, or empty
     QString csv;  // Export: where the CSV goes, or empty
+    // Export: the digits and units given for this run (checked), over the saved choice.
+    std::optional<QString> digits, units;
     QString text; // Help, Version: what to print; Error: what is wrong (then the help text)
 };
 
@@ -27,8 +30,10 @@ CommandLine parseCommandLine(const QStringList& arguments);
 bool needsNoDisplay(const QStringList& arguments);
 
 // Runs an export: opens the translation store of the program folder (programDir ends with
-// "/") and its working language, reads the project and writes the files. Messages go to err.
-// Returns the exit code: 0 when every file was written, 1 otherwise.
+// "/") and its working language, reads the project and writes the files, in the digits and
+// units the window saved unless the command line gives others. Messages go to err. Returns
+// the exit code: 0 when every file was written; 2, before anything is written, when an output
+// is the project itself or both outputs are one file; 1 otherwise.
 int runExport(const CommandLine& line, const QString& programDir, QTextStream& err);
 
 } // namespace ostrel

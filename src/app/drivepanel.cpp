@@ -1,7 +1,9 @@
 #include "app/drivepanel.h"
 
 #include "app/driveplotview.h"
+#include "app/textlimitvalidator.h"
 #include "list/partslistmodel.h"
+#include "list/projectfile.h"
 #include "report/driveblock.h"
 
 #include <QAction>
@@ -106,6 +108,7 @@ void DrivePanel::build() {
         boxes_[i]->setObjectName(key + QStringLiteral("Box"));
         boxes_[i]->setFixedWidth(BoxWidth);
         boxes_[i]->setAlignment(Qt::AlignRight);
+        TextLimitValidator::install(boxes_[i], ProjectLimits::MaxInputText);
         auto* unit = label(content, key + QStringLiteral("Unit"));
         unit->setText(driveInputUnit(static_cast<F>(i)));
         hints_[i] = label(content, key + QStringLiteral("Hint"));

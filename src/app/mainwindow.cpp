@@ -331,6 +331,7 @@ const DisplayChoice& MainWindow::displayChoice() const {
 
 void MainWindow::applyDisplay(const DisplayChoice& choice) {
     partsModel_->setDisplay(choice);
+    project_->setDisplay(choice);
     editor_->setDisplay(choice);
     drivePanel_->setDisplayChoice(choice);
     // The cells and headings changed their texts: every column is fitted again.

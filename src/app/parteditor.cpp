@@ -2,7 +2,9 @@
 
 #include "app/decimalpoint.h"
 #include "app/imagelist.h"
+#include "app/textlimitvalidator.h"
 #include "language/language.h"
+#include "list/projectfile.h"
 #include "platform/dialogs.h"
 #include "solids/catalogue.h"
 #include "solids/numbertext.h"
@@ -76,6 +78,7 @@ void PartEditor::buildControls() {
         setBackground(box, Qt::white);
         box->installEventFilter(this);
         DecimalPoint::install(box);
+        TextLimitValidator::install(box, ProjectLimits::MaxInputText);
         // A new text is a new question: the box may be told again.
         connect(box, &QLineEdit::textEdited, this, [this] { told_ = false; });
         boxes_[static_cast<size_t>(i)] = box;

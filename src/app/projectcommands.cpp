@@ -39,6 +39,7 @@ enum Entry : int {
     Untitled = 521,
     RecoveryNotWritten = 522,
     KindHeading = 523,
+    TooManyLines = 585,
 };
 
 const QString RecentKey = QStringLiteral("recentFiles");
@@ -141,6 +142,13 @@ void ProjectCommands::setDrive(const QJsonObject& drive) {
 PartsList::AddOutcome ProjectCommands::add(const PartsList::Line& given, PartsList::AddRule rule) {
     // A line that comes without its exact results gets them from its inputs, so that the
     // project file stores what a reader recomputes rather than the rounded captions.
+    // A project holds at most so many lines: one more could be saved but never opened again.
+    if (model_.list().partCount() >= ProjectLimits::MaxLines) {
+        PartsList::AddOutcome refused;
+        refused.kind = PartsList::AddOutcome::Kind::Refused;
+        refused.message = {{TooManyLines, {}}};
+        return refused;
+    }
     PartsList::Line line = given;
     if (!line.exact) {
         CalcInputs inputs;
@@ -332,8 +340,9 @@ bool ProjectCommands::exportCsv() {
     if (chosen.isEmpty()) return false;
     const QString path = withSuffix(chosen, "csv");
     const ProjectSave saved = saveExport(
-        csvWithDrive(csvText(model_.list(), exportLabels(language_, language_.text(KindHeading))),
-                     driveFromJson(header_.drive), driveTotals(model_.list())),
+        csvWithDrive(
+            csvText(model_.list(), exportLabels(language_, language_.text(KindHeading)), display_),
+            driveFromJson(header_.drive), driveTotals(model_.list())),
         path);
     if (!saved.ok) {
         dialogs_.message(joined(saved.errorMessage, saved.error), MessageIcon::Exclamation,

@@ -7,6 +7,7 @@
 
 #include "app/projectundo.h"
 #include "list/partslist.h"
+#include "solids/units.h"
 
 #include <QObject>
 #include <QString>
@@ -52,7 +53,11 @@ public:
     void setApplicationTitle(const QString& title);
     QString applicationTitle() const { return applicationTitle_; }
 
-    // The list changes, each a step of the undo history.
+    // The digits and units the window shows: the CSV export writes its results in these units.
+    void setDisplay(const DisplayChoice& display) { display_ = display; }
+
+    // The list changes, each a step of the undo history. A list that holds as many lines as a
+    // project may refuses the add with a message.
     PartsList::AddOutcome add(const PartsList::Line& line,
                               PartsList::AddRule rule = PartsList::AddRule::Classic);
     std::optional<PartsList::TakenBack> takeBack(int listRow);
@@ -122,6 +127,7 @@ private:
     ProjectHeader header_;
     QString applicationTitle_;
     bool recoveryWarned_ = false;
+    DisplayChoice display_;
     // The copy is written on a worker thread from a snapshot of the list; changes made while
     // it runs are written by one more run when it ends.
     QThread* writer_ = nullptr;

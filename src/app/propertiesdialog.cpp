@@ -1,9 +1,12 @@
 #include "app/propertiesdialog.h"
 
+#include "app/textlimitvalidator.h"
 #include "language/language.h"
+#include "list/projectfile.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
@@ -16,9 +19,7 @@ constexpr int EntryTitle = 517;
 constexpr int EntryTitleField = 518;
 constexpr int EntryAuthorField = 519;
 constexpr int EntryNotesField = 520;
-// The project file keeps at most these lengths; the boxes stop there instead of the save
-// failing later.
-constexpr int MaxLineText = 1000;
+constexpr int EntryNotesCut = 588;
 
 QString textOr(const Language& language, int entry, const char* fallback) {
     const QString text = language.text(entry);
@@ -35,18 +36,30 @@ PropertiesDialog::PropertiesDialog(const Language& language, const QString& titl
 
     title_ = new QLineEdit(title, this);
     title_->setObjectName(QStringLiteral("projectTitle"));
-    title_->setMaxLength(MaxLineText);
+    // The project file keeps at most these lengths: the boxes stop there, so that every
+    // project saved opens again.
+    TextLimitValidator::install(title_, ProjectLimits::MaxTitleText);
     author_ = new QLineEdit(author, this);
     author_->setObjectName(QStringLiteral("projectAuthor"));
-    author_->setMaxLength(MaxLineText);
+    TextLimitValidator::install(author_, ProjectLimits::MaxTitleText);
     notes_ = new QPlainTextEdit(notes, this);
     notes_->setObjectName(QStringLiteral("projectNotes"));
     notes_->setTabChangesFocus(true);
+    auto* notesCut = new QLabel(textOr(language, EntryNotesCut,
+                                       "The notes hold at most 100,000 characters: the rest of "
+                                       "the text was not taken."),
+                                this);
+    notesCut->setObjectName(QStringLiteral("notesCutNote"));
+    notesCut->setWordWrap(true);
+    notesCut->hide();
+    TextLimitValidator::install(notes_, ProjectLimits::MaxNotesText,
+                                [notesCut] { notesCut->show(); });
 
     auto* form = new QFormLayout;
     form->addRow(textOr(language, EntryTitleField, "&Title:"), title_);
     form->addRow(textOr(language, EntryAuthorField, "&Author:"), author_);
     form->addRow(textOr(language, EntryNotesField, "&Notes:"), notes_);
+    form->addRow(QString(), notesCut);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName(QStringLiteral("projectPropertiesButtons"));

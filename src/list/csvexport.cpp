@@ -14,7 +14,8 @@ namespace {
 // List columns of the inputs, in export order: kind code, mass mode, quantity, ratio, mass or
 // density, the four dimensions.
 constexpr int InputColumns[] = {14, 5, 6, 7, 8, 10, 11, 12, 13};
-constexpr const char* ResultUnits[4] = {"kg", "kg·m²", "N·m", "N·m"};
+constexpr Quantity ResultQuantities[4] = {Quantity::Mass, Quantity::Inertia, Quantity::Torque,
+                                          Quantity::Torque};
 
 QString kindName(int code, const ExportLabels& labels) {
     if (code >= 1 && code <= 20 && !labels.kindNames[code - 1].isEmpty())
@@ -29,34 +30,45 @@ QString heading(const PartsList& list, int column, const ExportLabels& labels) {
     return text.isEmpty() ? list.cell(0, column) : text;
 }
 
-QStringList headerCells(const PartsList& list, const ExportLabels& labels) {
+QStringList headerCells(const PartsList& list, const ExportLabels& labels,
+                        const DisplayChoice& display = {}) {
     QStringList cells;
     cells << (labels.kindHeading.isEmpty() ? QStringLiteral("Kind") : labels.kindHeading);
     for (int column : InputColumns)
         cells << heading(list, column, labels);
     for (int k = 0; k < 4; ++k)
         cells << QStringLiteral("%1 (%2)").arg(heading(list, 1 + k, labels),
-                                               QString::fromUtf8(ResultUnits[k]));
+                                               display.symbol(ResultQuantities[k]));
     return cells;
 }
 
-QStringList rowCells(const PartsList& list, int row, const ExportLabels& labels) {
+// The exact result k in the display's unit (Classic: SI), every digit of the double kept. A
+// unit that is a power of ten of SI multiplies by an exact whole number (1e4 for kg·cm²), so
+// that the product is the SI value shifted, not rounded once more by an inexact 1e-4.
+QString resultText(double siValue, int k, const DisplayChoice& display) {
+    const double factor = display.factor(ResultQuantities[k]);
+    const double inverse = 1.0 / factor;
+    return exactText(inverse == std::round(inverse) ? siValue * inverse : siValue / factor);
+}
+
+QStringList rowCells(const PartsList& list, int row, const ExportLabels& labels,
+                     const DisplayChoice& display = {}) {
     QStringList cells;
     cells << kindName(list.cell(row, 14).toInt(), labels);
     for (int column : InputColumns)
         cells << list.cell(row, column);
     for (int k = 0; k < 4; ++k)
-        cells << exactText(list.exactValue(row, k));
+        cells << resultText(list.exactValue(row, k), k, display);
     return cells;
 }
 
-QStringList totalsCells(const PartsList& list) {
+QStringList totalsCells(const PartsList& list, const DisplayChoice& display = {}) {
     QStringList cells;
     cells << list.total(0);
     for (size_t c = 0; c < std::size(InputColumns); ++c)
         cells << QString();
     for (int k = 0; k < 4; ++k)
-        cells << exactText(list.exactTotal(k));
+        cells << resultText(list.exactTotal(k), k, display);
     return cells;
 }
 
@@ -157,12 +169,13 @@ QString exactText(double value) {
     return QString::number(value, 'g', QLocale::FloatingPointShortest);
 }
 
-QByteArray csvText(const PartsList& list, const ExportLabels& labels) {
+QByteArray csvText(const PartsList& list, const ExportLabels& labels,
+                   const DisplayChoice& display) {
     QString out;
-    appendCsvLine(out, headerCells(list, labels));
+    appendCsvLine(out, headerCells(list, labels, display));
     for (int row = 1; row < list.rowCount(); ++row)
-        appendCsvLine(out, rowCells(list, row, labels));
-    appendCsvLine(out, totalsCells(list));
+        appendCsvLine(out, rowCells(list, row, labels, display));
+    appendCsvLine(out, totalsCells(list, display));
     return out.toUtf8();
 }
 

@@ -1,9 +1,11 @@
 // The parts list as text for other programs: CSV (RFC 4180, UTF-8, "." decimals, CRLF) for a
 // file, and tab-separated text for the clipboard. Inputs appear exactly as typed, results as
-// the exact values in SI units (the shortest text that reads back as the same double).
+// the exact values (the shortest text that reads back as the same double): in the units of
+// the display choice in the CSV (SI with Classic digits), in SI units on the clipboard.
 #pragma once
 
 #include "list/partslist.h"
+#include "solids/units.h"
 
 #include <QByteArray>
 #include <QString>
@@ -27,8 +29,11 @@ struct ExportLabels {
 // and the result, quantity, ratio and mass-mode headings of the report.
 ExportLabels exportLabels(const QStringList& texts);
 
-// One line per part row and the totals line, with a header line of headings and units.
-QByteArray csvText(const PartsList& list, const ExportLabels& labels = {});
+// One line per part row and the totals line, with a header line of headings and units. The
+// results are written in display's units, every digit kept (the digits choice does not round
+// them); the header names the units.
+QByteArray csvText(const PartsList& list, const ExportLabels& labels = {},
+                   const DisplayChoice& display = {});
 
 // The same columns as tab-separated text with a header line: the given part rows (1-based
 // rows of the list, in the order given; rows that do not exist are skipped), or every row

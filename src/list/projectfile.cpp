@@ -1,5 +1,7 @@
 #include "list/projectfile.h"
 
+#include "files/atomicfile.h"
+#include "files/filepaths.h"
 #include "solids/catalogue.h"
 #include "solids/numbertext.h"
 
@@ -9,7 +11,6 @@
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <QLocale>
-#include <QSaveFile>
 #include <QSet>
 #include <algorithm>
 #include <array>
@@ -46,6 +47,11 @@ enum Entry : int {
     SaveFailed = 497,
     ExportFailed = 498,
     LineWord = 499,
+    SymlinkLoop = 580,
+    NotRegularFile = 581,
+    KindMismatch = 582,
+    ControlCharacter = 583,
+    WouldNotOpen = 584,
 };
 
 struct EnglishText {
@@ -74,6 +80,11 @@ constexpr EnglishText EnglishTexts[] = {
     {SaveFailed, "The project cannot be saved in this file:"},
     {ExportFailed, "The file cannot be written:"},
     {LineWord, "line "},
+    {SymlinkLoop, "The path is a loop of symbolic links."},
+    {NotRegularFile, "This is not a regular file (a device or a pipe): it is not replaced."},
+    {KindMismatch, "The kind does not match the code: "},
+    {ControlCharacter, "A text holds a control character: "},
+    {WouldNotOpen, "The program would refuse to open it again: "},
 };
 
 const char* const InputKeys[7] = {"quantity",   "ratio",      "massOrDensity", "dimension1",
@@ -314,22 +325,45 @@ std::optional<QString> duplicateName(const QByteArray& bytes) {
 
 // ---- Fields ----
 
+enum class TextKind { Line, Notes };
+
+// A text that breaks the limits of its field: a control character (notes may hold tabs and
+// line breaks), or more characters than the limit.
+std::optional<Fault> textFault(QStringView text, const QString& field, qsizetype limit,
+                               TextKind kind, qsizetype line = -1) {
+    if (hasControlCharacter(text, kind == TextKind::Notes))
+        return Fault{ControlCharacter, field, line};
+    if (text.size() > limit) {
+        const qsizetype count = characterCount(text);
+        if (count > limit)
+            return Fault{TextTooLong,
+                         QStringLiteral("%1 (%2 > %3)").arg(field).arg(count).arg(limit), line};
+    }
+    return std::nullopt;
+}
+
+// The texts of the drive inputs: each a line of an input box.
+std::optional<Fault> driveFault(const QJsonObject& drive) {
+    for (auto it = drive.constBegin(); it != drive.constEnd(); ++it)
+        if (it->isString())
+            if (auto fault = textFault(it->toString(), QStringLiteral("drive.") + it.key(),
+                                       ProjectLimits::MaxInputText, TextKind::Line))
+                return fault;
+    return std::nullopt;
+}
+
 bool finiteInRange(double v) {
     return std::isfinite(v) && std::fabs(v) <= ProjectLimits::MaxMagnitude;
 }
 
 // A free text of the project (title, author, notes): absent is empty.
 std::optional<Fault> readFreeText(const QJsonObject& root, const char* key, int limit,
-                                  QString& out) {
+                                  TextKind kind, QString& out) {
     const QJsonValue value = root.value(QLatin1String(key));
     if (value.isUndefined()) return std::nullopt;
     if (!value.isString()) return Fault{BadField, QString::fromLatin1(key)};
     out = value.toString();
-    if (out.size() > limit)
-        return Fault{
-            TextTooLong,
-            QStringLiteral("%1 (%2 > %3)").arg(QLatin1String(key)).arg(out.size()).arg(limit)};
-    return std::nullopt;
+    return textFault(out, QString::fromLatin1(key), limit, kind);
 }
 
 std::optional<Fault> readLine(const QJsonValue& value, qsizetype index, ProjectLine& line,
@@ -351,6 +385,20 @@ std::optional<Fault> readLine(const QJsonValue& value, qsizetype index, ProjectL
                      index};
     line.code = static_cast<int>(codeValue);
 
+    // The kind's name is written for a reader's sake; when it is there it must name the code.
+    const QJsonValue kind = object.value(lineNames().kind);
+    if (!kind.isUndefined()) {
+        if (!kind.isString()) return Fault{BadField, QStringLiteral("kind"), index};
+        const QString name = kind.toString();
+        if (auto fault = textFault(name, QStringLiteral("kind"), ProjectLimits::MaxInputText,
+                                   TextKind::Line, index))
+            return fault;
+        const KindInfo* info = kindInfo(line.code);
+        if (!info || name != QLatin1String(info->fileKey))
+            return Fault{KindMismatch,
+                         QStringLiteral("kind \"%1\", code %2").arg(name).arg(line.code), index};
+    }
+
     const QJsonValue mode = object.value(lineNames().totalMass);
     if (!mode.isBool()) return Fault{BadField, QStringLiteral("totalMass"), index};
     line.totalMass = mode.toBool();
@@ -363,13 +411,10 @@ std::optional<Fault> readLine(const QJsonValue& value, qsizetype index, ProjectL
         if (!text.isString())
             return Fault{BadField, QStringLiteral("inputs.") + QLatin1String(InputKeys[k]), index};
         line.texts[k] = text.toString();
-        if (line.texts[k].size() > ProjectLimits::MaxInputText)
-            return Fault{TextTooLong,
-                         QStringLiteral("inputs.") + QLatin1String(InputKeys[k]) +
-                             QStringLiteral(" (%1 > %2)")
-                                 .arg(line.texts[k].size())
-                                 .arg(ProjectLimits::MaxInputText),
-                         index};
+        if (auto fault =
+                textFault(line.texts[k], QStringLiteral("inputs.") + QLatin1String(InputKeys[k]),
+                          ProjectLimits::MaxInputText, TextKind::Line, index))
+            return fault;
     }
 
     // The stored results are optional: a script may write inputs only.
@@ -457,10 +502,9 @@ QString joinLineNumbers(const std::vector<qsizetype>& lines) {
     return text;
 }
 
-std::vector<MessagePiece> openMessage(const QString& fileName, const Fault& fault) {
-    std::vector<MessagePiece> pieces{{OpenFailed, {}},
-                                     {0, QStringLiteral("\n") + fileName + QStringLiteral("\n")},
-                                     {fault.entry, {}}};
+// The fault, its line and its detail, after the pieces given.
+std::vector<MessagePiece> withFault(std::vector<MessagePiece> pieces, const Fault& fault) {
+    pieces.push_back({fault.entry, {}});
     if (fault.line >= 0) {
         pieces.push_back({LineWord, {}});
         pieces.push_back({0, QString::number(fault.line + 1) +
@@ -468,6 +512,11 @@ std::vector<MessagePiece> openMessage(const QString& fileName, const Fault& faul
     }
     if (!fault.detail.isEmpty()) pieces.push_back({0, fault.detail});
     return pieces;
+}
+
+std::vector<MessagePiece> openMessage(const QString& fileName, const Fault& fault) {
+    return withFault(
+        {{OpenFailed, {}}, {0, QStringLiteral("\n") + fileName + QStringLiteral("\n")}}, fault);
 }
 
 ProjectRead refused(const QString& fileName, const Fault& fault) {
@@ -478,6 +527,26 @@ ProjectRead refused(const QString& fileName, const Fault& fault) {
 }
 
 } // namespace
+
+qsizetype characterCount(QStringView text) {
+    qsizetype count = text.size();
+    for (qsizetype i = 0; i + 1 < text.size(); ++i)
+        if (text[i].isHighSurrogate() && text[i + 1].isLowSurrogate()) {
+            --count;
+            ++i;
+        }
+    return count;
+}
+
+bool hasControlCharacter(QStringView text, bool lineBreaks) {
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u >= 0x20 && u < 0x7F) continue;
+        if (lineBreaks && (u == u'\t' || u == u'\n' || u == u'\r')) continue;
+        if (u < 0x20 || (u >= 0x7F && u <= 0x9F)) return true;
+    }
+    return false;
+}
 
 QString englishMessage(const std::vector<MessagePiece>& pieces) {
     QString text;
@@ -545,17 +614,21 @@ ProjectRead parseProject(const QByteArray& input, const QString& fileName) {
 
     ProjectRead read;
     Project& project = read.project;
-    if (auto fault = readFreeText(root, "title", ProjectLimits::MaxTitleText, project.title))
+    if (auto fault =
+            readFreeText(root, "title", ProjectLimits::MaxTitleText, TextKind::Line, project.title))
         return refused(fileName, *fault);
-    if (auto fault = readFreeText(root, "author", ProjectLimits::MaxTitleText, project.author))
+    if (auto fault = readFreeText(root, "author", ProjectLimits::MaxTitleText, TextKind::Line,
+                                  project.author))
         return refused(fileName, *fault);
-    if (auto fault = readFreeText(root, "notes", ProjectLimits::MaxNotesText, project.notes))
+    if (auto fault = readFreeText(root, "notes", ProjectLimits::MaxNotesText, TextKind::Notes,
+                                  project.notes))
         return refused(fileName, *fault);
 
     const QJsonValue drive = root.value(QLatin1String("drive"));
     if (!drive.isUndefined()) {
         if (!drive.isObject()) return refused(fileName, {BadField, QStringLiteral("drive")});
         project.drive = drive.toObject();
+        if (auto fault = driveFault(project.drive)) return refused(fileName, *fault);
     }
 
     const QJsonValue lines = root.value(QLatin1String("lines"));
@@ -621,6 +694,7 @@ ProjectRead parseProject(const QByteArray& input, const QString& fileName) {
 ProjectRead readProject(const QString& path) {
     const QFileInfo info(path);
     if (info.isDir()) return refused(path, {IsFolder, {}});
+    if (isSymlinkLoop(path)) return refused(path, {SymlinkLoop, {}});
     if (!info.exists()) return refused(path, {Unreadable, QStringLiteral("no such file")});
     // A pipe or a device could block the reader or never end.
     if (!info.isFile()) return refused(path, {Unreadable, QStringLiteral("not a regular file")});
@@ -681,10 +755,9 @@ QByteArray projectJson(const Project& project) {
         for (size_t k = 0; k < 7; ++k)
             inputs.insert(inputNames[k], line.texts[k]);
         object.insert(Inputs, inputs);
-        // JSON has no infinity: results that are not all finite are left out rather than
-        // written as something they are not.
-        const bool finite = std::all_of(line.exact.begin(), line.exact.end(),
-                                        [](double v) { return std::isfinite(v); });
+        // JSON has no infinity, and a reader takes no result beyond its range: such results are
+        // left out rather than written as something they are not; the inputs give them back.
+        const bool finite = std::all_of(line.exact.begin(), line.exact.end(), finiteInRange);
         if (finite) {
             QJsonObject results = resultsTemplate;
             for (size_t k = 0; k < 4; ++k)
@@ -703,29 +776,107 @@ namespace {
 
 ProjectSave writeAtomically(const QByteArray& bytes, const QString& path, int entry) {
     ProjectSave save;
-    auto fail = [&](const QString& reason) {
-        save.errorMessage = {{entry, {}},
-                             {0, QStringLiteral("\n") + path + QStringLiteral("\n") + reason}};
+    const WriteFailure failure = AtomicFile::writeWhole(bytes, path);
+    if (failure.failed()) {
+        save.errorMessage = writeFailureMessage(entry, path, failure);
         save.error = englishMessage(save.errorMessage);
         return save;
-    };
-    if (QFileInfo(path).isDir()) return fail(QStringLiteral("it is a folder"));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return fail(reason);
     }
-    if (!file.commit()) return fail(file.errorString());
     save.ok = true;
     return save;
 }
 
+// What the reader would refuse in a project, field by field as it checks them. The results a
+// line holds came from its inputs: the inputs are computed again only for a line whose results
+// the file cannot hold, which the reader must then compute.
+std::optional<Fault> unreadableFault(const Project& project) {
+    if (auto fault = textFault(project.title, QStringLiteral("title"), ProjectLimits::MaxTitleText,
+                               TextKind::Line))
+        return fault;
+    if (auto fault = textFault(project.author, QStringLiteral("author"),
+                               ProjectLimits::MaxTitleText, TextKind::Line))
+        return fault;
+    if (auto fault = textFault(project.notes, QStringLiteral("notes"), ProjectLimits::MaxNotesText,
+                               TextKind::Notes))
+        return fault;
+    if (auto fault = driveFault(project.drive)) return fault;
+    const qsizetype count = qsizetype(project.lines.size());
+    if (count > ProjectLimits::MaxLines)
+        return Fault{TextTooLong,
+                     QStringLiteral("lines (%1 > %2)").arg(count).arg(ProjectLimits::MaxLines)};
+    for (qsizetype index = 0; index < count; ++index) {
+        const ProjectLine& line = project.lines[size_t(index)];
+        if (line.code != 0 && !kindInfo(line.code))
+            return Fault{UnknownKind, QStringLiteral("code %1").arg(line.code), index};
+        for (size_t k = 0; k < 7; ++k)
+            if (auto fault = textFault(line.texts[k],
+                                       QStringLiteral("inputs.") + QLatin1String(InputKeys[k]),
+                                       ProjectLimits::MaxInputText, TextKind::Line, index))
+                return fault;
+        const bool stored =
+            std::all_of(line.exact.begin(), line.exact.end(), finiteInRange) &&
+            std::any_of(line.exact.begin(), line.exact.end(), [](double v) { return v != 0; });
+        if (!stored) {
+            const CalcOutcome out = calculatePart(calcInputs(line));
+            const bool computed =
+                out.kind == CalcOutcome::Kind::Results &&
+                std::all_of(out.values.begin(), out.values.end(),
+                            [](double v) { return std::isfinite(v); }) &&
+                std::any_of(out.values.begin(), out.values.end(), [](double v) { return v != 0; });
+            if (!computed) return Fault{NoResult, {}, index};
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
+std::vector<MessagePiece> writeFailureMessage(int entry, const QString& path,
+                                              const WriteFailure& failure) {
+    std::vector<MessagePiece> pieces{{entry, {}},
+                                     {0, QStringLiteral("\n") + path + QStringLiteral("\n")}};
+    switch (failure.kind) {
+    case WriteFailure::Kind::Folder:
+        pieces.push_back({IsFolder, {}});
+        break;
+    case WriteFailure::Kind::NotAFile:
+        pieces.push_back({NotRegularFile, {}});
+        break;
+    case WriteFailure::Kind::SymlinkLoop:
+        pieces.push_back({SymlinkLoop, {}});
+        break;
+    case WriteFailure::Kind::None:
+    case WriteFailure::Kind::System:
+        pieces.push_back({0, failure.reason});
+        break;
+    }
+    return pieces;
+}
+
+std::vector<MessagePiece> unreadableProject(const Project& project) {
+    const std::optional<Fault> fault = unreadableFault(project);
+    return fault ? withFault({{WouldNotOpen, {}}}, *fault) : std::vector<MessagePiece>{};
+}
+
 ProjectSave saveProject(const Project& project, const QString& path) {
-    return writeAtomically(projectJson(project), path, SaveFailed);
+    // A file its own reader would refuse is never written: the next open would lose the work.
+    const auto refuse = [&path](const std::vector<MessagePiece>& why) {
+        ProjectSave save;
+        save.errorMessage = {{SaveFailed, {}},
+                             {0, QStringLiteral("\n") + path + QStringLiteral("\n")}};
+        save.errorMessage.insert(save.errorMessage.end(), why.begin(), why.end());
+        save.error = englishMessage(save.errorMessage);
+        return save;
+    };
+    if (const std::vector<MessagePiece> why = unreadableProject(project); !why.empty())
+        return refuse(why);
+    const QByteArray bytes = projectJson(project);
+    if (bytes.size() > ProjectLimits::MaxFileBytes)
+        return refuse(withFault(
+            {{WouldNotOpen, {}}},
+            {TooLarge,
+             QStringLiteral("%1 > %2").arg(bytes.size()).arg(ProjectLimits::MaxFileBytes)}));
+    return writeAtomically(bytes, path, SaveFailed);
 }
 
 ProjectSave saveExport(const QByteArray& bytes, const QString& path) {

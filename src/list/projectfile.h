@@ -1,8 +1,10 @@
 // The project file (.ostrel): the parts list with its title, author and notes as UTF-8 JSON.
 // Reading checks the whole file before anything is handed back, recomputes every line from
-// its inputs and never trusts the stored results; writing is atomic. Qt Core only.
+// its inputs and never trusts the stored results; writing is atomic and never writes what the
+// reader would refuse. Qt Core only.
 #pragma once
 
+#include "files/atomicfile.h"
 #include "list/partslist.h"
 #include "solids/calculation.h"
 
@@ -28,15 +30,25 @@ struct Project {
     QJsonObject drive; // the drive sizing inputs, kept as read; empty when the file has none
 };
 
-// What a reader accepts. Anything beyond these limits is refused with a message.
+// What a reader accepts. Anything beyond these limits is refused with a message. Texts are
+// counted in characters (a character beyond U+FFFF is one, not two UTF-16 units) and hold no
+// control character (notes may hold tabs and line breaks).
 struct ProjectLimits {
-    static constexpr qint64 MaxFileBytes = 16 * 1024 * 1024; // 16 MiB
+    // Room for the largest project the window makes: every line and text at its limit, each
+    // character four bytes of UTF-8, with the names and indentation of the JSON (154 MB).
+    static constexpr qint64 MaxFileBytes = 160 * 1024 * 1024; // 160 MiB
     static constexpr int MaxLines = 20000;
-    static constexpr int MaxInputText = 256;      // characters of one input text
+    static constexpr int MaxInputText = 256;      // one input text, the kind, a drive text
     static constexpr int MaxTitleText = 1000;     // title and author
     static constexpr int MaxNotesText = 100000;   // notes
     static constexpr double MaxMagnitude = 1e100; // stored results beyond this are absurd
 };
+
+// The characters of a text as the limits count them.
+qsizetype characterCount(QStringView text);
+// Whether a text holds a control character (U+0000 ... U+001F, U+007F ... U+009F); with
+// lineBreaks, tab, line feed and carriage return are allowed.
+bool hasControlCharacter(QStringView text, bool lineBreaks = false);
 
 inline constexpr const char* ProjectFormatName = "ostrel-project";
 inline constexpr int ProjectFormatVersion = 1;
@@ -69,10 +81,17 @@ struct ProjectSave {
     QString error; // names the path and the reason (English)
     std::vector<MessagePiece> errorMessage;
 };
-// Writes the project atomically (QSaveFile): on any failure the old file stays as it was.
+// Writes the project atomically (AtomicFile): on any failure the old file stays as it was. A
+// project the reader would refuse is not written: the message names the fault.
 ProjectSave saveProject(const Project& project, const QString& path);
 // Writes any export (CSV) atomically, with the same kind of message.
 ProjectSave saveExport(const QByteArray& bytes, const QString& path);
+
+// Why the reader would refuse the project, as message pieces; empty when it would open.
+std::vector<MessagePiece> unreadableProject(const Project& project);
+// The message of a failed write: entry (what could not be written), the path, the reason.
+std::vector<MessagePiece> writeFailureMessage(int entry, const QString& path,
+                                              const WriteFailure& failure);
 
 // The lines of a list's rows (kind, mode, input cells and exact results); no title.
 Project projectFromList(const PartsList& list);

@@ -1,5 +1,6 @@
 #include "report/report.h"
 
+#include "files/atomicfile.h"
 #include "list/partslist.h"
 #include "platform/paintersurface.h"
 #include "report/driveblock.h"
@@ -7,7 +8,6 @@
 #include "report/reporttables.h"
 #include "solids/numbertext.h"
 
-#include <QFileInfo>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
@@ -256,18 +256,34 @@ QPageLayout pdfPageLayout() {
 }
 
 bool writeReportPdf(const QString& path, const PartsList& list, const QStringList& texts,
-                    const QDate& date, const DisplayChoice& display, const DriveInputs* drive) {
+                    const QDate& date, const DisplayChoice& display, const DriveInputs* drive,
+                    WriteFailure* failure) {
     if (kindsInOrder(list).isEmpty()) return false;
-    QPdfWriter writer(path);
-    writer.setPageLayout(pdfPageLayout());
-    writer.setResolution(600);
-    writer.setTitle(texts.value(EntryTitle));
-    writer.setCreator(QStringLiteral("Ostrel"));
-    PainterSurface surface(&writer);
-    if (!surface.ok()) return false;
-    printReport(surface, list, texts, date, display, drive);
-    surface.endDocument();
-    return surface.ok() && QFileInfo(path).size() > 0;
+    // The report is drawn into a temporary file that takes the target's place only when every
+    // byte of it is on disk.
+    AtomicFile file(path);
+    const bool opened = file.open();
+    bool drawn = false;
+    if (opened) {
+        QPdfWriter writer(file.device());
+        writer.setPageLayout(pdfPageLayout());
+        writer.setResolution(600);
+        writer.setTitle(texts.value(EntryTitle));
+        writer.setCreator(QStringLiteral("Ostrel"));
+        PainterSurface surface(&writer);
+        if (surface.ok()) {
+            printReport(surface, list, texts, date, display, drive);
+            surface.endDocument();
+            drawn = surface.ok();
+        }
+    }
+    const bool written = opened && drawn && file.commit();
+    if (failure) {
+        *failure = file.failure();
+        if (!written && !failure->failed())
+            *failure = {WriteFailure::Kind::System, QStringLiteral("the report cannot be drawn")};
+    }
+    return written;
 }
 
 } // namespace ostrel

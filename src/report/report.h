@@ -15,6 +15,7 @@ namespace ostrel {
 
 class PartsList;
 struct DriveInputs;
+struct WriteFailure;
 
 // What a run of the report needs besides the list: the surface, the working language's texts,
 // the date of the page heading (already in its short form) and the digits and units of the
@@ -70,10 +71,11 @@ ReportStatus printReport(PageSurface& page, const PartsList& list, const QString
 // the sides, 4 mm at the top and bottom), which leave 200 x 289 mm to print on.
 QPageLayout pdfPageLayout();
 
-// The same report as an A4 PDF file. False when the file cannot be written, or when the list
-// has no part rows (no file is made then).
+// The same report as an A4 PDF file, written whole or not at all (AtomicFile): an old file
+// at path stays as it was on any failure. False when the file cannot be written (failure,
+// when given, says why), or when the list has no part rows (no file is made then).
 bool writeReportPdf(const QString& path, const PartsList& list, const QStringList& texts,
                     const QDate& date = QDate::currentDate(), const DisplayChoice& display = {},
-                    const DriveInputs* drive = nullptr);
+                    const DriveInputs* drive = nullptr, WriteFailure* failure = nullptr);
 
 } // namespace ostrel

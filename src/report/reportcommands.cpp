@@ -1,6 +1,8 @@
 #include "report/reportcommands.h"
 
+#include "files/atomicfile.h"
 #include "list/partslist.h"
+#include "list/projectfile.h"
 #include "platform/dialogs.h"
 #include "platform/paintersurface.h"
 #include "report/report.h"
@@ -115,13 +117,17 @@ ReportCommands::Result ReportCommands::savePdf(const PartsList& list, const QStr
                                                texts.value(EntryPdfFilter));
     if (path.isEmpty()) return Result::Cancelled;
     bool written = false;
+    WriteFailure failure;
     {
         BusyCursor busy;
-        written = writeReportPdf(path, list, texts, QDate::currentDate(), display, drive_);
+        written =
+            writeReportPdf(path, list, texts, QDate::currentDate(), display, drive_, &failure);
     }
     if (!written) {
-        dialogs_.message(texts.value(EntryWriteFailed) + QLatin1Char('\n') +
-                             QDir::toNativeSeparators(path),
+        // The path and the reason; an old file at the path is still there as it was.
+        dialogs_.message(messageText(writeFailureMessage(EntryWriteFailed,
+                                                         QDir::toNativeSeparators(path), failure),
+                                     texts),
                          MessageIcon::Exclamation, texts.value(EntryApplicationTitle));
         return Result::Failed;
     }

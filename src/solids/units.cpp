@@ -1,5 +1,6 @@
 #include "solids/units.h"
 
+#include <QStringList>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -154,6 +155,107 @@ DisplayChoice fromTexts(const DisplayTexts& t) {
     c.inertia = InertiaUnit(unitFromKey(Quantity::Inertia, t.inertia.trimmed()));
     c.torque = TorqueUnit(unitFromKey(Quantity::Torque, t.torque.trimmed()));
     return c;
+}
+
+namespace {
+
+constexpr Quantity Quantities[3] = {Quantity::Mass, Quantity::Inertia, Quantity::Torque};
+
+QString quantityName(Quantity q) {
+    return q == Quantity::Mass      ? QStringLiteral("mass")
+           : q == Quantity::Inertia ? QStringLiteral("inertia")
+                                    : QStringLiteral("torque");
+}
+
+// "mass=kg|g|lb, inertia=kg·m²|... (or their keys: kg.m2 ...)".
+QString acceptedUnits() {
+    QStringList items, keys;
+    for (Quantity q : Quantities) {
+        QStringList symbols;
+        for (int u = 0; u < unitCount(q); ++u) {
+            symbols << unitSymbol(q, u);
+            if (unitKey(q, u) != unitSymbol(q, u)) keys << unitKey(q, u);
+        }
+        items << quantityName(q) + QLatin1Char('=') + symbols.join(QLatin1Char('|'));
+    }
+    return items.join(QStringLiteral(", ")) + QStringLiteral(" (or the keys ") +
+           keys.join(QStringLiteral(", ")) + QLatin1Char(')');
+}
+
+bool refuse(QString* error, const QString& text) {
+    if (error) *error = text;
+    return false;
+}
+
+bool applyUnits(DisplayChoice& choice, const QString& units, QString* error) {
+    const auto bad = [&](const QString& item) {
+        return refuse(error, QStringLiteral("--units: \"%1\" is not accepted. Accepted: %2.")
+                                 .arg(item, acceptedUnits()));
+    };
+    bool seen[3] = {false, false, false};
+    const QStringList items = units.split(QLatin1Char(','));
+    for (const QString& raw : items) {
+        const QString item = raw.trimmed();
+        const qsizetype equals = item.indexOf(QLatin1Char('='));
+        if (equals < 0) return bad(item);
+        const QString name = item.left(equals).trimmed();
+        const QString unit = item.mid(equals + 1).trimmed();
+        bool found = false;
+        for (Quantity q : Quantities) {
+            if (name.compare(quantityName(q), Qt::CaseInsensitive) != 0) continue;
+            for (int u = 0; u < unitCount(q) && !found; ++u) {
+                if (unit.compare(unitSymbol(q, u), Qt::CaseInsensitive) != 0 &&
+                    unit.compare(unitKey(q, u), Qt::CaseInsensitive) != 0)
+                    continue;
+                if (seen[int(q)])
+                    return refuse(
+                        error, QStringLiteral("--units: %1 is given twice.").arg(quantityName(q)));
+                seen[int(q)] = true;
+                found = true;
+                if (q == Quantity::Mass) choice.mass = MassUnit(u);
+                if (q == Quantity::Inertia) choice.inertia = InertiaUnit(u);
+                if (q == Quantity::Torque) choice.torque = TorqueUnit(u);
+            }
+        }
+        if (!found) return bad(item);
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<DisplayChoice> displayWithOptions(const DisplayChoice& stored,
+                                                const std::optional<QString>& digits,
+                                                const std::optional<QString>& units,
+                                                QString* error) {
+    DisplayChoice choice = stored;
+    if (digits) {
+        const QString d = digits->trimmed().toLower();
+        if (d == QLatin1String("classic"))
+            choice.digits = Digits::Classic;
+        else if (d == QLatin1String("significant") || d == QLatin1String("4"))
+            choice.digits = Digits::Significant4;
+        else if (d == QLatin1String("6"))
+            choice.digits = Digits::Significant6;
+        else {
+            refuse(error, QStringLiteral("--digits: \"%1\" is not accepted. Accepted: classic, "
+                                         "significant (4 digits), 4, 6.")
+                              .arg(*digits));
+            return std::nullopt;
+        }
+    }
+    if (units) {
+        if (!applyUnits(choice, *units, error)) return std::nullopt;
+        if (choice.classic()) {
+            if (digits) {
+                refuse(error, QStringLiteral("--units: the classic digits write SI units; give "
+                                             "--digits significant, 4 or 6 with --units."));
+                return std::nullopt;
+            }
+            choice.digits = Digits::Significant4;
+        }
+    }
+    return choice;
 }
 
 QString significantText(double value, int digits) {

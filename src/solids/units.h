@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <optional>
 
 namespace ostrel {
 
@@ -55,6 +56,18 @@ struct DisplayTexts {
 };
 DisplayTexts toTexts(const DisplayChoice& choice);
 DisplayChoice fromTexts(const DisplayTexts& texts);
+
+// The display of one run of the command line: the stored choice with the options given over
+// it. digits: "classic", "significant" (4 digits), "4" or "6". units: items "quantity=unit"
+// (mass, inertia, torque) separated by commas, each unit as the Results menu writes it
+// ("kg·cm²") or by its key ("kg.cm2"), in any letter case. An option not given leaves its part
+// as stored. A unit brings in 4 significant digits when the digits are Classic, as choosing
+// one in the menu does; given together with "classic" it is refused (Classic writes SI
+// units). On a refusal error names the value and lists the accepted ones.
+std::optional<DisplayChoice> displayWithOptions(const DisplayChoice& stored,
+                                                const std::optional<QString>& digits,
+                                                const std::optional<QString>& units,
+                                                QString* error = nullptr);
 
 // value with `digits` significant digits (1 ... 17): "0" for zero; plain decimals when they
 // take at most 10 characters ("0.0001581", "12.35", "1234", "77070", "2.000"), otherwise the

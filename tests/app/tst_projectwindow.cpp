@@ -23,15 +23,6 @@
 
 using namespace ostrel;
 
-namespace {
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-} // namespace
-
 class TestProjectWindow : public WindowFixture {
     Q_OBJECT
 
@@ -482,7 +473,7 @@ private slots:
     }
 
     // Export to CSV writes the list's CSV; Copy puts the selected rows, or all, on the
-    // clipboard as tab-separated text.
+    // clipboard as tab-separated text. (Failed exports: tst_savesandlimits.)
     void exportAndCopyGiveTheListAsText() {
         addDisc(QStringLiteral("1000"));
         addDisc(QStringLiteral("500"));
@@ -506,13 +497,6 @@ private slots:
                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
         trigger("copyAction");
         QCOMPARE(QApplication::clipboard()->text(), copyText(w_->parts(), {1, 3}, labels));
-
-        // A failed export says so.
-        dialogs_.fileNames << workFile(QStringLiteral("gone/list.csv"));
-        dialogs_.expect();
-        trigger("exportCsvAction");
-        QVERIFY2(lastBox().contains(workFile(QStringLiteral("gone/list.csv"))),
-                 qPrintable(lastBox()));
     }
 
     // The last eight files, the most recent first, each opening its file.

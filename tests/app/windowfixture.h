@@ -30,6 +30,10 @@ protected:
     int quits_ = 0;
 
     QString programDir() const { return program_->path() + QLatin1Char('/'); }
+    static QByteArray fileBytes(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
 
     // Settings and recovery copies in Qt's test folders; the offscreen platform's warning
     // about every window resize is dropped.

@@ -11,11 +11,13 @@ mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-# run <name> <expected exit code> <text expected on stderr, or -> args...
+# run <name> <expected exit code> <text expected on stderr, or -> args...; $launch, when set,
+# runs the program.
+launch=
 run() {
     name=$1 expected=$2 message=$3
     shift 3
-    "$program" "$@" >"$work/out.txt" 2>"$work/err.txt"
+    $launch "$program" "$@" >"$work/out.txt" 2>"$work/err.txt"
     rc=$?
     [ "$rc" -eq "$expected" ] || { fail "$name: exit code $rc, expected $expected"; cat "$work/err.txt"; }
     if [ "$message" != "-" ] && ! grep -qF -- "$message" "$work/err.txt"; then
@@ -59,6 +61,54 @@ run "csv in a missing folder" 1 "$work/no/l.csv" --csv "$work/no/l.csv" "$sample
 run "pdf in a missing folder" 1 "$work/no/r.pdf" --pdf "$work/no/r.pdf" "$sample"
 run "export without a project" 2 "FILE" --csv "$work/x.csv"
 run "two projects" 2 "one FILE" --csv "$work/x.csv" "$sample" "$sample"
+run "digits without an export" 2 "--pdf or --csv" --digits 4 "$sample"
+run "unknown unit" 2 "inertia=kg·m²|kg·cm²" --units inertia=kgcm2 --csv "$work/x.csv" "$sample"
+[ ! -e "$work/x.csv" ] || fail "a refused command line left a CSV behind"
+
+# ---- The digits and units saved by the window, and those of one run ----
+mkdir -p "$XDG_CONFIG_HOME/Ostrel"
+printf '[Results]\ndigits=4\nmass=g\ninertia=kg.cm2\ntorque=N.cm\n' >"$XDG_CONFIG_HOME/Ostrel/Ostrel.conf"
+run "saved choice" 0 - --csv "$work/saved.csv" --pdf "$work/saved.pdf" "$sample"
+head -n 1 "$work/saved.csv" | grep -q 'Inertia (kg·cm²)' || fail "the CSV ignores the saved units"
+run "units of one run" 0 - --digits 6 --units 'inertia=kg·cm²,mass=g,torque=N·cm' --csv "$work/named.csv" "$sample"
+cmp -s "$work/named.csv" "$work/saved.csv" || fail "the CSV's results depend on the digits"
+run "classic for one run" 0 - --digits classic --csv "$work/classic.csv" --pdf "$work/classic.pdf" "$sample"
+cmp -s "$work/classic.csv" "$work/l.csv" || fail "classic digits do not give the SI CSV"
+if command -v pdftotext >/dev/null; then
+    pdftotext -layout "$work/saved.pdf" - | grep -Eq 'kg·cm² *$' || fail "the report ignores the saved units"
+    pdftotext -layout "$work/classic.pdf" - | grep -q 'kgm²' || fail "classic digits do not print SI"
+fi
+rm "$XDG_CONFIG_HOME/Ostrel/Ostrel.conf"
+
+# ---- Writes that fail leave the old file as it was ----
+# A disk that fills up: no file may grow beyond one block (the CSV fails at the flush).
+full() { (trap '' XFSZ; ulimit -f 1; exec "$@"); }
+printf 'old,csv\r\n' >"$work/old.csv"
+cp "$work/only.pdf" "$work/old.pdf"
+cp "$work/old.csv" "$work/old.csv.bak" && cp "$work/old.pdf" "$work/old.pdf.bak"
+launch=full
+run "csv on a full disk" 1 "$work/old.csv" --csv "$work/old.csv" "$sample"
+run "pdf on a full disk" 1 "$work/old.pdf" --pdf "$work/old.pdf" "$sample"
+launch=
+cmp -s "$work/old.csv" "$work/old.csv.bak" && cmp -s "$work/old.pdf" "$work/old.pdf.bak" ||
+    fail "a failed export changed the old file"
+# A link is followed: the file it leads to is replaced, keeping its permissions.
+cp "$work/old.csv" "$work/real.csv" && chmod 640 "$work/real.csv" && ln -s real.csv "$work/to.csv"
+run "csv through a link" 0 - --csv "$work/to.csv" "$sample"
+[ -L "$work/to.csv" ] && cmp -s "$work/real.csv" "$work/l.csv" && [ "$(stat -c %a "$work/real.csv")" = 640 ] ||
+    fail "a link was replaced, or its file lost its permissions"
+
+# ---- An output that is the project, under any name, is refused before anything is written ----
+cp "$sample" "$work/p.ostrel" && ln -s p.ostrel "$work/link.ostrel" && mkdir "$work/sub"
+run "csv over the project" 2 "$work/p.ostrel" --csv "$work/p.ostrel" "$work/p.ostrel"
+run "pdf over the project through a link" 2 "$work/link.ostrel" --pdf "$work/link.ostrel" "$work/p.ostrel"
+run "csv over the project spelt otherwise" 2 - --csv "$work/sub/../p.ostrel" "$work/sub/../link.ostrel"
+cmp -s "$work/p.ostrel" "$sample" || fail "the project was touched"
+run "both outputs one file" 2 "$work/both" --pdf "$work/both" --csv "$work/sub/../both" "$sample"
+[ ! -e "$work/both" ] || fail "a refused export left a file behind"
+ln -s loop2 "$work/loop1" && ln -s loop1 "$work/loop2"
+run "a loop of links" 1 "loop of symbolic links" --csv "$work/x.csv" "$work/loop1"
+
 # Without an export the program wants a display; a user who mistypes an option has one.
 export QT_QPA_PLATFORM=offscreen
 run "unknown option" 2 "frobnicate" --frobnicate "$sample"

@@ -22,6 +22,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     (void)ostrel::csvText(list);
     (void)ostrel::copyText(list);
 
+    // The writer takes what its reader took.
+    if (!ostrel::unreadableProject(read.project).empty()) std::abort();
+
     // Written back and read again: the same lines, and no stored result that differs (a line
     // whose inputs give no result is named again, as it keeps its stored results).
     const ostrel::ProjectRead again =

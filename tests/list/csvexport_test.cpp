@@ -42,6 +42,17 @@ TEST(CsvExport, WritesAHeaderWithUnitsOneRowPerLineAndTheExactTotals) {
     EXPECT_EQ(csvText(twoLines()).toStdString(), expected.toStdString());
 }
 
+// With units chosen the header names them and the results and totals are in them, every digit
+// of the value kept; the inputs stay as typed.
+TEST(CsvExport, ResultsFollowTheChosenUnits) {
+    const DisplayChoice units{Digits::Significant4, MassUnit::G, InertiaUnit::KgCm2,
+                              TorqueUnit::NCm};
+    const QStringList lines = QString::fromUtf8(csvText(twoLines(), {}, units)).split("\r\n");
+    EXPECT_TRUE(lines[0].endsWith("Mass (g),Inertia (kg·cm²),Friction (N·cm),Working (N·cm)"));
+    EXPECT_TRUE(lines[1].endsWith(",7850,,1000,,100,616537.558266997,770671.9478337462,0,0"));
+    EXPECT_TRUE(lines[3].endsWith(",616537.558266997,833171.9478337462,300,420"));
+}
+
 TEST(CsvExport, CellsAreQuotedAndGuardedAsTheyNeed) {
     struct Row {
         const char* text;

@@ -188,7 +188,14 @@ INSTANTIATE_TEST_SUITE_P(Reader, ProjectBadInput, ::testing::Values(
         l["results"] = QJsonObject{{"mass_kg", 1}, {"inertia_kg_m2", -1e200}, {"friction_N_m", 0}, {"working_N_m", 0}}; }); }, 494, "results.inertia_kg_m2"},
     BadInput{"DuplicateEscapedName", [] { return QByteArray(Valid).replace("\"code\":1", "\"code\":1,\"co\\u0064e\":2"); }, 489, "code"},
     BadInput{"EncodedSurrogate", [] { return QByteArray(Valid).replace("7850", "\xed\xa0\x80"); }, 488, ""},
-    BadInput{"CutSequenceAtTheEnd", [] { return Valid + "\xe2\x82"; }, 488, ""}),
+    BadInput{"CutSequenceAtTheEnd", [] { return Valid + "\xe2\x82"; }, 488, ""},
+    BadInput{"RawNulInAnInput", [] { return QByteArray(Valid).replace("7850", QByteArray("78\0" "50", 5)); }, 583, "line 1, inputs.massOrDensity"},
+    BadInput{"EscapedNulInTheTitle", [] { return withRoot([](QJsonObject& r) { r["title"] = QStringLiteral("a") + QChar(0) + QStringLiteral("b"); }); }, 583, "title"},
+    BadInput{"BellInTheNotes", [] { return withRoot([](QJsonObject& r) { r["notes"] = "tab\tand\r\nbell\a"; }); }, 583, "notes"},
+    BadInput{"KindDisagreesWithItsCode", [] { return withLine([](QJsonObject& l) { l["kind"] = "Arbre"; }); }, 582, "line 1, kind \"Arbre\", code 1"},
+    BadInput{"DriveInputBeyondTheLimit", [] { return withRoot([](QJsonObject& r) { r["drive"] = QJsonObject{{"speed", QString(257, u'9')}}; }); }, 492, "drive.speed (257 > 256)"},
+    BadInput{"AstralCharactersBeyondTheLimit", [] { return withLine([](QJsonObject& l) {
+        QJsonObject in = l["inputs"].toObject(); in["dimension1"] = QString::fromUcs4(U"\U0001D7CE").repeated(257); l["inputs"] = in; }); }, 492, "inputs.dimension1 (257 > 256)"}),
     byName<BadInput>);
 // clang-format on
 
@@ -205,7 +212,7 @@ protected:
     }
 };
 
-TEST_F(ProjectFiles, FoldersMissingFilesPipesAndUnreadableFilesAreRefusedByName) {
+TEST_F(ProjectFiles, FoldersMissingFilesPipesLoopsAndUnreadableFilesAreRefusedByName) {
     struct Case {
         QString path;
         int entry;
@@ -218,8 +225,13 @@ TEST_F(ProjectFiles, FoldersMissingFilesPipesAndUnreadableFilesAreRefusedByName)
     // The superuser reads anything: a file of the kernel that fails on read stands in.
     if (QFile f(unreadable); f.open(QIODevice::ReadOnly))
         unreadable = QStringLiteral("/proc/self/mem");
-    const Case cases[] = {
-        {dir.path(), 483}, {path("missing.ostrel"), 484}, {pipe, 484}, {unreadable, 484}};
+    QFile::link(path("loop2"), path("loop1"));
+    QFile::link(path("loop1"), path("loop2"));
+    const Case cases[] = {{dir.path(), 483},
+                          {path("missing.ostrel"), 484},
+                          {pipe, 484},
+                          {unreadable, 484},
+                          {path("loop1"), 580}};
     for (const Case& c : cases) {
         const ProjectRead read = readProject(c.path);
         EXPECT_FALSE(read.ok) << c.path.toStdString();
@@ -227,27 +239,6 @@ TEST_F(ProjectFiles, FoldersMissingFilesPipesAndUnreadableFilesAreRefusedByName)
         ASSERT_GE(read.errorMessage.size(), 3u);
         EXPECT_EQ(read.errorMessage[2].entry, c.entry) << read.error.toStdString();
     }
-}
-
-TEST_F(ProjectFiles, AFailedSaveNamesThePathAndLeavesTheOldFileAsItWas) {
-    const QString existing = path("kept.ostrel");
-    write(existing, "old contents");
-    const Project project = everyKind();
-    const QString targets[] = {path("vanished/folder/p.ostrel"), dir.path()};
-    for (const QString& target : targets) {
-        const ProjectSave save = saveProject(project, target);
-        EXPECT_FALSE(save.ok);
-        EXPECT_TRUE(save.error.contains(target)) << save.error.toStdString();
-        EXPECT_EQ(save.errorMessage.at(0).entry, 497);
-    }
-    EXPECT_EQ(saveExport("a,b\r\n", path("vanished/x.csv")).errorMessage.at(0).entry, 498);
-
-    // Saving over a file replaces it whole, and leaves no temporary file behind.
-    ASSERT_TRUE(saveProject(project, existing).ok);
-    QFile f(existing);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), projectJson(project));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 1);
 }
 
 // ---- Round trip ----
@@ -384,11 +375,64 @@ TEST(ProjectStoredResults, LinesWithoutResultsAndUnknownMembersAreAccepted) {
     EXPECT_GT(read.project.lines.at(0).exact[1], 77);
 }
 
-TEST(ProjectLists, TheLineLimitStillOpens) {
-    const ProjectRead read =
-        parseProject(manyLines(ProjectLimits::MaxLines), QStringLiteral("limit.ostrel"));
+// Every text at its limit in characters, four bytes of UTF-8 each where the text is free, and
+// the numbers padded with zeros to the limit: the largest project the window lets a user make.
+TEST_F(ProjectFiles, TheLargestProjectTheWindowAllowsSavesAndOpensAgain) {
+    const QString astral = QString::fromUcs4(U"\U0001D7CE");
+    const auto padded = [](const char* number) {
+        return QString(ProjectLimits::MaxInputText - qsizetype(strlen(number)), u'0') +
+               QLatin1String(number);
+    };
+    Project project;
+    project.title = project.author = astral.repeated(ProjectLimits::MaxTitleText);
+    project.notes = (astral.repeated(99) + QStringLiteral("\n")).repeated(1000);
+    project.drive = QJsonObject{{"speed", padded("1500")}, {"note", astral.repeated(256)}};
+    ProjectLine line = projectLine(1, false, "");
+    line.texts = {padded("1"),    padded("1"),          padded("7850"), astral.repeated(256),
+                  padded("1000"), astral.repeated(256), padded("100")};
+    line.exact = calculatePart({line.code, line.totalMass, line.texts}).values;
+    project.lines.assign(ProjectLimits::MaxLines, line);
+
+    const ProjectSave save = saveProject(project, path("largest.ostrel"));
+    ASSERT_TRUE(save.ok) << save.error.toStdString();
+    const ProjectRead read = readProject(path("largest.ostrel"));
     ASSERT_TRUE(read.ok) << read.error.toStdString();
-    EXPECT_EQ(read.project.lines.size(), size_t(ProjectLimits::MaxLines));
+    EXPECT_TRUE(read.project.lines.size() == project.lines.size() &&
+                read.project.lines.back().texts == line.texts &&
+                read.project.notes == project.notes && read.project.drive == project.drive);
+}
+
+// A save refused, for what the reader would refuse or where the file cannot go, names the path
+// and the fault; the old file stays whole and no temporary file is left.
+TEST_F(ProjectFiles, ASaveThatFailsNamesThePathAndTheFaultAndKeepsTheOldFile) {
+    const Project fine = everyKind();
+    const QString file = path("kept.ostrel");
+    ASSERT_TRUE(saveProject(fine, file).ok);
+    // clang-format off
+    const struct { std::function<void(Project&)> change; QString target; int entry; } rows[] = {
+        {[](Project& p) { p.lines.resize(ProjectLimits::MaxLines + 1, p.lines[0]); }, file, 492},
+        {[](Project& p) { p.lines[3].texts[4] += QString(257, u'0'); }, file, 492},
+        {[](Project& p) { p.notes = QString(ProjectLimits::MaxNotesText + 1, u'n'); }, file, 492},
+        {[](Project& p) { p.author = QStringLiteral("a\x1b"); }, file, 583},
+        {[](Project& p) { p.lines[0].texts[0] = "abc"; p.lines[0].exact[1] = 1e300; }, file, 495},
+        {[](Project&) {}, path("vanished/p.ostrel"), 0},
+        {[](Project&) {}, dir.path(), 483}};
+    // clang-format on
+    for (const auto& row : rows) {
+        Project bad = fine;
+        row.change(bad);
+        const ProjectSave save = saveProject(bad, row.target);
+        EXPECT_TRUE(!save.ok && save.error.contains(row.target)) << save.error.toStdString();
+        EXPECT_EQ(save.errorMessage.at(0).entry, 497);
+        EXPECT_TRUE(row.entry == 0 ||
+                    std::any_of(save.errorMessage.begin(), save.errorMessage.end(),
+                                [&](auto& piece) { return piece.entry == row.entry; }))
+            << save.error.toStdString();
+        QFile kept(file);
+        EXPECT_TRUE(kept.open(QIODevice::ReadOnly) && kept.readAll() == projectJson(fine));
+    }
+    EXPECT_EQ(saveExport("a,b\r\n", path("vanished/x.csv")).errorMessage.at(0).entry, 498);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 1);
 }
 
 TEST(ProjectLists, ARefusedReadLeavesTheListAsItWas) {

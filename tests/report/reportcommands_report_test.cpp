@@ -127,8 +127,10 @@ TEST(ReportCommands, ExportWritesThePdfOrSaysWhereItFailed) {
     const QString bad = c.dir.filePath(QStringLiteral("missing/export.pdf"));
     c.dialogs.savePath = bad;
     EXPECT_EQ(c.commands.exportPdf(allKinds(), reportTexts()), Result::Failed);
+    // The path and the reason.
     const QString failed = "! The report could not be written to this file:\n" +
-                           QDir::toNativeSeparators(bad) + " (Inertia calculator)";
+                           QDir::toNativeSeparators(bad) +
+                           "\nNo such file or directory (Inertia calculator)";
     EXPECT_EQ(c.dialogs.log, QStringList({SaveBox, SaveBox, SaveBox, failed}));
 }
 

@@ -82,5 +82,29 @@ TEST(Units, StoredTextsFallBackToClassicAndSi) {
     EXPECT_EQ(unitFactor(Quantity::Torque, -1), 1.0);
 }
 
+// The command line's --digits and --units over a stored choice: the menu's names or the keys,
+// a unit bringing in significant digits; a bad value is refused naming what is accepted.
+TEST(Units, CommandLineOptionsGoOverTheStoredChoice) {
+    const DisplayChoice stored{Digits::Classic, MassUnit::Lb};
+    const DisplayChoice cm{Digits::Significant4, MassUnit::G, InertiaUnit::KgCm2, TorqueUnit::NCm};
+    const struct {
+        std::optional<QString> digits, units;
+        std::optional<DisplayChoice> expected;
+        const char* refusal;
+    } rows[] = {{{}, {}, stored, ""},
+                {"significant", {}, DisplayChoice{Digits::Significant4, MassUnit::Lb}, ""},
+                {"4", QString::fromUtf8("inertia=kg·cm²,mass=g,torque=N·cm"), cm, ""},
+                {{}, "torque = n.cm, MASS=g, inertia=kg.cm2", cm, ""},
+                {"5", {}, {}, "classic, significant (4 digits), 4, 6"},
+                {{}, "inertia=kgcm2", {}, "inertia=kg\xc2\xb7m\xc2\xb2|kg\xc2\xb7"},
+                {{}, "mass=g,mass=kg", {}, "mass is given twice"},
+                {"classic", "mass=g", {}, "SI units"}};
+    for (const auto& row : rows) {
+        QString refusal;
+        EXPECT_EQ(displayWithOptions(stored, row.digits, row.units, &refusal), row.expected);
+        EXPECT_TRUE(refusal.contains(QString::fromUtf8(row.refusal))) << refusal.toStdString();
+    }
+}
+
 } // namespace
 } // namespace ostrel
