@@ -2,8 +2,8 @@
 
 #include "app/displaysettings.h"
 #include "drive/drivefile.h"
-#include "files/atomicfile.h"
-#include "files/filepaths.h"
+#include "platform/atomicfile.h"
+#include "platform/filepaths.h"
 #include "language/language.h"
 #include "language/translationstore.h"
 #include "list/csvexport.h"

@@ -1,7 +1,7 @@
 #include "list/projectfile.h"
 
-#include "files/atomicfile.h"
-#include "files/filepaths.h"
+#include "platform/atomicfile.h"
+#include "platform/filepaths.h"
 #include "solids/catalogue.h"
 #include "solids/numbertext.h"
 

@@ -4,7 +4,7 @@
 // reader would refuse. Qt Core only.
 #pragma once
 
-#include "files/atomicfile.h"
+#include "platform/atomicfile.h"
 #include "list/partslist.h"
 #include "solids/calculation.h"
 

@@ -1,6 +1,6 @@
 #include "report/report.h"
 
-#include "files/atomicfile.h"
+#include "platform/atomicfile.h"
 #include "list/partslist.h"
 #include "platform/paintersurface.h"
 #include "report/driveblock.h"

@@ -1,6 +1,6 @@
 #include "report/reportcommands.h"
 
-#include "files/atomicfile.h"
+#include "platform/atomicfile.h"
 #include "list/partslist.h"
 #include "list/projectfile.h"
 #include "platform/dialogs.h"

@@ -1,6 +1,6 @@
 // Saves and exports of the window that fail keep the old file and say where; the limits of a
 // project hold where the user types; the CSV export follows the display choice.
-#include "files/atomicfile.h"
+#include "platform/atomicfile.h"
 #include "list/projectfile.h"
 #include "windowfixture.h"
 

@@ -1,4 +1,4 @@
-#include "files/filepaths.h"
+#include "platform/filepaths.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 // A write that fails at any step leaves the old file byte for byte and no temporary file. (The
 // command line's test writes through a link and checks the paths that name one file.)
-#include "files/atomicfile.h"
+#include "platform/atomicfile.h"
 
 #include <QDir>
 #include <QFile>

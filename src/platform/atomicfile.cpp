@@ -1,6 +1,6 @@
-#include "files/atomicfile.h"
+#include "platform/atomicfile.h"
 
-#include "files/filepaths.h"
+#include "platform/filepaths.h"
 
 #include <QFileInfo>
 #include <QIODevice>
