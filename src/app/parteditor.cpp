@@ -463,11 +463,6 @@ void PartEditor::showNotes(const CalcOutcome& out) {
     }
 }
 
-QString PartEditor::note(InputBox which) const {
-    const QLabel* label = notes_[static_cast<size_t>(which)];
-    return label->isHidden() ? QString() : label->text();
-}
-
 QString PartEditor::captionOf(InputBox which) const {
     switch (which) {
     case InputBox::Quantity:

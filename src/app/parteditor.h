@@ -54,8 +54,6 @@ public:
     // Why the inputs now in the boxes give no line to add, naming the box by its caption; empty
     // when they give results.
     QString refusal() const;
-    // The note beside a box (empty for none).
-    QString note(InputBox which) const;
     // The texts of the editor in the working language, after the window was translated: the
     // kind's rules, the hint and what the result block writes itself (tooltips, units).
     void retranslate();

@@ -295,6 +295,39 @@ private slots:
         QCOMPARE(get<DrivePlotView>("drivePlot")->isVisible(), hint == 0);
     }
 
+    // The motor and gearbox inertias are typed in the chosen inertia unit, which stands beside
+    // them; the inputs (and so the project) keep SI, a change of unit shows the same value in
+    // the new one, and a text without a number stays as typed.
+    void driveInertiasTakeTheChosenUnit_data() {
+        QTest::addColumn<QString>("unit"); // the unit's key in the menu's names
+        QTest::addColumn<QString>("si");   // of a typed 5
+        QTest::newRow("kg·cm²") << "kg.cm2"
+                                << "0.0005";
+        QTest::newRow("kg·mm²") << "kg.mm2"
+                                << "5E-06";
+        QTest::newRow("lb·ft²") << "lb.ft2"
+                                << "0.210700550469024";
+    }
+    void driveInertiasTakeTheChosenUnit() {
+        QFETCH(QString, unit);
+        QFETCH(QString, si);
+        panel().toggleViewAction()->trigger();
+        pick(QStringLiteral("inertiaUnitMenu_") + unit);
+        const QString symbol = w_->displayChoice().symbol(Quantity::Inertia);
+        QCOMPARE(caption("motorInertiaUnit"), symbol);
+        typeDrive({"motorInertia", "5", "gearInertia", "abc"});
+        QCOMPARE(panel().inputs().text(DriveInputs::MotorInertia), si);
+        QCOMPARE(panel().inputs().text(DriveInputs::GearInertia), QStringLiteral("abc"));
+        QCOMPARE(caption("gearInertiaHint"), entryText(574));
+        pick(QStringLiteral("inertiaUnitMenu_kg.m2"));
+        QCOMPARE(caption("gearInertiaUnit"), QStringLiteral("kg·m²"));
+        QCOMPARE(get<QLineEdit>("motorInertiaBox")->text(), si);
+        pick(QStringLiteral("inertiaUnitMenu_") + unit);
+        QCOMPARE(get<QLineEdit>("motorInertiaBox")->text(), QStringLiteral("5"));
+        QCOMPARE(get<QLineEdit>("gearInertiaBox")->text(), QStringLiteral("abc"));
+        QCOMPARE(panel().inputs().text(DriveInputs::MotorInertia), si);
+    }
+
     // Hidden at first; the menu item shows it, the toolbar button hides it, and a new window
     // opens it as the user left it.
     void toggleShowsAndHidesThePanelAndIsRemembered() {

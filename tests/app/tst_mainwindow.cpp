@@ -1,6 +1,9 @@
 // The main window driven as a user drives it: real key and mouse events in an offscreen window
 // started in a temporary program folder, with every message box recorded.
+#include "app/displaysettings.h"
+#include "app/drivepanel.h"
 #include "app/parteditor.h"
+#include "solids/units.h"
 #include "windowfixture.h"
 
 #include <QClipboard>
@@ -355,6 +358,8 @@ private slots:
             for (QAbstractButton* b : w_->findChildren<QAbstractButton*>())
                 if (!b->isHidden() && !qobject_cast<QToolButton*>(b)) window << b->text();
             scopes.append({QStringLiteral("window"), window});
+            scopes.append({QStringLiteral("save question"),
+                           {entryText(609), entryText(610), entryText(611)}});
             for (QMenu* menu : w_->findChildren<QMenu*>()) {
                 QStringList texts;
                 for (QAction* a : menu->actions())
@@ -417,6 +422,118 @@ private slots:
         QCOMPARE(results(), computed);
         click(QStringLiteral("takeBackButton")); // nothing left to take back
         QCOMPARE(w_->editor().kindCode(), 15);
+    }
+
+    // Inputs that give no result, typed or put in a box without a key release (a paste with
+    // the mouse), after a disc showed results: the four results empty, the box notes why, and
+    // + names the box and the reason and leaves the list and its totals as they were.
+    // Columns: box and text; typed; the box's caption entry (0: its letter); the reason's entry.
+    void addRefusesInputsWithoutAResult_data() {
+        QTest::addColumn<QStringList>("input");
+        QTest::addColumn<bool>("typed");
+        QTest::addColumn<int>("captionEntry");
+        QTest::addColumn<int>("reason");
+        QTest::newRow("D 1e300") << QStringList{"diameterBox", "1e300"} << false << 0 << 603;
+        QTest::newRow("quantity 0") << QStringList{"quantityBox", "0"} << true << 37 << 602;
+        QTest::newRow("abc") << QStringList{"diameterBox", "abc"} << false << 0 << 574;
+        QTest::newRow("negative D") << QStringList{"diameterBox", "-1000"} << true << 0 << 600;
+    }
+    void addRefusesInputsWithoutAResult() {
+        QFETCH(QStringList, input);
+        QFETCH(bool, typed);
+        QFETCH(int, captionEntry);
+        QFETCH(int, reason);
+        typeSteelDisc();
+        click(QStringLiteral("addButton"));
+        const QStringList before = totals();
+        typeSteelDisc();
+        QVERIFY(!results()[0].isEmpty());
+        if (typed)
+            type(input);
+        else
+            box(input[0])->setText(input[1]);
+        dialogs_.expect();
+        click(QStringLiteral("addButton"));
+        const QString name = captionEntry ? entryText(captionEntry) : QStringLiteral("D");
+        QCOMPARE(textOfOneBox(), entryText(606) + "\n" + name + ": " + entryText(reason));
+        QCOMPARE(results(), (QStringList{"", "", "", ""}));
+        QCOMPARE(caption(input[0].chopped(3) + "Note"), entryText(reason));
+        QCOMPARE(box(input[0])->text(), input[1]); // nothing typed is lost
+        QCOMPARE(partRows(), 1);
+        QCOMPARE(totals(), before);
+    }
+
+    // In Classic a 60 x 10 mm steel disc (0.22 kg, 1e-4 kg·m²) shows nothing, and the block
+    // says why; + asks once whether to switch to 4 significant digits, and adds only on Yes.
+    void classicHiddenPartIsAddedOnlyOnYes_data() {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("yes") << true;
+        QTest::newRow("no") << false;
+    }
+    void classicHiddenPartIsAddedOnlyOnYes() {
+        QFETCH(bool, yes);
+        typeSteelDisc(QStringLiteral("60"), QStringLiteral("10"));
+        QCOMPARE(results(), (QStringList{"", ".", ".", "."}));
+        QLabel* note = get<QLabel>("resolutionNote");
+        QVERIFY(note->isVisible() && note->text() == get<QLabel>("inertiaResult")->toolTip());
+        dialogs_.answers << yes;
+        click(QStringLiteral("addButton"));
+        QCOMPARE(dialogs_.asked, QStringList{entryText(608)});
+        QCOMPARE(partRows(), yes ? 1 : 0);
+        QCOMPARE(w_->displayChoice().digits, yes ? Digits::Significant4 : Digits::Classic);
+        QCOMPARE(totals()[1],
+                 yes ? w_->displayChoice().format(w_->parts().exactTotal(1), Quantity::Inertia)
+                     : QString());
+        QVERIFY(totals()[1] != QStringLiteral("0"));
+        w_->displaySettings().setChoice({}); // kept per user: the next tests start in Classic
+    }
+
+    // Every language after every other: no caption of the editor (the conveyor's, the
+    // polygon's in density mode), the list's headings and totals, the copied text's headings
+    // or the Drive panel keeps a text of the language before that the new one does not have;
+    // the menu marks the new language.
+    void everyCaptionFollowsTheLanguage() {
+        TranslationStore store(QStringLiteral("test-walk"));
+        QVERIFY(store.open(programDir() + QStringLiteral("Lenguas.db")));
+        w_->drivePanel().toggleViewAction()->trigger();
+        const auto textsOf = [&store](const QString& name) {
+            Language language{name, {}};
+            loadLanguage(store, language);
+            QSet<QString> texts;
+            for (QString t : language.texts)
+                if (t.remove(QLatin1Char('&')).trimmed().size() > 1) texts << t.trimmed();
+            return texts;
+        };
+        QStringList stale;
+        QSet<QString> before = textsOf(w_->language().current);
+        int step = 0;
+        for (int item : {1, 3, 4, 5, 6, 2}) {
+            const QString kind = ++step % 2 ? "conveyor" : "regularPolygon";
+            chooseKind(kind);
+            QAction* language = get<QAction>(QStringLiteral("languageAction%1").arg(item));
+            language->trigger();
+            QVERIFY(language->isChecked());
+            const QSet<QString> now = textsOf(w_->language().current);
+            QStringList shown;
+            for (QLabel* l : w_->findChildren<QLabel*>())
+                if (l->isVisibleTo(w_.get())) shown << l->text();
+            for (QAbstractButton* b : w_->findChildren<QAbstractButton*>())
+                if (b->isVisibleTo(w_.get())) shown << b->text().remove(QLatin1Char('&'));
+            const QAbstractItemModel* parts = get<QTableView>("partsTable")->model();
+            for (int c = 1; c < parts->columnCount(); ++c)
+                shown << parts->headerData(c, Qt::Horizontal).toString();
+            shown << cell("totalsTable", 0, 0);
+            w_->copyCommand();
+            shown << QApplication::clipboard()->text().section(u'\n', 0, 0).split(u'\t');
+            for (const QString& text : shown)
+                for (const QString& old : before)
+                    if (!now.contains(old) && (text == old || text.startsWith(old + ' ')))
+                        stale << QStringLiteral("%1 -> %2 (%3): %4")
+                                     .arg(QString::number(step), w_->language().current, kind,
+                                          text);
+            before = now;
+        }
+        QVERIFY2(stale.isEmpty(), qPrintable(stale.join(QLatin1Char('\n'))));
     }
 
     void refusedLineChangesNothing() {
