@@ -55,6 +55,16 @@ void setTextColour(QWidget* w, const QColor& colour) {
     w->setPalette(p);
 }
 
+// A wrapped note of the result block, shown when it has a text: as tall as its text needs at
+// its fixed width (the main window's layout never asks a label its height for a width).
+void setWrappedText(QLabel* label, const QString& text) {
+    if (label->text() != text) {
+        label->setText(text);
+        label->setMinimumHeight(text.isEmpty() ? 0 : label->heightForWidth(label->width()));
+    }
+    label->setVisible(!text.isEmpty());
+}
+
 const QColor kWarning(160, 0, 0); // a note that stands in the way of a result
 const QColor kRemark(0, 70, 140); // a note beside a result: the line subtracts
 
@@ -211,14 +221,14 @@ void PartEditor::buildControls() {
     // What contradicts in the inputs, while the user types: no box until the user confirms.
     inputHint_ = addLabel("inputHint", QString());
     inputHint_->setWordWrap(true);
-    inputHint_->setMaximumWidth(results_[0]->minimumWidth() * 2);
+    inputHint_->setFixedWidth(results_[0]->minimumWidth() * 2);
     setTextColour(inputHint_, kWarning);
     inputHint_->hide();
     results->addWidget(inputHint_, 5, 0, 1, 3);
     // What the tooltip of a hidden result says, written in the block.
     resolutionNote_ = addLabel("resolutionNote", QString());
     resolutionNote_->setWordWrap(true);
-    resolutionNote_->setMaximumWidth(results_[0]->minimumWidth() * 2);
+    resolutionNote_->setFixedWidth(results_[0]->minimumWidth() * 2);
     setTextColour(resolutionNote_, kRemark);
     resolutionNote_->hide();
     results->addWidget(resolutionNote_, 6, 0, 1, 3);
@@ -314,13 +324,13 @@ void PartEditor::showResults() {
         results_[i]->setToolTip(hint);
         hidden = hidden || !hint.isEmpty();
     }
-    resolutionNote_->setText(hidden ? belowResolutionHint() : QString());
-    resolutionNote_->setVisible(hidden);
+    // The tooltip's hint in short, where it is seen without hovering (a right click on the
+    // block opens the display menu).
+    setWrappedText(resolutionNote_, hidden ? language_.text(614) : QString());
 }
 
 void PartEditor::resetInputs() {
-    inputHint_->clear();
-    inputHint_->hide();
+    setWrappedText(inputHint_, QString());
     showNotes(CalcOutcome{});
     told_ = false;
     massCaption_->setText(language_.text(9));
@@ -485,14 +495,12 @@ QString PartEditor::refusal() const {
 
 void PartEditor::showHint(const CalcOutcome& out) {
     if (out.kind != CalcOutcome::Kind::Message) {
-        inputHint_->hide();
-        inputHint_->clear();
+        setWrappedText(inputHint_, QString());
         return;
     }
     QString text = joinMessage(out.message, language_);
     text.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    inputHint_->setText(text.simplified());
-    inputHint_->show();
+    setWrappedText(inputHint_, text.simplified());
 }
 
 QString PartEditor::hint() const {

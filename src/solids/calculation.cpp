@@ -441,9 +441,20 @@ CalcOutcome calculatePart(const CalcInputs& in) {
         InputNote& note = out.notes[i];
         if (used[i] == Role::Unused) continue;
         if (x == 0) {
-            const NumberForm form = numberForm(in.texts[i]);
-            if (form == NumberForm::None) note = InputNote::NotANumber;
-            if (form == NumberForm::OutOfRange) note = InputNote::OutOfRange;
+            switch (numberForm(in.texts[i])) {
+            case NumberForm::None:
+                note = InputNote::NotANumber;
+                break;
+            case NumberForm::OutOfRange:
+                note = InputNote::OutOfRange;
+                break;
+            case NumberForm::Blank: // every kind needs a quantity and a ratio
+                if (i <= std::size_t(InputBox::Ratio)) note = InputNote::Missing;
+                break;
+            case NumberForm::Number:
+                if (i <= std::size_t(InputBox::Ratio)) note = InputNote::Zero;
+                break;
+            }
         } else if (x < 0 && used[i] == Role::Length) {
             note = InputNote::NegativeLength;
         } else if (x < 0 && used[i] == Role::NonNegative) {
@@ -460,14 +471,7 @@ CalcOutcome calculatePart(const CalcInputs& in) {
     const double k = s.number(InputBox::Ratio);
     const double M = s.number(InputBox::MassOrDensity);
     Values v{M};
-    Stop stop = Stop::Results;
-    if (Q == 0)
-        stop = stopAtZero(s, out, {InputBox::Quantity});
-    else if (k == 0)
-        stop = stopAtZero(s, out, {InputBox::Ratio});
-    else
-        stop = calculateKind(in.code, !in.totalMass, s, v, out);
-    switch (stop) {
+    switch (calculateKind(in.code, !in.totalMass, s, v, out)) {
     case Stop::NoResult:
         out.notes[std::size_t(out.reasonBox)] = out.reason;
         return out;
