@@ -49,7 +49,6 @@ void setBackground(QWidget* w, const QColor& colour) {
 }
 
 void setTextColour(QWidget* w, const QColor& colour) {
-    if (w->palette().color(QPalette::WindowText) == colour) return; // every key release comes here
     QPalette p = w->palette();
     p.setColor(QPalette::WindowText, colour);
     w->setPalette(p);
@@ -64,6 +63,10 @@ void setWrappedText(QLabel* label, const QString& text) {
     }
     label->setVisible(!text.isEmpty());
 }
+
+// What the four results are, for their units.
+constexpr Quantity kQuantities[4] = {Quantity::Mass, Quantity::Inertia, Quantity::Torque,
+                                     Quantity::Torque};
 
 const QColor kWarning(160, 0, 0); // a note that stands in the way of a result
 const QColor kRemark(0, 70, 140); // a note beside a result: the line subtracts
@@ -285,6 +288,9 @@ std::optional<double> PartEditor::exactResult(int i) const {
 
 void PartEditor::setDisplay(const DisplayChoice& display) {
     display_ = display;
+    // Classic writes SI units, with the same symbols as every other place.
+    for (size_t i = 0; i < 4; ++i)
+        resultUnits_[i]->setText(display_.symbol(kQuantities[i]));
     showResults();
 }
 
@@ -302,8 +308,6 @@ QString PartEditor::belowResolutionHint() const {
 }
 
 void PartEditor::showResults() {
-    static const Quantity quantities[4] = {Quantity::Mass, Quantity::Inertia, Quantity::Torque,
-                                           Quantity::Torque};
     bool hidden = false;
     for (size_t i = 0; i < 4; ++i) {
         const std::optional<double>& exact = exact_[i];
@@ -316,10 +320,8 @@ void PartEditor::showResults() {
             if (exact && *exact != 0 && std::isfinite(*exact) && readsZero)
                 hint = belowResolutionHint();
         } else if (exact) {
-            text = display_.format(*exact, quantities[i]);
+            text = display_.format(*exact, kQuantities[i]);
         }
-        // Classic writes SI units, with the same symbols as every other place.
-        resultUnits_[i]->setText(display_.symbol(quantities[i]));
         results_[i]->setText(text);
         results_[i]->setToolTip(hint);
         hidden = hidden || !hint.isEmpty();
@@ -408,6 +410,9 @@ void PartEditor::retranslate() {
     applyKindRules();
     // The hint and the notes in the new language; before a kind is chosen the results stay
     // as empty as at the start.
+    for (size_t i = 0; i < notes_.size(); ++i)
+        if (shownNotes_[i] != InputNote::None)
+            notes_[i]->setText(language_.text(noteEntry(shownNotes_[i])));
     if (kindCode_ != 0)
         calculatePart();
     else
@@ -466,6 +471,8 @@ void PartEditor::showNotes(const CalcOutcome& out) {
     for (size_t i = 0; i < notes_.size(); ++i) {
         // An empty box is no fault while the user fills the boxes in: the add button names it.
         const InputNote note = out.notes[i] == InputNote::Missing ? InputNote::None : out.notes[i];
+        if (note == shownNotes_[i]) continue; // every key release comes here
+        shownNotes_[i] = note;
         QLabel* label = notes_[i];
         label->setText(note == InputNote::None ? QString() : language_.text(noteEntry(note)));
         setTextColour(label, note == InputNote::Subtracts ? kRemark : kWarning);

@@ -119,11 +119,12 @@ private:
     int kindIcon_ = 0;
     QString pictureFile_;
 
-    std::array<QLineEdit*, 7> boxes_{}; // in InputBox order
-    std::array<QLabel*, 7> notes_{};    // quantityNote ... heightNote, in InputBox order
-    std::array<QLabel*, 4> letters_{};  // radiusCaption ... heightCaption
-    std::array<QLabel*, 4> units_{};    // radiusUnit, diameterUnit, smallDiameterUnit, heightUnit
-    std::array<QLabel*, 4> results_{};  // massResult, inertiaResult, frictionResult, workingResult
+    std::array<QLineEdit*, 7> boxes_{};     // in InputBox order
+    std::array<QLabel*, 7> notes_{};        // quantityNote ... heightNote, in InputBox order
+    std::array<InputNote, 7> shownNotes_{}; // what they say
+    std::array<QLabel*, 4> letters_{};      // radiusCaption ... heightCaption
+    std::array<QLabel*, 4> units_{};   // radiusUnit, diameterUnit, smallDiameterUnit, heightUnit
+    std::array<QLabel*, 4> results_{}; // massResult, inertiaResult, frictionResult, workingResult
     std::array<QLabel*, 4>
         resultUnits_{}; // massResultUnit, inertiaResultUnit, frictionResultUnit, workingResultUnit
     QWidget* resultBlock_ = nullptr;
