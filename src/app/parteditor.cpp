@@ -408,8 +408,8 @@ void PartEditor::retranslate() {
     }
     massCaption_->setText(language_.text(totalMassOption_->isChecked() ? 9 : 36));
     applyKindRules();
-    // The hint and the notes in the new language; before a kind is chosen the results stay
-    // as empty as at the start.
+    // The notes and the hint in the new language; before a kind is chosen the results stay as
+    // empty as at the start.
     for (size_t i = 0; i < notes_.size(); ++i)
         if (shownNotes_[i] != InputNote::None)
             notes_[i]->setText(language_.text(noteEntry(shownNotes_[i])));
