@@ -110,7 +110,8 @@ void DrivePanel::build() {
         boxes_[i]->setAlignment(Qt::AlignRight);
         TextLimitValidator::install(boxes_[i], ProjectLimits::MaxInputText);
         auto* unit = label(content, key + QStringLiteral("Unit"));
-        unit->setText(driveInputUnit(static_cast<F>(i)));
+        unit->setText(driveBoxUnit(static_cast<F>(i), choice_));
+        units_[i] = unit;
         hints_[i] = label(content, key + QStringLiteral("Hint"));
         hints_[i]->setStyleSheet(QLatin1String(HintStyle));
         hints_[i]->setWordWrap(true);
@@ -226,7 +227,14 @@ void DrivePanel::fitWidth() {
 }
 
 void DrivePanel::setDisplayChoice(const DisplayChoice& choice) {
+    const bool newUnit = choice.factor(Quantity::Inertia) != choice_.factor(Quantity::Inertia);
     choice_ = choice;
+    // The inertia boxes show the same values in the new unit; the inputs do not change.
+    for (int i = 0; i < DriveInputs::FieldCount; ++i) {
+        const auto f = static_cast<F>(i);
+        units_[i]->setText(driveBoxUnit(f, choice_));
+        if (newUnit) boxes_[i]->setText(driveBoxText(f, inputs_.text(f), choice_));
+    }
     refresh();
     fitWidth();
 }
@@ -234,7 +242,8 @@ void DrivePanel::setDisplayChoice(const DisplayChoice& choice) {
 void DrivePanel::setInputs(const DriveInputs& inputs) {
     inputs_ = inputs;
     for (int i = 0; i < DriveInputs::FieldCount; ++i)
-        boxes_[i]->setText(inputs_.text(static_cast<F>(i)));
+        boxes_[i]->setText(
+            driveBoxText(static_cast<F>(i), inputs_.text(static_cast<F>(i)), choice_));
     refresh();
 }
 
@@ -248,7 +257,8 @@ void DrivePanel::boxEdited(int field, const QString& text) {
         box->setText(pointed);
         box->setCursorPosition(cursor);
     }
-    inputs_.setText(static_cast<F>(field), box->text());
+    inputs_.setText(static_cast<F>(field),
+                    driveSiText(static_cast<F>(field), box->text(), choice_));
     refresh();
     emit inputsChanged();
 }

@@ -1,8 +1,9 @@
 // The Drive panel: a dock beside the parts list where the user types the drive's inputs and
 // reads the sizing results worked from the list's totals, with the profile plot. It updates
 // whenever an input or the list's totals change; a wrong input is hinted at its box and
-// empties the results. Its toggle action (menu and toolbar) shows and hides it, and whether it
-// is shown is remembered per user.
+// empties the results. The motor and gearbox inertias are typed in the inertia unit of the
+// display choice; the inputs it keeps and gives are SI. Its toggle action (menu and toolbar) shows
+// and hides it, and whether it is shown is remembered per user.
 #pragma once
 
 #include "drive/drivecalc.h"
@@ -66,6 +67,7 @@ private:
 
     std::array<QLabel*, DriveInputs::FieldCount> captions_{};
     std::array<QLineEdit*, DriveInputs::FieldCount> boxes_{};
+    std::array<QLabel*, DriveInputs::FieldCount> units_{};
     std::array<QLabel*, DriveInputs::FieldCount> hints_{};
     std::array<QLabel*, 3> totalCaptions_{}, totalValues_{}, totalUnits_{};
     std::array<QLabel*, static_cast<size_t>(DriveResult::Count)> resultCaptions_{}, resultValues_{},

@@ -25,8 +25,9 @@ public:
         return ostrel::WidgetDialogs(parent_).saveFileName(title, suggestedPath, filter);
     }
     int exec(QDialog& dialog) override { return ostrel::WidgetDialogs(parent_).exec(dialog); }
-    ostrel::SaveChoice askToSave(const QString& text, const QString& title) override {
-        return ostrel::WidgetDialogs(parent_).askToSave(text, title);
+    ostrel::SaveChoice askToSave(const QString& text, const QString& title,
+                                 const ostrel::SaveButtons& buttons) override {
+        return ostrel::WidgetDialogs(parent_).askToSave(text, title, buttons);
     }
     QString openFileName(const QString& title, const QString& directory,
                          const QString& filter) override {

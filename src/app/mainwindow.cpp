@@ -46,14 +46,6 @@ constexpr int kResultWidthTwips = 685; // partsTable columns 1 ... 4 and totalsT
 constexpr int kInputWidthTwips = 545;  // partsTable columns 5 ... 14
 constexpr int kHiddenWidthTwips = 1;   // a column this wide is hidden; its cells keep their data
 constexpr int kCoupledColumns = 5;     // columns 0 ... 4 of both grids keep the same widths
-// The entry of the design captions of the grid headings 1 ... 14: 0 for a fixed text.
-struct Heading {
-    const char* text;
-    int entry;
-};
-constexpr Heading kHeadings[14] = {{"M. Tot", 0}, {"", 40},     {"", 41},     {"", 42}, {"T M", 0},
-                                   {"Qté", 0},    {"Ap/In", 0}, {"U. M.", 0}, {"µ", 0}, {"R", 0},
-                                   {"D", 0},      {"d", 0},     {"H", 0},     {"N", 0}};
 
 // A caption without the "&" that marks an access key ("&&" stands for one "&").
 QString withoutAccessKey(const QString& caption) {
@@ -245,6 +237,7 @@ void MainWindow::load() {
     QString error;
     const QStringList languages = startLanguage(store_, language_, programDir_, &error);
     fillLanguageMenu(languages);
+    markWorkingLanguage();
     translateWindow(*this, language_);
     drivePanel_->setTexts(language_.texts);
     project_->setApplicationTitle(language_.text(12));
@@ -262,15 +255,31 @@ void MainWindow::fillLanguageMenu(const QStringList& languages) {
     }
 }
 
+void MainWindow::markWorkingLanguage() {
+    for (int j = 1; j <= WindowCommands::LanguageItems; ++j) {
+        QAction* item = commands_->languageItem(j);
+        item->setChecked(item->isVisible() && withoutAccessKey(item->text()) == language_.current);
+    }
+}
+
+// The headings and the totals caption in the working language; column 0 as wide as the row's
+// picture and the caption.
+void MainWindow::translateGrids() {
+    partsModel_->setHeadings(PartsList::headings(language_.texts));
+    const QString totalsCaption = language_.text(385);
+    partsModel_->setTotalsCaption(totalsCaption);
+    const int column0 = std::max(images_->imageSize().width() + 8,
+                                 totalsTable_->fontMetrics().horizontalAdvance(totalsCaption) + 12);
+    partsTable_->setColumnWidth(0, column0);
+    totalsTable_->setColumnWidth(0, column0);
+    if (!designedWidths_.empty()) designedWidths_[0] = column0;
+}
+
 void MainWindow::layOutGrids() {
     const auto pixels = [this](int twips) {
         return qRound(twips * static_cast<double>(logicalDpiX()) / 1440.0);
     };
-    // Column 0: the row's picture, and in the totals line the caption of entry 385.
     const QSize picture = images_->imageSize();
-    const QString totalsCaption = language_.text(385);
-    const int column0 = std::max(picture.width() + 8,
-                                 totalsTable_->fontMetrics().horizontalAdvance(totalsCaption) + 12);
     // A part row is as tall as its picture; the totals line as its text.
     const int rowHeight = std::max(picture.height(), partsTable_->fontMetrics().height()) + 4;
     partsTable_->verticalHeader()->setDefaultSectionSize(rowHeight);
@@ -278,7 +287,7 @@ void MainWindow::layOutGrids() {
     totalsTable_->verticalHeader()->setDefaultSectionSize(totalsHeight);
     totalsTable_->setFixedHeight(totalsHeight + 2 * totalsTable_->frameWidth());
 
-    partsTable_->setColumnWidth(0, column0);
+    translateGrids(); // column 0 too
     for (int c = 1; c <= 4; ++c)
         partsTable_->setColumnWidth(c, pixels(kResultWidthTwips));
     for (int c = 5; c <= 14; ++c)
@@ -288,15 +297,8 @@ void MainWindow::layOutGrids() {
         partsTable_->setColumnHidden(c, true);
     }
 
-    QStringList headings;
-    for (const Heading& h : kHeadings)
-        headings << (h.entry ? language_.text(h.entry) : QString::fromUtf8(h.text));
-    partsModel_->setHeadings(headings);
-
-    totalsTable_->setColumnWidth(0, column0);
     for (int c = 1; c <= 4; ++c)
         totalsTable_->setColumnWidth(c, pixels(kResultWidthTwips));
-    partsModel_->setTotalsCaption(totalsCaption);
 
     designedWidths_.assign(PartsList::ColumnCount, 0);
     for (int c = 0; c < PartsList::ColumnCount; ++c)
@@ -346,15 +348,36 @@ void MainWindow::kindCommand(int code) {
 }
 
 void MainWindow::addPart() {
+    using AddRule = PartsList::AddRule;
+    using Kind = PartsList::AddOutcome::Kind;
+    // The line is what the boxes hold now, also a text pasted without a key release.
+    editor_->calculatePart();
     // The add button confirms the editor's inputs: a line whose inputs contradict is not added.
-    if (!editor_->confirmInputs()) return;
+    if (!editor_->confirmInputs(true)) return;
+    // Inputs without a result: the box and the reason, and nothing changes.
+    if (const QString refusal = editor_->refusal(); !refusal.isEmpty()) {
+        dialogs_.message(refusal, MessageIcon::Exclamation, windowTitle());
+        return;
+    }
+    const PartsList::Line line = editor_->line();
     // With significant digits a line is judged on its exact results, which the classic masks
     // may show as 0.
-    const PartsList::AddRule rule =
-        displayChoice().classic() ? PartsList::AddRule::Classic : PartsList::AddRule::Exact;
-    const PartsList::AddOutcome outcome = project_->add(editor_->line(), rule);
+    AddRule rule = displayChoice().classic() ? AddRule::Classic : AddRule::Exact;
+    // A part the classic masks show as nothing although it is not zero: the user may switch to
+    // significant digits, which show it, and add it; otherwise nothing changes.
+    if (rule == AddRule::Classic &&
+        parts_.prepareAdd(line, AddRule::Classic).outcome.kind == Kind::Ignored &&
+        parts_.prepareAdd(line, AddRule::Exact).outcome.kind != Kind::Ignored) {
+        if (!dialogs_.question(language_.text(608), windowTitle())) return;
+        DisplayChoice significant = displayChoice();
+        significant.digits = Digits::Significant4;
+        displaySettings_->setChoice(significant);
+        rule = AddRule::Exact;
+    }
+    const PartsList::AddOutcome outcome = project_->add(line, rule);
     switch (outcome.kind) {
     case PartsList::AddOutcome::Kind::Ignored:
+        dialogs_.message(language_.text(607), MessageIcon::Information, windowTitle());
         return;
     case PartsList::AddOutcome::Kind::Refused:
         dialogs_.message(PartEditor::joinMessage(outcome.message, language_), outcome.icon,
@@ -397,12 +420,15 @@ void MainWindow::languageItemChosen(int index) {
     const LanguageChoice choice =
         chooseLanguage(store_, language_, withoutAccessKey(item->text()), programDir_);
     if (!choice.loaded) {
-        // The working language stays as it was.
+        // The working language stays as it was, and so does its mark in the menu.
+        markWorkingLanguage();
         dialogs_.message(choice.error, MessageIcon::Exclamation, windowTitle());
         return;
     }
+    markWorkingLanguage();
     translateWindow(*this, language_);
     editor_->retranslate();
+    translateGrids();
     fitColumns(0);
     drivePanel_->setTexts(language_.texts);
     project_->setApplicationTitle(language_.text(12));

@@ -84,7 +84,10 @@ private:
     void load();
     void buildCentralWidget();
     void fillLanguageMenu(const QStringList& languages);
+    // Checks the language menu's item of the working language.
+    void markWorkingLanguage();
     void layOutGrids();
+    void translateGrids();
     void copyWidths(QTableView* from, QTableView* to);
     // Widens the columns of both grids for the headings and the cells of the list from model
     // row first on; from the designed widths again when first is 0.

@@ -50,6 +50,29 @@ void setBackground(QWidget* w, const QColor& colour) {
     w->setPalette(p);
 }
 
+void setTextColour(QWidget* w, const QColor& colour) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, colour);
+    w->setPalette(p);
+}
+
+// A wrapped note of the result block, shown when it has a text: as tall as its text needs at
+// its fixed width (the main window's layout never asks a label its height for a width).
+void setWrappedText(QLabel* label, const QString& text) {
+    if (label->text() != text) {
+        label->setText(text);
+        label->setMinimumHeight(text.isEmpty() ? 0 : label->heightForWidth(label->width()));
+    }
+    label->setVisible(!text.isEmpty());
+}
+
+// What the four results are, for their units.
+constexpr Quantity kQuantities[4] = {Quantity::Mass, Quantity::Inertia, Quantity::Torque,
+                                     Quantity::Torque};
+
+const QColor kWarning(160, 0, 0); // a note that stands in the way of a result
+const QColor kRemark(0, 70, 140); // a note beside a result: the line subtracts
+
 } // namespace
 
 PartEditor::PartEditor(const QString& programDir, const Language& language, const ImageList& images,
@@ -89,6 +112,17 @@ void PartEditor::buildControls() {
                                        "heightUnit"};
     static const char* resultNames[4] = {"massResult", "inertiaResult", "frictionResult",
                                          "workingResult"};
+    static const char* noteNames[kBoxCount] = {"quantityNote", "ratioNote",    "massOrDensityNote",
+                                               "radiusNote",   "diameterNote", "smallDiameterNote",
+                                               "heightNote"};
+    for (int i = 0; i < kBoxCount; ++i) {
+        // Beside its box; a long note wraps rather than widening the editor.
+        QLabel* note = addLabel(noteNames[i], QString());
+        note->setWordWrap(true);
+        note->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        note->hide();
+        notes_[static_cast<size_t>(i)] = note;
+    }
     for (size_t i = 0; i < 4; ++i) {
         letters_[i] = addLabel(letterNames[i], QString());
         units_[i] = addLabel(unitNames[i], QStringLiteral("mm"));
@@ -101,8 +135,8 @@ void PartEditor::buildControls() {
         // A right click on a result opens the result block's menu, not the label's own.
         results_[i]->setContextMenuPolicy(Qt::NoContextMenu);
     }
-    QLabel* quantityCaption = addLabel("quantityCaption", QStringLiteral("Quantité"));
-    QLabel* ratioCaption = addLabel("ratioCaption", QStringLiteral("Rapport/Axe"));
+    quantityCaption_ = addLabel("quantityCaption", QStringLiteral("Quantité"));
+    ratioCaption_ = addLabel("ratioCaption", QStringLiteral("Rapport/Axe"));
     massCaption_ = addLabel("massCaption", QStringLiteral("Masse"));
     massUnit_ = addLabel("massUnit", QStringLiteral("kg"));
     totalMassOption_ = new QRadioButton(QStringLiteral("Masse Totale"), this);
@@ -136,9 +170,9 @@ void PartEditor::buildControls() {
     // The inputs: caption, box, unit.
     auto* inputs = new QGridLayout;
     inputs->setHorizontalSpacing(8);
-    inputs->addWidget(quantityCaption, 0, 0);
+    inputs->addWidget(quantityCaption_, 0, 0);
     inputs->addWidget(box(InputBox::Quantity), 0, 1);
-    inputs->addWidget(ratioCaption, 1, 0);
+    inputs->addWidget(ratioCaption_, 1, 0);
     inputs->addWidget(box(InputBox::Ratio), 1, 1);
     auto* modes = new QHBoxLayout;
     modes->addWidget(totalMassOption_);
@@ -153,6 +187,9 @@ void PartEditor::buildControls() {
         inputs->addWidget(boxes_[static_cast<size_t>(3 + i)], 4 + i, 1);
         inputs->addWidget(units_[static_cast<size_t>(i)], 4 + i, 2);
     }
+    const int noteRows[kBoxCount] = {0, 1, 3, 4, 5, 6, 7};
+    for (int i = 0; i < kBoxCount; ++i)
+        inputs->addWidget(notes_[static_cast<size_t>(i)], noteRows[i], 3);
     inputs->setColumnStretch(3, 1);
     inputs->setRowStretch(8, 1);
 
@@ -176,8 +213,8 @@ void PartEditor::buildControls() {
                                   {"workingResultCaption", "workingResultUnit"}};
     const QString design[4][2] = {{QStringLiteral("Masse"), QStringLiteral("kg")},
                                   {QStringLiteral("Inertie"), QString::fromUtf8("kg·m²")},
-                                  {QStringLiteral("Friction"), QStringLiteral("Nm")},
-                                  {QStringLiteral("Travail"), QStringLiteral("Nm")}};
+                                  {QStringLiteral("Friction"), QString::fromUtf8("N·m")},
+                                  {QStringLiteral("Travail"), QString::fromUtf8("N·m")}};
     for (int i = 0; i < 4; ++i) {
         QLabel* caption = addLabel(captions[i][0], design[i][0]);
         QLabel* unit = addLabel(captions[i][1], design[i][1]);
@@ -190,13 +227,18 @@ void PartEditor::buildControls() {
     // What contradicts in the inputs, while the user types: no box until the user confirms.
     inputHint_ = addLabel("inputHint", QString());
     inputHint_->setWordWrap(true);
-    inputHint_->setMaximumWidth(results_[0]->minimumWidth() * 2);
-    QPalette warning = inputHint_->palette();
-    warning.setColor(QPalette::WindowText, QColor(160, 0, 0));
-    inputHint_->setPalette(warning);
+    inputHint_->setFixedWidth(results_[0]->minimumWidth() * 2);
+    setTextColour(inputHint_, kWarning);
     inputHint_->hide();
     results->addWidget(inputHint_, 5, 0, 1, 3);
-    results->setRowStretch(6, 1);
+    // What the tooltip of a hidden result says, written in the block.
+    resolutionNote_ = addLabel("resolutionNote", QString());
+    resolutionNote_->setWordWrap(true);
+    resolutionNote_->setFixedWidth(results_[0]->minimumWidth() * 2);
+    setTextColour(resolutionNote_, kRemark);
+    resolutionNote_->hide();
+    results->addWidget(resolutionNote_, 6, 0, 1, 3);
+    results->setRowStretch(7, 1);
     results->setColumnStretch(1, 1);
 
     auto* layout = new QHBoxLayout(this);
@@ -249,6 +291,9 @@ std::optional<double> PartEditor::exactResult(int i) const {
 
 void PartEditor::setDisplay(const DisplayChoice& display) {
     display_ = display;
+    // Classic writes SI units, with the same symbols as every other place.
+    for (size_t i = 0; i < 4; ++i)
+        resultUnits_[i]->setText(display_.symbol(kQuantities[i]));
     showResults();
 }
 
@@ -266,10 +311,7 @@ QString PartEditor::belowResolutionHint() const {
 }
 
 void PartEditor::showResults() {
-    static const QString design[4] = {QStringLiteral("kg"), QString::fromUtf8("kg·m²"),
-                                      QStringLiteral("Nm"), QStringLiteral("Nm")};
-    static const Quantity quantities[4] = {Quantity::Mass, Quantity::Inertia, Quantity::Torque,
-                                           Quantity::Torque};
+    bool hidden = false;
     for (size_t i = 0; i < 4; ++i) {
         const std::optional<double>& exact = exact_[i];
         QString text = classic_[i];
@@ -280,19 +322,21 @@ void PartEditor::showResults() {
                 text.isEmpty() || text == QLatin1String(".") || readNumber(text) == 0;
             if (exact && *exact != 0 && std::isfinite(*exact) && readsZero)
                 hint = belowResolutionHint();
-            resultUnits_[i]->setText(design[i]);
-        } else {
-            if (exact) text = display_.format(*exact, quantities[i]);
-            resultUnits_[i]->setText(display_.symbol(quantities[i]));
+        } else if (exact) {
+            text = display_.format(*exact, kQuantities[i]);
         }
         results_[i]->setText(text);
         results_[i]->setToolTip(hint);
+        hidden = hidden || !hint.isEmpty();
     }
+    // The tooltip's hint in short, where it is seen without hovering (a right click on the
+    // block opens the display menu).
+    setWrappedText(resolutionNote_, hidden ? language_.text(614) : QString());
 }
 
 void PartEditor::resetInputs() {
-    inputHint_->clear();
-    inputHint_->hide();
+    setWrappedText(inputHint_, QString());
+    showNotes(CalcOutcome{});
     told_ = false;
     massCaption_->setText(language_.text(9));
     for (QLabel* l : letters_)
@@ -357,8 +401,25 @@ void PartEditor::applyKindRules() {
 }
 
 void PartEditor::retranslate() {
+    // The captions the kind and the mode give, which the window's translation does not know.
+    if (const KindInfo* kind = kindInfo(kindCode_)) {
+        for (size_t i = 0; i < 4; ++i) {
+            const BoxCaption& caption = kind->boxes[i];
+            if (caption.shown && !caption.letter)
+                letters_[i]->setText(language_.text(caption.entry));
+        }
+    }
+    massCaption_->setText(language_.text(totalMassOption_->isChecked() ? 9 : 36));
     applyKindRules();
-    if (!inputHint_->isHidden()) calculatePart(); // the hint in the new language
+    // The notes and the hint in the new language; before a kind is chosen the results stay as
+    // empty as at the start.
+    for (size_t i = 0; i < notes_.size(); ++i)
+        if (shownNotes_[i] != InputNote::None)
+            notes_[i]->setText(language_.text(noteEntry(shownNotes_[i])));
+    if (kindCode_ != 0)
+        calculatePart();
+    else
+        showNotes(outcome());
     showResults();
 }
 
@@ -399,48 +460,74 @@ CalcOutcome PartEditor::outcome() const {
 void PartEditor::calculatePart() {
     const CalcOutcome out = outcome();
     showHint(out);
-    switch (out.kind) {
-    case CalcOutcome::Kind::Results:
-        for (size_t i = 0; i < 4; ++i) {
-            classic_[i] = out.captions[i];
-            exact_[i] = out.values[i];
-        }
-        showResults();
-        break;
-    case CalcOutcome::Kind::NoChange:
-        break;
-    case CalcOutcome::Kind::Cleared:
-    case CalcOutcome::Kind::Message: // no result until the inputs agree
-        for (size_t i = 0; i < 2; ++i) {
-            classic_[i].clear();
-            exact_[i].reset();
-        }
-        showResults();
-        break;
+    showNotes(out);
+    // The captions always stand for the boxes as they are: inputs without a result empty them.
+    const bool results = out.kind == CalcOutcome::Kind::Results;
+    for (size_t i = 0; i < 4; ++i) {
+        classic_[i] = results ? out.captions[i] : QString();
+        exact_[i] = results ? std::optional<double>(out.values[i]) : std::nullopt;
     }
+    showResults();
+}
+
+void PartEditor::showNotes(const CalcOutcome& out) {
+    for (size_t i = 0; i < notes_.size(); ++i) {
+        // An empty box is no fault while the user fills the boxes in: the add button names it.
+        const InputNote note = out.notes[i] == InputNote::Missing ? InputNote::None : out.notes[i];
+        if (note == shownNotes_[i]) continue; // every key release comes here
+        shownNotes_[i] = note;
+        QLabel* label = notes_[i];
+        label->setText(note == InputNote::None ? QString() : language_.text(noteEntry(note)));
+        setTextColour(label, note == InputNote::Subtracts ? kRemark : kWarning);
+        label->setVisible(note != InputNote::None);
+    }
+}
+
+QString PartEditor::captionOf(InputBox which) const {
+    switch (which) {
+    case InputBox::Quantity:
+        return quantityCaption_->text();
+    case InputBox::Ratio:
+        return ratioCaption_->text();
+    case InputBox::MassOrDensity:
+        return massCaption_->text();
+    default:
+        return letters_[static_cast<size_t>(which) - 3]->text();
+    }
+}
+
+QString PartEditor::refusal() const {
+    const CalcOutcome out = outcome();
+    if (out.kind != CalcOutcome::Kind::NoResult) return {};
+    return language_.text(606) + QLatin1Char('\n') + captionOf(out.reasonBox) +
+           QStringLiteral(": ") + language_.text(noteEntry(out.reason));
 }
 
 void PartEditor::showHint(const CalcOutcome& out) {
     if (out.kind != CalcOutcome::Kind::Message) {
-        inputHint_->hide();
-        inputHint_->clear();
+        setWrappedText(inputHint_, QString());
         return;
     }
     QString text = joinMessage(out.message, language_);
     text.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    inputHint_->setText(text.simplified());
-    inputHint_->show();
+    setWrappedText(inputHint_, text.simplified());
 }
 
 QString PartEditor::hint() const {
     return inputHint_->isHidden() ? QString() : inputHint_->text();
 }
 
-bool PartEditor::confirmInputs() {
+bool PartEditor::confirmInputs(bool retell) {
     if (confirming_) return false;
     const CalcOutcome out = outcome();
     if (out.kind != CalcOutcome::Kind::Message) return true;
-    if (told_) return false; // told once for these inputs: the hint stays
+    if (told_) {
+        // Told once for these inputs: the hint stays, and the add button hears it again.
+        if (retell)
+            dialogs_.message(joinMessage(out.message, language_), out.icon,
+                             window()->windowTitle());
+        return false;
+    }
     confirming_ = true;
     told_ = true;
     dialogs_.message(joinMessage(out.message, language_), out.icon, window()->windowTitle());

@@ -1,11 +1,14 @@
 // The part editor of the main window: the kind's picture, the quantity, ratio, mass or density
-// and dimension boxes with their captions and units, the mass mode and the result block. It
-// sets itself up for a kind from the catalogue, runs calculatePart on every key release and
-// applies its outcome; the arithmetic stays in the solids core. Inconsistent inputs (a cone
-// wider at its small end...) are only hinted at while the user types; the message box and its
-// correction come when the user confirms the box (Enter, leaving it, the add button).
+// and dimension boxes with their captions, units and notes, the mass mode and the result block.
+// It sets itself up for a kind from the catalogue, runs calculatePart on every key release and
+// applies its outcome; the arithmetic stays in the solids core. Inputs that give no result empty
+// the four results, and the box at fault says why beside it; a negative amount notes that the
+// line subtracts. Inconsistent inputs (a cone wider at its small end...) are only hinted at
+// while the user types; the message box and its correction come when the user confirms the box
+// (Enter, leaving it, the add button).
 // The result block keeps the exact results behind its captions and shows them under the display
-// choice: the classic masks, or significant digits in the chosen units.
+// choice: the classic masks, or significant digits in the chosen units. A result the classic
+// masks cannot show says so in the block.
 #pragma once
 
 #include "list/partslist.h"
@@ -38,14 +41,19 @@ public:
     void resetInputs();
     // Sets the editor up for the kind of code (1 ... 20; other codes only reset it).
     void setUpKind(int code);
-    // Reads the boxes, computes the part line and applies the outcome to the captions. Inputs
-    // that contradict each other empty the mass and inertia and show the hint; no text changes.
+    // Reads the boxes, computes the part line and applies the outcome to the captions and the
+    // notes. Inputs that give no result or contradict each other empty the four results; no
+    // text of a box changes.
     void calculatePart();
     // The user confirms the inputs: when they contradict each other, the message box (once
-    // for what the user typed) and its correction. False while they still contradict.
-    bool confirmInputs();
+    // for what the user typed) and its correction. False while they still contradict; the add
+    // button (retell) is told again, without a correction, what it was told before.
+    bool confirmInputs(bool retell = false);
     // The hint beside the results: empty when the inputs agree.
     QString hint() const;
+    // Why the inputs now in the boxes give no line to add, naming the box by its caption; empty
+    // when they give results.
+    QString refusal() const;
     // The texts of the editor in the working language, after the window was translated: the
     // kind's rules, the hint and what the result block writes itself (tooltips, units).
     void retranslate();
@@ -90,6 +98,8 @@ private:
     void switchToTotalMass();
     void switchToDensity();
     void clearResults();
+    void showNotes(const CalcOutcome& out);
+    QString captionOf(InputBox which) const;
     // Writes the four result captions, their units and tooltips from the kept results.
     void showResults();
     QString belowResolutionHint() const;
@@ -109,10 +119,12 @@ private:
     int kindIcon_ = 0;
     QString pictureFile_;
 
-    std::array<QLineEdit*, 7> boxes_{}; // in InputBox order
-    std::array<QLabel*, 4> letters_{};  // radiusCaption ... heightCaption
-    std::array<QLabel*, 4> units_{};    // radiusUnit, diameterUnit, smallDiameterUnit, heightUnit
-    std::array<QLabel*, 4> results_{};  // massResult, inertiaResult, frictionResult, workingResult
+    std::array<QLineEdit*, 7> boxes_{};     // in InputBox order
+    std::array<QLabel*, 7> notes_{};        // quantityNote ... heightNote, in InputBox order
+    std::array<InputNote, 7> shownNotes_{}; // what they say
+    std::array<QLabel*, 4> letters_{};      // radiusCaption ... heightCaption
+    std::array<QLabel*, 4> units_{};   // radiusUnit, diameterUnit, smallDiameterUnit, heightUnit
+    std::array<QLabel*, 4> results_{}; // massResult, inertiaResult, frictionResult, workingResult
     std::array<QLabel*, 4>
         resultUnits_{}; // massResultUnit, inertiaResultUnit, frictionResultUnit, workingResultUnit
     QWidget* resultBlock_ = nullptr;
@@ -120,13 +132,16 @@ private:
     std::array<QString, 4> classic_;
     std::array<std::optional<double>, 4> exact_;
     DisplayChoice display_;
+    QLabel* quantityCaption_ = nullptr;
+    QLabel* ratioCaption_ = nullptr;
     QLabel* massCaption_ = nullptr;
     QLabel* massUnit_ = nullptr;
     QLabel* picture_ = nullptr;
     QLabel* kindIconLabel_ = nullptr;
     QLabel* inputHint_ = nullptr;
-    bool told_ = false;       // the box was shown for the inputs as they stand
-    bool confirming_ = false; // a confirmation is under way
+    QLabel* resolutionNote_ = nullptr; // the classic masks hide a result that is not zero
+    bool told_ = false;                // the box was shown for the inputs as they stand
+    bool confirming_ = false;          // a confirmation is under way
     QRadioButton* totalMassOption_ = nullptr;
     QRadioButton* densityOption_ = nullptr;
 };

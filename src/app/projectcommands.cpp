@@ -40,6 +40,7 @@ enum Entry : int {
     RecoveryNotWritten = 522,
     KindHeading = 523,
     TooManyLines = 585,
+    SaveButton = 609, // then discard and cancel
 };
 
 const QString RecentKey = QStringLiteral("recentFiles");
@@ -179,8 +180,10 @@ std::optional<PartsList::TakenBack> ProjectCommands::takeBack(int listRow) {
 
 bool ProjectCommands::maybeSave() {
     if (!isModified()) return true;
+    const SaveButtons buttons{language_.text(SaveButton), language_.text(SaveButton + 1),
+                              language_.text(SaveButton + 2)};
     switch (dialogs_.askToSave(
-        text(AskToSave, "The list has changes that are not saved. Save them?"), title())) {
+        text(AskToSave, "The list has changes that are not saved. Save them?"), title(), buttons)) {
     case SaveChoice::Save:
         return save();
     case SaveChoice::Discard:
@@ -316,8 +319,9 @@ bool ProjectCommands::editProperties() {
 
 namespace {
 
+// The headings of the working language, and the kinds named as their menu items name them.
 ExportLabels exportLabels(const Language& language, const QString& kindHeading) {
-    ExportLabels labels;
+    ExportLabels labels = ostrel::exportLabels(language.texts);
     labels.kindHeading = kindHeading;
     for (const KindInfo& kind : catalogue()) {
         if (kind.code >= 1 && kind.code <= static_cast<int>(labels.kindNames.size()))

@@ -4,6 +4,7 @@
 #include "solids/catalogue.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QKeySequence>
 #include <QMainWindow>
 #include <QMenu>
@@ -71,17 +72,23 @@ void WindowCommands::buildMenus(QMainWindow& window) {
     preferences->setObjectName(QStringLiteral("preferencesMenu"));
     QMenu* workingLanguage = preferences->addMenu(QStringLiteral("&Langue de travail"));
     workingLanguage->setObjectName(QStringLiteral("languageMenu"));
+    // The working language's item is checked; the window sets the check.
+    auto* languageGroup = new QActionGroup(workingLanguage);
+    languageGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (int i = 1; i <= LanguageItems; ++i) {
         QAction* item = workingLanguage->addAction(i == 1 ? QStringLiteral("Langue 1") : QString());
         item->setObjectName(QStringLiteral("languageAction%1").arg(i));
+        item->setCheckable(true);
+        languageGroup->addAction(item);
         item->setVisible(i == 1);
         connect(item, &QAction::triggered, this, [this, i] { emit languageChosen(i); });
         languages_[static_cast<size_t>(i)] = item;
     }
     separator(inertia, "preferencesSeparator");
 
-    connect(addItem(inertia, QStringLiteral("printAction"), QStringLiteral("&Imprimer")),
-            &QAction::triggered, this, &WindowCommands::printRequested);
+    QAction* print = addItem(inertia, QStringLiteral("printAction"), QStringLiteral("&Imprimer"));
+    print->setShortcut(QKeySequence::Print);
+    connect(print, &QAction::triggered, this, &WindowCommands::printRequested);
     connect(addItem(inertia, QStringLiteral("previewAction"),
                     QStringLiteral("&Aperçu avant impression")),
             &QAction::triggered, this, &WindowCommands::previewRequested);

@@ -1,10 +1,25 @@
 #include "drive/drivetext.h"
 
+#include "solids/numbertext.h"
+
 namespace ostrel {
 
 namespace {
 
 using F = DriveInputs::Field;
+
+// The SI value of one unit of what the box holds: the inertia unit of the choice for the two
+// inertia boxes, 1 for the others.
+double boxFactor(F f, const DisplayChoice& choice) {
+    return f == F::MotorInertia || f == F::GearInertia ? choice.factor(Quantity::Inertia) : 1.0;
+}
+
+// A number text from one unit into another: times factor into SI, divided by it out of SI.
+QString converted(const QString& text, double factor, bool intoSi) {
+    if (factor == 1.0 || numberForm(text) != NumberForm::Number) return text;
+    const double x = readNumber(text);
+    return generalText(intoSi ? x * factor : x / factor);
+}
 
 // Quantities outside the unit choice keep 4 significant digits in SI.
 QString siText(const std::optional<double>& value) {
@@ -37,6 +52,19 @@ QString driveInputUnit(DriveInputs::Field f) {
     default:
         return {};
     }
+}
+
+QString driveBoxUnit(DriveInputs::Field f, const DisplayChoice& choice) {
+    return f == F::MotorInertia || f == F::GearInertia ? choice.symbol(Quantity::Inertia)
+                                                       : driveInputUnit(f);
+}
+
+QString driveBoxText(DriveInputs::Field f, const QString& siText, const DisplayChoice& choice) {
+    return converted(siText, boxFactor(f, choice), false);
+}
+
+QString driveSiText(DriveInputs::Field f, const QString& boxText, const DisplayChoice& choice) {
+    return converted(boxText, boxFactor(f, choice), true);
 }
 
 QString driveHintText(DriveHint hint, const QStringList& texts) {

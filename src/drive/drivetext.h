@@ -66,8 +66,17 @@ constexpr int AboveAdvice = 573;  // what to do when the ratio is above the limi
 constexpr int HintNotANumber = 574;
 } // namespace DriveEntry
 
-// The unit of an input box (SI whatever the choice: "kg·m²", "rpm", "s", or empty).
+// The unit of an input (SI whatever the choice: "kg·m²", "rpm", "s", or empty).
 QString driveInputUnit(DriveInputs::Field f);
+
+// The panel's motor and gearbox inertia boxes are typed in the inertia unit of the display
+// choice, while the inputs keep SI (the project file too). The unit of a box; the text a box
+// shows for an input's SI text; the SI text of what a box holds. Other boxes, texts without a
+// number and the SI unit pass unchanged; a converted number carries up to 15 significant
+// digits, so that a typed "5" comes back as "5" after any change of unit.
+QString driveBoxUnit(DriveInputs::Field f, const DisplayChoice& choice);
+QString driveBoxText(DriveInputs::Field f, const QString& siText, const DisplayChoice& choice);
+QString driveSiText(DriveInputs::Field f, const QString& boxText, const DisplayChoice& choice);
 // The hint text of a box, empty for none.
 QString driveHintText(DriveHint hint, const QStringList& texts);
 

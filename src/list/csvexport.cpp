@@ -140,7 +140,7 @@ ExportLabels exportLabels(const QStringList& texts) {
     // Entries of the headings: mass, inertia, friction torque, working torque (the report's
     // total lines), total-mass mode, quantity, ratio, and the kind column.
     constexpr int Mass = 9, Inertia = 40, Friction = 71, Working = 11, TotalMass = 35,
-                  Quantity = 72, Ratio = 73, Density = 36, KindColumn = 523;
+                  Quantity = 72, Ratio = 73, Density = 36, KindColumn = 523, KindCode = 613;
     const auto text = [&texts](int entry) { return texts.value(entry); };
     ExportLabels labels;
     labels.kindHeading = text(KindColumn);
@@ -154,6 +154,7 @@ ExportLabels exportLabels(const QStringList& texts) {
     if (!text(Mass).isEmpty() && !text(Density).isEmpty())
         labels.headings[7] =
             text(Mass) + QStringLiteral(" | ") + text(Density) + QStringLiteral(" (kg | kg/m³)");
+    labels.headings[13] = text(KindCode);
     for (const KindInfo& kind : catalogue()) {
         QString name = kind.hintEntry ? text(kind.hintEntry) : QString();
         if (name.isEmpty()) name = withoutAccessKey(text(kind.captionEntry));

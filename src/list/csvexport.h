@@ -26,7 +26,7 @@ struct ExportLabels {
 
 // The labels of a working language (its texts by entry number): the kind names of the kind
 // buttons' hints (the menu captions without their access keys for a kind without a hint),
-// and the result, quantity, ratio and mass-mode headings of the report.
+// the result, quantity, ratio and mass-mode headings of the report, and the kind code's heading.
 ExportLabels exportLabels(const QStringList& texts);
 
 // One line per part row and the totals line, with a header line of headings and units. The

@@ -77,6 +77,21 @@ QStringList PartsList::designHeadings() {
             QStringLiteral("H"),       QStringLiteral("N")};
 }
 
+QStringList PartsList::headings(const QStringList& texts) {
+    // Entries of cells 1 ... 14: mass, inertia, friction, working torque, mass mode, quantity,
+    // ratio, mass or density (two entries), none for the multiplier µ and the four letters,
+    // kind code.
+    constexpr int Entries[14] = {9, 40, 41, 42, 35, 72, 612, -1, 0, 0, 0, 0, 0, 613};
+    QStringList headings = designHeadings();
+    for (int i = 0; i < 14; ++i) {
+        QString text = Entries[i] > 0 ? texts.value(Entries[i]) : QString();
+        if (Entries[i] < 0 && !texts.value(9).isEmpty() && !texts.value(36).isEmpty())
+            text = texts.value(9) + QStringLiteral(" | ") + texts.value(36);
+        if (!text.isEmpty()) headings[i] = text;
+    }
+    return headings;
+}
+
 void PartsList::setHeadings(const QStringList& headings) {
     for (int column = 1; column < ColumnCount && column - 1 < headings.size(); ++column)
         rows_[0].cells[column] = headings[column - 1];

@@ -123,6 +123,9 @@ public:
 
     // The design headings of cells 1 ... 14, shown until the translated ones are set.
     static QStringList designHeadings();
+    // The headings of cells 1 ... 14 in a language (its texts by entry number): words, without
+    // units; an entry the language lacks keeps the design heading.
+    static QStringList headings(const QStringList& texts);
 
 private:
     void addToExactTotals(const std::array<double, 4>& values);

@@ -41,7 +41,7 @@ QVariant PartsListModel::data(const QModelIndex& index, int role) const {
 QVariant PartsListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Horizontal) {
-        if (section >= 1 && section <= 4 && !display_.classic())
+        if (section >= 1 && section <= 4)
             return list_.cell(0, section) + QLatin1Char(' ') + display_.symbol(quantityOf(section));
         if (section >= 1 && section < PartsList::ColumnCount) return list_.cell(0, section);
         return {};

@@ -40,8 +40,8 @@ public:
     // picture from the provider.
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     // Horizontal DisplayRole: the headings of row 0 (column 0 has none), the result headings
-    // followed by their unit unless the display is Classic; vertical: the row's
-    // number in the list (1 for the first part).
+    // followed by the unit of the display ("Mass kg"); vertical: the row's number in the list
+    // (1 for the first part).
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 

@@ -483,8 +483,8 @@ PartsList::Line listLine(const ProjectLine& line, const std::array<QString, 4>& 
 }
 
 // The line as the list takes it: recomputed from its inputs; a line whose inputs give no
-// result keeps the results it holds (the editor can add such a line: its captions stay from
-// the last inputs that gave results).
+// result keeps the results it holds (files written by earlier versions, whose editor added the
+// results of the last inputs that gave some, can hold such lines).
 PartsList::Line listLine(const ProjectLine& line) {
     const CalcOutcome out = calculatePart(calcInputs(line));
     return out.kind == CalcOutcome::Kind::Results

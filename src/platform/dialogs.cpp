@@ -1,5 +1,6 @@
 #include "platform/dialogs.h"
 
+#include <QAbstractButton>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -27,9 +28,16 @@ int WidgetDialogs::exec(QDialog& dialog) {
     return dialog.exec();
 }
 
-SaveChoice WidgetDialogs::askToSave(const QString& text, const QString& title) {
+SaveChoice WidgetDialogs::askToSave(const QString& text, const QString& title,
+                                    const SaveButtons& buttons) {
     QMessageBox box(QMessageBox::Warning, title, text,
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
+    const std::pair<QMessageBox::StandardButton, const QString*> captions[] = {
+        {QMessageBox::Save, &buttons.save},
+        {QMessageBox::Discard, &buttons.discard},
+        {QMessageBox::Cancel, &buttons.cancel}};
+    for (const auto& [which, caption] : captions)
+        if (!caption->isEmpty()) box.button(which)->setText(*caption);
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {

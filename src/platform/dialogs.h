@@ -15,6 +15,12 @@ namespace ostrel {
 // The answer to "save the changes first?".
 enum class SaveChoice { Save, Discard, Cancel };
 
+// The captions of that question's three buttons in the working language, with their access
+// keys ("&Save"); an empty caption leaves the platform's own.
+struct SaveButtons {
+    QString save, discard, cancel;
+};
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -29,7 +35,8 @@ public:
     virtual int exec(QDialog& dialog) = 0;
     // The three-way question before unsaved changes would be dropped: Save, Discard or
     // Cancel (closing the box cancels).
-    virtual SaveChoice askToSave(const QString& text, const QString& title) = 0;
+    virtual SaveChoice askToSave(const QString& text, const QString& title,
+                                 const SaveButtons& buttons) = 0;
     // An existing file to open, or an empty text when the user cancels.
     virtual QString openFileName(const QString& title, const QString& directory,
                                  const QString& filter) = 0;
@@ -44,7 +51,8 @@ public:
     QString saveFileName(const QString& title, const QString& suggestedPath,
                          const QString& filter) override;
     int exec(QDialog& dialog) override;
-    SaveChoice askToSave(const QString& text, const QString& title) override;
+    SaveChoice askToSave(const QString& text, const QString& title,
+                         const SaveButtons& buttons) override;
     QString openFileName(const QString& title, const QString& directory,
                          const QString& filter) override;
 

@@ -26,20 +26,43 @@ struct CalcInputs {
     std::array<QString, 7> texts;
 };
 
+// What the editor says of one box, and why a run gives no result. Missing, Zero and the
+// range notes make a run give no result; Subtracts only accompanies results.
+enum class InputNote {
+    None,
+    Missing,        // the box is empty where the kind needs a value
+    Zero,           // the box reads 0 where the kind needs a value
+    NotANumber,     // the box's text starts with no number
+    NegativeLength, // a length below 0
+    Negative,       // a ratio, a friction coefficient or an angle below 0
+    BoreNotSmaller, // a bore not smaller than the outer diameter
+    OutOfRange,     // a number beyond the range of a double, or results too large to show
+    Subtracts,      // a negative quantity, mass or given value: the line subtracts
+};
+
+// The translation entry of a note's text (0 for None).
+int noteEntry(InputNote note);
+
 struct CalcOutcome {
     enum class Kind {
         Results,  // write captions to massResult, inertiaResult, frictionResult, workingResult in
                   // this order
-        NoChange, // the captions keep what they show
-        Cleared, // massResult and inertiaResult emptied; frictionResult and workingResult keep what
-                 // they show
-        Message, // show the message, then apply the correction
+        NoResult, // the inputs give no result: the four captions are emptied; reason and
+                  // reasonBox say why
+        Message,  // show the message, then apply the correction
     };
-    Kind kind = Kind::NoChange;
+    Kind kind = Kind::NoResult;
     std::array<QString, 4> captions;
     // Results: the exact values behind the captions, in SI units and before any mask: mass
     // (kg), inertia reduced to the axis (kg·m²), friction and working torque (N·m).
     std::array<double, 4> values{};
+
+    // NoResult: the first box, in box order, that stands in the way, and what is wrong with it.
+    InputNote reason = InputNote::None;
+    InputBox reasonBox = InputBox::Quantity;
+    // What to say beside each box, in InputBox order: the reason at its box, every other box
+    // out of its range, and Subtracts at the negative amounts of a line that subtracts.
+    std::array<InputNote, 7> notes{};
 
     std::vector<MessagePiece> message; // pieces in order, joined directly
     MessageIcon icon = MessageIcon::Information;

@@ -57,7 +57,7 @@ constexpr std::array<KindInfo, 20> kinds{{
      {letter("R"), letter("D"), letter("d"), letter("H")}, Yes, 0},
     {16, "pointMass", "MasseExc", E, "&Masse", 30, "MaseEx.bmp", 22, 20, 60,
      {letter("R"), none, none, none}, No, 0},
-    {17, "givenValues", "DiversIner", M, "&Valeurs donnés", 32, "DivIner.bmp", 23, 21, 61,
+    {17, "givenValues", "DiversIner", M, "&Valeurs données", 32, "DivIner.bmp", 23, 21, 61,
      {entry(40, BoxUnit::Inertia), entry(81, BoxUnit::Torque), entry(11, BoxUnit::Torque), none}, No, 0},
     {18, "conveyor", "Convoyeur", M, "&Convoyeur", 33, "Convoy.bmp", 25, 23, 0,
      {none, letter("D"), entry(83, BoxUnit::Mass), entry(84, BoxUnit::Ratio)}, No, 82},

@@ -203,6 +203,51 @@ double readNumber(QStringView text) {
     return readDecimal(p, end);
 }
 
+NumberForm numberForm(QStringView text) {
+    const QChar* p = text.data();
+    const QChar* const end = p + text.size();
+    while (p != end && isBlank(p->unicode()))
+        ++p;
+    if (p == end) return NumberForm::Blank;
+    if (p->unicode() == u'&') {
+        // "&H" or "&O" and a digit of the base; readWholeNumberInBase never leaves the range.
+        ++p;
+        while (p != end && isBlank(p->unicode()))
+            ++p;
+        if (p == end) return NumberForm::None;
+        const char16_t c = p->unicode();
+        const bool hex = c == u'H' || c == u'h';
+        if (!hex && c != u'O' && c != u'o') return NumberForm::None;
+        for (++p; p != end && isBlank(p->unicode()); ++p) {
+        }
+        if (p == end) return NumberForm::None;
+        const char16_t d = p->unicode();
+        const bool digit =
+            hex ? (isDigit(d) || (d >= u'a' && d <= u'f') || (d >= u'A' && d <= u'F'))
+                : (d >= u'0' && d <= u'7');
+        return digit ? NumberForm::Number : NumberForm::None;
+    }
+    if (p->unicode() == u'-' || p->unicode() == u'+') ++p;
+    bool anyDigit = false;
+    bool nonZeroDigit = false;
+    bool point = false;
+    for (; p != end; ++p) {
+        const char16_t c = p->unicode();
+        if (isDigit(c)) {
+            anyDigit = true;
+            nonZeroDigit = nonZeroDigit || c != u'0';
+        } else if (c == u'.' && !point) {
+            point = true;
+        } else if (!isBlank(c)) {
+            break;
+        }
+    }
+    if (!anyDigit) return NumberForm::None;
+    // Digits that are not all zeros and still read as 0 lie beyond the range of a double.
+    if (nonZeroDigit && readNumber(text) == 0.0) return NumberForm::OutOfRange;
+    return NumberForm::Number;
+}
+
 namespace {
 
 // The general reading of a decimal number from p (blanks already skipped): the number is

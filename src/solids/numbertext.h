@@ -14,6 +14,12 @@ namespace ostrel {
 // reads as 0.
 double readNumber(QStringView text);
 
+// What the leading number of a text is, as readNumber reads it: nothing but blanks, no number
+// at all ("abc", "-", "."), a number, or a number beyond the range of a double ("1e400",
+// "1e-400"), which readNumber reads as 0.
+enum class NumberForm { Blank, None, Number, OutOfRange };
+NumberForm numberForm(QStringView text);
+
 // value written with a mask of "#" placeholders and "." ("#####", "####.##", "#####.###",
 // "####.00"): halves away from zero, judged on the shortest decimal form of the double; no
 // leading zero; decimals without trailing zeros except for "0" placeholders; "." always.

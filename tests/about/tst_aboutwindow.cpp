@@ -63,7 +63,9 @@ public:
     void message(const QString& text, MessageIcon, const QString&) override { messages << text; }
     bool question(const QString&, const QString&) override { return false; }
     QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    SaveChoice askToSave(const QString&, const QString&) override { return SaveChoice::Cancel; }
+    SaveChoice askToSave(const QString&, const QString&, const SaveButtons&) override {
+        return SaveChoice::Cancel;
+    }
     QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
     int exec(QDialog& d) override {
         seen << QStringList{d.windowTitle(), labelText(d, "titleLabel"),

@@ -15,7 +15,8 @@ class RecordingDialogs : public ostrel::Dialogs {
 public:
     QStringList texts, titles; // of the messages shown
     QList<ostrel::MessageIcon> icons;
-    QStringList asked; // the texts of questions and save questions, in order
+    QStringList asked;                      // the texts of questions and save questions, in order
+    QList<ostrel::SaveButtons> saveButtons; // the buttons of each save question
     int expected = 0;
 
     QQueue<bool> answers;                   // question: Yes / No
@@ -44,8 +45,10 @@ public:
         }
         return answers.dequeue();
     }
-    ostrel::SaveChoice askToSave(const QString& text, const QString&) override {
+    ostrel::SaveChoice askToSave(const QString& text, const QString&,
+                                 const ostrel::SaveButtons& buttons) override {
         asked << text;
+        saveButtons << buttons;
         if (saveChoices.isEmpty()) {
             unexpected(QStringLiteral("save question: ") + text);
             return ostrel::SaveChoice::Cancel;

@@ -105,7 +105,7 @@ private slots:
     void shaftInClassicThenInKgCm2() {
         typeShaft();
         QCOMPARE(results(), (QStringList{"2", ".", ".", "."}));
-        QCOMPARE(units(), (QStringList{"kg", QString::fromUtf8("kg·m²"), "Nm", "Nm"}));
+        QCOMPARE(units(), (QStringList{"kg", "kg·m²", "N·m", "N·m"}));
         const QString hint = get<QLabel>("inertiaResult")->toolTip();
         QVERIFY(hint.startsWith(w_->language().text(457)));
         QVERIFY(hint.endsWith(withoutAccessKeys(w_->language().text(450))));
@@ -138,10 +138,10 @@ private slots:
         // Back to Classic: the list's classic cells and totals, the editor as today.
         pick(QStringLiteral("classicDigitsAction"));
         QCOMPARE(cell("partsTable", 0, 2), QStringLiteral("0"));
-        QCOMPARE(heading(2), w_->language().text(40));
+        QCOMPARE(heading(2), w_->language().text(40) + QStringLiteral(" kg·m²"));
         QCOMPARE(totals(), (QStringList{"2", "0", "0", "0"}));
         QVERIFY(results().join(QString()).isEmpty()); // cleared after the add
-        QCOMPARE(units(), (QStringList{"kg", QString::fromUtf8("kg·m²"), "Nm", "Nm"}));
+        QCOMPARE(units(), (QStringList{"kg", "kg·m²", "N·m", "N·m"}));
     }
 
     // A line taken back under significant digits gives the editor what it gives today, and
@@ -295,6 +295,39 @@ private slots:
         QCOMPARE(get<DrivePlotView>("drivePlot")->isVisible(), hint == 0);
     }
 
+    // The motor and gearbox inertias are typed in the chosen inertia unit, written beside
+    // them; the inputs (the project) keep SI, another unit shows the same value, and a text
+    // without a number stays as typed.
+    void driveInertiasTakeTheChosenUnit_data() {
+        QTest::addColumn<QString>("unit"); // as the menu's item names it
+        QTest::addColumn<QString>("si");   // of a typed 5
+        QTest::newRow("kg·cm²") << "kg.cm2"
+                                << "0.0005";
+        QTest::newRow("kg·mm²") << "kg.mm2"
+                                << "5E-06";
+        QTest::newRow("lb·ft²") << "lb.ft2"
+                                << "0.210700550469024";
+    }
+    void driveInertiasTakeTheChosenUnit() {
+        QFETCH(QString, unit);
+        QFETCH(QString, si);
+        panel().toggleViewAction()->trigger();
+        pick(QStringLiteral("inertiaUnitMenu_") + unit);
+        QCOMPARE(caption("motorInertiaUnit"), w_->displayChoice().symbol(Quantity::Inertia));
+        typeDrive({"motorInertia", "5", "gearInertia", "abc"});
+        const auto shown = [this] {
+            return QStringList{panel().inputs().text(DriveInputs::MotorInertia),
+                               get<QLineEdit>("motorInertiaBox")->text(),
+                               get<QLineEdit>("gearInertiaBox")->text(),
+                               caption("gearInertiaUnit")};
+        };
+        QCOMPARE(shown(), (QStringList{si, "5", "abc", caption("motorInertiaUnit")}));
+        pick(QStringLiteral("inertiaUnitMenu_kg.m2"));
+        QCOMPARE(shown(), (QStringList{si, si, "abc", "kg·m²"}));
+        pick(QStringLiteral("inertiaUnitMenu_") + unit);
+        QCOMPARE(shown()[1], QStringLiteral("5"));
+    }
+
     // Hidden at first; the menu item shows it, the toolbar button hides it, and a new window
     // opens it as the user left it.
     void toggleShowsAndHidesThePanelAndIsRemembered() {
@@ -314,7 +347,6 @@ private slots:
         restart();
         QVERIFY(!panel().isVisible());
     }
-
 };
 
 QTEST_MAIN(TestResults)

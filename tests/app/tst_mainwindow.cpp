@@ -1,5 +1,7 @@
 // The main window driven as a user drives it: real key and mouse events in an offscreen window
 // started in a temporary program folder, with every message box recorded.
+#include "app/displaysettings.h"
+#include "app/drivepanel.h"
 #include "app/parteditor.h"
 #include "windowfixture.h"
 
@@ -184,11 +186,14 @@ private slots:
         QCOMPARE(partRows(), 0);
         if (inputs[0] == QLatin1String("truncatedCone")) // the emptied box takes the focus
             QCOMPARE(QApplication::focusWidget(), box(corrected[0]));
-        // The torus's D of 5 still contradicts d: the add button adds nothing and tells no more.
+        // The torus's D of 5 still contradicts d: the add button adds nothing and tells the
+        // same again, without a second correction.
         if (inputs[0] == QLatin1String("torus")) {
+            dialogs_.expect();
             click(QStringLiteral("addButton"));
             QCOMPARE(partRows(), 0);
-            QCOMPARE(w_->editor().hint().isEmpty(), false);
+            QCOMPARE(dialogs_.texts.value(1).left(20), dialogs_.texts[0].left(20));
+            QCOMPARE(box(corrected[0])->text(), corrected[1]);
         }
     }
 
@@ -234,13 +239,12 @@ private slots:
         QVERIFY(loadLanguage(store, expected));
         clickToolbar(QStringLiteral("regularPolygon")); // density mode
         const QAbstractItemModel* parts = get<QTableView>("partsTable")->model();
-        const QString heading = parts->headerData(2, Qt::Horizontal).toString();
         other->trigger();
         QCOMPARE(w_->language().current, name);
         QCOMPARE(w_->project().applicationTitle(), expected.text(12));
         QVERIFY(w_->windowTitle().endsWith(expected.text(12)));
-        QCOMPARE(caption("massCaption"), expected.text(9));                 // in density mode too
-        QCOMPARE(parts->headerData(2, Qt::Horizontal).toString(), heading); // set at start only
+        QCOMPARE(caption("massCaption"), expected.text(36)); // the polygon is in density mode
+        QCOMPARE(parts->headerData(2, Qt::Horizontal).toString(), expected.text(40) + " kg·m²");
         w_.reset(); // the next start works in the chosen language
         startWindow();
         QCOMPARE(w_->language().current, name);
@@ -304,9 +308,7 @@ private slots:
         QFETCH(int, language);
         QAction* item = get<QAction>(QStringLiteral("languageAction%1").arg(language));
         QVERIFY(item->isVisible());
-        item->trigger();
-        w_.reset(); // the list's headings are those of the language the program starts in
-        startWindow();
+        item->trigger(); // the headings follow at once
         chooseKind(QStringLiteral("givenValues"));
         type({"massOrDensityBox", "1234.567", "radiusBox", "1234.567", "diameterBox", "1234.567",
               "smallDiameterBox", "1234.567"});
@@ -353,6 +355,8 @@ private slots:
             for (QAbstractButton* b : w_->findChildren<QAbstractButton*>())
                 if (!b->isHidden() && !qobject_cast<QToolButton*>(b)) window << b->text();
             scopes.append({QStringLiteral("window"), window});
+            scopes.append({QStringLiteral("save question"),
+                           {entryText(609), entryText(610), entryText(611)}});
             for (QMenu* menu : w_->findChildren<QMenu*>()) {
                 QStringList texts;
                 for (QAction* a : menu->actions())
@@ -415,6 +419,105 @@ private slots:
         QCOMPARE(results(), computed);
         click(QStringLiteral("takeBackButton")); // nothing left to take back
         QCOMPARE(w_->editor().kindCode(), 15);
+    }
+
+    // Inputs without a result, typed or put in a box without a key release (a mouse paste),
+    // after a disc showed results: the results empty, the box says why, and + names the box
+    // and the reason and leaves the list as it was. Columns: box, text, typed, its caption.
+    void addRefusesInputsWithoutAResult_data() {
+        QTest::addColumn<QStringList>("input");
+        QTest::addColumn<int>("reason"); // entry
+        QTest::newRow("D 1e300") << QStringList{"diameter", "1e300", "", "D"} << 603;
+        QTest::newRow("quantity 0") << QStringList{"quantity", "0", "typed", "37"} << 602;
+        QTest::newRow("abc") << QStringList{"diameter", "abc", "", "D"} << 574;
+        QTest::newRow("negative D") << QStringList{"diameter", "-1000", "typed", "D"} << 600;
+    }
+    void addRefusesInputsWithoutAResult() {
+        QFETCH(QStringList, input);
+        QFETCH(int, reason);
+        typeSteelDisc();
+        click(QStringLiteral("addButton"));
+        const QStringList before = totals();
+        typeSteelDisc();
+        QVERIFY(!results()[0].isEmpty());
+        if (input[2].isEmpty())
+            box(input[0] + "Box")->setText(input[1]);
+        else
+            type({input[0] + "Box", input[1]});
+        dialogs_.expect();
+        click(QStringLiteral("addButton"));
+        const QString name = input[3] == "D" ? input[3] : entryText(input[3].toInt());
+        QCOMPARE(textOfOneBox(), entryText(606) + "\n" + name + ": " + entryText(reason));
+        QCOMPARE(results() << caption(input[0] + "Note") << box(input[0] + "Box")->text(),
+                 (QStringList{"", "", "", "", entryText(reason), input[1]}));
+        QCOMPARE(partRows(), 1);
+        QCOMPARE(totals(), before);
+    }
+
+    // In Classic a 60 x 10 mm steel disc (0.22 kg, 1e-4 kg·m²) shows nothing and the block
+    // says so; + asks once whether to switch to 4 significant digits, and adds only on Yes.
+    void classicHiddenPartIsAddedOnlyOnYes_data() {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("yes") << true;
+        QTest::newRow("no") << false;
+    }
+    void classicHiddenPartIsAddedOnlyOnYes() {
+        QFETCH(bool, yes);
+        typeSteelDisc(QStringLiteral("60"), QStringLiteral("10"));
+        QCOMPARE(results() << caption("resolutionNote"),
+                 (QStringList{"", ".", ".", ".", entryText(614)}));
+        dialogs_.answers << yes;
+        click(QStringLiteral("addButton"));
+        QCOMPARE(dialogs_.asked, QStringList{entryText(608)});
+        QCOMPARE(partRows(), yes ? 1 : 0);
+        QCOMPARE(w_->displayChoice().digits, yes ? Digits::Significant4 : Digits::Classic);
+        QCOMPARE(totals()[1].isEmpty(), !yes); // a shown total, not 0
+        w_->displaySettings().setChoice({});   // kept per user: the next tests start in Classic
+    }
+
+    // Every language after every other: no caption of the editor (the conveyor's, the
+    // polygon's in density mode), the list's headings and totals, the copied headings or the
+    // Drive panel keeps a text of the language before that the new one lacks; the menu marks
+    // the new language.
+    void everyCaptionFollowsTheLanguage() {
+        TranslationStore store(QStringLiteral("test-walk"));
+        QVERIFY(store.open(programDir() + QStringLiteral("Lenguas.db")));
+        const auto textsOf = [&store](Language language) {
+            loadLanguage(store, language);
+            QSet<QString> texts;
+            for (QString t : language.texts)
+                if (t.remove(QLatin1Char('&')).trimmed().size() > 1) texts << t.trimmed();
+            return texts;
+        };
+        w_->drivePanel().toggleViewAction()->trigger();
+        QStringList stale;
+        QSet<QString> before = textsOf(w_->language());
+        for (int item : {1, 3, 4, 5, 6, 2}) {
+            chooseKind(item % 2 ? "conveyor" : "regularPolygon");
+            QAction* language = get<QAction>(QStringLiteral("languageAction%1").arg(item));
+            language->trigger();
+            QVERIFY(language->isChecked());
+            const QSet<QString> now = textsOf(w_->language());
+            QStringList shown{cell("totalsTable", 0, 0)};
+            for (QLabel* l : w_->findChildren<QLabel*>())
+                if (l->isVisibleTo(w_.get())) shown << l->text();
+            for (QAbstractButton* b : w_->findChildren<QAbstractButton*>())
+                if (b->isVisibleTo(w_.get())) shown << b->text().remove(QLatin1Char('&'));
+            for (int c = 1; c < PartsList::ColumnCount; ++c)
+                shown << w_->findChild<QTableView*>("partsTable")
+                             ->model()
+                             ->headerData(c, Qt::Horizontal)
+                             .toString();
+            w_->copyCommand();
+            shown << QApplication::clipboard()->text().section(u'\n', 0, 0).split(u'\t');
+            for (const QString& text : shown)
+                for (const QString& old : before)
+                    if (!now.contains(old) && (text == old || text.startsWith(old + ' ')))
+                        stale << w_->language().current + QStringLiteral(": ") + text;
+            before = now;
+        }
+        w_->drivePanel().toggleViewAction()->trigger(); // kept per user: hidden again
+        QVERIFY2(stale.isEmpty(), qPrintable(stale.join(QLatin1Char('\n'))));
     }
 
     void refusedLineChangesNothing() {

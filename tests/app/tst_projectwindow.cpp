@@ -111,6 +111,10 @@ private slots:
             w_->close();
 
         QCOMPARE(dialogs_.asked.size(), asks ? 1 : 0);
+        if (asks) // the buttons in the working language, with their access keys
+            QCOMPARE((QStringList{dialogs_.saveButtons[0].save, dialogs_.saveButtons[0].discard,
+                                  dialogs_.saveButtons[0].cancel}),
+                     (QStringList{entryText(609), entryText(610), entryText(611)}));
         const bool stays = answer == QLatin1String("cancel") || answer == QLatin1String("failing");
         QCOMPARE(w_->isVisible(), stays);
         if (how != QLatin1String("close")) QCOMPARE(quits_, stays ? 0 : 1);
@@ -481,8 +485,8 @@ private slots:
         const QString csv = workFile(QStringLiteral("list"));
         dialogs_.fileNames << csv;
         trigger("exportCsvAction");
-        ExportLabels labels;
-        labels.kindHeading = w_->language().text(523);
+        // The headings of the working language; the kinds as their menu items name them.
+        ExportLabels labels = exportLabels(w_->language().texts);
         labels.kindNames[0] = w_->language().text(15).remove(QLatin1Char('&'));
         QCOMPARE(fileBytes(csv + QStringLiteral(".csv")), csvText(w_->parts(), labels));
         QVERIFY(w_->isWindowModified()); // an export is no save

@@ -126,7 +126,8 @@ TEST(ShippedStore, SixCompleteLanguagesHoldAFittingTextForEveryUsedEntry) {
                                       {480, 499},
                                       {500, 523},
                                       {530, 574},
-                                      {580, 588}})
+                                      {580, 588},
+                                      {600, 614}})
         for (int k = first; k <= last; ++k)
             used.insert(k);
     for (const QString& field : languages) {

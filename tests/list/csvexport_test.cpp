@@ -37,7 +37,7 @@ TEST(CsvExport, WritesAHeaderWithUnitsOneRowPerLineAndTheExactTotals) {
         "Friction (N\xc2\xb7m),Working (N\xc2\xb7m)\r\n"
         "Plateau,1,False,1,1,7850,,1000,,100,616.5375582669969,77.06719478337462,0,0\r\n"
         "Valeurs donn\xc3\xa9"
-        "s,17,True,2,2,,12.5,3,4.2,,0,6.25,3,4.2\r\n"
+        "es,17,True,2,2,,12.5,3,4.2,,0,6.25,3,4.2\r\n"
         "Totals,,,,,,,,,,616.5375582669969,83.31719478337462,3,4.2\r\n";
     EXPECT_EQ(csvText(twoLines()).toStdString(), expected.toStdString());
 }
@@ -131,8 +131,8 @@ TEST(CopyText, GivesTheChosenRowsOrEverythingWithTheTotals) {
         QStringList firstCells; // of each line after the header
     };
     const Row rows[] = {
-        {"All", {}, {"Plateau", QString::fromUtf8("Valeurs donnés"), "Totals"}},
-        {"InTheOrderGiven", {2, 1}, {QString::fromUtf8("Valeurs donnés"), "Plateau"}},
+        {"All", {}, {"Plateau", QString::fromUtf8("Valeurs données"), "Totals"}},
+        {"InTheOrderGiven", {2, 1}, {QString::fromUtf8("Valeurs données"), "Plateau"}},
         {"HeadingAndMissingRowsSkipped", {0, 1, 3, -1}, {"Plateau"}},
     };
     for (const Row& row : rows) {

@@ -96,7 +96,8 @@ TEST_P(ListDisplay, WritesCellsHeadingsAndTotals) {
     EXPECT_EQ(headings(parts), r.headings);
 }
 
-const QStringList kClassicHeadings = {"M. Tot", "Inertie", "Friction", "Travail"};
+// Classic names its SI units too.
+const QStringList kClassicHeadings = {"M. Tot kg", "Inertie kg·m²", "Friction N·m", "Travail N·m"};
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Displays, ListDisplay, ::testing::Values(

@@ -39,7 +39,7 @@ struct FakeDialogs : Dialogs {
         log << "save " + title + "|" + path + "|" + filter;
         return savePath;
     }
-    SaveChoice askToSave(const QString& text, const QString&) override {
+    SaveChoice askToSave(const QString& text, const QString&, const SaveButtons&) override {
         log << "?? " + text;
         return SaveChoice::Cancel;
     }

@@ -54,7 +54,7 @@ TEST(Exactness, ShownTextsReadBackAsTheExactResults) {
                           {18, 't', "1|1|100||50|5|0.1"},
                           {19, 't', "1|1|0.01|20|||"},
                           {20, 'd', "1|1|7850||100|10|"},
-                          {1, 't', "-1|-10|1||60||"}};
+                          {1, 't', "-1|10|1||60||"}};
     std::vector<DisplayChoice> displays; // each unit of each family, with 4 and 6 digits
     for (Digits d : {Digits::Significant4, Digits::Significant6})
         for (int m = 0; m < unitCount(Quantity::Mass); ++m)

@@ -48,6 +48,21 @@ TEST(Reading, TakesTheLeadingNumber) {
     }
 }
 
+// Whether a text holds a number tells an empty box, letters and an overflow from a typed 0.
+TEST(Reading, TellsWhatTheLeadingNumberIs) {
+    using F = NumberForm;
+    const struct {
+        const char16_t* text;
+        NumberForm form;
+    } rows[] = {// clang-format off
+        {u" \t", F::Blank}, {u"abc", F::None}, {u"-", F::None}, {u".", F::None}, {u"--5", F::None},
+        {u"&O8", F::None}, {u"-0.000", F::Number}, {u" - 5", F::Number}, {u".5x", F::Number},
+        {u"&h1f", F::Number}, {u"1e400", F::OutOfRange}, {u"-1e-400", F::OutOfRange}};
+    // clang-format on
+    for (const auto& row : rows)
+        EXPECT_EQ(int(numberForm(QStringView(row.text))), int(row.form)) << utf8(row.text);
+}
+
 // The overflow rule: a number beyond the double range reads as 0, never as infinity.
 TEST(readNumber, LongTextsNeverGiveInfinity) {
     const QString digits = QStringLiteral("1") + QString(300, u'0');

@@ -32,7 +32,8 @@ public:
     bool question(const QString&, const QString&) override { return false; }
     QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
     int exec(QDialog&) override { return 0; }
-    ostrel::SaveChoice askToSave(const QString&, const QString&) override {
+    ostrel::SaveChoice askToSave(const QString&, const QString&,
+                                 const ostrel::SaveButtons&) override {
         return ostrel::SaveChoice::Discard;
     }
     QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
