@@ -141,8 +141,8 @@ int runExport(const CommandLine& line, const QString& programDir, QTextStream& e
             // The report of an empty list is never drawn: no file is made.
             err << line.file << u'\n' << language.text(EntryEmptyList) << Qt::endl;
             code = 1;
-        } else if (!writeReportPdf(line.pdf, list, language.texts, QDate::currentDate(), {},
-                                   &drive)) {
+        } else if (!writeReportPdf(line.pdf, list, language.texts, QDate::currentDate(), {}, &drive,
+                                   read.project.title)) {
             err << language.text(EntryWriteFailed) << u'\n' << line.pdf << Qt::endl;
             code = 1;
         }

@@ -425,15 +425,15 @@ void MainWindow::quitCommand() {
 }
 
 void MainWindow::print() {
-    report_->print(parts_, language_.texts, displayChoice());
+    report_->print(parts_, language_.texts, displayChoice(), project_->header().title);
 }
 
 void MainWindow::preview() {
-    report_->preview(parts_, language_.texts, displayChoice());
+    report_->preview(parts_, language_.texts, displayChoice(), project_->header().title);
 }
 
 void MainWindow::exportPdf() {
-    report_->exportPdf(parts_, language_.texts, displayChoice());
+    report_->exportPdf(parts_, language_.texts, displayChoice(), project_->header().title);
 }
 
 void MainWindow::about() {

@@ -51,7 +51,8 @@ void ReportCommands::showEmptyList(const QStringList& texts) {
 }
 
 ReportCommands::Result ReportCommands::print(const PartsList& list, const QStringList& texts,
-                                             const DisplayChoice& display) {
+                                             const DisplayChoice& display,
+                                             const QString& projectTitle) {
     if (!hasParts(list)) {
         showEmptyList(texts);
         return Result::EmptyList;
@@ -61,7 +62,7 @@ ReportCommands::Result ReportCommands::print(const PartsList& list, const QStrin
         BusyCursor busy;
         PainterSurface surface(printer.get());
         if (surface.ok()) {
-            printReport(surface, list, texts, QDate::currentDate(), display, drive_);
+            printReport(surface, list, texts, QDate::currentDate(), display, drive_, projectTitle);
             surface.endDocument();
             printed = surface.ok() && printer->printerState() != QPrinter::Error &&
                       printer->printerState() != QPrinter::Aborted;
@@ -72,11 +73,12 @@ ReportCommands::Result ReportCommands::print(const PartsList& list, const QStrin
     // No printer, or the job failed: the report can still be kept as a PDF file.
     if (!dialogs_.question(texts.value(EntryPrintToPdf), texts.value(EntryApplicationTitle)))
         return Result::Cancelled;
-    return savePdf(list, texts, display);
+    return savePdf(list, texts, display, projectTitle);
 }
 
 ReportCommands::Result ReportCommands::preview(const PartsList& list, const QStringList& texts,
-                                               const DisplayChoice& display) {
+                                               const DisplayChoice& display,
+                                               const QString& projectTitle) {
     if (!hasParts(list)) {
         showEmptyList(texts);
         return Result::EmptyList;
@@ -88,11 +90,12 @@ ReportCommands::Result ReportCommands::preview(const PartsList& list, const QStr
     QPrintPreviewDialog dialog(&printer, parent_);
     dialog.setWindowTitle(texts.value(EntryApplicationTitle));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&list, &texts, &display, drive = drive_](QPrinter* target) {
+                     [&list, &texts, &display, &projectTitle, drive = drive_](QPrinter* target) {
                          BusyCursor busy;
                          PainterSurface surface(target);
                          if (!surface.ok()) return;
-                         printReport(surface, list, texts, QDate::currentDate(), display, drive);
+                         printReport(surface, list, texts, QDate::currentDate(), display, drive,
+                                     projectTitle);
                          surface.endDocument();
                      });
     dialogs_.exec(dialog);
@@ -100,16 +103,18 @@ ReportCommands::Result ReportCommands::preview(const PartsList& list, const QStr
 }
 
 ReportCommands::Result ReportCommands::exportPdf(const PartsList& list, const QStringList& texts,
-                                                 const DisplayChoice& display) {
+                                                 const DisplayChoice& display,
+                                                 const QString& projectTitle) {
     if (!hasParts(list)) {
         showEmptyList(texts);
         return Result::EmptyList;
     }
-    return savePdf(list, texts, display);
+    return savePdf(list, texts, display, projectTitle);
 }
 
 ReportCommands::Result ReportCommands::savePdf(const PartsList& list, const QStringList& texts,
-                                               const DisplayChoice& display) {
+                                               const DisplayChoice& display,
+                                               const QString& projectTitle) {
     const QString suggested = QDir::home().filePath(QStringLiteral("Ostrel.pdf"));
     const QString path = dialogs_.saveFileName(texts.value(EntrySavePdfTitle), suggested,
                                                texts.value(EntryPdfFilter));
@@ -117,7 +122,8 @@ ReportCommands::Result ReportCommands::savePdf(const PartsList& list, const QStr
     bool written = false;
     {
         BusyCursor busy;
-        written = writeReportPdf(path, list, texts, QDate::currentDate(), display, drive_);
+        written =
+            writeReportPdf(path, list, texts, QDate::currentDate(), display, drive_, projectTitle);
     }
     if (!written) {
         dialogs_.message(texts.value(EntryWriteFailed) + QLatin1Char('\n') +
