@@ -1,8 +1,9 @@
 // The Drive panel: a dock beside the parts list where the user types the drive's inputs and
 // reads the sizing results worked from the list's totals, with the profile plot. It updates
 // whenever an input or the list's totals change; a wrong input is hinted at its box and
-// empties the results. Its toggle action (menu and toolbar) shows and hides it, and whether it
-// is shown is remembered per user.
+// empties the results. The plot has a tab of its own beside the inputs and results, so that it
+// shows whole without scrolling. Its toggle action (menu and toolbar) and its close button show
+// and hide it, and whether the user left it shown is remembered per user.
 #pragma once
 
 #include "drive/drivecalc.h"
@@ -15,6 +16,8 @@
 
 class QLabel;
 class QLineEdit;
+class QScrollArea;
+class QTabWidget;
 
 namespace ostrel {
 
@@ -50,6 +53,10 @@ signals:
     // The user changed an input box.
     void inputsChanged();
 
+protected:
+    // The user closed the panel by its own button.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void build();
     void boxEdited(int field, const QString& text);
@@ -76,6 +83,8 @@ private:
     QLabel* coastNote_ = nullptr;
     QLabel* fixNote_ = nullptr;
     DrivePlotView* plot_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
 };
 
 } // namespace ostrel
