@@ -217,7 +217,9 @@ void DrivePanel::fitWidth() {
     // Values and units keep room for the widest text they can show (a signed scientific value,
     // the longest unit of any display choice), so that nothing is cut when they change.
     const QFontMetrics metrics(font());
-    const int value = metrics.horizontalAdvance(QStringLiteral("-8.88888E-88")) + 4;
+    const int value = std::max(metrics.horizontalAdvance(QStringLiteral("-8.88888E-88")),
+                               metrics.horizontalAdvance(texts_.value(DriveEntry::CoastNone))) +
+                      4;
     int unit = metrics.horizontalAdvance(QString::fromUtf8("rad/s²"));
     for (Quantity q : {Quantity::Mass, Quantity::Inertia, Quantity::Torque})
         for (int u = 0; u < unitCount(q); ++u)

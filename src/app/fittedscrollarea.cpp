@@ -1,5 +1,7 @@
 #include "app/fittedscrollarea.h"
 
+#include <QEvent>
+
 namespace ostrel {
 
 FittedScrollArea::FittedScrollArea(QWidget* parent) : QScrollArea(parent) {
@@ -16,6 +18,11 @@ QSize FittedScrollArea::minimumSizeHint() const {
     const int frame = 2 * frameWidth();
     return widget() ? widget()->minimumSizeHint() + QSize(frame, frame)
                     : QScrollArea::minimumSizeHint();
+}
+
+bool FittedScrollArea::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == widget() && event->type() == QEvent::LayoutRequest) updateGeometry();
+    return QScrollArea::eventFilter(watched, event);
 }
 
 } // namespace ostrel

@@ -15,6 +15,10 @@ public:
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+
+protected:
+    // A new layout of the widget (a longer caption, another kind) is a new size of the area.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 } // namespace ostrel
