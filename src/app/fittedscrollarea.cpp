@@ -7,6 +7,7 @@ namespace ostrel {
 FittedScrollArea::FittedScrollArea(QWidget* parent) : QScrollArea(parent) {
     setWidgetResizable(true);
     setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::NoFocus); // its controls take the focus, the area itself never does
 }
 
 QSize FittedScrollArea::sizeHint() const {
