@@ -187,7 +187,7 @@ int runExport(const CommandLine& line, const QString& programDir, QTextStream& e
             code = 1;
         } else if (WriteFailure failure;
                    !writeReportPdf(line.pdf, list, language.texts, QDate::currentDate(), display,
-                                   &drive, &failure)) {
+                                   &drive, read.project.title, &failure)) {
             err << messageText(writeFailureMessage(EntryWriteFailed, line.pdf, failure),
                                language.texts)
                 << Qt::endl;

@@ -7,6 +7,7 @@
 #include "report/driveblock.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QFont>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -18,6 +19,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace ostrel {
@@ -27,6 +29,8 @@ namespace {
 using F = DriveInputs::Field;
 
 constexpr int BoxWidth = 90;
+constexpr int SizingTabTitle = 633;
+constexpr int ProfileTabTitle = 634;
 const char* const HintStyle = "color: #b00000;";
 const char* const WrongBoxStyle = "QLineEdit { border: 1px solid #b00000; }";
 
@@ -64,12 +68,18 @@ DrivePanel::DrivePanel(PartsListModel& parts, QWidget* parent)
     const bool shown = userSettings().value(visibleKey(), false).toBool();
     setVisible(shown);
     toggle->setChecked(shown);
-    // Only the user's showing and hiding changes the check, not the main window closing.
-    connect(toggle, &QAction::toggled, this,
+    // What the user chose is remembered, not the check the action loses when the window
+    // closes and takes the panel along.
+    connect(toggle, &QAction::triggered, this,
             [](bool on) { userSettings().setValue(visibleKey(), on); });
 
     connect(&parts_, &PartsListModel::totalsChanged, this, &DrivePanel::refresh);
     refresh();
+}
+
+void DrivePanel::closeEvent(QCloseEvent* event) {
+    QDockWidget::closeEvent(event);
+    if (event->isAccepted()) userSettings().setValue(visibleKey(), false);
 }
 
 QString DrivePanel::visibleKey() {
@@ -171,17 +181,22 @@ void DrivePanel::build() {
     grid->addWidget(coastNote_, row++, 0, 1, 3);
     grid->setColumnStretch(0, 1);
 
-    plot_ = new DrivePlotView(content);
-    plot_->setObjectName(QStringLiteral("drivePlot"));
-
     auto* layout = new QVBoxLayout(content);
     layout->addLayout(grid);
-    layout->addWidget(plot_, 1);
-    layout->addStretch(0);
+    layout->addStretch(1);
     scroll->setWidget(content);
     // As wide as its rows (fitWidth); only the height scrolls.
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setWidget(scroll);
+    scroll_ = scroll;
+
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("driveTabs"));
+    tabs_->setDocumentMode(true);
+    tabs_->addTab(scroll, QString());
+    plot_ = new DrivePlotView(tabs_);
+    plot_->setObjectName(QStringLiteral("drivePlot"));
+    tabs_->addTab(plot_, QString());
+    setWidget(tabs_);
 }
 
 void DrivePanel::setTexts(const QStringList& texts) {
@@ -196,6 +211,8 @@ void DrivePanel::setTexts(const QStringList& texts) {
     resultsHeading_->setText(texts.value(DriveEntry::ReportResults));
     fixNote_->setText(texts.value(DriveEntry::FixTheBoxes));
     coastNote_->setText(texts.value(DriveEntry::CoastNote));
+    tabs_->setTabText(0, texts.value(SizingTabTitle));
+    tabs_->setTabText(1, texts.value(ProfileTabTitle));
     refresh();
     fitWidth();
 }
@@ -204,7 +221,9 @@ void DrivePanel::fitWidth() {
     // Values and units keep room for the widest text they can show (a signed scientific value,
     // the longest unit of any display choice), so that nothing is cut when they change.
     const QFontMetrics metrics(font());
-    const int value = metrics.horizontalAdvance(QStringLiteral("-8.88888E-88")) + 4;
+    const int value = std::max(metrics.horizontalAdvance(QStringLiteral("-8.88888E-88")),
+                               metrics.horizontalAdvance(texts_.value(DriveEntry::CoastNone))) +
+                      4;
     int unit = metrics.horizontalAdvance(QString::fromUtf8("rad/s²"));
     for (Quantity q : {Quantity::Mass, Quantity::Inertia, Quantity::Torque})
         for (int u = 0; u < unitCount(q); ++u)
@@ -218,12 +237,11 @@ void DrivePanel::fitWidth() {
         label->setMinimumWidth(unit);
     for (QLabel* label : resultUnits_)
         label->setMinimumWidth(unit);
-    auto* scroll = static_cast<QScrollArea*>(widget());
-    QWidget* content = scroll->widget();
+    QWidget* content = scroll_->widget();
     content->adjustSize();
-    scroll->setMinimumWidth(content->minimumSizeHint().width() +
-                            scroll->verticalScrollBar()->sizeHint().width() +
-                            2 * scroll->frameWidth());
+    scroll_->setMinimumWidth(content->minimumSizeHint().width() +
+                             scroll_->verticalScrollBar()->sizeHint().width() +
+                             2 * scroll_->frameWidth());
 }
 
 void DrivePanel::setDisplayChoice(const DisplayChoice& choice) {
@@ -298,7 +316,7 @@ void DrivePanel::refresh() {
     coastNote_->setVisible(results_.coastTime.has_value());
     const DriveProfile profile = driveProfile(inputs_, results_);
     plot_->setPlot(profile, choice_, texts_);
-    plot_->setVisible(!profile.empty());
+    tabs_->setTabEnabled(tabs_->indexOf(plot_), !profile.empty());
 }
 
 } // namespace ostrel

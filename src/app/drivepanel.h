@@ -2,8 +2,10 @@
 // reads the sizing results worked from the list's totals, with the profile plot. It updates
 // whenever an input or the list's totals change; a wrong input is hinted at its box and
 // empties the results. The motor and gearbox inertias are typed in the inertia unit of the
-// display choice; the inputs it keeps and gives are SI. Its toggle action (menu and toolbar) shows
-// and hides it, and whether it is shown is remembered per user.
+// display choice; the inputs it keeps and gives are SI. The plot has a tab of its own beside
+// the inputs and results, so that it shows whole without scrolling. Its toggle action (menu and
+// toolbar) and its close button show and hide it, and whether the user left it shown is
+// remembered per user.
 #pragma once
 
 #include "drive/drivecalc.h"
@@ -16,6 +18,8 @@
 
 class QLabel;
 class QLineEdit;
+class QScrollArea;
+class QTabWidget;
 
 namespace ostrel {
 
@@ -51,6 +55,10 @@ signals:
     // The user changed an input box.
     void inputsChanged();
 
+protected:
+    // The user closed the panel by its own button.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void build();
     void boxEdited(int field, const QString& text);
@@ -78,6 +86,8 @@ private:
     QLabel* coastNote_ = nullptr;
     QLabel* fixNote_ = nullptr;
     DrivePlotView* plot_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
 };
 
 } // namespace ostrel

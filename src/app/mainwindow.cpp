@@ -5,6 +5,7 @@
 #include "app/displaymenu.h"
 #include "app/displaysettings.h"
 #include "app/drivepanel.h"
+#include "app/fittedscrollarea.h"
 #include "app/imagelist.h"
 #include "app/parteditor.h"
 #include "app/projectcommands.h"
@@ -28,10 +29,13 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTableView>
 #include <QTimer>
 #include <QToolBar>
@@ -46,6 +50,9 @@ constexpr int kResultWidthTwips = 685; // partsTable columns 1 ... 4 and totalsT
 constexpr int kInputWidthTwips = 545;  // partsTable columns 5 ... 14
 constexpr int kHiddenWidthTwips = 1;   // a column this wide is hidden; its cells keep their data
 constexpr int kCoupledColumns = 5;     // columns 0 ... 4 of both grids keep the same widths
+constexpr QSize kSmallestStartSize(880, 620);
+// The settings key of the window's place and size at the last normal end.
+const QString GeometryKey = QStringLiteral("window/geometry");
 
 // A caption without the "&" that marks an access key ("&&" stands for one "&").
 QString withoutAccessKey(const QString& caption) {
@@ -85,6 +92,19 @@ MainWindow::MainWindow(const QString& programDir, Dialogs& dialogs, QWidget* par
     addDockWidget(Qt::RightDockWidgetArea, drivePanel_);
     commands_->addPanelToggle(drivePanel_->toggleViewAction());
     report_->setDrive(&drivePanel_->inputs());
+    // The editor's inputs go into the recovery copy and come back with it.
+    project_->setEditorLink([this] { return editor_->inputs(); },
+                            [this](const EditorInputs& in) { editor_->restoreInputs(in); });
+    for (QLineEdit* box : editor_->findChildren<QLineEdit*>())
+        connect(box, &QLineEdit::textChanged, project_, &ProjectCommands::editorChanged);
+    for (QRadioButton* option : editor_->findChildren<QRadioButton*>())
+        connect(option, &QRadioButton::toggled, project_, &ProjectCommands::editorChanged);
+    // Whatever changes the list (an add, Open, New, undo, redo) leaves every cell whole.
+    connect(partsModel_, &QAbstractItemModel::modelReset, this, [this] { fitColumns(); });
+    connect(partsModel_, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first) { fitColumns(first); });
+    connect(partsModel_, &PartsListModel::totalsChanged, this,
+            [this] { fitColumns(partsModel_->rowCount()); });
     // The drive inputs belong to the project: typed ones are saved with it and undone like
     // any other change; an opened, new or restored project gives the panel its own.
     connect(drivePanel_, &DrivePanel::inputsChanged, this,
@@ -132,9 +152,12 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::buildCentralWidget() {
-    auto* central = new QWidget(this);
+    // The editor, the list and the buttons scroll together when the window is forced below its
+    // minimum size.
+    auto* scroll = new FittedScrollArea(this);
+    scroll->setObjectName(QStringLiteral("centralScroll"));
+    auto* central = new QWidget(scroll);
     central->setObjectName(QStringLiteral("centralWidget"));
-    setCentralWidget(central);
 
     editor_ = new PartEditor(programDir_, language_, *images_, dialogs_, central);
     editor_->setObjectName(QStringLiteral("partEditor"));
@@ -223,6 +246,8 @@ void MainWindow::buildCentralWidget() {
     layout->addWidget(editor_, 0);
     layout->addWidget(rule);
     layout->addLayout(lower, 1);
+    scroll->setWidget(central);
+    setCentralWidget(scroll);
 }
 
 // The load of the window, in order; after the store is open a failing step is skipped.
@@ -244,7 +269,9 @@ void MainWindow::load() {
     layOutGrids();
     displaySettings_->load(); // a stored choice other than Classic is applied on its signal
     applyDisplay(displaySettings_->choice());
-    resize(sizeHint().expandedTo(QSize(880, 620)));
+    // Where the user left the window at the last normal end, else as large as its content.
+    if (!restoreGeometry(QSettings().value(GeometryKey).toByteArray()))
+        resize(sizeHint().expandedTo(kSmallestStartSize));
 }
 
 void MainWindow::fillLanguageMenu(const QStringList& languages) {
@@ -303,13 +330,13 @@ void MainWindow::layOutGrids() {
     designedWidths_.assign(PartsList::ColumnCount, 0);
     for (int c = 0; c < PartsList::ColumnCount; ++c)
         designedWidths_[size_t(c)] = partsTable_->columnWidth(c);
-    fitColumns(0);
+    fitColumns();
 }
 
 void MainWindow::fitColumns(int first) {
     if (designedWidths_.size() != size_t(PartsList::ColumnCount)) return; // not laid out yet
     std::vector<int> widths = designedWidths_;
-    if (first > 0) {
+    if (first >= 0) {
         for (int c = 0; c < PartsList::ColumnCount; ++c)
             widths[size_t(c)] = partsTable_->columnWidth(c);
     } else {
@@ -317,7 +344,7 @@ void MainWindow::fitColumns(int first) {
             widths[size_t(c)] =
                 std::max(widths[size_t(c)], partsTable_->horizontalHeader()->sectionSizeHint(c));
     }
-    ColumnWidths::widen(widths, *partsModel_, partsTable_->fontMetrics(), first,
+    ColumnWidths::widen(widths, *partsModel_, partsTable_->fontMetrics(), std::max(first, 0),
                         partsModel_->rowCount() - 1);
     ColumnWidths::widen(widths, *totalsModel_, totalsTable_->fontMetrics(), 0, 0);
     for (int c = 1; c < PartsList::ColumnCount; ++c) {
@@ -337,7 +364,7 @@ void MainWindow::applyDisplay(const DisplayChoice& choice) {
     editor_->setDisplay(choice);
     drivePanel_->setDisplayChoice(choice);
     // The cells and headings changed their texts: every column is fitted again.
-    fitColumns(0);
+    fitColumns();
 }
 
 void MainWindow::kindCommand(int code) {
@@ -387,7 +414,6 @@ void MainWindow::addPart() {
         break;
     }
     const int row = partsModel_->rowCount() - 1;
-    fitColumns(row);
     // The new row becomes current, which also scrolls it into view.
     partsTable_->setCurrentIndex(partsModel_->index(row, PartsList::ColumnCount - 1));
     editor_->clearAfterAdd();
@@ -429,7 +455,7 @@ void MainWindow::languageItemChosen(int index) {
     translateWindow(*this, language_);
     editor_->retranslate();
     translateGrids();
-    fitColumns(0);
+    fitColumns();
     drivePanel_->setTexts(language_.texts);
     project_->setApplicationTitle(language_.text(12));
     if (!choice.config.ok) {
@@ -452,15 +478,15 @@ void MainWindow::quitCommand() {
 }
 
 void MainWindow::print() {
-    report_->print(parts_, language_.texts, displayChoice());
+    report_->print(parts_, language_.texts, displayChoice(), project_->header().title);
 }
 
 void MainWindow::preview() {
-    report_->preview(parts_, language_.texts, displayChoice());
+    report_->preview(parts_, language_.texts, displayChoice(), project_->header().title);
 }
 
 void MainWindow::exportPdf() {
-    report_->exportPdf(parts_, language_.texts, displayChoice());
+    report_->exportPdf(parts_, language_.texts, displayChoice(), project_->header().title);
 }
 
 void MainWindow::about() {
@@ -508,6 +534,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     project_->endSession();
+    QSettings().setValue(GeometryKey, saveGeometry());
     event->accept();
 }
 

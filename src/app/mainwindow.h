@@ -89,9 +89,10 @@ private:
     void layOutGrids();
     void translateGrids();
     void copyWidths(QTableView* from, QTableView* to);
-    // Widens the columns of both grids for the headings and the cells of the list from model
-    // row first on; from the designed widths again when first is 0.
-    void fitColumns(int first);
+    // Widens the columns of both grids for the cells of the list from model row first on and
+    // the totals; without first, every column is fitted again from its designed width and its
+    // heading.
+    void fitColumns(int first = -1);
     void applyDisplay(const DisplayChoice& choice);
     void print();
     void preview();

@@ -600,6 +600,25 @@ void PartEditor::takeBack(const PartsList::TakenBack& line) {
     calculatePart();
 }
 
+EditorInputs PartEditor::inputs() const {
+    EditorInputs in{kindCode_, kindIcon_, totalMassOption_->isChecked(), {}};
+    for (size_t i = 0; i < boxes_.size(); ++i)
+        in.texts[i] = boxes_[i]->text();
+    return in;
+}
+
+void PartEditor::restoreInputs(const EditorInputs& in) {
+    setKindIcon(in.image);
+    setUpKind(in.code);
+    if (in.totalMass)
+        totalMassOption_->setChecked(true);
+    else if (!densityOption_->isHidden())
+        densityOption_->setChecked(true);
+    for (size_t i = 0; i < boxes_.size(); ++i)
+        boxes_[i]->setText(in.texts[i]);
+    calculatePart();
+}
+
 void PartEditor::moveAlongChain(QLineEdit* from) {
     const auto it = std::find(boxes_.begin(), boxes_.end(), from);
     if (it == boxes_.end()) return;

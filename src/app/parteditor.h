@@ -12,6 +12,7 @@
 #pragma once
 
 #include "list/partslist.h"
+#include "list/sessionstate.h"
 #include "solids/calculation.h"
 #include "solids/units.h"
 
@@ -73,6 +74,10 @@ public:
     void clearAfterAdd();
     // A line taken back out of the list: its kind, picture, mode and texts, then recomputed.
     void takeBack(const PartsList::TakenBack& line);
+    // What the editor holds, as a recovery copy keeps it; and the same put back (the kind set
+    // up, the mode, every box as it was typed, then recomputed).
+    EditorInputs inputs() const;
+    void restoreInputs(const EditorInputs& inputs);
 
     // The text of a message: its pieces' entries in the working language and literal texts.
     static QString joinMessage(const std::vector<MessagePiece>& pieces, const Language& language);

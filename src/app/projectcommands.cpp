@@ -1,6 +1,7 @@
 #include "app/projectcommands.h"
 
 #include "app/propertiesdialog.h"
+#include "app/recoverycopies.h"
 #include "drive/drivefile.h"
 #include "language/language.h"
 #include "list/csvexport.h"
@@ -16,12 +17,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QLockFile>
 #include <QMainWindow>
 #include <QMenu>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
 #include <memory>
 
 namespace ostrel {
@@ -41,7 +42,13 @@ enum Entry : int {
     KindHeading = 523,
     TooManyLines = 585,
     SaveButton = 609, // then discard and cancel
+    RecoveryDetails = 630,
+    RecoveryOneOfSeveral = 631,
+    AnotherProgramRuns = 632,
 };
+
+// How long the editor rests before the recovery copy takes its inputs, ms.
+constexpr int EditorPause = 400;
 
 const QString RecentKey = QStringLiteral("recentFiles");
 
@@ -65,6 +72,12 @@ QString documentsFolder() {
 ProjectCommands::ProjectCommands(QMainWindow& window, PartsListModel& model, Dialogs& dialogs,
                                  const Language& language)
     : QObject(&window), window_(window), model_(model), dialogs_(dialogs), language_(language) {
+    editorPause_ = new QTimer(this);
+    editorPause_->setSingleShot(true);
+    editorPause_->setInterval(EditorPause);
+    connect(editorPause_, &QTimer::timeout, this, [this] {
+        if (isModified()) writeRecovery();
+    });
     // After every change, undo and redo included, the title and the recovery copy follow.
     connect(&undo_, &QUndoStack::indexChanged, this, [this] {
         updateTitle();
@@ -243,7 +256,8 @@ bool ProjectCommands::replaceWith(const QString& path, const Project* given) {
     PartsList fresh;
     fillList(fresh, *given);
     ProjectHeader header{given->title, given->author, given->notes, given->drive, {}};
-    if (!read.ok) { // a recovery copy
+    if (!read.ok) { // a recovery copy: the list of its file, not saved there yet
+        header.path = sessionFromJson(given->session).path;
         undo_.push(ProjectUndo::replaced(model_, model_.list(), std::move(fresh), header_, header,
                                          [this](const ProjectHeader& h) { setHeader(h); }));
         return true;
@@ -394,9 +408,30 @@ void ProjectCommands::fillRecentMenu(QMenu& menu) {
 
 // ---- Recovery ----
 
-QString ProjectCommands::recoveryPath() {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-        .filePath(QStringLiteral("recovery.ostrel"));
+QString ProjectCommands::recoveryFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+QString ProjectCommands::recoveryPath(int place) {
+    return RecoveryCopies::copyPath(recoveryFolder(), place);
+}
+
+QString ProjectCommands::recoveryFile() const {
+    return recovery_ ? recovery_->path() : QString();
+}
+
+bool ProjectCommands::ownsRecovery() const {
+    return recovery_ != nullptr;
+}
+
+void ProjectCommands::setEditorLink(std::function<EditorInputs()> read,
+                                    std::function<void(const EditorInputs&)> restore) {
+    readEditor_ = std::move(read);
+    restoreEditor_ = std::move(restore);
+}
+
+void ProjectCommands::editorChanged() {
+    if (recovery_ && isModified()) editorPause_->start();
 }
 
 Project ProjectCommands::snapshot() const {
@@ -405,19 +440,23 @@ Project ProjectCommands::snapshot() const {
     project.author = header_.author;
     project.notes = header_.notes;
     project.drive = header_.drive;
+    SessionState session{header_.path, {}};
+    if (readEditor_) session.editor = readEditor_();
+    project.session = sessionJson(session);
     return project;
 }
 
 // After every change: the copy is written when the list holds unsaved changes and removed
 // when it holds none. A write in progress is never raced: the change waits for its end.
 void ProjectCommands::writeRecovery() {
-    if (!recoveryLock_) return; // another running program keeps the copy
+    if (!recovery_) return; // no copy can be kept
     if (writer_) {
         recoveryPending_ = true;
         return;
     }
     recoveryPending_ = false;
-    const QString path = recoveryPath();
+    editorPause_->stop(); // the editor's inputs go with this copy
+    const QString path = recovery_->path();
     if (!isModified()) {
         QFile::remove(path); // everything is in its file
         return;
@@ -446,7 +485,8 @@ void ProjectCommands::recoveryWritten() {
         recoveryWarned_ = true;
         dialogs_.message(text(RecoveryNotWritten,
                               "The recovery copy of the list cannot be written to this file:") +
-                             QLatin1Char('\n') + recoveryPath() + QLatin1Char('\n') + saved.error,
+                             QLatin1Char('\n') + recovery_->path() + QLatin1Char('\n') +
+                             saved.error,
                          MessageIcon::Exclamation, title());
     }
     if (recoveryPending_) writeRecovery();
@@ -463,36 +503,79 @@ void ProjectCommands::waitForRecoveryWriter() {
 }
 
 bool ProjectCommands::offerRecovery() {
-    const QString path = recoveryPath();
-    // One copy per user: the lock says which running program it belongs to. A lock left by a
-    // program that no longer runs is taken over.
-    if (!recoveryLock_) {
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        auto lock = std::make_unique<QLockFile>(path + QStringLiteral(".lock"));
-        lock->setStaleLockTime(0); // judged by its program only, however old
-        if (!lock->tryLock(0)) return false;
-        recoveryLock_ = std::move(lock);
+    if (!recovery_) {
+        auto copies = std::make_unique<RecoveryCopies>(recoveryFolder());
+        if (!copies->claim()) {
+            recoveryWarned_ = true;
+            dialogs_.message(text(RecoveryNotWritten, "The recovery copy of the list cannot be "
+                                                      "written to this file:") +
+                                 QLatin1Char('\n') + recoveryPath(),
+                             MessageIcon::Exclamation, title());
+            return false;
+        }
+        recovery_ = std::move(copies);
+        if (recovery_->othersRunning())
+            dialogs_.message(text(AnotherProgramRuns,
+                                  "Another Ostrel is already running. The work in this window "
+                                  "is protected by a recovery copy of its own."),
+                             MessageIcon::Information, title());
     }
-    if (!QFileInfo(path).isFile()) return false;
-    if (!dialogs_.question(text(RecoveryOffer, "The list of a session that did not end normally "
-                                               "was kept. Restore it?"),
-                           title())) {
-        QFile::remove(path);
-        return false;
+    const QStringList orphans = recovery_->orphans();
+    bool restored = false;
+    for (qsizetype i = 0; i < orphans.size(); ++i) {
+        if (restored)
+            recovery_->release(orphans[i], false); // offered again at the next start
+        else
+            restored = offerCopy(orphans[i], int(i) + 1, int(orphans.size()));
     }
-    const ProjectRead read = readProject(path);
+    return restored;
+}
+
+bool ProjectCommands::offerCopy(const QString& copy, int number, int count) {
+    const ProjectRead read = readProject(copy);
     if (!read.ok) {
+        // Kept as it is: the message names it.
         dialogs_.message(joined(read.errorMessage, read.error), MessageIcon::Exclamation, title());
+        recovery_->release(copy, false);
         return false;
     }
-    return replaceWith(path, &read.project);
+    const SessionState session = sessionFromJson(read.project.session);
+    QString what =
+        session.path.isEmpty() ? text(Untitled, "Untitled") : QFileInfo(session.path).fileName();
+    if (!read.project.title.trimmed().isEmpty())
+        what += QStringLiteral(" (") + read.project.title.simplified() + QLatin1Char(')');
+    const QString changed =
+        QFileInfo(copy).lastModified().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+    QString question = text(RecoveryOffer, "The list of a session that did not end normally "
+                                           "was kept. Restore it?") +
+                       QStringLiteral("\n\n") + what + QLatin1Char('\n') +
+                       text(RecoveryDetails, "Lines: %1, last change: %2")
+                           .arg(read.project.lines.size())
+                           .arg(changed);
+    if (count > 1)
+        question += QStringLiteral("\n\n") + text(RecoveryOneOfSeveral,
+                                                  "Kept list %1 of %2. Once you restore one, the "
+                                                  "others are offered at the next start.")
+                                                 .arg(number)
+                                                 .arg(count);
+    if (!dialogs_.question(question, title())) {
+        recovery_->release(copy, true);
+        return false;
+    }
+    // The program goes on in the kept copy, which stays as it is until this program writes
+    // it again (the editor first, so that it is in that first copy too).
+    recovery_->adopt(copy);
+    if (session.editor && restoreEditor_) restoreEditor_(*session.editor);
+    replaceWith(copy, &read.project);
+    return true;
 }
 
 void ProjectCommands::endSession() {
     waitForRecoveryWriter();
-    if (!recoveryLock_) return;
-    QFile::remove(recoveryPath());
-    recoveryLock_.reset();
+    editorPause_->stop();
+    if (!recovery_) return;
+    QFile::remove(recovery_->path());
+    recovery_.reset();
 }
 
 } // namespace ostrel

@@ -1,13 +1,15 @@
 // The project commands of the main window: New, Open, Save, Save as, the recent files, Undo and
 // Redo, Project properties, Export to CSV and Copy; the question before unsaved changes are
 // dropped; and the recovery copy of the list, written after every change and offered back at
-// the next start when the program did not end normally. Every box and file choice goes
-// through the Dialogs seam. The list is changed only through its model and the undo stack.
+// the next start when the program did not end normally (with the list's file and the editor's
+// inputs), one copy for each running program. Every box and file choice goes through the
+// Dialogs seam. The list is changed only through its model and the undo stack.
 #pragma once
 
 #include "app/projectundo.h"
 #include "list/partslist.h"
 #include "solids/units.h"
+#include "list/sessionstate.h"
 
 #include <QObject>
 #include <QString>
@@ -18,15 +20,16 @@
 #include <optional>
 #include <vector>
 
-class QLockFile;
 class QMainWindow;
 class QMenu;
 class QThread;
+class QTimer;
 
 namespace ostrel {
 
 class Dialogs;
 class PartsListModel;
+class RecoveryCopies;
 struct Language;
 struct MessagePiece;
 struct Project;
@@ -87,15 +90,26 @@ public:
     // Fills menu with the recent files.
     void fillRecentMenu(QMenu& menu);
 
-    // The recovery copy: where it is written, the offer at start, and the normal end.
-    static QString recoveryPath();
-    // Starts the session: takes the recovery copy for this window and offers to restore one
-    // left by a session that did not end normally; true when the list was restored. While
-    // another running program holds the copy, this one neither offers nor writes one.
+    // The recovery copies: where they are written, the offer at start, and the normal end.
+    static QString recoveryFolder();
+    // The copy of the program at place (1: the first program started).
+    static QString recoveryPath(int place = 1);
+    // This program's own copy; empty while it has none.
+    QString recoveryFile() const;
+    // Starts the session: takes a recovery copy of this program's own, says once when another
+    // running program keeps one too, and offers the copies left by programs that no longer
+    // run, one question each, until one is restored (the copies not asked about then stay for
+    // the next start; a declined one goes). A restored list comes back unsaved, with its file,
+    // title and drive inputs, and the editor's inputs; true when a list was restored.
     bool offerRecovery();
-    bool ownsRecovery() const { return recoveryLock_ != nullptr; }
+    bool ownsRecovery() const;
     // A normal end: the recovery copy is removed.
     void endSession();
+    // The editor's inputs the recovery copy keeps, and where a restored copy puts them back.
+    void setEditorLink(std::function<EditorInputs()> read,
+                       std::function<void(const EditorInputs&)> restore);
+    // The editor's inputs changed: the copy, while there is one, follows shortly.
+    void editorChanged();
     // Whether a recovery copy is being written (on a worker thread; tests wait for it).
     bool writingRecovery() const { return writer_ != nullptr; }
 
@@ -110,6 +124,9 @@ private:
     void writeRecovery();
     void recoveryWritten();
     void waitForRecoveryWriter();
+    // Asks whether to restore the orphan copy (number of count) and restores it; true when
+    // restored.
+    bool offerCopy(const QString& copy, int number, int count);
     Project snapshot() const;
     void addRecent(const QString& path);
     bool saveTo(const QString& path);
@@ -131,9 +148,12 @@ private:
     // The copy is written on a worker thread from a snapshot of the list; changes made while
     // it runs are written by one more run when it ends.
     QThread* writer_ = nullptr;
-    std::unique_ptr<QLockFile> recoveryLock_;
+    std::unique_ptr<RecoveryCopies> recovery_;
     bool recoveryPending_ = false;
     ProjectSave* writerResult_ = nullptr;
+    std::function<EditorInputs()> readEditor_;
+    std::function<void(const EditorInputs&)> restoreEditor_;
+    QTimer* editorPause_ = nullptr;
 };
 
 } // namespace ostrel

@@ -630,6 +630,9 @@ ProjectRead parseProject(const QByteArray& input, const QString& fileName) {
         project.drive = drive.toObject();
         if (auto fault = driveFault(project.drive)) return refused(fileName, *fault);
     }
+    // A recovery copy's session is read by the session itself, which leaves out what is wrong.
+    const QJsonValue session = root.value(QLatin1String("session"));
+    if (session.isObject()) project.session = session.toObject();
 
     const QJsonValue lines = root.value(QLatin1String("lines"));
     if (!lines.isArray()) return refused(fileName, {BadField, QStringLiteral("lines")});
@@ -729,6 +732,7 @@ QByteArray projectJson(const Project& project) {
     root.insert(QLatin1String("author"), project.author);
     root.insert(QLatin1String("notes"), project.notes);
     if (!project.drive.isEmpty()) root.insert(QLatin1String("drive"), project.drive);
+    if (!project.session.isEmpty()) root.insert(QLatin1String("session"), project.session);
     // Every line starts as a copy of objects that already hold every name: a copy takes the
     // names as they are stored, and only the values are set (half the time of new objects).
     QJsonObject inputsTemplate, resultsTemplate, lineTemplate;

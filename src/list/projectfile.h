@@ -28,6 +28,8 @@ struct Project {
     QString title, author, notes;
     std::vector<ProjectLine> lines;
     QJsonObject drive; // the drive sizing inputs, kept as read; empty when the file has none
+    // What a recovery copy adds (SessionState); empty in a saved project. Kept as read.
+    QJsonObject session;
 };
 
 // What a reader accepts. Anything beyond these limits is refused with a message. Texts are

@@ -18,19 +18,15 @@ DriveTotals driveTotals(const PartsList& list) {
     return {list.exactTotal(1), list.exactTotal(2), list.exactTotal(3)};
 }
 
-QString driveLine(const QString& caption, const QString& value, const QString& unit) {
-    QString line =
-        caption.leftJustified(30, QLatin1Char(' '), true) + QStringLiteral(" =  ") + value;
-    if (!unit.isEmpty() && !value.isEmpty()) line += QLatin1Char(' ') + unit;
-    return line;
-}
-
 void printDriveBlock(const ReportContext& ctx, const PartsList& list, const DriveInputs& drive,
                      const QString& fontName, double textSize) {
     PageSurface& page = ctx.page;
     const DisplayChoice si;
     const DriveTotals totals = driveTotals(list);
     const DriveResults results = computeDrive(drive, totals);
+    // A line that wraps goes on under its value.
+    const int width = ctx.captionWidth;
+    const int valueColumn = width + 4;
 
     printPlainLine(ctx, QString());
     printTitleLine(ctx, ctx.text(DriveEntry::ReportTitle));
@@ -38,9 +34,10 @@ void printDriveBlock(const ReportContext& ctx, const PartsList& list, const Driv
     printBoldLine(ctx, ctx.text(DriveEntry::ReportInputs));
     const QList<DriveRow> inputs = driveInputRows(drive, ctx.texts);
     for (int i = 0; i < inputs.size(); ++i) {
-        printPlainLine(ctx, driveLine(inputs[i].caption, inputs[i].value, inputs[i].unit));
+        printPlainLine(ctx, captionLine(inputs[i].caption, width, inputs[i].value, inputs[i].unit),
+                       valueColumn);
         const QString hint = driveHintText(results.hints[static_cast<size_t>(i)], ctx.texts);
-        if (!hint.isEmpty()) printBoldLine(ctx, QStringLiteral("  ! ") + hint);
+        if (!hint.isEmpty()) printBoldLine(ctx, QStringLiteral("  ! ") + hint, 4);
     }
     printPlainLine(ctx, QString());
     printBoldLine(ctx, ctx.text(DriveEntry::ReportResults));
@@ -51,10 +48,13 @@ void printDriveBlock(const ReportContext& ctx, const PartsList& list, const Driv
     }
     const QList<DriveRow> rows = driveResultRows(results, si, ctx.texts);
     for (int i = 0; i < rows.size(); ++i) {
-        printPlainLine(ctx, driveLine(rows[i].caption, rows[i].value, rows[i].unit));
+        printPlainLine(ctx, captionLine(rows[i].caption, width, rows[i].value, rows[i].unit),
+                       valueColumn);
         if (i == static_cast<int>(DriveResult::Ratio) && results.verdict) {
-            printPlainLine(ctx, driveLine(ctx.text(DriveEntry::RatioCaption),
-                                          driveVerdictText(results, ctx.texts), QString()));
+            printPlainLine(ctx,
+                           captionLine(ctx.text(DriveEntry::RatioCaption), width,
+                                       driveVerdictText(results, ctx.texts), QString()),
+                           valueColumn);
             if (*results.verdict == RatioVerdict::Above)
                 printPlainLine(ctx, QStringLiteral("  ") + ctx.text(DriveEntry::AboveAdvice));
         }

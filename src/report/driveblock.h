@@ -14,11 +14,10 @@ struct ReportContext;
 // The list's exact totals at the drive axis: inertia, friction torque, working torque.
 DriveTotals driveTotals(const PartsList& list);
 
-// One line of the block: the caption cut or padded to 30, " =  ", the value and the unit.
-QString driveLine(const QString& caption, const QString& value, const QString& unit);
-
 // Prints the block at the text position through the report's line printers (with their page
-// rules); the plot goes on the next page when it does not fit below. The lines use the
+// and wrapping rules): each caption in the context's caption column, a sentence that does not
+// fit on its line wrapped under itself; the plot goes on the next page when it does not fit
+// below. The lines use the
 // current font; the plot its own, after which fontName at textSize is set again.
 void printDriveBlock(const ReportContext& ctx, const PartsList& list, const DriveInputs& drive,
                      const QString& fontName, double textSize);

@@ -1,6 +1,7 @@
 #include "report/report.h"
 
 #include "platform/atomicfile.h"
+#include "drive/drivetext.h"
 #include "list/partslist.h"
 #include "platform/paintersurface.h"
 #include "report/driveblock.h"
@@ -47,6 +48,8 @@ constexpr double PdfMarginX = 5.0;
 constexpr double PdfMarginY = 4.0;
 
 const QString TenSpaces = QStringLiteral("          ");
+// Widths that differ by less than this many mm are the same width.
+constexpr double Tolerance = 1e-6;
 
 using Sep = PageSurface::Separator;
 
@@ -66,12 +69,54 @@ void plainSpaces(const ReportContext& ctx) {
     ctx.page.print(TenSpaces, Sep::Semicolon);
 }
 
+// The width left on a line after the ten spaces, mm, in the current font.
+double lineRoom(const PageSurface& page) {
+    return page.printableWidth() - page.textWidth(TenSpaces);
+}
+
+// The leading blanks of s: where its text starts.
+int textStart(const QString& s) {
+    int n = 0;
+    while (n < s.size() && s[n] == QLatin1Char(' '))
+        ++n;
+    return n;
+}
+
+void printLines(const ReportContext& ctx, const QString& s, int indent, bool bold) {
+    PageSurface& page = ctx.page;
+    page.setUnderline(false);
+    page.setBold(bold);
+    const QStringList pieces =
+        wrappedLines(page, s, indent < 0 ? textStart(s) : indent, lineRoom(page));
+    for (const QString& piece : pieces) {
+        ensureRoom(ctx);
+        plainSpaces(ctx);
+        page.setBold(bold);
+        page.print(piece);
+    }
+    page.setBold(false);
+}
+
+// The first print zone that starts at least two characters after x.
+double zoneAfter(const PageSurface& page, double x) {
+    const double character = page.textWidth(QStringLiteral("0"));
+    const double zone = 14 * character;
+    if (zone <= 0) return x;
+    return std::ceil((x + 2 * character) / zone - 1e-6) * zone;
+}
+
+// The figure block starts this far down, or below the page heading when that is taller.
+double figureTop(const PageSurface& page) {
+    return std::max(FigureMargin, page.currentPos().y());
+}
+
 void figureBlock(const ReportContext& ctx, const QStringList& kinds) {
     PageSurface& page = ctx.page;
     page.setLineWidth(1);
     FigureCell cell;
     cell.width = FigureWidth;
     cell.height = FigureHeight;
+    double top = figureTop(page);
     int c = -1;
     int r = 0;
     for (int k = 1; k <= kinds.size(); ++k) {
@@ -81,18 +126,18 @@ void figureBlock(const ReportContext& ctx, const QStringList& kinds) {
             c = 0;
             // A row that would reach below the printable area opens a new page with its
             // heading; the rows there start again at the top, below the heading.
-            const double bottom = FigureMargin + r * (FigureHeight + FigureGapY) + FigureHeight;
+            const double bottom = top + r * (FigureHeight + FigureGapY) + FigureHeight;
             if (bottom > page.printableHeight()) {
                 page.startNewPage();
                 page.setBold(false);
                 page.setUnderline(false);
                 printPageHeading(ctx);
+                top = figureTop(page);
                 r = 0;
             }
         }
         cell.x = FigureMargin + c * (FigureWidth + FigureGapX);
-        cell.y = FigureMargin + r * (FigureHeight + FigureGapY);
-
+        cell.y = top + r * (FigureHeight + FigureGapY);
         page.box(QPointF(cell.x, cell.y), QPointF(cell.x + cell.width, cell.y + cell.height));
         page.setPoint(QPointF(cell.x + cell.width / 2 - 5, cell.y + cell.height - 5),
                       QColor(255, 255, 255));
@@ -110,9 +155,8 @@ void figureBlock(const ReportContext& ctx, const QStringList& kinds) {
     page.endLine();
 }
 
-QString totalLine(const QString& label, const QString& total, const QString& unit) {
-    return label.leftJustified(30, QLatin1Char(' '), true) + QStringLiteral(" =  ") +
-           formatWithMask(readNumber(total), u"####.00") + unit;
+QString totalLine(const QString& label, int width, const QString& total, const QString& unit) {
+    return captionLine(label, width, formatWithMask(readNumber(total), u"####.00"), unit);
 }
 
 } // namespace
@@ -121,21 +165,37 @@ void printPageHeading(const ReportContext& ctx) {
     PageSurface& page = ctx.page;
     page.print(TenSpaces, Sep::Semicolon);
     page.setBold(true);
-    page.print(ctx.text(EntryTitle), Sep::Comma);
+    page.print(ctx.text(EntryTitle), Sep::Semicolon);
     page.setBold(false);
-    page.print(ctx.date, Sep::Comma);
-    page.print(ctx.text(EntryPage) + QLatin1Char(' '), Sep::Semicolon);
+    // The date and the page number each at a zone of their own, never against the text before
+    // them; on the next line when the title leaves no room for them.
+    const QString word = ctx.text(EntryPage) + QLatin1Char(' ');
+    const QString number = QStringLiteral(" %1 ").arg(page.page());
+    const auto placeDate = [&](double x) { return ctx.date.isEmpty() ? x : zoneAfter(page, x); };
+    double dateX = placeDate(page.currentPos().x());
+    double wordX = zoneAfter(page, dateX + page.textWidth(ctx.date));
+    if (wordX + page.textWidth(word + number) > page.printableWidth()) {
+        page.endLine();
+        dateX = page.textWidth(TenSpaces);
+        wordX = zoneAfter(page, dateX + page.textWidth(ctx.date));
+    }
+    const double y = page.currentPos().y();
+    page.setCurrentPos(QPointF(dateX, y));
+    page.print(ctx.date, Sep::Semicolon);
+    page.setCurrentPos(QPointF(wordX, y));
+    page.print(word, Sep::Semicolon);
     page.printWhole(page.page());
+    for (const QString& piece : wrappedLines(page, ctx.projectTitle, 0, lineRoom(page))) {
+        if (piece.isEmpty()) continue;
+        page.print(TenSpaces, Sep::Semicolon);
+        page.print(piece);
+    }
     page.endLine();
     page.setUnderline(false);
 }
 
-void printBoldLine(const ReportContext& ctx, const QString& s) {
-    ensureRoom(ctx);
-    plainSpaces(ctx);
-    ctx.page.setBold(true);
-    ctx.page.print(s);
-    ctx.page.setBold(false);
+void printBoldLine(const ReportContext& ctx, const QString& s, int indent) {
+    printLines(ctx, s, indent, true);
     ctx.page.setUnderline(false);
 }
 
@@ -149,16 +209,71 @@ void printTitleLine(const ReportContext& ctx, const QString& s) {
     ctx.page.setUnderline(false);
 }
 
-void printPlainLine(const ReportContext& ctx, const QString& s) {
-    ensureRoom(ctx);
-    ctx.page.setBold(false);
-    ctx.page.setUnderline(false);
+void printPlainLine(const ReportContext& ctx, const QString& s, int indent) {
     if (s.isEmpty()) {
+        ensureRoom(ctx);
+        ctx.page.setBold(false);
+        ctx.page.setUnderline(false);
         ctx.page.endLine();
         return;
     }
-    ctx.page.print(TenSpaces, Sep::Semicolon);
-    ctx.page.print(s);
+    printLines(ctx, s, indent, false);
+}
+
+QStringList wrappedLines(const PageSurface& page, const QString& s, int indent, double width) {
+    if (s.isEmpty() || page.textWidth(s) <= width + Tolerance) return {s};
+    // A continuation keeps at least half the line for its text.
+    const double character = page.textWidth(QStringLiteral("0"));
+    if (character > 0) indent = std::min(indent, int(width / character / 2));
+    const QString further(std::max(indent, 0), QLatin1Char(' '));
+    QStringList pieces;
+    QString lead;
+    QString rest = s;
+    while (!rest.isEmpty()) {
+        if (page.textWidth(lead + rest) <= width + Tolerance) {
+            pieces << lead + rest;
+            break;
+        }
+        // The most characters of rest that fit after lead.
+        qsizetype low = 0, high = rest.size();
+        while (low < high) {
+            const qsizetype mid = (low + high + 1) / 2;
+            if (page.textWidth(lead + rest.left(mid)) <= width + Tolerance)
+                low = mid;
+            else
+                high = mid - 1;
+        }
+        const qsizetype start = textStart(rest);
+        qsizetype cut = rest.left(low + 1).lastIndexOf(QLatin1Char(' '));
+        if (cut <= start) cut = std::max<qsizetype>(low, 1); // one long word: cut inside it
+        QString piece = rest.left(cut);
+        while (piece.endsWith(QLatin1Char(' ')))
+            piece.chop(1);
+        pieces << lead + piece;
+        rest = rest.mid(cut);
+        rest.remove(0, textStart(rest));
+        lead = further;
+    }
+    return pieces;
+}
+
+int reportCaptionWidth(const QStringList& texts) {
+    std::vector<int> entries{EntryTotalMass, EntryTotalInertia, EntryTotalFrictionTorque,
+                             EntryTotalWorkingTorque, DriveEntry::RatioCaption};
+    for (int i = 0; i < DriveInputs::FieldCount; ++i)
+        entries.push_back(DriveEntry::FirstInput + i);
+    for (int i = 0; i < static_cast<int>(DriveResult::Count); ++i)
+        entries.push_back(DriveEntry::FirstResult + i);
+    qsizetype width = 0;
+    for (int entry : entries)
+        width = std::max(width, texts.value(entry).size());
+    return int(width);
+}
+
+QString captionLine(const QString& caption, int width, const QString& value, const QString& unit) {
+    QString line = caption.leftJustified(width, QLatin1Char(' ')) + QStringLiteral(" =  ") + value;
+    if (!unit.isEmpty() && !value.isEmpty()) line += QLatin1Char(' ') + unit;
+    return line;
 }
 
 QStringList kindsInOrder(const QStringList& kindCells) {
@@ -187,7 +302,8 @@ int figureCode(const QString& kindText) {
 }
 
 QStringList totalLines(const PartsList& list, const QStringList& texts,
-                       const DisplayChoice& display) {
+                       const DisplayChoice& display, int captionWidth) {
+    const int width = captionWidth < 0 ? reportCaptionWidth(texts) : captionWidth;
     if (!display.classic()) {
         const int entries[4] = {EntryTotalMass, EntryTotalInertia, EntryTotalFrictionTorque,
                                 EntryTotalWorkingTorque};
@@ -195,17 +311,18 @@ QStringList totalLines(const PartsList& list, const QStringList& texts,
                                         Quantity::Torque};
         QStringList lines;
         for (int k = 0; k < 4; ++k) {
-            const QString label = texts.value(entries[k]).leftJustified(30, QLatin1Char(' '), true);
-            lines << label + QStringLiteral(" =  ") +
-                         display.format(list.exactTotal(k), quantities[k]) + QLatin1Char(' ') +
-                         display.symbol(quantities[k]);
+            lines << captionLine(texts.value(entries[k]), width,
+                                 display.format(list.exactTotal(k), quantities[k]),
+                                 display.symbol(quantities[k]));
         }
         return lines;
     }
-    return {totalLine(texts.value(EntryTotalMass), list.total(1), QStringLiteral(" kg")),
-            totalLine(texts.value(EntryTotalInertia), list.total(2), QStringLiteral(" kgm²")),
-            totalLine(texts.value(EntryTotalFrictionTorque), list.total(3), QStringLiteral(" Nm")),
-            totalLine(texts.value(EntryTotalWorkingTorque), list.total(4), QStringLiteral(" Nm"))};
+    return {totalLine(texts.value(EntryTotalMass), width, list.total(1), QStringLiteral("kg")),
+            totalLine(texts.value(EntryTotalInertia), width, list.total(2), QStringLiteral("kgm²")),
+            totalLine(texts.value(EntryTotalFrictionTorque), width, list.total(3),
+                      QStringLiteral("Nm")),
+            totalLine(texts.value(EntryTotalWorkingTorque), width, list.total(4),
+                      QStringLiteral("Nm"))};
 }
 
 QString shortDate(const QDate& date) {
@@ -213,15 +330,22 @@ QString shortDate(const QDate& date) {
 }
 
 ReportStatus printReport(PageSurface& page, const PartsList& list, const QStringList& texts,
-                         const QDate& date, const DisplayChoice& display,
-                         const DriveInputs* drive) {
+                         const QDate& date, const DisplayChoice& display, const DriveInputs* drive,
+                         const QString& projectTitle) {
     const QStringList kinds = kindsInOrder(list);
     if (kinds.isEmpty()) return ReportStatus::EmptyList;
 
-    const ReportContext ctx{page, texts, shortDate(date), display};
     page.setFont(ReportFont, TextSize);
     page.setBold(false);
     page.setUnderline(false);
+    // The caption column keeps room on the line for " =  " and a value with its unit; a
+    // caption longer than that is printed whole and its line wraps.
+    const double character = page.textWidth(QStringLiteral("0"));
+    const int lineCharacters = character > 0 ? int(lineRoom(page) / character) : 0;
+    const int captionWidth =
+        std::max(0, std::min(reportCaptionWidth(texts), lineCharacters - 4 - 24));
+    const ReportContext ctx{page,        texts, shortDate(date), display, projectTitle.simplified(),
+                            captionWidth};
     printPageHeading(ctx);
 
     figureBlock(ctx, kinds);
@@ -233,8 +357,8 @@ ReportStatus printReport(PageSurface& page, const PartsList& list, const QString
     page.setFont(ReportFont, TextSize);
 
     printPlainLine(ctx, QString());
-    for (const QString& line : totalLines(list, texts, display))
-        printBoldLine(ctx, line);
+    for (const QString& line : totalLines(list, texts, display, ctx.captionWidth))
+        printBoldLine(ctx, line, ctx.captionWidth + 4);
     printPlainLine(ctx, QString());
     if (drive && drive->hasInputs()) printDriveBlock(ctx, list, *drive, ReportFont, TextSize);
 
@@ -257,7 +381,7 @@ QPageLayout pdfPageLayout() {
 
 bool writeReportPdf(const QString& path, const PartsList& list, const QStringList& texts,
                     const QDate& date, const DisplayChoice& display, const DriveInputs* drive,
-                    WriteFailure* failure) {
+                    const QString& projectTitle, WriteFailure* failure) {
     if (kindsInOrder(list).isEmpty()) return false;
     // The report is drawn into a temporary file that takes the target's place only when every
     // byte of it is on disk.
@@ -268,11 +392,12 @@ bool writeReportPdf(const QString& path, const PartsList& list, const QStringLis
         QPdfWriter writer(file.device());
         writer.setPageLayout(pdfPageLayout());
         writer.setResolution(600);
-        writer.setTitle(texts.value(EntryTitle));
+        writer.setTitle(projectTitle.trimmed().isEmpty() ? texts.value(EntryTitle)
+                                                         : projectTitle.simplified());
         writer.setCreator(QStringLiteral("Ostrel"));
         PainterSurface surface(&writer);
         if (surface.ok()) {
-            printReport(surface, list, texts, date, display, drive);
+            printReport(surface, list, texts, date, display, drive, projectTitle);
             surface.endDocument();
             drawn = surface.ok();
         }

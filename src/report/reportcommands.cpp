@@ -53,7 +53,8 @@ void ReportCommands::showEmptyList(const QStringList& texts) {
 }
 
 ReportCommands::Result ReportCommands::print(const PartsList& list, const QStringList& texts,
-                                             const DisplayChoice& display) {
+                                             const DisplayChoice& display,
+                                             const QString& projectTitle) {
     if (!hasParts(list)) {
         showEmptyList(texts);
         return Result::EmptyList;
@@ -63,7 +64,7 @@ ReportCommands::Result ReportCommands::print(const PartsList& list, const QStrin
         BusyCursor busy;
         PainterSurface surface(printer.get());
         if (surface.ok()) {
-            printReport(surface, list, texts, QDate::currentDate(), display, drive_);
+            printReport(surface, list, texts, QDate::currentDate(), display, drive_, projectTitle);
             surface.endDocument();
             printed = surface.ok() && printer->printerState() != QPrinter::Error &&
                       printer->printerState() != QPrinter::Aborted;
@@ -74,11 +75,12 @@ ReportCommands::Result ReportCommands::print(const PartsList& list, const QStrin
     // No printer, or the job failed: the report can still be kept as a PDF file.
     if (!dialogs_.question(texts.value(EntryPrintToPdf), texts.value(EntryApplicationTitle)))
         return Result::Cancelled;
-    return savePdf(list, texts, display);
+    return savePdf(list, texts, display, projectTitle);
 }
 
 ReportCommands::Result ReportCommands::preview(const PartsList& list, const QStringList& texts,
-                                               const DisplayChoice& display) {
+                                               const DisplayChoice& display,
+                                               const QString& projectTitle) {
     if (!hasParts(list)) {
         showEmptyList(texts);
         return Result::EmptyList;
@@ -90,11 +92,12 @@ ReportCommands::Result ReportCommands::preview(const PartsList& list, const QStr
     QPrintPreviewDialog dialog(&printer, parent_);
     dialog.setWindowTitle(texts.value(EntryApplicationTitle));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&list, &texts, &display, drive = drive_](QPrinter* target) {
+                     [&list, &texts, &display, &projectTitle, drive = drive_](QPrinter* target) {
                          BusyCursor busy;
                          PainterSurface surface(target);
                          if (!surface.ok()) return;
-                         printReport(surface, list, texts, QDate::currentDate(), display, drive);
+                         printReport(surface, list, texts, QDate::currentDate(), display, drive,
+                                     projectTitle);
                          surface.endDocument();
                      });
     dialogs_.exec(dialog);
@@ -102,16 +105,18 @@ ReportCommands::Result ReportCommands::preview(const PartsList& list, const QStr
 }
 
 ReportCommands::Result ReportCommands::exportPdf(const PartsList& list, const QStringList& texts,
-                                                 const DisplayChoice& display) {
+                                                 const DisplayChoice& display,
+                                                 const QString& projectTitle) {
     if (!hasParts(list)) {
         showEmptyList(texts);
         return Result::EmptyList;
     }
-    return savePdf(list, texts, display);
+    return savePdf(list, texts, display, projectTitle);
 }
 
 ReportCommands::Result ReportCommands::savePdf(const PartsList& list, const QStringList& texts,
-                                               const DisplayChoice& display) {
+                                               const DisplayChoice& display,
+                                               const QString& projectTitle) {
     const QString suggested = QDir::home().filePath(QStringLiteral("Ostrel.pdf"));
     const QString path = dialogs_.saveFileName(texts.value(EntrySavePdfTitle), suggested,
                                                texts.value(EntryPdfFilter));
@@ -121,7 +126,8 @@ ReportCommands::Result ReportCommands::savePdf(const PartsList& list, const QStr
     {
         BusyCursor busy;
         written =
-            writeReportPdf(path, list, texts, QDate::currentDate(), display, drive_, &failure);
+            writeReportPdf(path, list, texts, QDate::currentDate(), display, drive_, projectTitle,
+                           &failure);
     }
     if (!written) {
         // The path and the reason; an old file at the path is still there as it was.

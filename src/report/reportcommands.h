@@ -36,20 +36,22 @@ public:
 
     // Prints on the default printer. An empty list shows entry 43 and touches no printer. With
     // no default printer, or when the job fails, the user is offered to save a PDF instead.
-    // Each prints the results with display's digits and units (Classic by default).
-    Result print(const PartsList& list, const QStringList& texts,
-                 const DisplayChoice& display = {});
+    // Each prints the results with display's digits and units (Classic by default), and the
+    // project's title in the page heading when there is one.
+    Result print(const PartsList& list, const QStringList& texts, const DisplayChoice& display = {},
+                 const QString& projectTitle = {});
     // Shows the report in a print preview window (through Dialogs::exec).
     Result preview(const PartsList& list, const QStringList& texts,
-                   const DisplayChoice& display = {});
+                   const DisplayChoice& display = {}, const QString& projectTitle = {});
     // Asks for a file name and writes the report there as PDF.
     Result exportPdf(const PartsList& list, const QStringList& texts,
-                     const DisplayChoice& display = {});
+                     const DisplayChoice& display = {}, const QString& projectTitle = {});
 
 private:
     void showEmptyList(const QStringList& texts);
     // Asks for a PDF file name and writes the report there; a failure is reported with the path.
-    Result savePdf(const PartsList& list, const QStringList& texts, const DisplayChoice& display);
+    Result savePdf(const PartsList& list, const QStringList& texts, const DisplayChoice& display,
+                   const QString& projectTitle);
 
     Dialogs& dialogs_;
     QWidget* parent_;

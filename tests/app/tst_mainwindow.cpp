@@ -1,5 +1,6 @@
 // The main window driven as a user drives it: real key and mouse events in an offscreen window
 // started in a temporary program folder, with every message box recorded.
+#include "app/displaymenu.h"
 #include "app/displaysettings.h"
 #include "app/drivepanel.h"
 #include "app/parteditor.h"
@@ -10,7 +11,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QToolButton>
+#include <QWindow>
 #include <clocale>
 
 using namespace ostrel;
@@ -21,6 +28,79 @@ class TestMainWindow : public WindowFixture {
 private:
     QString textOfOneBox() const { return dialogs_.texts.size() == 1 ? dialogs_.texts[0] : "?"; }
 
+    // Every shown column of the list as wide as its heading and its cell, the totals under
+    // theirs.
+    void columnsFit() const {
+        const QTableView* parts = get<QTableView>("partsTable");
+        const QTableView* sums = get<QTableView>("totalsTable");
+        const QFontMetrics cells = parts->fontMetrics();
+        const QFontMetrics headings = parts->horizontalHeader()->fontMetrics();
+        for (int c = 1; c < 15; ++c) {
+            QCOMPARE(parts->isColumnHidden(c), c == 5 || c == 8 || c == 9 || c == 14);
+            if (parts->isColumnHidden(c)) continue;
+            const QString heading = parts->model()->headerData(c, Qt::Horizontal).toString();
+            QVERIFY2(headings.horizontalAdvance(heading) + 8 <= parts->columnWidth(c),
+                     qPrintable(heading));
+            const QString text = cell("partsTable", 0, c);
+            QVERIFY2(cells.horizontalAdvance(text) + 6 <= parts->columnWidth(c), qPrintable(text));
+            if (c <= 4) {
+                QCOMPARE(sums->columnWidth(c), parts->columnWidth(c));
+                QVERIFY(sums->fontMetrics().horizontalAdvance(cell("totalsTable", 0, c)) + 6 <=
+                        sums->columnWidth(c));
+            }
+        }
+    }
+    static QSettings panelSettings() {
+        return QSettings(QSettings::UserScope, QStringLiteral("Ostrel"), QStringLiteral("Ostrel"));
+    }
+    // Where a widget shows in the window: its rectangle cut by every widget around it.
+    static QRect shownRect(const QWidget* w) {
+        QRect r(w->mapTo(w->window(), QPoint(0, 0)), w->size());
+        for (const QWidget* p = w->parentWidget(); p && !p->isWindow(); p = p->parentWidget())
+            r &= QRect(p->mapTo(p->window(), QPoint(0, 0)), p->size());
+        return r;
+    }
+    // The controls a user sees (frames, labels, boxes, buttons, tab bars, the plot; the parts
+    // of grids and tab bars aside): none on another; with texts, every caption whole in its
+    // label and not cut by the area around it, every button as wide as its text.
+    QStringList layoutFaults(bool texts) const {
+        QList<QWidget*> shown;
+        for (QWidget* w : w_->findChildren<QWidget*>()) {
+            bool part = false;
+            for (QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+                part = part || qobject_cast<QAbstractItemView*>(p) || qobject_cast<QTabBar*>(p);
+            auto* label = qobject_cast<QLabel*>(w);
+            if (!part && w->isVisible() && !shownRect(w).isEmpty() &&
+                !(label && label->text().isEmpty() && label->pixmap().isNull()) &&
+                (qobject_cast<QFrame*>(w) || qobject_cast<QLineEdit*>(w) ||
+                 qobject_cast<QAbstractButton*>(w) || qobject_cast<QTabBar*>(w) ||
+                 w->objectName() == QLatin1String("drivePlot")))
+                shown << w;
+        }
+        QStringList faults;
+        const auto name = [](const QWidget* w) {
+            return QLatin1String(w->metaObject()->className()) + QLatin1Char(' ') + w->objectName();
+        };
+        for (qsizetype i = 0; i < shown.size(); ++i) {
+            for (qsizetype j = i + 1; j < shown.size(); ++j)
+                if (!shown[i]->isAncestorOf(shown[j]) && !shown[j]->isAncestorOf(shown[i]) &&
+                    shownRect(shown[i]).intersects(shownRect(shown[j])))
+                    faults << name(shown[i]) + QStringLiteral(" on ") + name(shown[j]);
+            if (!texts) continue;
+            if (auto* l = qobject_cast<QLabel*>(shown[i]); l && !l->text().isEmpty()) {
+                const bool fits = l->wordWrap() ? l->heightForWidth(l->width()) <= l->height()
+                                                : l->fontMetrics().horizontalAdvance(l->text()) <=
+                                                      l->contentsRect().width();
+                if (!fits || shownRect(l).width() < l->width())
+                    faults << QStringLiteral("cut: %1 (%2)").arg(l->text(), name(l));
+            }
+            auto* b = qobject_cast<QAbstractButton*>(shown[i]);
+            if (b && !b->text().isEmpty() && b->width() < b->minimumSizeHint().width())
+                faults << QStringLiteral("cut: ") + b->text();
+        }
+        return faults;
+    }
+
 private slots:
     void initTestCase() { setUpSuite(); }
     void init() {
@@ -29,6 +109,7 @@ private slots:
     }
     void cleanup() {
         closeWindow();
+        panelSettings().remove(DrivePanel::visibleKey());
         QLocale::setDefault(QLocale::c());
         std::setlocale(LC_ALL, "C");
     }
@@ -298,7 +379,8 @@ private slots:
 
     // Every visible column is wide enough for its heading and its cells in the grid's font,
     // in every language, and the totals line keeps the same widths; hidden columns stay
-    // hidden. Numbers of 1234.567 size in the four result columns.
+    // hidden. Numbers of 1234.567 size in the four result columns, after the add, New and
+    // Undo, a change of digits and Open in a new window.
     void listColumnsShowEveryNumberAndHeadingWhole_data() {
         QTest::addColumn<int>("language"); // item of the language menu
         for (int item = 1; item <= 6; ++item)
@@ -314,32 +396,31 @@ private slots:
               "smallDiameterBox", "1234.567"});
         click(QStringLiteral("addButton"));
         QCOMPARE(partRows(), 1);
-        const QTableView* parts = get<QTableView>("partsTable");
-        const QTableView* sums = get<QTableView>("totalsTable");
-        const QFontMetrics cells = parts->fontMetrics();
-        const QFontMetrics headings = parts->horizontalHeader()->fontMetrics();
-        for (int c = 1; c < 15; ++c) {
-            QCOMPARE(parts->isColumnHidden(c), c == 5 || c == 8 || c == 9 || c == 14);
-            if (parts->isColumnHidden(c)) continue;
-            const QString heading = parts->model()->headerData(c, Qt::Horizontal).toString();
-            QVERIFY2(headings.horizontalAdvance(heading) + 8 <= parts->columnWidth(c),
-                     qPrintable(heading));
-            const QString text = cell("partsTable", 0, c);
-            QVERIFY2(cells.horizontalAdvance(text) + 6 <= parts->columnWidth(c), qPrintable(text));
-            if (c <= 4) {
-                QCOMPARE(sums->columnWidth(c), parts->columnWidth(c));
-                QVERIFY(sums->fontMetrics().horizontalAdvance(cell("totalsTable", 0, c)) + 6 <=
-                        sums->columnWidth(c));
-            }
-        }
         QCOMPARE(cell("partsTable", 0, 2), QStringLiteral("1234.57"));
+        // After the add, and after whatever else gives the list new cells.
+        const QString path = QDir(programDir()).filePath(QStringLiteral("wide.ostrel"));
+        dialogs_.fileNames << path;
+        trigger("saveAsAction");
+        columnsFit();
+        trigger("newAction");
+        trigger("undoAction");
+        columnsFit();
+        w_->displayMenu().digitsItem(Digits::Significant6)->trigger();
+        columnsFit();
+        w_->displayMenu().digitsItem(Digits::Classic)->trigger();
+        dialogs_.saveChoices << SaveChoice::Discard; // the undone New is a change
+        trigger("newAction");
+        QTRY_VERIFY(!w_->project().writingRecovery()); // its copy is gone
+        w_.reset();                                    // a new window, its columns as designed
+        startWindow();
+        QVERIFY(w_->openFile(path));
+        columnsFit();
     }
 
     // In every shipped language: no two access keys alike within one menu or among the
-    // window's own (menu titles, buttons), and every caption of the editor as wide as its text
-    // in its font, for the kinds with the longest captions (the list's headings: above).
-    void translationsKeepAccessKeysApartAndTextsWhole() {
-        QStringList clashes, cut;
+    // window's own (menu titles, buttons). The captions: layoutHoldsAtEverySize.
+    void translationsKeepAccessKeysApart() {
+        QStringList clashes;
         const auto keyOf = [](const QString& text) {
             return QKeySequence::mnemonic(text).toString().toLower();
         };
@@ -374,21 +455,63 @@ private slots:
                     seen.insert(key, text);
                 }
             }
-            for (const QString& kind :
-                 QStringList{"givenValues", "conveyor", "unbalancedMass", "regularPolygon"}) {
-                chooseKind(kind);
-                QCoreApplication::processEvents();
-                for (QLabel* label : w_->editor().findChildren<QLabel*>()) {
-                    if (!label->isVisibleTo(w_.get()) || label->pixmap().isNull() == false ||
-                        label->wordWrap() || label->text().isEmpty())
-                        continue;
-                    if (label->fontMetrics().horizontalAdvance(label->text()) > label->width())
-                        cut << QStringLiteral("%1, %2: %3").arg(name, kind, label->text());
-                }
-            }
         }
         QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QLatin1Char('\n'))));
-        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+    }
+
+    // In every language, with the Drive panel open, its verdict and advice shown, and the
+    // kinds with the longest captions: at the window's minimum and its default size nothing
+    // overlaps and nothing is cut, the central area needs no scrolling and the profile plot
+    // shows whole on its tab; below the minimum (no window manager to hold it) the central
+    // area scrolls instead.
+    void layoutHoldsAtEverySize_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("size");
+        for (int item = 1; item <= 6; ++item)
+            for (const char* size : {"minimum", "default"})
+                QTest::addRow("language %d %s", item, size) << item << QString(size);
+        QTest::newRow("language 4 below the minimum") << 4 << QStringLiteral("below");
+    }
+    void layoutHoldsAtEverySize() {
+        QFETCH(int, language);
+        QFETCH(QString, size);
+        get<QAction>(QStringLiteral("languageAction%1").arg(language))->trigger();
+        QSettings().remove(QStringLiteral("window/geometry"));
+        panelSettings().setValue(DrivePanel::visibleKey(), true);
+        w_.reset();
+        startWindow(); // in that language, at its default size, with the panel
+        typeSteelDisc();
+        click(QStringLiteral("addButton"));
+        for (const char* drive : {"motorInertiaBox", "speedBox", "accelTimeBox"}) {
+            box(drive)->setFocus();
+            QTest::keyClicks(box(drive), QStringLiteral("0.01"));
+        }
+        QVERIFY(get<QLabel>("driveVerdict")->isVisible());
+        // Each kind may need a larger minimum: the size is set again for it.
+        const auto resize = [this, size] {
+            QTest::qWait(10);
+            if (size == QLatin1String("minimum")) w_->resize(1, 1);
+            if (size == QLatin1String("below"))
+                w_->windowHandle()->resize(w_->minimumSize() - QSize(200, 150));
+            QTest::qWait(10);
+        };
+        QStringList faults;
+        for (const char* kind : {"givenValues", "conveyor", "unbalancedMass", "regularPolygon"}) {
+            chooseKind(QLatin1String(kind));
+            resize();
+            for (const QString& fault : layoutFaults(size != QLatin1String("below")))
+                faults << QStringLiteral("%1: %2").arg(QLatin1String(kind), fault);
+        }
+        const auto* central = get<QScrollArea>("centralScroll");
+        QCOMPARE(central->horizontalScrollBar()->isVisible() &&
+                     central->verticalScrollBar()->isVisible(),
+                 size == QLatin1String("below"));
+        get<QTabWidget>("driveTabs")->setCurrentIndex(1);
+        resize();
+        const QWidget* plot = get<QWidget>("drivePlot");
+        QVERIFY(plot->isVisible() && plot->height() >= 150);
+        QCOMPARE(shownRect(plot).size(), plot->size());
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
 
     void doubleClickTakesTheRowBack() {

@@ -1,5 +1,7 @@
 // The project commands of the main window driven as a user drives them, offscreen in a
 // temporary program folder, with settings and recovery copies in Qt's test folders.
+#include "app/parteditor.h"
+#include "app/recoverycopies.h"
 #include "app/windowcommands.h"
 #include "list/csvexport.h"
 #include "list/projectfile.h"
@@ -310,8 +312,10 @@ private slots:
         QCOMPARE(dialogs_.asked.size(), 1);
     }
 
-    // A window that ends without closing (a crash, a kill) leaves its recovery copy; the next
-    // start offers it, and restores the lines as unsaved work, or drops it when declined.
+    // A window that ends without closing (a crash, a kill) after changes to a saved project
+    // leaves its recovery copy; the next start offers it, naming the file and the title, and
+    // restores the list as unsaved work of that file with its title, its drive inputs and the
+    // editor as it was (the file untouched until Save), or drops it when declined.
     void recoveryCopyComesBackAfterAnAbnormalEnd_data() {
         QTest::addColumn<bool>("restore");
         QTest::newRow("restored") << true;
@@ -319,56 +323,88 @@ private slots:
     }
     void recoveryCopyComesBackAfterAnAbnormalEnd() {
         QFETCH(bool, restore);
+        const QString path = workFile(QStringLiteral("press.ostrel"));
         addDisc(QStringLiteral("1000"));
+        saveAs(path);
+        const QByteArray saved = fileBytes(path);
         addDisc(QStringLiteral("123.4"));
         dialogs_.windows << [](QDialog& d) {
             d.findChild<QLineEdit*>(QStringLiteral("projectTitle"))->setText("Drive line 2");
             return int(QDialog::Accepted);
         };
         trigger("propertiesAction");
+        get<QLineEdit>("motorInertiaBox")->setFocus();
+        QTest::keyClicks(get<QLineEdit>("motorInertiaBox"), "0.5");
+        chooseKind(QStringLiteral("ring"));
+        click(QStringLiteral("densityOption"));
+        type({"quantityBox", "3", "diameterBox", "300", "smallDiameterBox", "200"});
         const QStringList lost = state();
+        const EditorInputs editor = w_->editor().inputs();
+        const QString copy = w_->project().recoveryFile();
         // The copy is written on a worker thread: the crash comes once it holds everything.
         QTRY_VERIFY(!w_->project().writingRecovery() &&
-                    readProject(ProjectCommands::recoveryPath()).project.title ==
-                        QLatin1String("Drive line 2"));
-        QCOMPARE(readProject(ProjectCommands::recoveryPath()).project.lines.size(), size_t(2));
+                    sessionFromJson(readProject(copy).project.session) ==
+                        (SessionState{path, editor}));
 
         w_.reset(); // no close, no question: as a crash
-        QVERIFY(QFileInfo::exists(ProjectCommands::recoveryPath()));
         dialogs_.answers << restore;
         startWindow();
         QCOMPARE(dialogs_.asked.size(), 1);
+        QVERIFY(dialogs_.asked[0].contains("press.ostrel (Drive line 2)"));
         if (restore) {
             QCOMPARE(state(), lost);
+            QCOMPARE(w_->project().header().path, path);
             QCOMPARE(w_->project().header().title, QStringLiteral("Drive line 2"));
+            QVERIFY(w_->windowTitle().startsWith(QStringLiteral("press.ostrel")));
             QVERIFY(w_->isWindowModified());
-            QVERIFY(QFileInfo::exists(ProjectCommands::recoveryPath()));
-            dialogs_.saveChoices << SaveChoice::Discard;
-            click(QStringLiteral("quitButton"));
+            QCOMPARE(get<QLineEdit>("motorInertiaBox")->text(), QStringLiteral("0.5"));
+            QVERIFY(w_->editor().inputs() == editor);
+            QCOMPARE(fileBytes(path), saved);
+            trigger("saveAction"); // to its file, nothing asked
+            QCOMPARE(readProject(path).project.lines.size(), size_t(2));
         } else {
             QCOMPARE(w_->parts().partCount(), 0);
-            QVERIFY(!w_->isWindowModified());
         }
-        QVERIFY(!QFileInfo::exists(ProjectCommands::recoveryPath()));
+        QVERIFY(!w_->isWindowModified());
+        QTRY_VERIFY(RecoveryCopies::copiesIn(ProjectCommands::recoveryFolder()).isEmpty());
     }
 
-    // A second program running beside the first neither offers nor touches the first one's
-    // recovery copy, and its normal end does not remove it.
-    void aSecondWindowLeavesTheFirstOnesRecoveryCopyAlone() {
+    // A second program started beside the first says so once and keeps a copy of its own,
+    // leaving the first one's alone. After both end abnormally the next start offers each
+    // copy, one question each: a declined copy goes, a restored one comes back, and one not
+    // asked about (a list was restored before it) stays for the start after.
+    void twoRunningProgramsKeepACopyEach_data() {
+        QTest::addColumn<QList<bool>>("answers");
+        QTest::newRow("first declined, second restored") << QList<bool>{false, true};
+        QTest::newRow("first restored, second kept") << QList<bool>{true};
+    }
+    void twoRunningProgramsKeepACopyEach() {
+        QFETCH(QList<bool>, answers);
         addDisc(QStringLiteral("1000"));
-        QTRY_VERIFY(QFileInfo::exists(ProjectCommands::recoveryPath()) &&
-                    !w_->project().writingRecovery());
-        const QByteArray copy = fileBytes(ProjectCommands::recoveryPath());
-        RecordingDialogs otherDialogs; // asks nothing: a question would fail the test
-        MainWindow second(program_->path(), otherDialogs);
-        QVERIFY(second.ok());
-        QVERIFY(w_->project().ownsRecovery() && !second.project().ownsRecovery());
-        QVERIFY(second.project().newProject());
-        second.project().undoStack().undo(); // a change, unsaved
-        QVERIFY(second.isWindowModified());
-        second.project().endSession();
-        QCOMPARE(fileBytes(ProjectCommands::recoveryPath()), copy);
-        QVERIFY(otherDialogs.asked.isEmpty());
+        const QString first = w_->project().recoveryFile();
+        QTRY_VERIFY(!w_->project().writingRecovery() && QFileInfo::exists(first));
+        const QByteArray firstCopy = fileBytes(first);
+
+        RecordingDialogs otherDialogs;
+        otherDialogs.expect();
+        auto second = std::make_unique<MainWindow>(program_->path(), otherDialogs);
+        QCOMPARE(otherDialogs.texts, QStringList{entryText(632)});
+        const QString other = second->project().recoveryFile();
+        QVERIFY(!other.isEmpty() && other != first);
+        QVERIFY(second->project().newProject());
+        second->project().undoStack().undo(); // an empty list, unsaved
+        QTRY_VERIFY(!second->project().writingRecovery() && QFileInfo::exists(other));
+        QCOMPARE(fileBytes(first), firstCopy);
+
+        second.reset(); // both end abnormally
+        w_.reset();
+        dialogs_.answers << answers;
+        startWindow();
+        QCOMPARE(dialogs_.asked.size(), answers.size());
+        QVERIFY(dialogs_.asked[0].endsWith(entryText(631).arg(1).arg(2)));
+        QCOMPARE(w_->parts().partCount(), answers.first() ? 1 : 0);
+        QVERIFY(QFileInfo::exists(other)); // restored here, or kept for the next start
+        QCOMPARE(QFileInfo::exists(first), answers.first());
     }
 
     // A recovery copy that cannot be written is told once, naming its path; the list goes on.

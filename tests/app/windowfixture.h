@@ -5,6 +5,7 @@
 
 #include "app/mainwindow.h"
 #include "app/projectcommands.h"
+#include "app/recoverycopies.h"
 #include "programfolder.h"
 #include "recordingdialogs.h"
 #include "solids/catalogue.h"
@@ -48,7 +49,9 @@ protected:
     // A fresh program folder, no earlier test's recovery copy, and the window started in it.
     void startInNewFolder() {
         dialogs_ = RecordingDialogs();
-        QFile::remove(ostrel::ProjectCommands::recoveryPath());
+        for (const QString& copy :
+             ostrel::RecoveryCopies::copiesIn(ostrel::ProjectCommands::recoveryFolder()))
+            QFile::remove(copy);
         program_ = std::make_unique<QTemporaryDir>();
         QVERIFY(program_->isValid() && copyProgramFolder(programDir()));
         startWindow();

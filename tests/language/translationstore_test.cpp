@@ -127,7 +127,8 @@ TEST(ShippedStore, SixCompleteLanguagesHoldAFittingTextForEveryUsedEntry) {
                                       {500, 523},
                                       {530, 574},
                                       {580, 588},
-                                      {600, 614}})
+                                      {600, 614},
+                                      {630, 634}})
         for (int k = first; k <= last; ++k)
             used.insert(k);
     for (const QString& field : languages) {

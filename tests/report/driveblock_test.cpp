@@ -92,11 +92,14 @@ TEST(DriveReport, BlockFollowsTheTotalsWithInputsResultsAndPlot) {
     ASSERT_GE(totals, 0);
     EXPECT_GT(title, totals);
     EXPECT_GT(table, title);
-    // Inputs and results, SI with 4 significant digits; the verdict after the ratio.
+    // Inputs and results, SI with 4 significant digits, in the column of the longest caption;
+    // the verdict after the ratio.
+    const int width = reportCaptionWidth(texts());
+    EXPECT_EQ(width, QStringLiteral("Acceleration torque").size());
     EXPECT_TRUE(lines.contains(QStringLiteral("          ") +
-                               driveLine("Acceleration torque", "6.500", "N·m")));
-    EXPECT_GT(index(driveLine("D535", "95.49", "rpm")), title);
-    EXPECT_EQ(index(driveLine("D572", "D556", "")), index("D545") + 1);
+                               captionLine("Acceleration torque", width, "6.500", "N·m")));
+    EXPECT_GT(index(captionLine("D535", width, "95.49", "rpm")), title);
+    EXPECT_EQ(index(captionLine("D572", width, "D556", "")), index("D545") + 1);
     // The plot between the block and the tables.
     const QList<Record> drawn = curves(page);
     ASSERT_FALSE(drawn.isEmpty());

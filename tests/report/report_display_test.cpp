@@ -64,12 +64,10 @@ TEST(ReportDisplay, TotalsAreTheExactSumsInTheChosenUnits) {
             .kind,
         PartsList::AddOutcome::Kind::Added);
     const QStringList texts = reportTexts();
-    const QString pad = "                 "; // labels padded to 30
+    // Labels padded to the longest, "Friction torque".
     EXPECT_EQ(totalLines(list, texts, KgCm2),
-              (QStringList{"Total mass" + pad + "    =  501.0 kg",
-                           "Total inertia" + pad + " =  17.17 kg·cm²",
-                           "Friction torque" + pad.left(15) + " =  0.2500 N·m",
-                           "Working torque" + pad.left(16) + " =  0 N·m"}));
+              (QStringList{"Total mass      =  501.0 kg", "Total inertia   =  17.17 kg·cm²",
+                           "Friction torque =  0.2500 N·m", "Working torque  =  0 N·m"}));
     const DisplayChoice imperial{Digits::Significant6, MassUnit::Lb, InertiaUnit::LbIn2,
                                  TorqueUnit::LbfIn};
     const QStringList lines = totalLines(list, texts, imperial);

@@ -99,16 +99,19 @@ TEST(Report, KindListComparesNumericValues) {
         EXPECT_EQ(figureCode(QString::fromLatin1(other)), 0) << other;
 }
 
-TEST(Report, TotalLinesAlignAndUseTheMask) {
+TEST(Report, TotalLinesAlignOnTheLongestCaptionAndUseTheMask) {
     const PartsList list = listOf({{1, "1234.567", ".5", "1", "1", "", "", "", "", "-2.5", "."}});
     QStringList texts = reportTexts();
     texts[35] = QStringLiteral("M");
-    texts[85] = QStringLiteral("Moment of inertia of every part, reduced to the axis");
+    const QString longest = QStringLiteral("Moment of inertia of every part, reduced to the axis");
+    texts[85] = longest;
+    const auto padded = [&](const char* caption) {
+        return QString::fromUtf8(caption).leftJustified(longest.size());
+    };
     EXPECT_EQ(totalLines(list, texts),
-              QStringList({QStringLiteral("M").leftJustified(30) + " =  1234.57 kg",
-                           QStringLiteral("Moment of inertia of every par =  .50 kgm²"),
-                           QStringLiteral("Friction torque").leftJustified(30) + " =  -2.50 Nm",
-                           QStringLiteral("Working torque").leftJustified(30) + " =  .00 Nm"}));
+              QStringList({padded("M") + " =  1234.57 kg", longest + " =  .50 kgm²",
+                           padded("Friction torque") + " =  -2.50 Nm",
+                           padded("Working torque") + " =  .00 Nm"}));
 }
 
 TEST(Report, TableLinesAreExactCharacterForCharacter) {
