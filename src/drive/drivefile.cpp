@@ -28,6 +28,7 @@ QJsonObject driveToJson(const DriveInputs& inputs) {
         const auto f = static_cast<F>(i);
         object.insert(DriveInputs::key(f), inputs.text(f));
     }
+    object.insert(DriveInputs::brakeKey(), inputs.brakeHoldsLoad);
     return object;
 }
 
@@ -41,6 +42,7 @@ DriveInputs driveFromJson(const QJsonObject& object) {
         else if (value.isDouble() && std::isfinite(value.toDouble()))
             inputs.setText(f, generalText(value.toDouble()));
     }
+    inputs.brakeHoldsLoad = object.value(DriveInputs::brakeKey()).toBool(false);
     return inputs;
 }
 
@@ -60,6 +62,8 @@ QStringList driveCsvRows(const DriveInputs& inputs, const DriveTotals& totals) {
         const auto f = static_cast<F>(i);
         rows << row(DriveInputs::key(f), generalText(values[f]), driveInputUnit(f));
     }
+    rows << row(DriveInputs::brakeKey(),
+                inputs.brakeHoldsLoad ? QStringLiteral("yes") : QStringLiteral("no"), QString());
     rows << row(QStringLiteral("loadInertia"), generalText(totals.loadInertia),
                 QStringLiteral("kg·m²"))
          << row(QStringLiteral("frictionTorque"), generalText(totals.friction),
@@ -80,6 +84,7 @@ QStringList driveCsvRows(const DriveInputs& inputs, const DriveTotals& totals) {
          << row(QStringLiteral("accelTorque"), number(r.accelTorque), nm)
          << row(QStringLiteral("constTorque"), number(r.constTorque), nm)
          << row(QStringLiteral("decelTorque"), number(r.decelTorque), nm)
+         << row(QStringLiteral("holdTorque"), number(r.holdTorque), nm)
          << row(QStringLiteral("peakTorque"), number(r.peakTorque), nm)
          << row(QStringLiteral("rmsTorque"), number(r.rmsTorque), nm)
          << row(QStringLiteral("peakPower"), number(r.peakPower), QStringLiteral("W"))

@@ -18,7 +18,8 @@ DriveInputs driveFromJson(const QJsonObject& object);
 // One CSV field: quoted (quotes doubled) when it holds a comma, a quote or a line break.
 QString csvField(const QString& text);
 
-// The drive table: a heading row "quantity,value,unit", the inputs as read, the list's totals,
+// The drive table: a heading row "quantity,value,unit", the inputs as read (the brake choice
+// "yes" or "no"), the list's totals,
 // then the results (an absent result has an empty value; the verdict reads "within" or
 // "above"; a coast-down time without friction reads "none"). Lines without a line end.
 QStringList driveCsvRows(const DriveInputs& inputs, const DriveTotals& totals);
