@@ -161,6 +161,10 @@ DriveResults computeDrive(const DriveValues& in, const DriveTotals& totals) {
         r.rmsTorque = finite(s * std::sqrt(sum / cycle));
     }
     if (r.accelTorque) r.peakPower = finite(*r.accelTorque * omega);
+    if (r.decelTorque && *r.decelTorque < 0) {
+        r.brakingEnergy = finite(-*r.decelTorque * omega * td / 2);
+        if (r.brakingEnergy) r.brakingPower = finite(*r.brakingEnergy / cycle);
+    }
     r.kineticEnergy = finite(0.5 * jTotal * omega * omega);
     if (totals.friction > 0)
         r.coastTime = finite(jTotal * omega / totals.friction);

@@ -87,7 +87,11 @@ struct DriveResults {
     std::optional<double> peakPower;     // T_a·ω, W
     std::optional<double> kineticEnergy; // ½ J_total ω², J
     std::optional<double> coastTime;     // J_total ω / T_F, s (an upper bound)
-    bool coastNone = false;              // a speed is given and T_F is 0: the drive never stops
+    // While it decelerates with T_d < 0 the motor returns −T_d·ω·t_d/2 per cycle (J, at the
+    // shaft, before the motor's losses: an upper bound) and on average that over the cycle (W).
+    std::optional<double> brakingEnergy;
+    std::optional<double> brakingPower;
+    bool coastNone = false; // a speed is given and T_F is 0: the drive never stops
 };
 
 // The numbers read from the inputs (defaults applied), and the hint of each box.

@@ -32,6 +32,8 @@ constexpr ResultName kResults[] = {
     {"peakPower", DriveEntry::FirstResult + 8},
     {"kineticEnergy", DriveEntry::FirstResult + 9},
     {"coastTime", DriveEntry::FirstResult + 10},
+    {"brakingEnergy", DriveEntry::BrakingEnergy},
+    {"brakingPower", DriveEntry::BrakingPower},
 };
 static_assert(std::size(kResults) == static_cast<size_t>(DriveResult::Count));
 
@@ -122,6 +124,8 @@ QList<DriveRow> driveResultRows(const DriveResults& r, const DisplayChoice& choi
         {siText(r.peakPower), QStringLiteral("W")},
         {siText(r.kineticEnergy), QStringLiteral("J")},
         {coast, r.coastTime ? QStringLiteral("s") : QString()},
+        {siText(r.brakingEnergy), QStringLiteral("J")},
+        {siText(r.brakingPower), QStringLiteral("W")},
     }};
     QList<DriveRow> rows;
     for (size_t i = 0; i < cells.size(); ++i)

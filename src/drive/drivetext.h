@@ -27,6 +27,8 @@ enum class DriveResult {
     PeakPower,
     KineticEnergy,
     CoastTime,
+    BrakingEnergy,
+    BrakingPower,
     Count
 };
 
@@ -65,10 +67,13 @@ constexpr int CoastNote = 571;
 constexpr int RatioCaption = 572; // the verdict's caption in the report
 constexpr int AboveAdvice = 573;  // what to do when the ratio is above the limit
 constexpr int HintNotANumber = 574;
+constexpr int BrakingEnergy = 743;
+constexpr int BrakingPower = 744;
 constexpr int HoldTorque = 745;
 constexpr int BrakeHoldsLoad = 746; // the choice's caption
 constexpr int Yes = 747;
 constexpr int No = 748;
+constexpr int BrakingNote = 767; // the braking energy is an upper bound
 } // namespace DriveEntry
 
 // The entry of a result's caption.

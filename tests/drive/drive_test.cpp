@@ -47,7 +47,7 @@ struct Expected {
     Opt ratio, ta, tc, td, peak, rms, power, energy, coast;
     bool coastNone = false;
     std::optional<RatioVerdict> verdict;
-    Opt hold;
+    Opt hold, braking, brakingPower;
 };
 
 struct Case {
@@ -79,51 +79,55 @@ const Case kCases[] = {
     // λ = 0.05/0.01 = 5 ≤ 10. T_a = 0.01·100 + (0.05·100 + 0.5) = 6.5; T_c = 0.5;
     // T_d = −0.01·100 + (−5 + 0.5) = −5.5; the dwell holds T_h = T_W = 0.3.
     // RMS = √((6.5²·0.1 + 0.5²·1 + 5.5²·0.1 + 0.3²·0.8)/2) = √(7.572/2) = 1.945765.
-    // P = 6.5·10 = 65 W. E = ½·0.06·10² = 3 J. Coast 0.06·10/0.2 = 3 s.
+    // P = 6.5·10 = 65 W. E = ½·0.06·10² = 3 J. Coast 0.06·10/0.2 = 3 s. Braking:
+    // E_r = 5.5·10·0.1/2 = 2.75 J per cycle, P_r = 2.75/2 = 1.375 W.
     {"plain drive at full efficiency",
      Base,
      Load,
-     {5, 6.5, 0.5, -5.5, 6.5, 1.9457646, 65, 3, 3, false, RatioVerdict::Within, 0.3}},
+     {5, 6.5, 0.5, -5.5, 6.5, 1.9457646, 65, 3, 3, false, RatioVerdict::Within, 0.3, 2.75, 1.375}},
     // η = 0.8, lifting: T_L = 0.2 + 0.6 = 0.8. T_a = 1 + (5 + 0.8)/0.8 = 8.25; T_c = 0.8/0.8
     // = 1; decel: −5 + 0.8 = −4.2 drives back, ·0.8 = −3.36, T_d = −1 − 3.36 = −4.36;
     // T_h = 0.6/0.8 = 0.75. RMS = √((68.0625·0.1 + 1 + 19.0096·0.1 + 0.5625·0.8)/2)
-    // = √5.078605 = 2.253576. P = 82.5 W.
+    // = √5.078605 = 2.253576. P = 82.5 W. E_r = 4.36·10·0.1/2 = 2.18 J, P_r = 1.09 W.
     {"lifting load through a lossy gear",
      with(Base, &Inputs::eta, "0.8"),
      {0.05, 0.2, 0.6},
-     {5, 8.25, 1, -4.36, 8.25, 2.2535760, 82.5, 3, 3, false, RatioVerdict::Within, 0.75}},
+     {5, 8.25, 1, -4.36, 8.25, 2.2535760, 82.5, 3, 3, false, RatioVerdict::Within, 0.75, 2.18,
+      1.09}},
     // η = 0.8, overhauling: T_L = 0.2 − 1.2 = −1. Accel: 5 − 1 = 4 ≥ 0, /0.8 = 5, T_a = 6;
     // T_c = −1·0.8 = −0.8; decel: −5 − 1 = −6, ·0.8 = −4.8, T_d = −1 − 4.8 = −5.8;
     // T_h = −1.2·0.8 = −0.96. RMS = √((36·0.1 + 0.64·1 + 33.64·0.1 + 0.9216·0.8)/2)
-    // = √4.17064 = 2.042214. P = 60 W.
+    // = √4.17064 = 2.042214. P = 60 W. E_r = 5.8·10·0.1/2 = 2.9 J, P_r = 1.45 W.
     {"overhauling load drives back",
      with(Base, &Inputs::eta, "0.8"),
      {0.05, 0.2, -1.2},
-     {5, 6, -0.8, -5.8, 6, 2.0422145, 60, 3, 3, false, RatioVerdict::Within, -0.96}},
-    // No dwell: cycle 1.2 s, RMS = √(7.5/1.2) = √6.25 = 2.5; the rest as the plain drive.
+     {5, 6, -0.8, -5.8, 6, 2.0422145, 60, 3, 3, false, RatioVerdict::Within, -0.96, 2.9, 1.45}},
+    // No dwell: cycle 1.2 s, RMS = √(7.5/1.2) = √6.25 = 2.5, P_r = 2.75/1.2 = 2.291667 W; the
+    // rest as the plain drive.
     {"zero dwell",
      with(Base, &Inputs::t0, "0"),
      Load,
-     {5, 6.5, 0.5, -5.5, 6.5, 2.5, 65, 3, 3, false, RatioVerdict::Within, 0.3}},
+     {5, 6.5, 0.5, -5.5, 6.5, 2.5, 65, 3, 3, false, RatioVerdict::Within, 0.3, 2.75, 2.2916667}},
     // No motor: no ratio nor verdict; the load alone: T_a = 5.5, T_d = −4.5,
     // RMS = √((3.025 + 0.25 + 2.025 + 0.072)/2) = √2.686 = 1.638902, E = ½·0.05·100 = 2.5,
-    // coast 0.05·10/0.2 = 2.5 s.
+    // coast 0.05·10/0.2 = 2.5 s; E_r = 4.5·10·0.1/2 = 2.25 J, P_r = 1.125 W.
     {"missing motor inertia",
      with(Base, &Inputs::jm, ""),
      Load,
-     {None, 5.5, 0.5, -4.5, 5.5, 1.6389021, 55, 2.5, 2.5, false, std::nullopt, 0.3}},
+     {None, 5.5, 0.5, -4.5, 5.5, 1.6389021, 55, 2.5, 2.5, false, std::nullopt, 0.3, 2.25, 1.125}},
     // t_d = 0, t_0 = 0.9: no decel torque; RMS = √((4.225 + 0.25 + 0.081)/2) = √2.278
-    // = 1.509304.
+    // = 1.509304; nothing decelerates the motor: no braking energy.
     {"no deceleration time",
      with(with(Base, &Inputs::td, "0"), &Inputs::t0, "0.9"),
      Load,
      {5, 6.5, 0.5, None, 6.5, 1.5093045, 65, 3, 3, false, RatioVerdict::Within, 0.3}},
     // t_a = 0, t_0 = 0.9: no accel torque nor power; peak |T_d| = 5.5,
-    // RMS = √((0.25 + 3.025 + 0.081)/2) = √1.678 = 1.295376.
+    // RMS = √((0.25 + 3.025 + 0.081)/2) = √1.678 = 1.295376; E_r = 2.75 J, P_r = 1.375 W.
     {"no acceleration time",
      with(with(Base, &Inputs::ta, "0"), &Inputs::t0, "0.9"),
      Load,
-     {5, None, 0.5, -5.5, 5.5, 1.2953764, None, 3, 3, false, RatioVerdict::Within, 0.3}},
+     {5, None, 0.5, -5.5, 5.5, 1.2953764, None, 3, 3, false, RatioVerdict::Within, 0.3, 2.75,
+      1.375}},
     // The 0.79 kg·m² disc at 3000 rpm: ω = 100π, E = ½·0.79·(100π)² = 38984.94 J. No times:
     // no phase torque but T_c = 0, peak 0, no RMS; no friction: the coast-down is "none".
     {"disc at 3000 rpm stores 38.98 kJ",
@@ -132,17 +136,19 @@ const Case kCases[] = {
      {None, None, 0, None, 0, None, None, 38984.937, None, true, std::nullopt, 0}},
     // J_G = 0.005, S = 1.5: T_a = 0.015·100 + 5.5 = 7, T_d = −1.5 − 4.5 = −6; peak 1.5·7 = 10.5;
     // RMS = 1.5·√((4.9 + 0.25 + 3.6 + 0.072)/2) = 1.5·2.100238 = 3.150357; P = 7·10 = 70 W
-    // (no S); E = ½·0.065·100 = 3.25 J; coast 0.065·10/0.2 = 3.25 s; λ = 0.05/0.01 = 5.
+    // (no S); E = ½·0.065·100 = 3.25 J; coast 0.065·10/0.2 = 3.25 s; λ = 0.05/0.01 = 5;
+    // E_r = 6·10·0.1/2 = 3 J (no S), P_r = 1.5 W.
     {"gearbox inertia and safety factor",
      with(with(Base, &Inputs::jg, "0.005"), &Inputs::s, "1.5"),
      Load,
-     {5, 7, 0.5, -6, 10.5, 3.1503571, 70, 3.25, 3.25, false, RatioVerdict::Within, 0.3}},
+     {5, 7, 0.5, -6, 10.5, 3.1503571, 70, 3.25, 3.25, false, RatioVerdict::Within, 0.3, 3, 1.5}},
     // A vertical screw: 96.1 kg on a 10 mm lead weighs m·g·P/(2π) = 1.5 N·m at the motor
     // (T_W), guides T_F = 0.1, J_L = 0.002, J_M = 0.001, a trapezoidal screw η = 0.5, ω = 10,
     // t_a = t_d = 0.1, t_c = 0.5, t_0 = 1.3 (cycle 2 s). T_L = 1.6: T_a = 0.1 + (0.2 + 1.6)/0.5
     // = 3.7; T_c = 3.2; decel −0.2 + 1.6 = 1.4 still drives, T_d = −0.1 + 2.8 = 2.7; the dwell
     // holds T_h = 1.5/0.5 = 3. RMS = √((13.69·0.1 + 10.24·0.5 + 7.29·0.1 + 9·1.3)/2)
     // = √9.459 = 3.075549; peak 3.7; P = 37 W; E = ½·0.003·100 = 0.15 J; coast 0.03/0.1 = 0.3 s.
+    // T_d ≥ 0: the motor returns nothing, no braking energy.
     {"vertical screw held by the motor",
      Screw,
      Vertical,
@@ -194,6 +200,8 @@ TEST_P(DriveCases, ResultsMatchTheHandWorking) {
     expectNear("T_c", r.constTorque, c.want.tc);
     expectNear("T_d", r.decelTorque, c.want.td);
     expectNear("T_h", r.holdTorque, c.want.hold);
+    expectNear("E_r", r.brakingEnergy, c.want.braking);
+    expectNear("P_r", r.brakingPower, c.want.brakingPower);
     expectNear("peak", r.peakTorque, c.want.peak);
     expectNear("rms", r.rmsTorque, c.want.rms);
     expectNear("power", r.peakPower, c.want.power);
@@ -242,7 +250,7 @@ TEST(DriveInputsChecked, AnInputOutOfRangeIsHintedAtItsBoxAndEmptiesEveryResult)
             EXPECT_EQ(r.hints[f], f == c.field ? c.hint : DriveHint::None);
         EXPECT_FALSE(r.ratio || r.accelTorque || r.constTorque || r.decelTorque || r.peakTorque ||
                      r.rmsTorque || r.peakPower || r.kineticEnergy || r.coastTime || r.coastNone ||
-                     r.verdict);
+                     r.verdict || r.holdTorque || r.brakingEnergy || r.brakingPower);
         EXPECT_TRUE(driveProfile(in, r).empty());
     }
 }
@@ -262,8 +270,9 @@ TEST(DriveInputsChecked, HugeValuesNeverGiveAnInfiniteResult) {
     const DriveResults r = computeDrive(
         Inputs{.jm = "1E-300", .n = "1E300", .ta = "1E-300", .tc = "1", .td = "1"}.make(),
         {1E300, 1E-300, 0});
-    for (const Opt& x : {r.ratio, r.accelTorque, r.decelTorque, r.peakTorque, r.rmsTorque,
-                         r.peakPower, r.kineticEnergy, r.coastTime}) {
+    for (const Opt& x :
+         {r.ratio, r.accelTorque, r.decelTorque, r.peakTorque, r.rmsTorque, r.peakPower,
+          r.kineticEnergy, r.coastTime, r.brakingEnergy, r.brakingPower}) {
         if (x) {
             EXPECT_TRUE(std::isfinite(*x));
         }
@@ -372,6 +381,9 @@ TEST(DriveDisplayRows, AbsentResultsAreEmptyAndTorquesFollowTheUnitChoice) {
     EXPECT_EQ(classic[static_cast<int>(DriveResult::CoastTime)].unit, "");
     EXPECT_EQ(classic[static_cast<int>(DriveResult::RmsTorque)].value, "");
     EXPECT_EQ(classic[static_cast<int>(DriveResult::ConstTorque)].unit, "N·m");
+    const QList<DriveRow> braking = driveResultRows(computeDrive(Base.make(), Load), ncm, texts);
+    EXPECT_EQ(braking[static_cast<int>(DriveResult::BrakingEnergy)].value, "2.750");
+    EXPECT_EQ(braking[static_cast<int>(DriveResult::BrakingPower)].caption, "#744");
 
     EXPECT_EQ(driveVerdictText(computeDrive(Inputs{.jm = "0.001"}.make(), Load), texts), "#557");
     EXPECT_EQ(driveVerdictText(disc, texts), "");
@@ -432,7 +444,8 @@ TEST(DriveFileForms, CsvTableHasFullPrecisionPointDecimalsAndQuotedFields) {
     EXPECT_NEAR(rms.section(QLatin1Char(','), 1, 1).toDouble(),
                 std::sqrt((6.5 * 6.5 * 0.1 + 0.25 + 0.09 * 0.8) / 1.9), 1e-13)
         << rms.toStdString();
-    EXPECT_EQ(rows.size(), 1 + DriveInputs::FieldCount + 1 + 3 + 13);
+    EXPECT_EQ(rows.size(), 1 + DriveInputs::FieldCount + 1 + 3 + 15);
+    EXPECT_TRUE(rows.contains("brakingEnergy,,J")); // t_d = 0: nothing returned
     EXPECT_TRUE(rows.contains("brakeHoldsLoad,no,"));
     EXPECT_TRUE(rows.contains("holdTorque,0.3,N·m"));
     const QStringList still = driveCsvRows(Inputs{.n = "3000"}.make(), {0.79, 0, 0});

@@ -126,7 +126,8 @@ TEST(ShippedStore, SixCompleteLanguagesHoldAFittingTextForEveryUsedEntry) {
                                       {480, 499},
                                       {500, 523},
                                       {530, 574},
-                                      {745, 748}})
+                                      {743, 748},
+                                      {767, 767}})
         for (int k = first; k <= last; ++k)
             used.insert(k);
     for (const QString& field : languages) {
