@@ -89,10 +89,10 @@ QStringList driveCsvRows(const DriveInputs& inputs, const DriveTotals& totals) {
          << row(QStringLiteral("rmsTorque"), number(r.rmsTorque), nm)
          << row(QStringLiteral("peakPower"), number(r.peakPower), QStringLiteral("W"))
          << row(QStringLiteral("kineticEnergy"), number(r.kineticEnergy), QStringLiteral("J"))
-         << row(QStringLiteral("coastTime"),
-                r.coastNone ? QStringLiteral("none") : number(r.coastTime), QStringLiteral("s"))
          << row(QStringLiteral("brakingEnergy"), number(r.brakingEnergy), QStringLiteral("J"))
-         << row(QStringLiteral("brakingPower"), number(r.brakingPower), QStringLiteral("W"));
+         << row(QStringLiteral("brakingPower"), number(r.brakingPower), QStringLiteral("W"))
+         << row(QStringLiteral("coastTime"),
+                r.coastNone ? QStringLiteral("none") : number(r.coastTime), QStringLiteral("s"));
     return rows;
 }
 

@@ -31,9 +31,9 @@ constexpr ResultName kResults[] = {
     {"rmsTorque", DriveEntry::FirstResult + 7},
     {"peakPower", DriveEntry::FirstResult + 8},
     {"kineticEnergy", DriveEntry::FirstResult + 9},
-    {"coastTime", DriveEntry::FirstResult + 10},
     {"brakingEnergy", DriveEntry::BrakingEnergy},
     {"brakingPower", DriveEntry::BrakingPower},
+    {"coastTime", DriveEntry::FirstResult + 10},
 };
 static_assert(std::size(kResults) == static_cast<size_t>(DriveResult::Count));
 
@@ -123,9 +123,9 @@ QList<DriveRow> driveResultRows(const DriveResults& r, const DisplayChoice& choi
         {choiceText(r.rmsTorque, Quantity::Torque, choice), torque},
         {siText(r.peakPower), QStringLiteral("W")},
         {siText(r.kineticEnergy), QStringLiteral("J")},
-        {coast, r.coastTime ? QStringLiteral("s") : QString()},
         {siText(r.brakingEnergy), QStringLiteral("J")},
         {siText(r.brakingPower), QStringLiteral("W")},
+        {coast, r.coastTime ? QStringLiteral("s") : QString()},
     }};
     QList<DriveRow> rows;
     for (size_t i = 0; i < cells.size(); ++i)

@@ -26,9 +26,9 @@ enum class DriveResult {
     RmsTorque,
     PeakPower,
     KineticEnergy,
-    CoastTime,
     BrakingEnergy,
     BrakingPower,
+    CoastTime, // last: the panel's coast-down note follows it
     Count
 };
 
