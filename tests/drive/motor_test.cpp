@@ -1,5 +1,6 @@
 // Motors: the check of one motor against an axis worked by hand, every motor of a list at
 // once, the CSV import and export, and the user's motor list file.
+#include "drive/drivefile.h"
 #include "drive/motorcsv.h"
 #include "drive/motorlist.h"
 #include "drive/motortable.h"
@@ -199,6 +200,20 @@ TEST(MotorCheck, ChosenMotorComesBackFromTheProjectObject) {
     MotorFault fault;
     EXPECT_EQ(chosenMotorFromJson(bad, &fault), std::nullopt);
     EXPECT_EQ(fault.field, MotorField::MaxSpeed);
+}
+
+// The CSV's drive table carries the chosen motor after the drive's own rows.
+TEST(MotorCheck, ChosenMotorRowsFollowTheDriveTable) {
+    const QStringList rows = motorCsvRows({A, true}, axisInputs(), Axis);
+    for (const char* want :
+         {"motor,A,", "motorWithBrake,yes,", "motorBrakeInertia,,kg·m²", "ratioRequired,4,",
+          "peakTorqueAvailable,8,N·m", "peakTorqueCheck,pass,", "motorVerdict,pass,"})
+        EXPECT_TRUE(rows.contains(QString::fromUtf8(want))) << want;
+    const QStringList still = motorCsvRows({A, false}, axisInputs(""), Axis);
+    EXPECT_TRUE(still.contains("speedCheck,,") && still.contains("motorVerdict,,"));
+    const QByteArray csv = csvWithDrive("a\r\n", axisInputs(), Axis, ChosenMotor{A, false});
+    EXPECT_TRUE(csv.contains("\r\ncoastTime,"));
+    EXPECT_TRUE(csv.endsWith("\r\nmotorVerdict,pass,\r\n"));
 }
 
 // ---- Every motor at once ----
