@@ -52,6 +52,10 @@ QString DriveInputs::key(Field f) {
     return f >= 0 && f < FieldCount ? QString::fromLatin1(keys[f]) : QString();
 }
 
+QString DriveInputs::brakeKey() {
+    return QStringLiteral("brakeHoldsLoad");
+}
+
 bool DriveInputs::hasInputs() const {
     return readNumber(texts[MotorInertia]) != 0 || readNumber(texts[Speed]) != 0;
 }
@@ -63,6 +67,7 @@ bool DriveResults::valid() const {
 
 DriveValues readDriveInputs(const DriveInputs& inputs) {
     DriveValues out;
+    out.brakeHoldsLoad = inputs.brakeHoldsLoad;
     for (int i = 0; i < DriveInputs::FieldCount; ++i) {
         const auto f = static_cast<F>(i);
         const QString& text = inputs.text(f);
@@ -96,7 +101,10 @@ double loadAtMotor(double x, double eta) {
 }
 
 DriveResults computeDrive(const DriveInputs& inputs, const DriveTotals& totals) {
-    const DriveValues in = readDriveInputs(inputs);
+    return computeDrive(readDriveInputs(inputs), totals);
+}
+
+DriveResults computeDrive(const DriveValues& in, const DriveTotals& totals) {
     DriveResults r;
     r.hints = in.hints;
     r.limit = in[F::RatioLimit];
@@ -135,19 +143,28 @@ DriveResults computeDrive(const DriveInputs& inputs, const DriveTotals& totals) 
         r.decelRate = finite(alpha);
         r.decelTorque = finite(-jDrive * alpha + loadAtMotor(-jl * alpha + tl, eta));
     }
+    // At rest the motor holds the working torque (a vertical load, a thrust) unless a brake does.
+    r.holdTorque = in.brakeHoldsLoad ? 0.0 : finite(loadAtMotor(totals.working, eta));
 
-    // The peak over the phases with a torque; the RMS over the whole cycle.
+    // The peak over the phases with a torque (the dwell's when there is one); the RMS over the
+    // whole cycle.
     double peak = -1;
     for (const auto& t : {r.accelTorque, r.constTorque, r.decelTorque})
         if (t) peak = std::max(peak, std::abs(*t));
+    if (t0 > 0 && r.holdTorque) peak = std::max(peak, std::abs(*r.holdTorque));
     if (peak >= 0) r.peakTorque = finite(s * peak);
     const double cycle = ta + tc + td + t0;
-    if (cycle > 0 && r.constTorque) {
+    if (cycle > 0 && r.constTorque && r.holdTorque) {
         const auto sq = [](const std::optional<double>& t) { return t ? *t * *t : 0.0; };
-        const double sum = sq(r.accelTorque) * ta + sq(r.constTorque) * tc + sq(r.decelTorque) * td;
+        const double sum = sq(r.accelTorque) * ta + sq(r.constTorque) * tc +
+                           sq(r.decelTorque) * td + sq(r.holdTorque) * t0;
         r.rmsTorque = finite(s * std::sqrt(sum / cycle));
     }
     if (r.accelTorque) r.peakPower = finite(*r.accelTorque * omega);
+    if (r.decelTorque && *r.decelTorque < 0) {
+        r.brakingEnergy = finite(-*r.decelTorque * omega * td / 2);
+        if (r.brakingEnergy) r.brakingPower = finite(*r.brakingEnergy / cycle);
+    }
     r.kineticEnergy = finite(0.5 * jTotal * omega * omega);
     if (totals.friction > 0)
         r.coastTime = finite(jTotal * omega / totals.friction);
@@ -188,8 +205,10 @@ DriveProfile driveProfile(const DriveInputs& inputs, const DriveResults& results
     if (results.accelTorque) step(0, e1, *results.accelTorque);
     step(e1, e2, *results.constTorque);
     if (results.decelTorque) step(e2, e3, *results.decelTorque);
-    p.torque << QPointF(e3, 0);
-    if (t0 > 0) p.torque << QPointF(e4, 0);
+    if (t0 > 0)
+        step(e3, e4, results.holdTorque.value_or(0));
+    else
+        p.torque << QPointF(e3, 0);
     // Consecutive equal points say nothing.
     p.speed.erase(std::unique(p.speed.begin(), p.speed.end()), p.speed.end());
     p.torque.erase(std::unique(p.torque.begin(), p.torque.end()), p.torque.end());

@@ -14,7 +14,8 @@
 namespace ostrel {
 
 // The inputs as typed (each read with readNumber). An empty efficiency, safety factor or limit
-// stands for its default; any other empty box reads as 0, "not given".
+// stands for its default; any other empty box reads as 0, "not given". brakeHoldsLoad is the
+// one choice: a brake holds the load at rest, so the motor gives no torque during the dwell.
 struct DriveInputs {
     enum Field {
         MotorInertia, // J_M, kg·m²
@@ -30,6 +31,7 @@ struct DriveInputs {
         FieldCount
     };
     std::array<QString, FieldCount> texts;
+    bool brakeHoldsLoad = false;
 
     DriveInputs();
     const QString& text(Field f) const { return texts[f]; }
@@ -41,6 +43,8 @@ struct DriveInputs {
     static QString defaultText(Field f);
     // The stable ASCII key of a field, for files ("motorInertia", "efficiency", ...).
     static QString key(Field f);
+    // The file key of brakeHoldsLoad.
+    static QString brakeKey();
 
     friend bool operator==(const DriveInputs&, const DriveInputs&) = default;
 };
@@ -77,18 +81,24 @@ struct DriveResults {
     std::optional<double> accelTorque;   // T_a, N·m at the motor
     std::optional<double> constTorque;   // T_c
     std::optional<double> decelTorque;   // T_d
+    std::optional<double> holdTorque;    // T_h during the dwell: loadAtMotor(T_W), 0 with a brake
     std::optional<double> peakTorque;    // S·max(|T|) over the phases that have a torque
-    std::optional<double> rmsTorque;     // S·√(Σ T²·t / cycle)
+    std::optional<double> rmsTorque;     // S·√(Σ T²·t / cycle), the dwell at T_h
     std::optional<double> peakPower;     // T_a·ω, W
     std::optional<double> kineticEnergy; // ½ J_total ω², J
     std::optional<double> coastTime;     // J_total ω / T_F, s (an upper bound)
-    bool coastNone = false;              // a speed is given and T_F is 0: the drive never stops
+    // While it decelerates with T_d < 0 the motor returns −T_d·ω·t_d/2 per cycle (J, at the
+    // shaft, before the motor's losses: an upper bound) and on average that over the cycle (W).
+    std::optional<double> brakingEnergy;
+    std::optional<double> brakingPower;
+    bool coastNone = false; // a speed is given and T_F is 0: the drive never stops
 };
 
 // The numbers read from the inputs (defaults applied), and the hint of each box.
 struct DriveValues {
     std::array<double, DriveInputs::FieldCount> v{};
     std::array<DriveHint, DriveInputs::FieldCount> hints{};
+    bool brakeHoldsLoad = false;
     double operator[](DriveInputs::Field f) const { return v[f]; }
 };
 DriveValues readDriveInputs(const DriveInputs& inputs);
@@ -98,10 +108,13 @@ DriveValues readDriveInputs(const DriveInputs& inputs);
 double loadAtMotor(double x, double eta);
 
 DriveResults computeDrive(const DriveInputs& inputs, const DriveTotals& totals);
+// The same from inputs already read: a caller that changes one value (the motor inertia of each
+// motor checked) reads the texts once.
+DriveResults computeDrive(const DriveValues& values, const DriveTotals& totals);
 
 // One cycle as polylines in physical units: speed (rpm) and motor torque (N·m) against time
 // (s). The speed is the trapezoid 0 → n → n → 0 then the dwell; the torque the steps T_a, T_c,
-// T_d and 0 during the dwell, a phase without duration left out. Empty when the results are
+// T_d and T_h during the dwell, a phase without duration left out. Empty when the results are
 // not valid, there is no speed or the cycle lasts no time.
 struct DriveProfile {
     QList<QPointF> speed;

@@ -30,12 +30,34 @@ QString choiceText(const std::optional<double>& value, Quantity q, const Display
     return value ? choice.format(*value, q) : QString();
 }
 
-const char* const kResultKeys[] = {"ratio",       "accelRate",     "decelRate",  "accelTorque",
-                                   "constTorque", "decelTorque",   "peakTorque", "rmsTorque",
-                                   "peakPower",   "kineticEnergy", "coastTime"};
-static_assert(std::size(kResultKeys) == static_cast<size_t>(DriveResult::Count));
+struct ResultName {
+    const char* key;
+    int entry;
+};
+constexpr ResultName kResults[] = {
+    {"ratio", DriveEntry::FirstResult},
+    {"accelRate", DriveEntry::FirstResult + 1},
+    {"decelRate", DriveEntry::FirstResult + 2},
+    {"accelTorque", DriveEntry::FirstResult + 3},
+    {"constTorque", DriveEntry::FirstResult + 4},
+    {"decelTorque", DriveEntry::FirstResult + 5},
+    {"holdTorque", DriveEntry::HoldTorque},
+    {"peakTorque", DriveEntry::FirstResult + 6},
+    {"rmsTorque", DriveEntry::FirstResult + 7},
+    {"peakPower", DriveEntry::FirstResult + 8},
+    {"kineticEnergy", DriveEntry::FirstResult + 9},
+    {"brakingEnergy", DriveEntry::BrakingEnergy},
+    {"brakingPower", DriveEntry::BrakingPower},
+    {"coastTime", DriveEntry::FirstResult + 10},
+};
+static_assert(std::size(kResults) == static_cast<size_t>(DriveResult::Count));
 
 } // namespace
+
+int driveResultEntry(DriveResult result) {
+    const auto i = static_cast<size_t>(result);
+    return i < std::size(kResults) ? kResults[i].entry : 0;
+}
 
 QString driveInputUnit(DriveInputs::Field f) {
     switch (f) {
@@ -96,6 +118,11 @@ QList<DriveRow> driveInputRows(const DriveInputs& inputs, const QStringList& tex
     return rows;
 }
 
+DriveRow driveBrakeRow(const DriveInputs& inputs, const QStringList& texts) {
+    return {DriveInputs::brakeKey(), texts.value(DriveEntry::BrakeHoldsLoad),
+            texts.value(inputs.brakeHoldsLoad ? DriveEntry::Yes : DriveEntry::No), QString()};
+}
+
 QList<DriveRow> driveTotalRows(const DriveTotals& totals, const DisplayChoice& choice,
                                const QStringList& texts) {
     return {
@@ -119,17 +146,19 @@ QList<DriveRow> driveResultRows(const DriveResults& r, const DisplayChoice& choi
         {choiceText(r.accelTorque, Quantity::Torque, choice), torque},
         {choiceText(r.constTorque, Quantity::Torque, choice), torque},
         {choiceText(r.decelTorque, Quantity::Torque, choice), torque},
+        {choiceText(r.holdTorque, Quantity::Torque, choice), torque},
         {choiceText(r.peakTorque, Quantity::Torque, choice), torque},
         {choiceText(r.rmsTorque, Quantity::Torque, choice), torque},
         {siText(r.peakPower), QStringLiteral("W")},
         {siText(r.kineticEnergy), QStringLiteral("J")},
+        {siText(r.brakingEnergy), QStringLiteral("J")},
+        {siText(r.brakingPower), QStringLiteral("W")},
         {coast, r.coastTime ? QStringLiteral("s") : QString()},
     }};
     QList<DriveRow> rows;
     for (size_t i = 0; i < cells.size(); ++i)
-        rows << DriveRow{QString::fromLatin1(kResultKeys[i]),
-                         texts.value(DriveEntry::FirstResult + static_cast<int>(i)), cells[i].first,
-                         cells[i].second};
+        rows << DriveRow{QString::fromLatin1(kResults[i].key), texts.value(kResults[i].entry),
+                         cells[i].first, cells[i].second};
     return rows;
 }
 

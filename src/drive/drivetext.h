@@ -21,11 +21,14 @@ enum class DriveResult {
     AccelTorque,
     ConstTorque,
     DecelTorque,
+    HoldTorque,
     PeakTorque,
     RmsTorque,
     PeakPower,
     KineticEnergy,
-    CoastTime,
+    BrakingEnergy,
+    BrakingPower,
+    CoastTime, // last: the panel's coast-down note follows it
     Count
 };
 
@@ -44,7 +47,7 @@ constexpr int FirstInput = 532; // 532 ... 541 in DriveInputs::Field order
 constexpr int LoadInertia = 542;
 constexpr int Friction = 543;
 constexpr int Working = 544;
-constexpr int FirstResult = 545; // 545 ... 555 in DriveResult order
+constexpr int FirstResult = 545; // 545 ... 555: the results of driveResultEntry
 constexpr int VerdictWithin = 556;
 constexpr int VerdictAbove = 557;
 constexpr int CoastNone = 558;
@@ -64,7 +67,17 @@ constexpr int CoastNote = 571;
 constexpr int RatioCaption = 572; // the verdict's caption in the report
 constexpr int AboveAdvice = 573;  // what to do when the ratio is above the limit
 constexpr int HintNotANumber = 574;
+constexpr int BrakingEnergy = 743;
+constexpr int BrakingPower = 744;
+constexpr int HoldTorque = 745;
+constexpr int BrakeHoldsLoad = 746; // the choice's caption
+constexpr int Yes = 747;
+constexpr int No = 748;
+constexpr int BrakingNote = 767; // the braking energy is an upper bound
 } // namespace DriveEntry
+
+// The entry of a result's caption.
+int driveResultEntry(DriveResult result);
 
 // The unit of an input (SI whatever the choice: "kg·m²", "rpm", "s", or empty).
 QString driveInputUnit(DriveInputs::Field f);
@@ -82,6 +95,8 @@ QString driveHintText(DriveHint hint, const QStringList& texts);
 
 // The inputs as read (defaults applied), in field order.
 QList<DriveRow> driveInputRows(const DriveInputs& inputs, const QStringList& texts);
+// The brake choice: its caption and "yes" or "no" (entries 746 to 748).
+DriveRow driveBrakeRow(const DriveInputs& inputs, const QStringList& texts);
 // J_L, T_F and T_W in the chosen units.
 QList<DriveRow> driveTotalRows(const DriveTotals& totals, const DisplayChoice& choice,
                                const QStringList& texts);

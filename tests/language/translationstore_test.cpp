@@ -128,7 +128,8 @@ TEST(ShippedStore, SixCompleteLanguagesHoldAFittingTextForEveryUsedEntry) {
                                       {530, 574},
                                       {580, 588},
                                       {600, 614},
-                                      {630, 634}})
+                                      {630, 634},
+                                      {720, 771}})
         for (int k = first; k <= last; ++k)
             used.insert(k);
     for (const QString& field : languages) {

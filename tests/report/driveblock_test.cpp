@@ -161,11 +161,11 @@ TEST(DrivePlot, CurvesJoinTheProfilePointsInTheirBoxes) {
     EXPECT_TRUE(area.contains(l.speedBox) && area.contains(l.torqueBox));
     EXPECT_LE(l.speedBox.bottom(), l.torqueBox.top());
 
-    // ω = 10 rad/s is n = 95.49 rpm; torques 6.5, 0.5 and −5.5 N·m.
+    // ω = 10 rad/s is n = 95.49 rpm; torques 6.5, 0.5 and −5.5 N·m, the dwell holding 0.3.
     const double n = 300 / M_PI;
     const QList<QPointF> speed{{0, 0}, {0.1, n}, {1.1, n}, {1.2, 0}, {2, 0}};
     const QList<QPointF> torque{{0, 0},      {0, 6.5},    {0.1, 6.5}, {0.1, 0.5}, {1.1, 0.5},
-                                {1.1, -5.5}, {1.2, -5.5}, {1.2, 0},   {2, 0}};
+                                {1.1, -5.5}, {1.2, -5.5}, {1.2, 0.3}, {2, 0.3}};
     QList<QPointF> want;
     for (qsizetype i = 1; i < speed.size(); ++i)
         want << l.speedPoint(speed[i - 1]) << l.speedPoint(speed[i]);

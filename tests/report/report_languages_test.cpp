@@ -93,7 +93,7 @@ TEST_P(ReportInEveryLanguage, EveryTextIsWholeAndWithinThePrintableWidth) {
     for (int i = 0; i < DriveInputs::FieldCount; ++i)
         whole.push_back(DriveEntry::FirstInput + i);
     for (int i = 0; i < static_cast<int>(DriveResult::Count); ++i)
-        whole.push_back(DriveEntry::FirstResult + i);
+        whole.push_back(driveResultEntry(static_cast<DriveResult>(i)));
     for (int entry : whole)
         EXPECT_TRUE(all.simplified().contains(texts[entry].simplified())) << entry;
 }
