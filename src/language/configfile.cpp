@@ -1,10 +1,11 @@
 #include "language/configfile.h"
 
+#include "platform/atomicfile.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace ostrel {
@@ -34,21 +35,11 @@ bool firstLine(const QString& path, QString& line) {
     return true;
 }
 
+// The line written whole or not at all: a failed write leaves the old file as it was.
 bool writeLine(const QString& path, const QByteArray& bytes, QString* error) {
-    QSaveFile file(path);
-    // A folder where no temporary file can be made, but whose Ostrel.cfg can be written, is
-    // written in place.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error) *error = file.errorString();
-        return false;
-    }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error) *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    const WriteFailure failure = AtomicFile::writeWhole(bytes, path);
+    if (failure.failed() && error) *error = failure.reason;
+    return !failure.failed();
 }
 
 QByteArray configurationLine(const QString& name) {
