@@ -10,6 +10,7 @@
 #include "platform/paintersurface.h"
 #include "report/figures.h"
 #include "solids/catalogue.h"
+#include "solids/mechanism.h"
 #include "toolbaricons.h"
 
 #include <QDir>
@@ -40,6 +41,7 @@ double penDpiFor(double pxPerMm, double thickPx) {
     return 4.0 * pxPerMm * MmPerInch / thickPx;
 }
 
+// The kind picture of code, as the report figure of its kind.
 bool writeKindPicture(int code, const QString& path) {
     const FigureCell cell;
     QImage image(int(cell.width * PicturePixelsPerMm), int(cell.height * PicturePixelsPerMm),
@@ -150,12 +152,27 @@ int main(int argc, char** argv) {
         check(writeIcon(kindDrawing(kind.code), style, iconPath(kind.image)), iconPath(kind.image));
     }
 
+    for (const Mechanism& mechanism : mechanisms()) {
+        const QString name = QString::fromLatin1(mechanism.bitmapFile);
+        if (!expected.contains(name)) {
+            std::fprintf(stderr, "the build does not list the picture %s\n", qPrintable(name));
+            ++failures;
+            continue;
+        }
+        const QString path = folder.filePath(name);
+        check(writeKindPicture(mechanism.code, path), path);
+        IconStyle style;
+        style.keep = PictureFilter::Keep::Outline;
+        check(writeIcon(kindDrawing(mechanism.code), style, iconPath(mechanism.image)),
+              iconPath(mechanism.image));
+    }
+
     const struct {
         int image;
         void (*draw)(PageSurface&);
     } others[] = {
         {1, centredIcon}, {2, eccentricIcon}, {3, miscellaneousIcon},
-        {24, printIcon},  {25, quitIcon},
+        {24, printIcon},  {25, quitIcon},     {MechanismGroup{}.image, mechanismsIcon},
     };
     for (const auto& other : others)
         check(writeIcon(other.draw, IconStyle{}, iconPath(other.image)), iconPath(other.image));
