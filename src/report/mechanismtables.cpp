@@ -21,7 +21,7 @@ constexpr int EntryAxis = 74;
 
 // Room of each Classic field up to the next one, blank included.
 constexpr int QuantityRoom = 5;
-constexpr int RatioRoom = 7;
+constexpr int RatioRoom = 10; // holds the longest translated heading ("Übersetz.")
 constexpr int InputRoom = 6;
 constexpr int AngleRoom = 5;
 constexpr int MassRoom = 7;

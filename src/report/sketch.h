@@ -12,7 +12,6 @@ public:
     Sketch(PageSurface& page, QPointF anchor) : page_(page), a_(anchor) {}
 
     QPointF at(double dx, double dy) const { return a_ + QPointF(dx, dy); }
-    PageSurface& page() const { return page_; }
     void width(int dots) { page_.setLineWidth(dots); }
     void line(double x1, double y1, double x2, double y2) { page_.line(at(x1, y1), at(x2, y2)); }
     void line(QPointF p, QPointF q) { page_.line(a_ + p, a_ + q); }

@@ -125,7 +125,8 @@ TEST(ShippedStore, SixCompleteLanguagesHoldAFittingTextForEveryUsedEntry) {
                                       {450, 457},
                                       {480, 499},
                                       {500, 523},
-                                      {530, 574}})
+                                      {530, 574},
+                                      {650, 711}})
         for (int k = first; k <= last; ++k)
             used.insert(k);
     for (const QString& field : languages) {

@@ -131,16 +131,19 @@ int main(int argc, char** argv) {
         return folder.filePath(QStringLiteral("images/image%1.png").arg(image, 2, 10, QChar('0')));
     };
 
-    for (const KindInfo& kind : catalogue()) {
-        const QString name = QString::fromLatin1(kind.bitmapFile);
+    // The editor's picture and the toolbar image of one kind.
+    const auto drawKind = [&](int code, const char* bitmapFile, int image, const IconStyle& style) {
+        const QString name = QString::fromLatin1(bitmapFile);
         if (!expected.contains(name)) {
             std::fprintf(stderr, "the build does not list the picture %s\n", qPrintable(name));
             ++failures;
-            continue;
+            return;
         }
         const QString path = folder.filePath(name);
-        check(writeKindPicture(kind.code, path), path);
-
+        check(writeKindPicture(code, path), path);
+        check(writeIcon(kindDrawing(code), style, iconPath(image)), iconPath(image));
+    };
+    for (const KindInfo& kind : catalogue()) {
         IconStyle style;
         if (kind.code == int(SolidType::UnbalancedMass)) {
             // A mass on a radius has no thick outline: all its strokes, drawn thick.
@@ -149,22 +152,12 @@ int main(int argc, char** argv) {
             style.keep = PictureFilter::Keep::Outline;
             style.radiusLine = kind.family == Family::Eccentric;
         }
-        check(writeIcon(kindDrawing(kind.code), style, iconPath(kind.image)), iconPath(kind.image));
+        drawKind(kind.code, kind.bitmapFile, kind.image, style);
     }
-
     for (const Mechanism& mechanism : mechanisms()) {
-        const QString name = QString::fromLatin1(mechanism.bitmapFile);
-        if (!expected.contains(name)) {
-            std::fprintf(stderr, "the build does not list the picture %s\n", qPrintable(name));
-            ++failures;
-            continue;
-        }
-        const QString path = folder.filePath(name);
-        check(writeKindPicture(mechanism.code, path), path);
         IconStyle style;
         style.keep = PictureFilter::Keep::Outline;
-        check(writeIcon(kindDrawing(mechanism.code), style, iconPath(mechanism.image)),
-              iconPath(mechanism.image));
+        drawKind(mechanism.code, mechanism.bitmapFile, mechanism.image, style);
     }
 
     const struct {
