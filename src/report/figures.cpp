@@ -1,5 +1,6 @@
 #include "report/figures.h"
 
+#include "report/mechanismfigures.h"
 #include "report/primitives.h"
 #include "solids/calculation.h"
 
@@ -520,8 +521,11 @@ bool drawFigure(PageSurface& page, int code, const FigureCell& cell) {
         drawConveyor,
         drawUnbalancedMass,
         drawTorus,
+        drawScrewAxis,
+        drawRackAxis,
+        drawBeltAxis,
     };
-    if (code < 1 || code > 20) return false;
+    if (code < 1 || code > int(std::size(figures))) return false;
     figures[code - 1](page, cell);
     return true;
 }

@@ -41,8 +41,8 @@ void drawGivenValues(PageSurface& page, const FigureCell& cell);    // 17
 void drawConveyor(PageSurface& page, const FigureCell& cell);       // 18
 void drawUnbalancedMass(PageSurface& page, const FigureCell& cell); // 19
 
-// Draws the figure of kind code (1 ... 20) in cell and returns true; any other code draws
-// nothing and returns false.
+// Draws the figure of kind code (1 ... 20, and the mechanisms 21 ... 23 of mechanismfigures.h)
+// in cell and returns true; any other code draws nothing and returns false.
 bool drawFigure(PageSurface& page, int code, const FigureCell& cell);
 
 } // namespace ostrel

@@ -4,6 +4,7 @@
 #include "picturefilter.h"
 #include "platform/recordingsurface.h"
 #include "report/figures.h"
+#include "report/mechanismfigures.h"
 #include "report/primitives.h"
 #include "solids/calculation.h"
 
@@ -54,7 +55,7 @@ QStringList draw(FigureFn figure, const FigureCell& cell) {
     return describeAll(page.records());
 }
 
-// The figures in the order of their kind codes, 1 to 20.
+// The figures in the order of their kind codes, 1 to 23.
 const FigureFn AllFigures[] = {drawDisc,
                                drawRing,
                                drawLyingCylinder,
@@ -74,7 +75,10 @@ const FigureFn AllFigures[] = {drawDisc,
                                drawGivenValues,
                                drawConveyor,
                                drawUnbalancedMass,
-                               drawTorus};
+                               drawTorus,
+                               drawScrewAxis,
+                               drawRackAxis,
+                               drawBeltAxis};
 
 // The points a record reaches: line ends, box corners, dots, and the curve of an ellipse or arc.
 QList<QPointF> reach(const Record& r) {
@@ -145,6 +149,23 @@ TEST(Figures, TubesAndRingDrawTheirSolidFirstThenAConcentricBore) {
     }
 }
 
+TEST(Figures, MechanismsEndWithTheRotationSymbolOnTheDriveAxis) {
+    const struct {
+        FigureFn fn;
+        QString driven;        // the screw's shaft, or the drive wheel, at cell (10, 10)
+        QStringList symbolEnd; // its axis line, or the cross on the axis seen end on
+    } rows[] = {
+        {drawScrewAxis, "L 21,30.5 34,30.5 w4", {"W1", "L 11.5,32 17.5,32 w1"}},
+        {drawRackAxis, "E 27,31 r8 k1 w4", {"L 25.8,31 28.2,31 w1", "L 27,29.8 27,32.2 w1"}},
+        {drawBeltAxis, "E 22.5,32 r6 k1 w4", {"L 21.3,32 23.7,32 w1", "L 22.5,30.8 22.5,33.2 w1"}},
+    };
+    for (const auto& row : rows) {
+        const QStringList got = draw(row.fn, FigureCell{10, 10});
+        EXPECT_TRUE(got.contains(row.driven)) << row.driven.toStdString();
+        EXPECT_EQ(got.mid(got.size() - 2), row.symbolEnd);
+    }
+}
+
 TEST(Figures, ThicknessArrowheadsSitOutsidePointingInward) {
     const struct {
         FigureFn fn;
@@ -173,7 +194,7 @@ TEST(Figures, DrawFigureDrawsEachKindInsideItsCellAndReturnsAtWidthOne) {
     for (const FigureCell cell : {FigureCell{10, 10}, FigureCell{75, 58}, FigureCell{140, 250}}) {
         const QRectF inside =
             QRectF(cell.x, cell.y, cell.width, cell.height).adjusted(-Eps, -Eps, Eps, Eps);
-        for (int code = 1; code <= 20; ++code) {
+        for (int code = 1; code <= 23; ++code) {
             RecordingSurface page;
             EXPECT_TRUE(drawFigure(page, code, cell)) << code;
             EXPECT_EQ(describeAll(page.records()), draw(AllFigures[code - 1], cell)) << code;
@@ -185,7 +206,7 @@ TEST(Figures, DrawFigureDrawsEachKindInsideItsCellAndReturnsAtWidthOne) {
                                                     << cell.y << "): " << describe(r).toStdString();
         }
     }
-    for (int code : {-1, 0, 21}) {
+    for (int code : {-1, 0, 24}) {
         RecordingSurface page;
         EXPECT_FALSE(drawFigure(page, code, FigureCell{})) << code;
         EXPECT_TRUE(page.records().isEmpty()) << code;
@@ -204,6 +225,23 @@ TEST(PictureFilter, OutlineKeepsThickStrokesAndTheSymbolAxisOnly) {
     EXPECT_EQ(describe(lines.last()), "L 25,2 25,8 w2");
     EXPECT_EQ(page.recordsOf(Kind::Ellipse).size(), 1);
     EXPECT_EQ(page.recordsOf(Kind::Arc).size(), 2);
+}
+
+TEST(PictureFilter, EnlargesTheSymbolsOfAxesAcrossThePageAndSeenEndOnAsThinStrokes) {
+    const struct {
+        FigureFn fn;
+        double radius, aspect;
+    } rows[] = {{drawScrewAxis, 4, 5}, {drawRackAxis, 3, 1}, {drawBeltAxis, 3, 1}};
+    for (const auto& row : rows) {
+        RecordingSurface page;
+        PictureFilter icon(&page, PictureFilter::Keep::Outline, 4, 2);
+        icon.setSymbolScale(2);
+        row.fn(icon, FigureCell{});
+        const QList<Record> arcs = page.recordsOf(Kind::Arc);
+        EXPECT_TRUE(std::any_of(arcs.begin(), arcs.end(), [&row](const Record& r) {
+            return r.radius == 2 * row.radius && r.aspect == row.aspect && r.lineWidth == 2;
+        })) << row.radius;
+    }
 }
 
 int main(int argc, char** argv) {

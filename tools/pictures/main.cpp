@@ -10,6 +10,7 @@
 #include "platform/paintersurface.h"
 #include "report/figures.h"
 #include "solids/catalogue.h"
+#include "solids/mechanism.h"
 #include "toolbaricons.h"
 
 #include <QDir>
@@ -40,6 +41,7 @@ double penDpiFor(double pxPerMm, double thickPx) {
     return 4.0 * pxPerMm * MmPerInch / thickPx;
 }
 
+// The kind picture of code, as the report figure of its kind.
 bool writeKindPicture(int code, const QString& path) {
     const FigureCell cell;
     QImage image(int(cell.width * PicturePixelsPerMm), int(cell.height * PicturePixelsPerMm),
@@ -129,16 +131,19 @@ int main(int argc, char** argv) {
         return folder.filePath(QStringLiteral("images/image%1.png").arg(image, 2, 10, QChar('0')));
     };
 
-    for (const KindInfo& kind : catalogue()) {
-        const QString name = QString::fromLatin1(kind.bitmapFile);
+    // The editor's picture and the toolbar image of one kind.
+    const auto drawKind = [&](int code, const char* bitmapFile, int image, const IconStyle& style) {
+        const QString name = QString::fromLatin1(bitmapFile);
         if (!expected.contains(name)) {
             std::fprintf(stderr, "the build does not list the picture %s\n", qPrintable(name));
             ++failures;
-            continue;
+            return;
         }
         const QString path = folder.filePath(name);
-        check(writeKindPicture(kind.code, path), path);
-
+        check(writeKindPicture(code, path), path);
+        check(writeIcon(kindDrawing(code), style, iconPath(image)), iconPath(image));
+    };
+    for (const KindInfo& kind : catalogue()) {
         IconStyle style;
         if (kind.code == int(SolidType::UnbalancedMass)) {
             // A mass on a radius has no thick outline: all its strokes, drawn thick.
@@ -147,7 +152,12 @@ int main(int argc, char** argv) {
             style.keep = PictureFilter::Keep::Outline;
             style.radiusLine = kind.family == Family::Eccentric;
         }
-        check(writeIcon(kindDrawing(kind.code), style, iconPath(kind.image)), iconPath(kind.image));
+        drawKind(kind.code, kind.bitmapFile, kind.image, style);
+    }
+    for (const Mechanism& mechanism : mechanisms()) {
+        IconStyle style;
+        style.keep = PictureFilter::Keep::Outline;
+        drawKind(mechanism.code, mechanism.bitmapFile, mechanism.image, style);
     }
 
     const struct {
@@ -155,7 +165,7 @@ int main(int argc, char** argv) {
         void (*draw)(PageSurface&);
     } others[] = {
         {1, centredIcon}, {2, eccentricIcon}, {3, miscellaneousIcon},
-        {24, printIcon},  {25, quitIcon},
+        {24, printIcon},  {25, quitIcon},     {MechanismGroup{}.image, mechanismsIcon},
     };
     for (const auto& other : others)
         check(writeIcon(other.draw, IconStyle{}, iconPath(other.image)), iconPath(other.image));

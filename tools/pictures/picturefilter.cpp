@@ -10,9 +10,15 @@ namespace {
 
 constexpr int Thick = 4;
 
-// The rotation symbol's arc: radius 4, aspect 0.2, at the thick width.
+bool near(double a, double b) {
+    return std::abs(a - b) < 1e-9;
+}
+
+// The rotation symbol's arc at the thick width: radius 4 and aspect 0.2 about an upright axis,
+// aspect 5 about an axis lying across the page, radius 3 and aspect 1 about an axis seen end on.
 bool isSymbolArc(double r, double aspect) {
-    return std::abs(r - 4.0) < 1e-9 && std::abs(aspect - 0.2) < 1e-9;
+    return (near(r, 4.0) && (near(aspect, 0.2) || near(aspect, 5.0))) ||
+           (near(r, 3.0) && near(aspect, 1.0));
 }
 
 } // namespace

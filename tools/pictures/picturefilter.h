@@ -1,10 +1,11 @@
 // A page surface that passes a figure on to another surface selectively, for the small toolbar
 // images: it keeps the strokes (all of them, or only the thick outline with the rotation
 // symbol), drops letters and their dots, maps line widths to the icon's two stroke weights and
-// measures the extent of what it keeps. At icon size the rotation symbol would shrink to a blot,
-// so it can be drawn larger around its centre with thin strokes, and the thin radius line of an
-// eccentric part (the two lines drawn just before its letter "R") can be kept so the part stays
-// tied to its axis. With no target it only measures.
+// measures the extent of what it keeps. At icon size the rotation symbol (of an upright axis, of
+// an axis across the page or of one seen end on) would shrink to a blot, so it can be drawn
+// larger around its centre with thin strokes, and the thin radius line of an eccentric part (the
+// two lines drawn just before its letter "R") can be kept so the part stays tied to its axis.
+// With no target it only measures.
 #pragma once
 
 #include "platform/pagesurface.h"

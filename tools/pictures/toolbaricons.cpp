@@ -59,6 +59,25 @@ void miscellaneousIcon(PageSurface& p) {
     p.setLineWidth(1);
 }
 
+void mechanismsIcon(PageSurface& p) {
+    p.setLineWidth(4);
+    // A screw between its bearings, with its nut.
+    p.box({3, 5}, {7, 15});
+    p.box({41, 5}, {45, 15});
+    p.line({7, 8.5}, {19, 8.5});
+    p.line({7, 11.5}, {19, 11.5});
+    p.line({29, 8.5}, {41, 8.5});
+    p.line({29, 11.5}, {41, 11.5});
+    p.box({19, 3}, {29, 17});
+    // A belt round two pulleys, with its carriage.
+    p.ellipse({10, 35}, 7);
+    p.ellipse({38, 35}, 7);
+    p.line({10, 28}, {38, 28});
+    p.line({10, 42}, {38, 42});
+    p.box({18, 22}, {30, 28});
+    p.setLineWidth(1);
+}
+
 void printIcon(PageSurface& p) {
     p.setLineWidth(4);
     // The sheet going in at the back.

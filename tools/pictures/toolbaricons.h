@@ -1,4 +1,4 @@
-// The toolbar images that show no single kind: the three group buttons, print and quit. They
+// The toolbar images that show no single kind: the four group buttons, print and quit. They
 // are drawn with the strokes of the figures (thick outlines, thin axes, the rotation symbol) so
 // that the whole toolbar reads as one set; the picture generator scales each to its icon.
 #pragma once
@@ -13,6 +13,8 @@ void centredIcon(PageSurface& page);
 void eccentricIcon(PageSurface& page);
 // A given-value box, a mass on a radius and a belt conveyor: the miscellaneous items.
 void miscellaneousIcon(PageSurface& page);
+// A screw with its nut above a belt with its carriage: the linear mechanisms.
+void mechanismsIcon(PageSurface& page);
 // A printer with a sheet going in and a printed sheet coming out.
 void printIcon(PageSurface& page);
 // The power symbol.

@@ -1,0 +1,98 @@
+// Speed of a mechanism line on a key release: the box texts read against their declarations and
+// the four results computed, for each of the three mechanisms, against the aim of 1 µs a line
+// and against the solids' calculation of a disc from the same number of texts read.
+#include "solids/calculation.h"
+#include "solids/mechanism.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace ostrel;
+
+// Typical boxes of each mechanism, in the order of its inputs.
+const std::map<int, std::vector<const char*>>& inputs() {
+    static const std::map<int, std::vector<const char*>> s = {
+        {21, {"1", "1", "250", "10", "20", "1000", "7850", "0.1", "90", "500", "100"}},
+        {22, {"1", "1", "400", "100", "40", "7850", "0.02", "30", "150"}},
+        {23, {"2", "3", "12", "0.8", "60", "30", "2700", "2", "0.1", "0", "20"}},
+    };
+    return s;
+}
+
+void BM_CalculateMechanism(benchmark::State& state) {
+    const int code = int(state.range(0));
+    std::vector<QString> texts;
+    for (const char* t : inputs().at(code))
+        texts.push_back(QString::fromLatin1(t));
+    for (auto _ : state) {
+        MechanismResult r = calculateMechanism(code, texts);
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(BM_CalculateMechanism)->DenseRange(21, 23);
+
+void BM_CalculateDisc(benchmark::State& state) {
+    CalcInputs in;
+    in.code = 1;
+    in.totalMass = false;
+    in.texts = {"1", "1", "7850", "", "1000", "", "100"};
+    for (auto _ : state) {
+        CalcOutcome o = calculatePart(in);
+        benchmark::DoNotOptimize(o);
+    }
+}
+BENCHMARK(BM_CalculateDisc);
+
+class Recorder : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& r : runs)
+            if (r.run_type == Run::RT_Iteration && !r.error_occurred)
+                ns_[r.benchmark_name()] = r.GetAdjustedCPUTime() * multiplier(r.time_unit);
+        ConsoleReporter::ReportRuns(runs);
+    }
+    const std::map<std::string, double>& all() const { return ns_; }
+
+private:
+    static double multiplier(benchmark::TimeUnit u) {
+        switch (u) {
+        case benchmark::kNanosecond:
+            return 1;
+        case benchmark::kMicrosecond:
+            return 1e3;
+        case benchmark::kMillisecond:
+            return 1e6;
+        case benchmark::kSecond:
+            return 1e9;
+        }
+        return 1;
+    }
+    std::map<std::string, double> ns_;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    Recorder recorder;
+    benchmark::RunSpecifiedBenchmarks(&recorder);
+
+    constexpr double AimNs = 1000;
+    const auto& all = recorder.all();
+    const auto disc = all.find("BM_CalculateDisc");
+    std::printf("\nSummary (CPU time per line; aim under %.0f ns)\n", AimNs);
+    for (const auto& [name, ns] : all) {
+        if (name.rfind("BM_CalculateMechanism/", 0) != 0) continue;
+        std::printf("  %-26s %6.0f ns  %5.2f of the aim", name.c_str(), ns, ns / AimNs);
+        if (disc != all.end() && disc->second > 0)
+            std::printf("  %5.2fx a disc", ns / disc->second);
+        std::printf("%s\n", ns < AimNs ? "" : "  ABOVE THE AIM");
+    }
+    benchmark::Shutdown();
+    return 0;
+}
