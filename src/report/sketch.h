@@ -16,6 +16,9 @@ public:
     void line(double x1, double y1, double x2, double y2) { page_.line(at(x1, y1), at(x2, y2)); }
     void line(QPointF p, QPointF q) { page_.line(a_ + p, a_ + q); }
     void box(double x1, double y1, double x2, double y2) { page_.box(at(x1, y1), at(x2, y2)); }
+    void filledBox(double x1, double y1, double x2, double y2) {
+        page_.filledBox(at(x1, y1), at(x2, y2));
+    }
     void ellipse(double dx, double dy, double r, double aspect = 1.0) {
         page_.ellipse(at(dx, dy), r, aspect);
     }
@@ -27,6 +30,10 @@ public:
     void right(double dx, double dy) { arrowRight(page_, a_.x() + dx, a_.y() + dy); }
     void left(double dx, double dy) { arrowLeft(page_, a_.x() + dx, a_.y() + dy); }
     void up(double dx, double dy) { arrowUp(page_, a_.x() + dx, a_.y() + dy); }
+    // The rotation symbol centred at the offset, its height rounded to whole mm.
+    void rotation(double dx, double dy) {
+        rotationSymbol(page_, a_.x() + dx, wholeMm(a_.y() + dy));
+    }
 
 private:
     PageSurface& page_;
