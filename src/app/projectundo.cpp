@@ -48,6 +48,10 @@ ProjectUndo* ProjectUndo::driveChanged(PartsListModel& model, ProjectHeader head
 bool ProjectUndo::mergeWith(const QUndoCommand* other) {
     const auto* next = dynamic_cast<const ProjectUndo*>(other);
     if (!driveOnly_ || !next || !next->driveOnly_) return false;
+    // A motor chosen is a step of its own.
+    if (headerBefore_.motor != headerAfter_.motor ||
+        next->headerBefore_.motor != next->headerAfter_.motor)
+        return false;
     headerAfter_.drive = next->headerAfter_.drive;
     return true;
 }
