@@ -11,6 +11,7 @@
 #include "list/projectfile.h"
 #include "platform/dialogs.h"
 #include "report/driveblock.h"
+#include "solids/numbertext.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -22,7 +23,6 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -353,8 +353,7 @@ void DrivePanel::motorBrakeClicked(bool on) {
 
 void DrivePanel::applyMotorInertia() {
     if (!chosen_) return;
-    const QString si = QString::number(chosen_->motor.inertia(chosen_->withBrake), 'g',
-                                       QLocale::FloatingPointShortest);
+    const QString si = generalText(chosen_->motor.inertia(chosen_->withBrake));
     inputs_.setText(F::MotorInertia, si);
     boxes_[F::MotorInertia]->setText(driveBoxText(F::MotorInertia, si, choice_));
 }
@@ -417,6 +416,11 @@ void DrivePanel::fitWidth() {
         verdict = std::max(verdict, metrics.horizontalAdvance(texts_.value(entry)) + 4);
     for (QLabel* label : criterionVerdicts_)
         label->setMinimumWidth(verdict);
+    // What a criterion compares: two signed scientific values and the longest unit.
+    const int comparison =
+        metrics.horizontalAdvance(QStringLiteral("-8.888E-88 > -8.888E-88 ")) + unit + 16;
+    for (QLabel* label : comparisons_)
+        label->setMinimumWidth(comparison);
     for (QLabel* label : totalUnits_)
         label->setMinimumWidth(unit);
     for (QLabel* label : resultUnits_)
@@ -515,6 +519,7 @@ void DrivePanel::refreshMotorCheck() {
     check_ =
         chosen_ ? checkMotor(chosen_->motor, chosen_->withBrake, inputs_, totals_) : MotorCheck{};
     const bool shown = chosen_.has_value();
+    const bool wasShown = !checkHeading_->isHidden();
     checkHeading_->setVisible(shown);
     motorVerdict_->setVisible(shown);
     const QList<MotorCheckRow> rows = motorCheckRows(check_, choice_, texts_);
@@ -530,6 +535,8 @@ void DrivePanel::refreshMotorCheck() {
              {criterionCaptions_[i], comparisons_[i], margins_[i], criterionVerdicts_[i]})
             l->setVisible(shown);
     }
+    // The panel as wide as its rows with or without the check.
+    if (shown != wasShown) fitWidth();
     if (!shown) return;
     checkHeading_->setText(texts_.value(MotorEntry::Title) + QStringLiteral(": ") +
                            chosen_->motor.name);

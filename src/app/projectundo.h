@@ -40,7 +40,7 @@ public:
                                  ProjectHeader headerAfter, HeaderSetter setHeader);
 
     // Only the drive inputs or the chosen motor of the header changed: a run of such steps that
-    // keep the motor (the user typing in the drive panel) merges into one.
+    // keep the motor and the brake choice (the user typing in the drive panel) merges into one.
     static ProjectUndo* driveChanged(PartsListModel& model, ProjectHeader headerBefore,
                                      ProjectHeader headerAfter, HeaderSetter setHeader);
 
