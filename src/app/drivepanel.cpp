@@ -66,6 +66,12 @@ QLabel* heading(QWidget* parent, const QString& name) {
     return l;
 }
 
+// A style set only when it changes: setting one restyles the widget, which costs more than the
+// whole check.
+void restyle(QWidget* w, const QString& style) {
+    if (w->styleSheet() != style) w->setStyleSheet(style);
+}
+
 QSettings userSettings() {
     return QSettings(QSettings::UserScope, QStringLiteral("Ostrel"), QStringLiteral("Ostrel"));
 }
@@ -483,7 +489,7 @@ void DrivePanel::refresh() {
         const QString hint = driveHintText(results_.hints[i], texts_);
         hints_[i]->setText(hint);
         hints_[i]->setVisible(!hint.isEmpty());
-        boxes_[i]->setStyleSheet(hint.isEmpty() ? QString() : QLatin1String(WrongBoxStyle));
+        restyle(boxes_[i], hint.isEmpty() ? QString() : QLatin1String(WrongBoxStyle));
         boxes_[i]->setToolTip(hint);
     }
     const QList<DriveRow> totals = driveTotalRows(totals_, choice_, texts_);
@@ -506,7 +512,7 @@ void DrivePanel::refresh() {
         driveVerdictText(results_, texts_) +
         (above ? QStringLiteral(": ") + texts_.value(DriveEntry::AboveAdvice) : QString()));
     verdict_->setVisible(results_.verdict.has_value());
-    verdict_->setStyleSheet(above ? QLatin1String(HintStyle) : QString());
+    restyle(verdict_, above ? QLatin1String(HintStyle) : QString());
     coastNote_->setVisible(results_.coastTime.has_value());
     brakingNote_->setVisible(results_.brakingEnergy.has_value());
     refreshMotorCheck();
@@ -529,8 +535,8 @@ void DrivePanel::refreshMotorCheck() {
         comparisons_[i]->setText(criterionComparison(r));
         margins_[i]->setText(r.margin);
         criterionVerdicts_[i]->setText(r.verdict);
-        criterionVerdicts_[i]->setStyleSheet(
-            !r.present ? QString() : QLatin1String(r.pass ? PassStyle : HintStyle));
+        restyle(criterionVerdicts_[i],
+                !r.present ? QString() : QLatin1String(r.pass ? PassStyle : HintStyle));
         for (QLabel* l :
              {criterionCaptions_[i], comparisons_[i], margins_[i], criterionVerdicts_[i]})
             l->setVisible(shown);
@@ -543,9 +549,9 @@ void DrivePanel::refreshMotorCheck() {
     const std::optional<MotorVerdict> verdict = check_.verdict();
     motorVerdict_->setText(texts_.value(MotorCheckEntry::Verdict) + QStringLiteral(": ") +
                            motorVerdictText(check_, texts_));
-    motorVerdict_->setStyleSheet(
-        !verdict ? QString()
-                 : QLatin1String(*verdict == MotorVerdict::Pass ? PassStyle : HintStyle));
+    restyle(motorVerdict_,
+            !verdict ? QString()
+                     : QLatin1String(*verdict == MotorVerdict::Pass ? PassStyle : HintStyle));
 }
 
 } // namespace ostrel
