@@ -247,17 +247,18 @@ void DrivePanel::build() {
 // gives J_M.
 void DrivePanel::buildMotorRows(QWidget* content, QGridLayout* grid, int& row) {
     motorCaption_ = label(content, QStringLiteral("motorCaption"));
+    motorBrake_ = new QCheckBox(content);
+    motorBrake_->setObjectName(QStringLiteral("motorBrakeBox"));
+    grid->addWidget(motorCaption_, row, 0);
+    grid->addWidget(motorBrake_, row++, 1, 1, 2);
+    // The drop-down as wide as the panel: a long name does not widen it, the open list shows
+    // it whole, and so does the hint.
     motorChoice_ = new QComboBox(content);
     motorChoice_->setObjectName(QStringLiteral("motorChoice"));
-    // A long name does not widen the panel; the open list shows it whole.
     motorChoice_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     motorChoice_->setMinimumContentsLength(8);
     motorCaption_->setBuddy(motorChoice_);
-    grid->addWidget(motorCaption_, row, 0);
-    grid->addWidget(motorChoice_, row++, 1, 1, 2);
-    motorBrake_ = new QCheckBox(content);
-    motorBrake_->setObjectName(QStringLiteral("motorBrakeBox"));
-    grid->addWidget(motorBrake_, row++, 0, 1, 3);
+    grid->addWidget(motorChoice_, row++, 0, 1, 3);
     everyMotor_ = new QPushButton(content);
     everyMotor_->setObjectName(QStringLiteral("everyMotorButton"));
     everyMotor_->setAutoDefault(false);
@@ -327,6 +328,7 @@ void DrivePanel::fillMotorChoice() {
         if (static_cast<int>(k) == same) current = motorChoice_->count() - 1;
     }
     motorChoice_->setCurrentIndex(current);
+    motorChoice_->setToolTip(motorChoice_->currentText());
     everyMotor_->setEnabled(!list.empty());
 }
 

@@ -58,8 +58,8 @@ public:
     static QString toolName(const char* key);
     // Shows the kind buttons of group command index (0 ... 2) and hides the others.
     void showGroup(int index);
-    // Puts the toggle of a panel in the Inertia menu (after the preferences) and on the
-    // toolbar (before print).
+    // Puts the toggle of a panel in the Inertia menu (after the preferences, before Motors) and on
+    // the toolbar (before print).
     void addPanelToggle(QAction* toggle);
     // The Motors item ("motorsAction"), after the panel toggles in the Inertia menu.
     QAction* motorsItem() const { return motors_; }
