@@ -66,14 +66,22 @@ void BM_DriveResultsAfterAddToPlainList(benchmark::State& state) {
 BENCHMARK(BM_DriveResultsAfterAddToPlainList)->Unit(benchmark::kMicrosecond);
 
 // One add through the model: the totals signal refreshes the shown panel (results, labels and
-// plot data); the plot is painted later by the event loop, outside this figure.
+// plot data, and with argument 1 a chosen motor's check); the plot is painted later by the
+// event loop, outside this figure.
 void BM_DrivePanelAfterAddThroughTheModel(benchmark::State& state) {
     PartsList list;
     PartsListModel model(list);
     for (int k = 0; k < Lines; ++k)
         model.add(line(k));
     DrivePanel panel(model);
-    panel.setInputs(drive());
+    Motor motor;
+    motor.name = QStringLiteral("Motor");
+    motor.ratedTorque = 5;
+    motor.peakTorque = 15;
+    motor.ratedSpeed = motor.maxSpeed = 3000;
+    motor.rotorInertia = 0.5;
+    panel.setInputs(drive(),
+                    state.range(0) ? std::optional(ChosenMotor{motor, false}) : std::nullopt);
     panel.show();
     QApplication::processEvents();
     for (auto _ : state) {
@@ -86,7 +94,7 @@ void BM_DrivePanelAfterAddThroughTheModel(benchmark::State& state) {
     }
     state.counters["lines"] = Lines;
 }
-BENCHMARK(BM_DrivePanelAfterAddThroughTheModel)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DrivePanelAfterAddThroughTheModel)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // Every motor of a 1,000-motor list against the 10,000-line list: the exact totals, then each
 // motor's drive and four criteria, the order by rated torque and the smallest that passes.

@@ -2,12 +2,14 @@
 
 #include "app/displaysettings.h"
 #include "drive/drivefile.h"
-#include "platform/atomicfile.h"
-#include "platform/filepaths.h"
+#include "drive/motorcsv.h"
+#include "drive/motortable.h"
 #include "language/language.h"
 #include "language/translationstore.h"
 #include "list/csvexport.h"
 #include "list/projectfile.h"
+#include "platform/atomicfile.h"
+#include "platform/filepaths.h"
 #include "report/driveblock.h"
 #include "report/report.h"
 
@@ -24,6 +26,7 @@ constexpr int EntryWriteFailed = 441; // the PDF file cannot be written (the pat
 constexpr int EntryTotalsCaption = 385;
 constexpr int EntryOutputIsProject = 586; // an output file is the project (the path follows)
 constexpr int EntryOutputsAreOne = 587;   // the PDF and the CSV are one file (the path follows)
+constexpr int EntryOutputIsMotors = 788;  // an output file is the motor file (the path follows)
 
 struct Options {
     QCommandLineOption pdf{QStringList{QStringLiteral("pdf")},
@@ -43,6 +46,13 @@ struct Options {
                        "inertia=kg·cm²,mass=g,torque=N·cm (the units of the Results menu, or "
                        "their keys such as kg.cm2). Without it, the choice saved by the window."),
         QStringLiteral("UNITS")};
+    QCommandLineOption motors{
+        QStringList{QStringLiteral("motors")},
+        QStringLiteral("With --csv: check every motor of FILE.csv (name,ratedTorque,peakTorque,"
+                       "ratedSpeed,maxSpeed,peakTorqueAtMaxSpeed,rotorInertia,brakeInertia,"
+                       "ratedPower; SI units) against the project's axis and write the table of "
+                       "their checks to OUT.csv instead of the parts list."),
+        QStringLiteral("FILE.csv")};
 };
 
 void setUp(QCommandLineParser& parser, const Options& options) {
@@ -55,6 +65,7 @@ void setUp(QCommandLineParser& parser, const Options& options) {
     parser.addOption(options.csv);
     parser.addOption(options.digits);
     parser.addOption(options.units);
+    parser.addOption(options.motors);
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("The project to open or to export."),
                                  QStringLiteral("[FILE]"));
@@ -66,8 +77,8 @@ bool needsNoDisplay(const QStringList& arguments) {
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& a = arguments[i];
         if (a == QLatin1String("--")) break;
-        for (const char* option :
-             {"-pdf", "--pdf", "-csv", "--csv", "-digits", "--digits", "-units", "--units"})
+        for (const char* option : {"-pdf", "--pdf", "-csv", "--csv", "-digits", "--digits",
+                                   "-units", "--units", "-motors", "--motors"})
             if (a == QLatin1String(option) || a.startsWith(QLatin1String(option) + u'='))
                 return true;
         for (const char* option : {"-h", "--help", "-?", "--help-all", "-v", "--version"})
@@ -115,6 +126,11 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             return error(QStringLiteral("An output file name is empty."));
         line.action = CommandLine::Action::Export;
     }
+    if (parser.isSet(options.motors)) {
+        line.motors = parser.value(options.motors);
+        if (line.motors.isEmpty()) return error(QStringLiteral("The motor file name is empty."));
+        if (!parser.isSet(options.csv)) return error(QStringLiteral("--motors goes with --csv."));
+    }
     if (parser.isSet(options.digits)) line.digits = parser.value(options.digits);
     if (parser.isSet(options.units)) line.units = parser.value(options.units);
     if (line.digits || line.units) {
@@ -153,6 +169,21 @@ int runExport(const CommandLine& line, const QString& programDir, QTextStream& e
         err << language.text(EntryOutputsAreOne) << u'\n' << line.pdf << Qt::endl;
         return 2;
     }
+    // The motor file is read whole before anything is written; a bad one ends the run.
+    MotorCsvRead motors;
+    if (!line.motors.isEmpty()) {
+        for (const QString& output : {line.pdf, line.csv}) {
+            if (isSameFile(output, line.motors)) {
+                err << language.text(EntryOutputIsMotors) << u'\n' << output << Qt::endl;
+                return 2;
+            }
+        }
+        motors = readMotorsCsv(line.motors);
+        if (!motors.ok) {
+            err << messageText(motors.error, language.texts) << Qt::endl;
+            return 2;
+        }
+    }
     DisplaySettings settings;
     const DisplayChoice display =
         displayWithOptions(settings.load(), line.digits, line.units).value_or(settings.choice());
@@ -168,13 +199,18 @@ int runExport(const CommandLine& line, const QString& programDir, QTextStream& e
     PartsList list(QStringList(), language.text(EntryTotalsCaption));
     fillList(list, read);
     const DriveInputs drive = driveFromJson(read.project.drive);
+    const std::optional<ChosenMotor> motor = chosenMotorFromJson(read.project.motor);
 
     int code = 0;
     if (!line.csv.isEmpty()) {
-        const ProjectSave save =
-            saveExport(csvWithDrive(csvText(list, exportLabels(language.texts), display), drive,
-                                    driveTotals(list)),
-                       line.csv);
+        // Each motor with its rotor inertia as J_M, in the file's order.
+        const QByteArray csv =
+            line.motors.isEmpty()
+                ? csvWithDrive(csvText(list, exportLabels(language.texts), display), drive,
+                               driveTotals(list), motor)
+                : motorTableCsv(motors.motors,
+                                checkEveryMotor(motors.motors, false, drive, driveTotals(list)));
+        const ProjectSave save = saveExport(csv, line.csv);
         if (!save.ok) {
             err << messageText(save.errorMessage, language.texts) << Qt::endl;
             code = 1;
@@ -185,9 +221,9 @@ int runExport(const CommandLine& line, const QString& programDir, QTextStream& e
             // The report of an empty list is never drawn: no file is made.
             err << line.file << u'\n' << language.text(EntryEmptyList) << Qt::endl;
             code = 1;
-        } else if (WriteFailure failure;
-                   !writeReportPdf(line.pdf, list, language.texts, QDate::currentDate(), display,
-                                   &drive, read.project.title, &failure)) {
+        } else if (WriteFailure failure; !writeReportPdf(
+                       line.pdf, list, language.texts, QDate::currentDate(), display, &drive,
+                       read.project.title, &failure, motor ? &*motor : nullptr)) {
             err << messageText(writeFailureMessage(EntryWriteFailed, line.pdf, failure),
                                language.texts)
                 << Qt::endl;

@@ -17,6 +17,9 @@ struct CommandLine {
     QString file; // the project: to open (Window) or to export (Export)
     QString pdf;  // Export: where the report goes, or empty
     QString csv;  // Export: where the CSV goes, or empty
+    // Export: a motor list (CSV) to check against the project's axis: the CSV is then the
+    // table of every motor's checks instead of the parts list.
+    QString motors;
     // Export: the digits and units given for this run (checked), over the saved choice.
     std::optional<QString> digits, units;
     QString text; // Help, Version: what to print; Error: what is wrong (then the help text)
@@ -31,9 +34,11 @@ bool needsNoDisplay(const QStringList& arguments);
 
 // Runs an export: opens the translation store of the program folder (programDir ends with
 // "/") and its working language, reads the project and writes the files, in the digits and
-// units the window saved unless the command line gives others. Messages go to err. Returns
-// the exit code: 0 when every file was written; 2, before anything is written, when an output
-// is the project itself or both outputs are one file; 1 otherwise.
+// units the window saved unless the command line gives others; with a motor file, the CSV is
+// the table of every motor's checks. Messages go to err. Returns the exit code: 0 when every
+// file was written (whether or not a motor passes); 2, before anything is written, when an
+// output is the project or the motor file, both outputs are one file, or the motor file is
+// refused; 1 otherwise.
 int runExport(const CommandLine& line, const QString& programDir, QTextStream& err);
 
 } // namespace ostrel

@@ -7,13 +7,17 @@
 #include "app/drivepanel.h"
 #include "app/fittedscrollarea.h"
 #include "app/imagelist.h"
+#include "app/motorsdialog.h"
 #include "app/parteditor.h"
 #include "app/projectcommands.h"
+#include "app/usermotors.h"
 #include "app/windowcommands.h"
 #include "app/windowtranslation.h"
 #include "drive/drivefile.h"
+#include "drive/motorlist.h"
 #include "language/configfile.h"
 #include "list/partslistmodel.h"
+#include "list/projectfile.h"
 #include "list/totalsmodel.h"
 #include "platform/dialogs.h"
 #include "report/reportcommands.h"
@@ -91,7 +95,9 @@ MainWindow::MainWindow(const QString& programDir, Dialogs& dialogs, QWidget* par
     drivePanel_ = new DrivePanel(*partsModel_, this);
     addDockWidget(Qt::RightDockWidgetArea, drivePanel_);
     commands_->addPanelToggle(drivePanel_->toggleViewAction());
-    report_->setDrive(&drivePanel_->inputs());
+    motors_ = new UserMotors(motorListPath(), this);
+    drivePanel_->setMotorSource(*motors_, dialogs_);
+    report_->setDrive(&drivePanel_->inputs(), &drivePanel_->motor());
     // The editor's inputs go into the recovery copy and come back with it.
     project_->setEditorLink([this] { return editor_->inputs(); },
                             [this](const EditorInputs& in) { editor_->restoreInputs(in); });
@@ -107,12 +113,19 @@ MainWindow::MainWindow(const QString& programDir, Dialogs& dialogs, QWidget* par
             [this] { fitColumns(partsModel_->rowCount()); });
     // The drive inputs belong to the project: typed ones are saved with it and undone like
     // any other change; an opened, new or restored project gives the panel its own.
-    connect(drivePanel_, &DrivePanel::inputsChanged, this,
-            [this] { project_->setDrive(driveToJson(drivePanel_->inputs())); });
-    connect(project_, &ProjectCommands::driveChanged, this, [this](const QJsonObject& drive) {
-        const DriveInputs inputs = driveFromJson(drive);
-        if (!(inputs == drivePanel_->inputs())) drivePanel_->setInputs(inputs);
+    // So does the chosen motor: its data are copied into the project.
+    connect(drivePanel_, &DrivePanel::inputsChanged, this, [this] {
+        const std::optional<ChosenMotor>& motor = drivePanel_->motor();
+        project_->setDrive(driveToJson(drivePanel_->inputs()),
+                           motor ? chosenMotorToJson(*motor) : QJsonObject());
     });
+    connect(project_, &ProjectCommands::driveChanged, this,
+            [this](const QJsonObject& drive, const QJsonObject& motor) {
+                const DriveInputs inputs = driveFromJson(drive);
+                const std::optional<ChosenMotor> chosen = chosenMotorFromJson(motor);
+                if (!(inputs == drivePanel_->inputs()) || chosen != drivePanel_->motor())
+                    drivePanel_->setInputs(inputs, chosen);
+            });
 
     // The display of results: the window applies a new choice first, then the others hear it.
     displaySettings_ = new DisplaySettings(this);
@@ -132,6 +145,7 @@ MainWindow::MainWindow(const QString& programDir, Dialogs& dialogs, QWidget* par
     connect(commands_, &WindowCommands::previewRequested, this, &MainWindow::preview);
     connect(commands_, &WindowCommands::exportRequested, this, &MainWindow::exportPdf);
     connect(commands_, &WindowCommands::aboutRequested, this, &MainWindow::about);
+    connect(commands_, &WindowCommands::motorsRequested, this, &MainWindow::motorsCommand);
     connect(commands_, &WindowCommands::quitRequested, this, &MainWindow::quitCommand);
     connect(commands_, &WindowCommands::languageChosen, this, &MainWindow::languageItemChosen);
 
@@ -266,6 +280,10 @@ void MainWindow::load() {
     translateWindow(*this, language_);
     drivePanel_->setTexts(language_.texts);
     project_->setApplicationTitle(language_.text(12));
+    // A motor list that cannot be read is told once and kept as it is.
+    if (const std::vector<MessagePiece> refusal = motors_->load(); !refusal.empty())
+        dialogs_.message(messageText(refusal, language_.texts), MessageIcon::Exclamation,
+                         windowTitle());
     layOutGrids();
     displaySettings_->load(); // a stored choice other than Classic is applied on its signal
     applyDisplay(displaySettings_->choice());
@@ -487,6 +505,11 @@ void MainWindow::preview() {
 
 void MainWindow::exportPdf() {
     report_->exportPdf(parts_, language_.texts, displayChoice(), project_->header().title);
+}
+
+void MainWindow::motorsCommand() {
+    MotorsDialog dialog(*motors_, dialogs_, language_.texts, displayChoice(), this);
+    dialogs_.exec(dialog);
 }
 
 void MainWindow::about() {

@@ -31,6 +31,7 @@ class PartsListModel;
 class ProjectCommands;
 class ReportCommands;
 class TotalsModel;
+class UserMotors;
 
 class MainWindow : public QMainWindow {
 public:
@@ -47,6 +48,8 @@ public:
     PartEditor& editor() const { return *editor_; }
     WindowCommands& commands() const { return *commands_; }
     DrivePanel& drivePanel() const { return *drivePanel_; }
+    // The user's motor list, read at start.
+    UserMotors& motors() const { return *motors_; }
 
     // How results are shown (digits and units), kept per user. displaySettings() signals every
     // change (DisplaySettings::changed) after the window has applied it.
@@ -72,6 +75,8 @@ public:
     void languageItemChosen(int index);
     void quitCommand();
     void copyCommand();
+    // The Motors window.
+    void motorsCommand();
 
 protected:
     // Quit by the window's close button, the menu, the toolbar or the quit button: unsaved changes
@@ -113,6 +118,7 @@ private:
     ProjectCommands* project_ = nullptr;
     PartEditor* editor_ = nullptr;
     DrivePanel* drivePanel_ = nullptr;
+    UserMotors* motors_ = nullptr;
     QTableView* partsTable_ = nullptr;
     QTableView* totalsTable_ = nullptr;
     QPushButton* addButton_ = nullptr;

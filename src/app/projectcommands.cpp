@@ -135,18 +135,23 @@ void ProjectCommands::updateTitle() {
 }
 
 void ProjectCommands::setHeader(const ProjectHeader& header) {
-    const bool drive = header.drive != header_.drive;
+    const bool drive = header.drive != header_.drive || header.motor != header_.motor;
     header_ = header;
     updateTitle();
-    if (drive) emit driveChanged(header_.drive);
+    if (drive) emit driveChanged(header_.drive, header_.motor);
 }
 
-void ProjectCommands::setDrive(const QJsonObject& drive) {
+void ProjectCommands::setDrive(const QJsonObject& drive, const QJsonObject& motor) {
     // Read back, a file's drive object and the panel's may differ in form (a field left out,
     // a field at its default) but not in what they hold.
-    if (drive == header_.drive || driveFromJson(drive) == driveFromJson(header_.drive)) return;
+    const bool sameDrive =
+        drive == header_.drive || driveFromJson(drive) == driveFromJson(header_.drive);
+    const bool sameMotor =
+        motor == header_.motor || chosenMotorFromJson(motor) == chosenMotorFromJson(header_.motor);
+    if (sameDrive && sameMotor) return;
     ProjectHeader changed = header_;
     changed.drive = drive;
+    changed.motor = motor;
     undo_.push(ProjectUndo::driveChanged(model_, header_, changed,
                                          [this](const ProjectHeader& h) { setHeader(h); }));
 }
@@ -255,7 +260,7 @@ bool ProjectCommands::replaceWith(const QString& path, const Project* given) {
     }
     PartsList fresh;
     fillList(fresh, *given);
-    ProjectHeader header{given->title, given->author, given->notes, given->drive, {}};
+    ProjectHeader header{given->title, given->author, given->notes, given->drive, given->motor, {}};
     if (!read.ok) { // a recovery copy: the list of its file, not saved there yet
         header.path = sessionFromJson(given->session).path;
         undo_.push(ProjectUndo::replaced(model_, model_.list(), std::move(fresh), header_, header,
@@ -302,6 +307,7 @@ bool ProjectCommands::saveTo(const QString& path) {
     project.author = header_.author;
     project.notes = header_.notes;
     project.drive = header_.drive;
+    project.motor = header_.motor;
     const ProjectSave saved = saveProject(project, path);
     if (!saved.ok) {
         dialogs_.message(joined(saved.errorMessage, saved.error), MessageIcon::Exclamation,
@@ -360,7 +366,8 @@ bool ProjectCommands::exportCsv() {
     const ProjectSave saved = saveExport(
         csvWithDrive(
             csvText(model_.list(), exportLabels(language_, language_.text(KindHeading)), display_),
-            driveFromJson(header_.drive), driveTotals(model_.list())),
+            driveFromJson(header_.drive), driveTotals(model_.list()),
+            chosenMotorFromJson(header_.motor)),
         path);
     if (!saved.ok) {
         dialogs_.message(joined(saved.errorMessage, saved.error), MessageIcon::Exclamation,
@@ -440,6 +447,7 @@ Project ProjectCommands::snapshot() const {
     project.author = header_.author;
     project.notes = header_.notes;
     project.drive = header_.drive;
+    project.motor = header_.motor;
     SessionState session{header_.path, {}};
     if (readEditor_) session.editor = readEditor_();
     project.session = sessionJson(session);

@@ -8,8 +8,8 @@
 
 #include "app/projectundo.h"
 #include "list/partslist.h"
-#include "solids/units.h"
 #include "list/sessionstate.h"
+#include "solids/units.h"
 
 #include <QObject>
 #include <QString>
@@ -74,9 +74,9 @@ public:
     bool save();                        // Save as when the project has no file yet
     bool saveAs();
     bool editProperties();
-    // The drive inputs typed in the drive panel, a step of the undo history (a run of them is
-    // one step).
-    void setDrive(const QJsonObject& drive);
+    // The drive inputs typed in the drive panel and its chosen motor, a step of the undo
+    // history (a run of typing is one step).
+    void setDrive(const QJsonObject& drive, const QJsonObject& motor = {});
     bool exportCsv();
     // The given list rows, or every row and the totals when none is given, on the clipboard.
     void copy(const std::vector<int>& listRows);
@@ -115,8 +115,9 @@ public:
 
 signals:
     void recentFilesChanged();
-    // The header's drive inputs changed (an opened, new or restored project, undo or redo).
-    void driveChanged(const QJsonObject& drive);
+    // The header's drive inputs or chosen motor changed (an opened, new or restored project,
+    // undo or redo).
+    void driveChanged(const QJsonObject& drive, const QJsonObject& motor);
 
 private:
     void setHeader(const ProjectHeader& header);

@@ -1,5 +1,6 @@
 #include "app/projectundo.h"
 
+#include "drive/drivecalc.h"
 #include "list/partslistmodel.h"
 
 namespace ostrel {
@@ -48,6 +49,14 @@ ProjectUndo* ProjectUndo::driveChanged(PartsListModel& model, ProjectHeader head
 bool ProjectUndo::mergeWith(const QUndoCommand* other) {
     const auto* next = dynamic_cast<const ProjectUndo*>(other);
     if (!driveOnly_ || !next || !next->driveOnly_) return false;
+    // A motor chosen, or the brake choice ticked, is a step of its own.
+    const auto choiceChanged = [](const ProjectUndo& step) {
+        const QString brake = DriveInputs::brakeKey();
+        return step.headerBefore_.motor != step.headerAfter_.motor ||
+               step.headerBefore_.drive.value(brake).toBool(false) !=
+                   step.headerAfter_.drive.value(brake).toBool(false);
+    };
+    if (choiceChanged(*this) || choiceChanged(*next)) return false;
     headerAfter_.drive = next->headerAfter_.drive;
     return true;
 }

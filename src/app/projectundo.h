@@ -20,7 +20,8 @@ class PartsListModel;
 struct ProjectHeader {
     QString title, author, notes;
     QJsonObject drive;
-    QString path; // empty for a project never saved
+    QJsonObject motor; // the chosen motor's data; empty for none
+    QString path;      // empty for a project never saved
     bool operator==(const ProjectHeader&) const = default;
 };
 
@@ -38,8 +39,8 @@ public:
                                  std::optional<PartsList> after, ProjectHeader headerBefore,
                                  ProjectHeader headerAfter, HeaderSetter setHeader);
 
-    // Only the drive inputs of the header changed: a run of such steps (the user typing in the
-    // drive panel) merges into one.
+    // Only the drive inputs or the chosen motor of the header changed: a run of such steps that
+    // keep the motor and the brake choice (the user typing in the drive panel) merges into one.
     static ProjectUndo* driveChanged(PartsListModel& model, ProjectHeader headerBefore,
                                      ProjectHeader headerAfter, HeaderSetter setHeader);
 

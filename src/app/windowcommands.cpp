@@ -84,6 +84,8 @@ void WindowCommands::buildMenus(QMainWindow& window) {
         connect(item, &QAction::triggered, this, [this, i] { emit languageChosen(i); });
         languages_[static_cast<size_t>(i)] = item;
     }
+    motors_ = addItem(inertia, QStringLiteral("motorsAction"), QStringLiteral("Moteurs..."));
+    connect(motors_, &QAction::triggered, this, &WindowCommands::motorsRequested);
     separator(inertia, "preferencesSeparator");
 
     QAction* print = addItem(inertia, QStringLiteral("printAction"), QStringLiteral("&Imprimer"));
@@ -221,9 +223,7 @@ void WindowCommands::showGroup(int index) {
 void WindowCommands::addPanelToggle(QAction* toggle) {
     auto* window = qobject_cast<QMainWindow*>(parent());
     QMenu* inertia = window ? window->findChild<QMenu*>(QStringLiteral("inertiaMenu")) : nullptr;
-    if (inertia)
-        inertia->insertAction(inertia->findChild<QAction*>(QStringLiteral("preferencesSeparator")),
-                              toggle);
+    if (inertia) inertia->insertAction(motors_, toggle);
     toolbar_->insertAction(toolbar_->findChild<QAction*>(toolName(kPrintKey)), toggle);
 }
 

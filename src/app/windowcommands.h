@@ -58,9 +58,11 @@ public:
     static QString toolName(const char* key);
     // Shows the kind buttons of group command index (0 ... 2) and hides the others.
     void showGroup(int index);
-    // Puts the toggle of a panel in the Inertia menu (after the preferences) and on the
-    // toolbar (before print).
+    // Puts the toggle of a panel in the Inertia menu (after the preferences, before Motors) and on
+    // the toolbar (before print).
     void addPanelToggle(QAction* toggle);
+    // The Motors item ("motorsAction"), after the panel toggles in the Inertia menu.
+    QAction* motorsItem() const { return motors_; }
 
 signals:
     void kindChosen(int code);
@@ -68,6 +70,7 @@ signals:
     void previewRequested();
     void exportRequested();
     void aboutRequested();
+    void motorsRequested();
     void quitRequested();
     void languageChosen(int index);
 
@@ -79,6 +82,7 @@ private:
 
     QToolBar* toolbar_ = nullptr;
     ProjectItems project_;
+    QAction* motors_ = nullptr;
     std::array<QAction*, 31> buttons_{}; // index = button number
     std::array<QAction*, LanguageItems + 1> languages_{};
 };

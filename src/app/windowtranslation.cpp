@@ -82,6 +82,7 @@ void translateWindow(QMainWindow& window, const Language& language) {
     for (const GroupCommand& g : groupCommands())
         setCaption(window, WindowCommands::actionName(g.key), language.text(g.captionEntry));
     apply(window, language, {{"preferencesMenu", 3}, {"languageMenu", 4}, {"aboutAction", 2}});
+    apply(window, language, {{"motorsAction", 772}});
     for (const DisplayMenu::Caption& c : DisplayMenu::captions())
         setCaption(window, QLatin1String(c.name), language.text(c.entry));
     apply(window, language, {{"centredMenu", 14}});

@@ -70,7 +70,7 @@ constexpr int HintNotANumber = 574;
 constexpr int BrakingEnergy = 743;
 constexpr int BrakingPower = 744;
 constexpr int HoldTorque = 745;
-constexpr int BrakeHoldsLoad = 746; // the choice's caption
+constexpr int BrakeHoldsLoad = 684; // the choice's caption, shared with the mechanisms
 constexpr int Yes = 747;
 constexpr int No = 748;
 constexpr int BrakingNote = 767; // the braking energy is an upper bound
@@ -95,7 +95,7 @@ QString driveHintText(DriveHint hint, const QStringList& texts);
 
 // The inputs as read (defaults applied), in field order.
 QList<DriveRow> driveInputRows(const DriveInputs& inputs, const QStringList& texts);
-// The brake choice: its caption and "yes" or "no" (entries 746 to 748).
+// The brake choice: its caption and "yes" or "no" (entries 684, 747 and 748).
 DriveRow driveBrakeRow(const DriveInputs& inputs, const QStringList& texts);
 // J_L, T_F and T_W in the chosen units.
 QList<DriveRow> driveTotalRows(const DriveTotals& totals, const DisplayChoice& choice,

@@ -124,6 +124,14 @@ QList<MotorCheckRow> motorCheckRows(const MotorCheck& check, const DisplayChoice
     return rows;
 }
 
+QString criterionComparison(const MotorCheckRow& row) {
+    if (!row.present) return {};
+    QString text =
+        row.required + (row.pass ? QStringLiteral(" ≤ ") : QStringLiteral(" > ")) + row.available;
+    if (!row.unit.isEmpty()) text += QLatin1Char(' ') + row.unit;
+    return text;
+}
+
 QString motorVerdictText(const MotorCheck& check, const QStringList& texts) {
     const std::optional<MotorVerdict> verdict = check.verdict();
     if (!verdict) return texts.value(MotorCheckEntry::Undetermined);

@@ -24,6 +24,8 @@ constexpr int Verdict = 739;
 constexpr int Undetermined = 740; // no verdict: an input of the drive is missing
 constexpr int WithBrake = 741;
 constexpr int NoMotor = 742;
+constexpr int SmallestPassing = 784; // the verdict of the smallest motor that passes
+constexpr int ProjectCopy = 785;     // "%1 (project's copy)"
 } // namespace MotorCheckEntry
 
 // The motor's values in MotorField order from RatedTorque (the name is the block's heading):
@@ -44,6 +46,9 @@ struct MotorCheckRow {
 };
 QList<MotorCheckRow> motorCheckRows(const MotorCheck& check, const DisplayChoice& choice,
                                     const QStringList& texts);
+// What the criterion compares, the same in every language: "5.200 ≤ 8.000 N·m" when it passes,
+// "5.200 > 5.000 N·m" when it fails; empty when it is absent.
+QString criterionComparison(const MotorCheckRow& row);
 
 // The motor as the Motors dialog's cells show it for editing: the name, then each value at
 // full precision in N·m, rpm and W, the inertias in the chosen inertia unit; an optional value

@@ -1,5 +1,6 @@
 #include "list/projectfile.h"
 
+#include "drive/motorcheck.h"
 #include "platform/atomicfile.h"
 #include "platform/filepaths.h"
 #include "solids/catalogue.h"
@@ -352,6 +353,26 @@ std::optional<Fault> driveFault(const QJsonObject& drive) {
     return std::nullopt;
 }
 
+// The chosen motor: data a motor of the user's list could hold, and a yes or no brake.
+std::optional<Fault> motorFault(const QJsonObject& motor) {
+    if (motor.isEmpty()) return std::nullopt;
+    const QJsonValue brake = motor.value(QLatin1String("withBrake"));
+    if (!brake.isUndefined() && !brake.isBool())
+        return Fault{BadField, QStringLiteral("motor.withBrake")};
+    MotorFault fault;
+    if (chosenMotorFromJson(motor, &fault)) return std::nullopt;
+    const QString field = QStringLiteral("motor.") + motorFieldKey(fault.field);
+    switch (fault.problem) {
+    case MotorProblem::Missing:
+    case MotorProblem::NotANumber:
+        return Fault{BadField, field};
+    case MotorProblem::NameNotPlain:
+        return Fault{ControlCharacter, field};
+    default:
+        return Fault{AbsurdNumber, field};
+    }
+}
+
 bool finiteInRange(double v) {
     return std::isfinite(v) && std::fabs(v) <= ProjectLimits::MaxMagnitude;
 }
@@ -630,6 +651,12 @@ ProjectRead parseProject(const QByteArray& input, const QString& fileName) {
         project.drive = drive.toObject();
         if (auto fault = driveFault(project.drive)) return refused(fileName, *fault);
     }
+    const QJsonValue motor = root.value(QLatin1String("motor"));
+    if (!motor.isUndefined()) {
+        if (!motor.isObject()) return refused(fileName, {BadField, QStringLiteral("motor")});
+        project.motor = motor.toObject();
+        if (auto fault = motorFault(project.motor)) return refused(fileName, *fault);
+    }
     // A recovery copy's session is read by the session itself, which leaves out what is wrong.
     const QJsonValue session = root.value(QLatin1String("session"));
     if (session.isObject()) project.session = session.toObject();
@@ -732,6 +759,7 @@ QByteArray projectJson(const Project& project) {
     root.insert(QLatin1String("author"), project.author);
     root.insert(QLatin1String("notes"), project.notes);
     if (!project.drive.isEmpty()) root.insert(QLatin1String("drive"), project.drive);
+    if (!project.motor.isEmpty()) root.insert(QLatin1String("motor"), project.motor);
     if (!project.session.isEmpty()) root.insert(QLatin1String("session"), project.session);
     // Every line starts as a copy of objects that already hold every name: a copy takes the
     // names as they are stored, and only the values are set (half the time of new objects).
@@ -804,6 +832,7 @@ std::optional<Fault> unreadableFault(const Project& project) {
                                TextKind::Notes))
         return fault;
     if (auto fault = driveFault(project.drive)) return fault;
+    if (auto fault = motorFault(project.motor)) return fault;
     const qsizetype count = qsizetype(project.lines.size());
     if (count > ProjectLimits::MaxLines)
         return Fault{TextTooLong,

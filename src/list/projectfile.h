@@ -4,8 +4,8 @@
 // reader would refuse. Qt Core only.
 #pragma once
 
-#include "platform/atomicfile.h"
 #include "list/partslist.h"
+#include "platform/atomicfile.h"
 #include "solids/calculation.h"
 
 #include <QByteArray>
@@ -28,6 +28,9 @@ struct Project {
     QString title, author, notes;
     std::vector<ProjectLine> lines;
     QJsonObject drive; // the drive sizing inputs, kept as read; empty when the file has none
+    // The chosen motor's data (its JSON form with "withBrake"), kept as read and checked like a
+    // motor of the user's list; empty when no motor is chosen.
+    QJsonObject motor;
     // What a recovery copy adds (SessionState); empty in a saved project. Kept as read.
     QJsonObject session;
 };

@@ -1,6 +1,7 @@
 #include "report/driveblock.h"
 
 #include "drive/drivetext.h"
+#include "drive/motortext.h"
 #include "list/partslist.h"
 #include "report/driveplot.h"
 #include "report/report.h"
@@ -39,6 +40,8 @@ void printDriveBlock(const ReportContext& ctx, const PartsList& list, const Driv
         const QString hint = driveHintText(results.hints[static_cast<size_t>(i)], ctx.texts);
         if (!hint.isEmpty()) printBoldLine(ctx, QStringLiteral("  ! ") + hint, 4);
     }
+    const DriveRow brake = driveBrakeRow(drive, ctx.texts);
+    printPlainLine(ctx, captionLine(brake.caption, width, brake.value, brake.unit), valueColumn);
     printPlainLine(ctx, QString());
     printBoldLine(ctx, ctx.text(DriveEntry::ReportResults));
     if (!results.valid()) {
@@ -77,6 +80,70 @@ void printDriveBlock(const ReportContext& ctx, const PartsList& list, const Driv
     drawDriveProfile(page, area, profile, si, ctx.texts, fontName);
     page.setFont(fontName, textSize);
     page.setCurrentPos(QPointF(0, area.bottom()));
+    printPlainLine(ctx, QString());
+}
+
+namespace {
+
+// A caption as the first word of a line ("with brake" → "With brake").
+QString capitalised(QString text) {
+    if (!text.isEmpty()) text[0] = text[0].toUpper();
+    return text;
+}
+
+} // namespace
+
+std::vector<int> motorBlockCaptions() {
+    std::vector<int> entries{MotorCheckEntry::WithBrake, MotorCheckEntry::Verdict,
+                             DriveEntry::BrakeHoldsLoad};
+    for (int i = 1; i < MotorFieldCount; ++i)
+        entries.push_back(MotorEntry::FirstField + i);
+    return entries;
+}
+
+void printMotorBlock(const ReportContext& ctx, const PartsList& list, const DriveInputs& drive,
+                     const ChosenMotor& motor) {
+    const DisplayChoice si;
+    const MotorCheck check = checkMotor(motor.motor, motor.withBrake, drive, driveTotals(list));
+    const int width = ctx.captionWidth;
+    const int valueColumn = width + 4;
+    const auto row = [&](const QString& caption, const QString& value, const QString& unit) {
+        printPlainLine(ctx, captionLine(caption, width, value, unit), valueColumn);
+    };
+
+    printPlainLine(ctx, QString());
+    printTitleLine(ctx, ctx.text(MotorEntry::Title));
+    printPlainLine(ctx, QString());
+    printBoldLine(ctx, motor.motor.name);
+    for (const DriveRow& r : motorDataRows(motor.motor, si, ctx.texts))
+        row(r.caption, r.value, r.unit);
+    row(capitalised(ctx.text(MotorCheckEntry::WithBrake)),
+        ctx.text(motor.withBrake ? DriveEntry::Yes : DriveEntry::No), QString());
+    printPlainLine(ctx, QString());
+
+    // Each criterion: its caption, then what it compares, its margin and pass or fail.
+    const QString margin = ctx.text(MotorCheckEntry::Margin);
+    for (const MotorCheckRow& r : motorCheckRows(check, si, ctx.texts)) {
+        printPlainLine(ctx, r.caption);
+        if (!r.present) continue;
+        QString detail = QStringLiteral("    ") + criterionComparison(r);
+        if (!r.margin.isEmpty()) detail += QStringLiteral("   ") + margin + u' ' + r.margin;
+        detail += QStringLiteral("   ") + r.verdict;
+        printPlainLine(ctx, detail, 8);
+    }
+    printBoldLine(ctx,
+                  captionLine(ctx.text(MotorCheckEntry::Verdict), width,
+                              motorVerdictText(check, ctx.texts), QString()),
+                  valueColumn);
+    printPlainLine(ctx, QString());
+
+    const QList<DriveRow> results = driveResultRows(check.drive, si, ctx.texts);
+    for (DriveResult braking : {DriveResult::BrakingEnergy, DriveResult::BrakingPower}) {
+        const DriveRow& r = results[static_cast<int>(braking)];
+        row(r.caption, r.value, r.unit);
+    }
+    if (check.drive.brakingEnergy)
+        printPlainLine(ctx, QStringLiteral("  ") + ctx.text(DriveEntry::BrakingNote));
     printPlainLine(ctx, QString());
 }
 

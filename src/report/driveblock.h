@@ -1,10 +1,14 @@
 // The Drive block of the report, printed after the totals when the drive has a motor inertia or
-// a speed: its inputs, its results (SI units, 4 significant digits) and the profile plot.
+// a speed: its inputs, its results (SI units, 4 significant digits) and the profile plot; and
+// the Motor block after it when a motor is chosen: the motor's data and brake, its four checks
+// with their margins, the verdict and the braking energy.
 #pragma once
 
 #include "drive/drivecalc.h"
+#include "drive/motorcheck.h"
 
 #include <QString>
+#include <vector>
 
 namespace ostrel {
 
@@ -21,5 +25,15 @@ DriveTotals driveTotals(const PartsList& list);
 // current font; the plot its own, after which fontName at textSize is set again.
 void printDriveBlock(const ReportContext& ctx, const PartsList& list, const DriveInputs& drive,
                      const QString& fontName, double textSize);
+
+// Prints the Motor block at the text position through the same line printers: the title, the
+// motor's name, its data and brake in the caption column, each criterion's caption with what
+// it compares, its margin and pass or fail on the line below, the verdict, and the braking
+// energy and power with their note.
+void printMotorBlock(const ReportContext& ctx, const PartsList& list, const DriveInputs& drive,
+                     const ChosenMotor& motor);
+// The entries of the captions the Motor block (and the Drive block's brake choice) prints in
+// the caption column.
+std::vector<int> motorBlockCaptions();
 
 } // namespace ostrel

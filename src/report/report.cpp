@@ -1,8 +1,8 @@
 #include "report/report.h"
 
-#include "platform/atomicfile.h"
 #include "drive/drivetext.h"
 #include "list/partslist.h"
+#include "platform/atomicfile.h"
 #include "platform/paintersurface.h"
 #include "report/driveblock.h"
 #include "report/figures.h"
@@ -263,7 +263,9 @@ int reportCaptionWidth(const QStringList& texts) {
     for (int i = 0; i < DriveInputs::FieldCount; ++i)
         entries.push_back(DriveEntry::FirstInput + i);
     for (int i = 0; i < static_cast<int>(DriveResult::Count); ++i)
-        entries.push_back(DriveEntry::FirstResult + i);
+        entries.push_back(driveResultEntry(static_cast<DriveResult>(i)));
+    for (int entry : motorBlockCaptions())
+        entries.push_back(entry);
     qsizetype width = 0;
     for (int entry : entries)
         width = std::max(width, texts.value(entry).size());
@@ -331,7 +333,7 @@ QString shortDate(const QDate& date) {
 
 ReportStatus printReport(PageSurface& page, const PartsList& list, const QStringList& texts,
                          const QDate& date, const DisplayChoice& display, const DriveInputs* drive,
-                         const QString& projectTitle) {
+                         const QString& projectTitle, const ChosenMotor* motor) {
     const QStringList kinds = kindsInOrder(list);
     if (kinds.isEmpty()) return ReportStatus::EmptyList;
 
@@ -361,6 +363,7 @@ ReportStatus printReport(PageSurface& page, const PartsList& list, const QString
         printBoldLine(ctx, line, ctx.captionWidth + 4);
     printPlainLine(ctx, QString());
     if (drive && drive->hasInputs()) printDriveBlock(ctx, list, *drive, ReportFont, TextSize);
+    if (drive && motor) printMotorBlock(ctx, list, *drive, *motor);
 
     const int rows = list.rowCount() - 1;
     for (int k = 1; k <= kinds.size(); ++k) {
@@ -381,7 +384,7 @@ QPageLayout pdfPageLayout() {
 
 bool writeReportPdf(const QString& path, const PartsList& list, const QStringList& texts,
                     const QDate& date, const DisplayChoice& display, const DriveInputs* drive,
-                    const QString& projectTitle, WriteFailure* failure) {
+                    const QString& projectTitle, WriteFailure* failure, const ChosenMotor* motor) {
     if (kindsInOrder(list).isEmpty()) return false;
     // The report is drawn into a temporary file that takes the target's place only when every
     // byte of it is on disk.
@@ -397,7 +400,7 @@ bool writeReportPdf(const QString& path, const PartsList& list, const QStringLis
         writer.setCreator(QStringLiteral("Ostrel"));
         PainterSurface surface(&writer);
         if (surface.ok()) {
-            printReport(surface, list, texts, date, display, drive, projectTitle);
+            printReport(surface, list, texts, date, display, drive, projectTitle, motor);
             surface.endDocument();
             drawn = surface.ok();
         }

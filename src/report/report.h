@@ -14,6 +14,7 @@
 namespace ostrel {
 
 class PartsList;
+struct ChosenMotor;
 struct DriveInputs;
 struct WriteFailure;
 
@@ -82,12 +83,12 @@ enum class ReportStatus { Printed, EmptyList };
 // Prints the whole report on page and ends the document. A list without part rows leaves the
 // page untouched and returns EmptyList (the caller shows entry 43).
 // The results are printed with display's digits and units; Classic prints the list's cells. A
-// drive with a motor inertia or a speed adds its block after the totals. A project title goes
-// into every page heading.
+// drive with a motor inertia or a speed adds its block after the totals, and the chosen motor,
+// when there is one, its Motor block after that. A project title goes into every page heading.
 ReportStatus printReport(PageSurface& page, const PartsList& list, const QStringList& texts,
                          const QDate& date = QDate::currentDate(),
                          const DisplayChoice& display = {}, const DriveInputs* drive = nullptr,
-                         const QString& projectTitle = {});
+                         const QString& projectTitle = {}, const ChosenMotor* motor = nullptr);
 
 // The page of the PDF report: A4 portrait with the margins of a usual office printer (5 mm at
 // the sides, 4 mm at the top and bottom), which leave 200 x 289 mm to print on.
@@ -100,6 +101,6 @@ QPageLayout pdfPageLayout();
 bool writeReportPdf(const QString& path, const PartsList& list, const QStringList& texts,
                     const QDate& date = QDate::currentDate(), const DisplayChoice& display = {},
                     const DriveInputs* drive = nullptr, const QString& projectTitle = {},
-                    WriteFailure* failure = nullptr);
+                    WriteFailure* failure = nullptr, const ChosenMotor* motor = nullptr);
 
 } // namespace ostrel

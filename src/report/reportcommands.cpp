@@ -1,8 +1,8 @@
 #include "report/reportcommands.h"
 
-#include "platform/atomicfile.h"
 #include "list/partslist.h"
 #include "list/projectfile.h"
+#include "platform/atomicfile.h"
 #include "platform/dialogs.h"
 #include "platform/paintersurface.h"
 #include "report/report.h"
@@ -64,7 +64,8 @@ ReportCommands::Result ReportCommands::print(const PartsList& list, const QStrin
         BusyCursor busy;
         PainterSurface surface(printer.get());
         if (surface.ok()) {
-            printReport(surface, list, texts, QDate::currentDate(), display, drive_, projectTitle);
+            printReport(surface, list, texts, QDate::currentDate(), display, drive_, projectTitle,
+                        motor());
             surface.endDocument();
             printed = surface.ok() && printer->printerState() != QPrinter::Error &&
                       printer->printerState() != QPrinter::Aborted;
@@ -92,12 +93,13 @@ ReportCommands::Result ReportCommands::preview(const PartsList& list, const QStr
     QPrintPreviewDialog dialog(&printer, parent_);
     dialog.setWindowTitle(texts.value(EntryApplicationTitle));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&list, &texts, &display, &projectTitle, drive = drive_](QPrinter* target) {
+                     [&list, &texts, &display, &projectTitle, drive = drive_,
+                      motor = motor()](QPrinter* target) {
                          BusyCursor busy;
                          PainterSurface surface(target);
                          if (!surface.ok()) return;
                          printReport(surface, list, texts, QDate::currentDate(), display, drive,
-                                     projectTitle);
+                                     projectTitle, motor);
                          surface.endDocument();
                      });
     dialogs_.exec(dialog);
@@ -125,9 +127,8 @@ ReportCommands::Result ReportCommands::savePdf(const PartsList& list, const QStr
     WriteFailure failure;
     {
         BusyCursor busy;
-        written =
-            writeReportPdf(path, list, texts, QDate::currentDate(), display, drive_, projectTitle,
-                           &failure);
+        written = writeReportPdf(path, list, texts, QDate::currentDate(), display, drive_,
+                                 projectTitle, &failure, motor());
     }
     if (!written) {
         // The path and the reason; an old file at the path is still there as it was.

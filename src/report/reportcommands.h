@@ -3,12 +3,14 @@
 // file choice goes through the Dialogs seam.
 #pragma once
 
+#include "drive/motorcheck.h"
 #include "solids/units.h"
 
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QPrinter;
 class QWidget;
@@ -30,9 +32,12 @@ public:
     using PrinterFactory = std::function<std::unique_ptr<QPrinter>()>;
     static PrinterFactory defaultPrinter();
     void setPrinterFactory(PrinterFactory factory) { printerFactory_ = std::move(factory); }
-    // The drive inputs every report of these commands shows (none by default); the inputs
-    // must outlive the commands.
-    void setDrive(const DriveInputs* drive) { drive_ = drive; }
+    // The drive inputs and the chosen motor every report of these commands shows (none by
+    // default); both must outlive the commands.
+    void setDrive(const DriveInputs* drive, const std::optional<ChosenMotor>* motor = nullptr) {
+        drive_ = drive;
+        motor_ = motor;
+    }
 
     // Prints on the default printer. An empty list shows entry 43 and touches no printer. With
     // no default printer, or when the job fails, the user is offered to save a PDF instead.
@@ -57,6 +62,9 @@ private:
     QWidget* parent_;
     PrinterFactory printerFactory_ = defaultPrinter();
     const DriveInputs* drive_ = nullptr;
+    const std::optional<ChosenMotor>* motor_ = nullptr;
+    // The chosen motor now, or nullptr.
+    const ChosenMotor* motor() const { return motor_ && *motor_ ? &**motor_ : nullptr; }
 };
 
 } // namespace ostrel

@@ -4,6 +4,7 @@
 #include "app/displaysettings.h"
 #include "app/drivepanel.h"
 #include "app/parteditor.h"
+#include "app/usermotors.h"
 #include "windowfixture.h"
 
 #include <QClipboard>
@@ -110,6 +111,7 @@ private slots:
     void cleanup() {
         closeWindow();
         panelSettings().remove(DrivePanel::visibleKey());
+        QFile::remove(motorListPath());
         QLocale::setDefault(QLocale::c());
         std::setlocale(LC_ALL, "C");
     }
@@ -459,11 +461,11 @@ private slots:
         QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QLatin1Char('\n'))));
     }
 
-    // In every language, with the Drive panel open, its verdict and advice shown, and the
-    // kinds with the longest captions: at the window's minimum and its default size nothing
-    // overlaps and nothing is cut, the central area needs no scrolling and the profile plot
-    // shows whole on its tab; below the minimum (no window manager to hold it) the central
-    // area scrolls instead.
+    // In every language, with the Drive panel open, its verdict and advice shown, a motor that
+    // fails checked, and the kinds with the longest captions: at the window's minimum and its
+    // default size nothing overlaps and nothing is cut, the central area needs no scrolling and the
+    // profile plot shows whole on its tab; below the minimum (no window manager to hold it) the
+    // central area scrolls instead.
     void layoutHoldsAtEverySize_data() {
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("size");
@@ -487,6 +489,14 @@ private slots:
             QTest::keyClicks(box(drive), QStringLiteral("0.01"));
         }
         QVERIFY(get<QLabel>("driveVerdict")->isVisible());
+        Motor motor; // fails on every criterion but the speed
+        motor.name = QStringLiteral("A motor with a rather long name that the drop-down shortens");
+        motor.ratedTorque = motor.peakTorque = motor.rotorInertia = 1e-6;
+        motor.ratedSpeed = motor.maxSpeed = 1e6;
+        QVERIFY(w_->motors().setList(MotorList({motor})).ok);
+        w_->drivePanel().chooseMotor(0);
+        QVERIFY(get<QLabel>("motorVerdict")->isVisible() &&
+                get<QLabel>("peakTorqueCheck")->isVisible());
         // Each kind may need a larger minimum: the size is set again for it.
         const auto resize = [this, size] {
             QTest::qWait(10);

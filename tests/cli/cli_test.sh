@@ -109,6 +109,35 @@ run "both outputs one file" 2 "$work/both" --pdf "$work/both" --csv "$work/sub/.
 ln -s loop2 "$work/loop1" && ln -s loop1 "$work/loop2"
 run "a loop of links" 1 "loop of symbolic links" --csv "$work/x.csv" "$work/loop1"
 
+# ---- Every motor of a list checked against the project's axis ----
+# J_L = 0.0004 kg·m², 3000 rpm, t_a = t_d = 0.05 s, t_c = 0.2 s, t_0 = 0.3 s.
+motors=$(dirname "$sample")/motors.csv
+axis() {
+    printf '{"format":"ostrel-project","version":1,%s"drive":{"speed":"%s","accelTime":"0.05","constTime":"0.2","decelTime":"0.05","dwellTime":"0.3"},"lines":[{"code":17,"kind":"DiversIner","totalMass":true,"inputs":{"quantity":"1","ratio":"1","massOrDensity":"1","dimension1":"0.0004","dimension2":"0","dimension3":"0","dimension4":""}}]}' "$2" "$1"
+}
+axis 3000 '' >"$work/axis.ostrel"
+axis 9000 '' >"$work/fast.ostrel"
+axis 3000 '"motor":{"name":"Example 400 W","ratedTorque":1.2,"peakTorque":3.6,"ratedSpeed":3000,"maxSpeed":6000,"rotorInertia":5e-5,"withBrake":false},' >"$work/chosen.ostrel"
+run "motor table" 0 - --motors "$motors" --csv "$work/m.csv" "$work/axis.ostrel"
+[ "$(head -n 1 "$work/m.csv" | tr -d '\r')" = "name,verdict,ratio,ratioLimit,peakTorque,availablePeakTorque,peakMargin,rmsTorque,ratedTorque,rmsMargin,speed,maxSpeed,speedMargin,brakingEnergy" ] ||
+    fail "the motor table's header"
+[ "$(tail -n +2 "$work/m.csv" | cut -d, -f1,2 | tr -d '\r' | tr '\n' ' ')" = "Example 100 W,fail Example 200 W,fail Example 400 W,pass Example 750 W,pass Example 1.5 kW,pass Example 3 kW,pass " ] ||
+    fail "the motor table's rows: $(cat "$work/m.csv")"
+# The 400 W's J_M is its rotor inertia: λ = 0.0004/0.00005 = 8.
+grep -q '^Example 400 W,pass,8,10,' "$work/m.csv" || fail "the 400 W row: $(grep 400 "$work/m.csv")"
+run "no motor passes" 0 - --motors "$motors" --csv "$work/none.csv" "$work/fast.ostrel"
+[ "$(grep -c ',fail,' "$work/none.csv")" -eq 6 ] || fail "9000 rpm is above every maximum speed"
+printf '%s\r\nA,1,3,3000,6000,,0.0001,,\r\nB,1,-3,3000,6000,,0.0001,,\r\n' "$(head -n 1 "$motors")" >"$work/bad.csv"
+run "bad motor file" 2 "$work/bad.csv" --motors "$work/bad.csv" --csv "$work/x.csv" "$work/axis.ostrel"
+grep -q ' 3: ' "$work/err.txt" || fail "the bad motor's line is not named"
+run "motors without csv" 2 "--motors goes with --csv" --motors "$motors" --pdf "$work/x.pdf" "$work/axis.ostrel"
+cp "$motors" "$work/mine.csv"
+run "csv over the motor file" 2 "$work/mine.csv" --motors "$work/mine.csv" --csv "$work/mine.csv" "$work/axis.ostrel"
+cmp -s "$work/mine.csv" "$motors" || fail "the motor file was touched"
+[ ! -e "$work/x.csv" ] && [ ! -e "$work/x.pdf" ] || fail "a refused motor check left a file behind"
+run "the project's motor in the drive table" 0 - --csv "$work/chosen.csv" --pdf "$work/chosen.pdf" "$work/chosen.ostrel"
+grep -q '^motorVerdict,pass' "$work/chosen.csv" || fail "the drive table has no motor verdict"
+
 # Without an export the program wants a display; a user who mistypes an option has one.
 export QT_QPA_PLATFORM=offscreen
 run "unknown option" 2 "frobnicate" --frobnicate "$sample"

@@ -163,6 +163,18 @@ TEST_P(ProjectBadInput, IsRefusedWithAMessageNamingTheFileAndTheFault) {
 
 const QByteArray Valid = bytesOf(rootWith({discLineObject()}));
 
+// A chosen motor as the window writes it.
+QJsonObject motorObject() {
+    return QJsonObject{{"name", "Example 400 W"}, {"ratedTorque", 1.2}, {"peakTorque", 3.6},
+                       {"ratedSpeed", 3000},      {"maxSpeed", 6000},   {"rotorInertia", 5e-5},
+                       {"brakeInertia", 1e-5},    {"withBrake", true}};
+}
+QByteArray withMotor(const std::function<void(QJsonObject&)>& change) {
+    QJsonObject motor = motorObject();
+    change(motor);
+    return withRoot([&motor](QJsonObject& r) { r["motor"] = motor; });
+}
+
 // One row for each kind of bad input, and one more where a fault comes in two forms.
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Reader, ProjectBadInput, ::testing::Values(
@@ -195,7 +207,12 @@ INSTANTIATE_TEST_SUITE_P(Reader, ProjectBadInput, ::testing::Values(
     BadInput{"KindDisagreesWithItsCode", [] { return withLine([](QJsonObject& l) { l["kind"] = "Arbre"; }); }, 582, "line 1, kind \"Arbre\", code 1"},
     BadInput{"DriveInputBeyondTheLimit", [] { return withRoot([](QJsonObject& r) { r["drive"] = QJsonObject{{"speed", QString(257, u'9')}}; }); }, 492, "drive.speed (257 > 256)"},
     BadInput{"AstralCharactersBeyondTheLimit", [] { return withLine([](QJsonObject& l) {
-        QJsonObject in = l["inputs"].toObject(); in["dimension1"] = QString::fromUcs4(U"\U0001D7CE").repeated(257); l["inputs"] = in; }); }, 492, "inputs.dimension1 (257 > 256)"}),
+        QJsonObject in = l["inputs"].toObject(); in["dimension1"] = QString::fromUcs4(U"\U0001D7CE").repeated(257); l["inputs"] = in; }); }, 492, "inputs.dimension1 (257 > 256)"},
+    BadInput{"MotorNotAnObject", [] { return withRoot([](QJsonObject& r) { r["motor"] = "Example 400 W"; }); }, 490, "motor"},
+    BadInput{"MotorWithoutRotorInertia", [] { return withMotor([](QJsonObject& m) { m.remove("rotorInertia"); }); }, 490, "motor.rotorInertia"},
+    BadInput{"MotorPeakBelowRated", [] { return withMotor([](QJsonObject& m) { m["peakTorque"] = 0.5; }); }, 494, "motor.peakTorque"},
+    BadInput{"MotorBrakeNeitherYesNorNo", [] { return withMotor([](QJsonObject& m) { m["withBrake"] = "yes"; }); }, 490, "motor.withBrake"},
+    BadInput{"MotorNameOnTwoLines", [] { return withMotor([](QJsonObject& m) { m["name"] = "A\nB"; }); }, 583, "motor.name"}),
     byName<BadInput>);
 // clang-format on
 
@@ -274,14 +291,19 @@ TEST_F(ProjectFiles, EveryKindInBothModesComesBackWithTheSameRowsTotalsAndCsv) {
     EXPECT_EQ(projectJson(projectFromList(second)), projectJson(projectFromList(first)));
 }
 
-TEST(ProjectRoundTrip, TextsStayExactlyAsTypedAndTheDriveInputsAsRead) {
+TEST(ProjectRoundTrip, TextsStayExactlyAsTypedAndTheDriveInputsAndMotorAsRead) {
     Project project;
     project.lines.push_back(projectLine(1, false, " 1,5| 1 |7850.000||1E3||100 mm"));
     project.drive = QJsonObject{{"motor", "4 kW"}, {"speeds", QJsonArray{1450, 2900}}};
+    project.motor = motorObject();
     const ProjectRead read = parseProject(projectJson(project), QStringLiteral("t"));
     ASSERT_TRUE(read.ok) << read.error.toStdString();
     EXPECT_EQ(read.project.lines.at(0).texts, project.lines[0].texts);
     EXPECT_EQ(read.project.drive, project.drive);
+    EXPECT_EQ(read.project.motor, project.motor);
+    // A project the reader would refuse is never written.
+    project.motor["maxSpeed"] = 100;
+    EXPECT_FALSE(saveProject(project, QDir::temp().filePath("never.ostrel")).ok);
 }
 
 // ---- Stored results ----

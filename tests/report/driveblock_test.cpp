@@ -1,6 +1,7 @@
 // The Drive block of the report and the profile plot, drawn on the recording surface.
 
 #include "drive/drivetext.h"
+#include "drive/motortext.h"
 #include "platform/recordingsurface.h"
 #include "report/driveblock.h"
 #include "report/driveplot.h"
@@ -23,9 +24,10 @@ const QDate Today(2026, 3, 14);
 // The report's texts with the drive's entries named "D<n>".
 QStringList texts() {
     QStringList t = reportTexts();
-    while (t.size() < 600)
+    while (t.size() < 800)
         t.append(QStringLiteral("D%1").arg(t.size()));
     t[DriveEntry::ReportTitle] = QStringLiteral("Drive");
+    t[MotorEntry::Title] = QStringLiteral("Motor");
     t[DriveEntry::FirstResult + static_cast<int>(DriveResult::AccelTorque)] =
         QStringLiteral("Acceleration torque");
     return t;
@@ -106,6 +108,54 @@ TEST(DriveReport, BlockFollowsTheTotalsWithInputsResultsAndPlot) {
     const double tableY = page.textLines()[table].y;
     for (const Record& r : drawn)
         EXPECT_LT(std::max(r.a.y(), r.b.y()), tableY);
+}
+
+// The Motor block after the Drive block and its plot: the motor's data, each criterion with
+// what it compares, its margin and pass, the verdict and the braking energy. With J_M = J_R =
+// 0.01: λ = 5 (50.0 %), T_a = 6.5 ≤ 8 (1 − 6.5/8 = 18.8 %), RMS with T_W = 0.3 held during the
+// dwell √((6.5²·0.1 + 0.5²·1 + 5.5²·0.1 + 0.3²·0.8)/2) = 1.946 ≤ 2 (2.71 %), 95.49 ≤ 200 rpm
+// (52.3 %); E_r = 5.5·10·0.1/2 = 2.75 J over a cycle of 2 s: 1.375 W.
+TEST(DriveReport, MotorBlockFollowsTheDriveBlockWithDataChecksVerdictAndBrakingEnergy) {
+    Motor m;
+    m.name = QStringLiteral("Test motor");
+    m.ratedTorque = 2;
+    m.peakTorque = 8;
+    m.ratedSpeed = 100;
+    m.maxSpeed = 200;
+    m.rotorInertia = 0.01;
+    const ChosenMotor motor{m, false};
+    const DriveInputs in = drive();
+    RecordingSurface page;
+    printReport(page, load(), texts(), Today, {}, &in, {}, &motor);
+    const QStringList lines = lineTexts(page);
+    const int width = reportCaptionWidth(texts());
+    const auto at = [&lines](const QString& text) {
+        return int(lines.lastIndexOf(QStringLiteral("          ") + text));
+    };
+    const int title = at(QStringLiteral("Motor"));
+    EXPECT_GT(title, at(QStringLiteral("Drive")));
+    EXPECT_GT(at(QStringLiteral("Figure  1")), title);
+    const QStringList block{
+        "Test motor",
+        captionLine("D722", width, "2.000", "N·m"),
+        captionLine("D726", width, "", "N·m"), // T_P,max not given: empty, never 0
+        captionLine("D741", width, "D748", ""),
+        "D730",
+        "    5.000 ≤ 10.00   D736 50.0 %   D737",
+        "D731",
+        "    6.500 ≤ 8.000 N·m   D736 18.8 %   D737",
+        "D732",
+        "    1.946 ≤ 2.000 N·m   D736 2.71 %   D737",
+        "D733",
+        "    95.49 ≤ 200.0 rpm   D736 52.3 %   D737",
+        captionLine("D739", width, "D737", ""),
+        captionLine("D743", width, "2.750", "J"),
+        captionLine("D744", width, "1.375", "W")};
+    int previous = title;
+    for (const QString& line : block) {
+        EXPECT_GT(at(line), previous) << line.toStdString();
+        previous = std::max(previous, at(line));
+    }
 }
 
 TEST(DriveReport, InputOutOfRangePrintsItsHintAndNoResult) {

@@ -1,8 +1,10 @@
 // The report in every shipped language (the build's store) and both digit choices, with a Drive
-// block whose verdict, advice and note are sentences and a title too long for one line: every
+// block whose verdict, advice and note are sentences, a Motor block that fails, and a title too
+// long for one line: every
 // text within the printable width, none running into the next, the date two blanks at least
 // after the heading's title, every caption and sentence whole, the title on every page.
 #include "drive/drivetext.h"
+#include "drive/motortext.h"
 #include "language/language.h"
 #include "language/translationstore.h"
 #include "platform/recordingsurface.h"
@@ -53,11 +55,23 @@ TEST_P(ReportInEveryLanguage, EveryTextIsWholeAndWithinThePrintableWidth) {
         drive.setText(f, QLatin1String(text));
     const QString title = QStringLiteral("Press 4/5, the table axis ") +
                           QStringLiteral("on its ball screw and guards ").repeated(5);
+    Motor m; // far too small: each check fails
+    m.name = QStringLiteral("Servo motor of a rather long name, with its brake and encoder");
+    m.ratedTorque = 0.1;
+    m.peakTorque = 0.3;
+    m.ratedSpeed = 2000;
+    m.maxSpeed = 2500;
+    m.peakTorqueAtMaxSpeed = 0.2;
+    m.rotorInertia = 0.0001;
+    m.brakeInertia = 0.00002;
+    m.ratedPower = 100;
+    const ChosenMotor motor{m, true};
     DisplayChoice display;
     if (significant) display.digits = Digits::Significant4;
     const QDate today(2026, 3, 14);
     RecordingSurface page;
-    ASSERT_EQ(printReport(page, list, texts, today, display, &drive, title), ReportStatus::Printed);
+    ASSERT_EQ(printReport(page, list, texts, today, display, &drive, title, &motor),
+              ReportStatus::Printed);
 
     std::map<std::pair<int, long long>, QList<Record>> lines;
     std::map<int, QString> pages;
@@ -89,7 +103,16 @@ TEST_P(ReportInEveryLanguage, EveryTextIsWholeAndWithinThePrintableWidth) {
                            DriveEntry::RatioCaption,
                            DriveEntry::VerdictAbove,
                            DriveEntry::AboveAdvice,
-                           DriveEntry::CoastNote};
+                           DriveEntry::CoastNote,
+                           DriveEntry::BrakeHoldsLoad,
+                           DriveEntry::BrakingNote,
+                           MotorEntry::Title,
+                           MotorCheckEntry::Verdict,
+                           MotorCheckEntry::Fail};
+    for (int i = 1; i < MotorFieldCount; ++i)
+        whole.push_back(MotorEntry::FirstField + i);
+    for (int i = 0; i < MotorCriterionCount; ++i)
+        whole.push_back(MotorCheckEntry::FirstCriterion + i);
     for (int i = 0; i < DriveInputs::FieldCount; ++i)
         whole.push_back(DriveEntry::FirstInput + i);
     for (int i = 0; i < static_cast<int>(DriveResult::Count); ++i)
