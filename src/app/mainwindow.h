@@ -9,6 +9,7 @@
 #include "language/translationstore.h"
 #include "list/partslist.h"
 #include "solids/units.h"
+#include "solids/usermaterials.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -72,6 +73,8 @@ public:
     void languageItemChosen(int index);
     void quitCommand();
     void copyCommand();
+    // Preferences ▸ Materials...: the user's own materials, then every material list offers them.
+    void materialsCommand();
 
 protected:
     // Quit by the window's close button, the menu, the toolbar or the quit button: unsaved changes
@@ -123,6 +126,7 @@ private:
     DisplaySettings* displaySettings_ = nullptr;
     DisplayMenu* displayMenu_ = nullptr;
     std::function<void()> quit_;
+    UserMaterials materials_;
 };
 
 } // namespace ostrel

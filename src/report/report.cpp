@@ -1,11 +1,12 @@
 #include "report/report.h"
 
-#include "platform/atomicfile.h"
 #include "drive/drivetext.h"
 #include "list/partslist.h"
+#include "platform/atomicfile.h"
 #include "platform/paintersurface.h"
 #include "report/driveblock.h"
 #include "report/figures.h"
+#include "report/mechanismtables.h"
 #include "report/reporttables.h"
 #include "solids/numbertext.h"
 
@@ -297,7 +298,7 @@ QStringList kindsInOrder(const PartsList& list) {
 
 int figureCode(const QString& kindText) {
     const double v = readNumber(kindText);
-    if (v >= 1 && v <= 20 && v == std::floor(v)) return static_cast<int>(v);
+    if (v >= 1 && v <= 23 && v == std::floor(v)) return static_cast<int>(v);
     return 0;
 }
 
@@ -365,7 +366,10 @@ ReportStatus printReport(PageSurface& page, const PartsList& list, const QString
     const int rows = list.rowCount() - 1;
     for (int k = 1; k <= kinds.size(); ++k) {
         const QString& kind = kinds[k - 1];
-        printKindTable(ctx, list, figureCode(kind), k, readNumber(kind), rows);
+        const int code = figureCode(kind);
+        if (!printKindTable(ctx, list, code, k, readNumber(kind), rows))
+            printMechanismTable(ctx, code, k, mechanismLines(list, readNumber(kind), rows),
+                                ReportFont, TextSize);
     }
 
     page.newPage();

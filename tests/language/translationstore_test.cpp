@@ -129,7 +129,7 @@ TEST(ShippedStore, SixCompleteLanguagesHoldAFittingTextForEveryUsedEntry) {
                                       {580, 588},
                                       {600, 614},
                                       {630, 634},
-                                      {650, 711},
+                                      {650, 712},
                                       {720, 771}})
         for (int k = first; k <= last; ++k)
             used.insert(k);

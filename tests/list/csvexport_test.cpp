@@ -15,7 +15,7 @@ ProjectLine line(int code, bool totalMass, std::array<QString, 7> texts) {
     ProjectLine l;
     l.code = code;
     l.totalMass = totalMass;
-    l.texts = std::move(texts);
+    std::move(texts.begin(), texts.end(), l.texts.begin());
     return l;
 }
 

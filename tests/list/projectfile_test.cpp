@@ -177,7 +177,7 @@ INSTANTIATE_TEST_SUITE_P(Reader, ProjectBadInput, ::testing::Values(
     BadInput{"LineAsNumber", [] { return bytesOf(rootWith({discLineObject(), 5})); }, 490, "line 2"},
     BadInput{"MissingOneInput", [] { return withLine([](QJsonObject& l) {
         QJsonObject in = l["inputs"].toObject(); in.remove("dimension4"); l["inputs"] = in; }); }, 490, "inputs.dimension4"},
-    BadInput{"KindTwentyOne", [] { return withLine([](QJsonObject& l) { l["code"] = 21; }); }, 491, "code 21"},
+    BadInput{"KindTwentyFour", [] { return withLine([](QJsonObject& l) { l["code"] = 24; }); }, 491, "code 24"},
     BadInput{"InputsGiveNoResult", [] { return withLine([](QJsonObject& l) {
         QJsonObject in = l["inputs"].toObject(); in["quantity"] = "0"; l["inputs"] = in; }); }, 495, "line 1"},
     BadInput{"InputOfOneMegabyte", [] { return withLine([](QJsonObject& l) {
