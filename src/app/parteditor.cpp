@@ -746,11 +746,10 @@ EditorInputs PartEditor::inputs() const {
 void PartEditor::restoreInputs(const EditorInputs& in) {
     setKindIcon(in.image);
     setUpKind(in.code);
-    if (mechanism())
-        ; // no mass mode
-    else if (in.totalMass)
+    // A mechanism has no mass mode.
+    if (!mechanism() && in.totalMass)
         totalMassOption_->setChecked(true);
-    else if (!densityOption_->isHidden())
+    else if (!mechanism() && !densityOption_->isHidden())
         densityOption_->setChecked(true);
     const size_t count = std::min(boxes_.size(), std::max<size_t>(kindInputs(in.code).size(), 7));
     for (size_t i = 0; i < count; ++i)

@@ -694,6 +694,8 @@ private slots:
         QFETCH(int, code);
         w_->displaySettings().setChoice({Digits::Significant4}); // its small inertia shows
         chooseKind(key);
+        QCOMPARE(toolButton(key)->toolTip(), entryText(kindHintEntry(code)));
+        QCOMPARE(item(key + "Action")->text(), entryText(kindCaptionEntry(code)));
         const auto declared = kindInputs(code);
         const QStringList inputs = mechanismInputs(code);
         QVERIFY(get<QRadioButton>("totalMassOption")->isHidden());
