@@ -44,13 +44,10 @@ private:
             return {"2", "3", "12", "0.8", "60", "30", "2700", "2", "0.1", "0", "20"};
         }
     }
-    // The name of box i of the editor, and of its caption ("input7Box", "input7Caption").
+    // The name of box i of the editor ("input7Box"), and its caption's text.
     QString boxName(std::size_t i) const { return w_->editor().inputBox(i)->objectName(); }
     QString captionOf(std::size_t i) const {
-        static const char* const names[] = {"quantity", "ratio",         "mass",  "radius",
-                                            "diameter", "smallDiameter", "height"};
-        const QString name = i < 7 ? QLatin1String(names[i]) : QStringLiteral("input%1").arg(i);
-        return caption(name + QStringLiteral("Caption"));
+        return caption(boxName(i).replace("OrDensity", "").replace("Box", "Caption"));
     }
     // A mechanism chosen and its boxes typed key by key.
     void typeMechanism(const QString& key, int code) {
@@ -793,22 +790,17 @@ private slots:
     // list; a name taken or a density not above 0 is refused with its message; removed, it
     // is gone from the lists.
     void ownMaterialsFollowTheBuiltInOnes() {
-        const auto press = [](QDialog& d, const char* name) {
-            d.findChild<QPushButton*>(QLatin1String(name))->click();
-        };
         // Named as the program names its settings (Qt refuses to write them without an
         // organisation), and none kept from a run before.
         QCoreApplication::setOrganizationName(QStringLiteral("Ostrel"));
         QCoreApplication::setApplicationName(QStringLiteral("Ostrel"));
         QSettings().remove(UserMaterials::group());
-        dialogs_.windows << [press](QDialog& d) {
-            auto* name = d.findChild<QLineEdit*>(QStringLiteral("materialName"));
-            auto* density = d.findChild<QLineEdit*>(QStringLiteral("materialDensity"));
+        dialogs_.windows << [](QDialog& d) {
             for (const auto& [n, rho] :
                  {std::pair{"Invar 36", "8100"}, {"invar 36", "8000"}, {"Foam", "0"}}) {
-                name->setText(QLatin1String(n));
-                density->setText(QLatin1String(rho));
-                press(d, "addMaterialButton");
+                d.findChild<QLineEdit*>(QStringLiteral("materialName"))->setText(n);
+                d.findChild<QLineEdit*>(QStringLiteral("materialDensity"))->setText(rho);
+                d.findChild<QPushButton*>(QStringLiteral("addMaterialButton"))->click();
             }
             return int(QDialog::Accepted);
         };
@@ -820,9 +812,9 @@ private slots:
         QCOMPARE(list->count(), 17);
         type({boxName(6), "8100"});
         QCOMPARE(list->currentText(), QStringLiteral("Invar 36"));
-        dialogs_.windows << [press](QDialog& d) {
+        dialogs_.windows << [](QDialog& d) {
             d.findChild<QTableWidget*>(QStringLiteral("materialsTable"))->selectRow(0);
-            press(d, "removeMaterialButton");
+            d.findChild<QPushButton*>(QStringLiteral("removeMaterialButton"))->click();
             return int(QDialog::Accepted);
         };
         trigger("materialsAction");

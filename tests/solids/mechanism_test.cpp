@@ -1,6 +1,5 @@
 // The linear mechanisms: their lines worked by hand, the boxes they refuse, their stored keys.
 #include "solids/calculation.h"
-#include "solids/kinds.h"
 #include "solids/mechanism.h"
 
 #include <QStringList>
@@ -186,22 +185,6 @@ TEST(Mechanism, CalculatePartNotesEveryRefusedBoxWithItsHint) {
         }
         EXPECT_EQ(shown.toStdString(), row.outcome);
     }
-}
-
-TEST(Kinds, SolidsKeepTheirSevenBoxesAndMechanismsDeclareTheirOwn) {
-    EXPECT_EQ(kindInputs(0).size(), 7u);
-    EXPECT_STREQ(kindInputs(17)[2].key, "massOrDensity");
-    EXPECT_EQ(kindInputs(23).data(), mechanismInfo(23)->inputs.data());
-    EXPECT_TRUE(kindInputs(24).empty());
-    EXPECT_STREQ(kindFileKey(22), "Rack");
-    EXPECT_STREQ(kindFileKey(1), "Plateau");
-    EXPECT_EQ(kindFileKey(0), nullptr);
-    EXPECT_EQ(kindImage(21), 26);
-    EXPECT_STREQ(kindBitmap(23), "BeltAx.bmp");
-    for (int code : {1, 20, 21, 23})
-        EXPECT_TRUE(isKnownKind(code)) << code;
-    for (int code : {0, 24, -21})
-        EXPECT_FALSE(isKnownKind(code)) << code;
 }
 
 } // namespace
