@@ -46,7 +46,8 @@ MaterialsDialog::MaterialsDialog(const Language& language, UserMaterials& materi
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->verticalHeader()->hide();
-    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    table_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
 
     name_ = new QLineEdit(this);
     name_->setObjectName(QStringLiteral("materialName"));
