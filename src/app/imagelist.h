@@ -12,7 +12,7 @@ namespace ostrel {
 
 class ImageList {
 public:
-    static constexpr int Count = 25;
+    static constexpr int Count = 29; // 26 ... 28 the mechanisms, 29 their group
 
     // programDir ends with "/". The files are found here; only their sizes are read.
     explicit ImageList(const QString& programDir);

@@ -7,6 +7,7 @@
 #include "app/drivepanel.h"
 #include "app/fittedscrollarea.h"
 #include "app/imagelist.h"
+#include "app/materialsdialog.h"
 #include "app/motorsdialog.h"
 #include "app/parteditor.h"
 #include "app/projectcommands.h"
@@ -22,7 +23,7 @@
 #include "platform/dialogs.h"
 #include "report/reportcommands.h"
 #include "solids/calculation.h"
-#include "solids/catalogue.h"
+#include "solids/kinds.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -146,6 +147,7 @@ MainWindow::MainWindow(const QString& programDir, Dialogs& dialogs, QWidget* par
     connect(commands_, &WindowCommands::exportRequested, this, &MainWindow::exportPdf);
     connect(commands_, &WindowCommands::aboutRequested, this, &MainWindow::about);
     connect(commands_, &WindowCommands::motorsRequested, this, &MainWindow::motorsCommand);
+    connect(commands_, &WindowCommands::materialsRequested, this, &MainWindow::materialsCommand);
     connect(commands_, &WindowCommands::quitRequested, this, &MainWindow::quitCommand);
     connect(commands_, &WindowCommands::languageChosen, this, &MainWindow::languageItemChosen);
 
@@ -175,6 +177,7 @@ void MainWindow::buildCentralWidget() {
 
     editor_ = new PartEditor(programDir_, language_, *images_, dialogs_, central);
     editor_->setObjectName(QStringLiteral("partEditor"));
+    editor_->setOwnMaterials(materials_.load());
 
     partsTable_ = new QTableView(central);
     partsTable_->setObjectName(QStringLiteral("partsTable"));
@@ -386,10 +389,15 @@ void MainWindow::applyDisplay(const DisplayChoice& choice) {
 }
 
 void MainWindow::kindCommand(int code) {
-    const KindInfo* kind = kindInfo(code);
-    if (!kind) return;
-    editor_->setKindIcon(kind->image);
+    if (!isKnownKind(code)) return;
+    editor_->setKindIcon(kindImage(code));
     editor_->setUpKind(code);
+}
+
+void MainWindow::materialsCommand() {
+    MaterialsDialog dialog(language_, materials_, dialogs_, this);
+    dialogs_.exec(dialog);
+    if (dialog.changed()) editor_->setOwnMaterials(materials_.load());
 }
 
 void MainWindow::addPart() {

@@ -9,6 +9,7 @@
 #include "language/translationstore.h"
 #include "list/partslist.h"
 #include "solids/units.h"
+#include "solids/usermaterials.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -77,6 +78,8 @@ public:
     void copyCommand();
     // The Motors window.
     void motorsCommand();
+    // Preferences ▸ Materials...: the user's own materials, then every material list offers them.
+    void materialsCommand();
 
 protected:
     // Quit by the window's close button, the menu, the toolbar or the quit button: unsaved changes
@@ -129,6 +132,7 @@ private:
     DisplaySettings* displaySettings_ = nullptr;
     DisplayMenu* displayMenu_ = nullptr;
     std::function<void()> quit_;
+    UserMaterials materials_;
 };
 
 } // namespace ostrel

@@ -2,11 +2,14 @@
 
 #include "app/decimalpoint.h"
 #include "app/imagelist.h"
+#include "app/materiallist.h"
 #include "app/textlimitvalidator.h"
 #include "language/language.h"
 #include "list/projectfile.h"
 #include "platform/dialogs.h"
 #include "solids/catalogue.h"
+#include "solids/kinds.h"
+#include "solids/mechanism.h"
 #include "solids/numbertext.h"
 
 #include <QApplication>
@@ -26,22 +29,34 @@ namespace ostrel {
 
 namespace {
 
-constexpr int kBoxCount = 7;
+constexpr int kBoxCount = int(MaxInputs);
+constexpr int kSolidBoxes = 7;
 constexpr QSize kPictureBox(220, 165); // the frame of the kind's picture, in logical pixels
+// The rows of the editor's grid: quantity, ratio, the mass modes, the mass or density box, the
+// four dimensions, then the further inputs of a mechanism.
+constexpr int kRowOfBox[kBoxCount] = {0, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+// The grid's columns: caption, box, unit, material list, note.
+enum Column { CaptionColumn, BoxColumn, UnitColumn, MaterialColumn, NoteColumn };
 
-// The boxes that Enter moves to from each box, in InputBox order; the first visible one wins,
-// and the end of the chain (the add button) when none is.
-const std::array<std::vector<int>, kBoxCount>& enterChains() {
-    static const std::array<std::vector<int>, kBoxCount> chains{{
-        {1},          // quantity: ratio
-        {2},          // ratio: mass or density
-        {3, 4, 5, 6}, // mass or density: radius ... height
-        {4, 5, 6},    // radius
-        {5, 6},       // diameter
-        {6},          // small diameter
-        {},           // height: always the add button
-    }};
-    return chains;
+// Whether box i holds a density for some kind: the solids' mass or density box, and the density
+// inputs of the mechanisms.
+bool mayHoldDensity(std::size_t i) {
+    if (i == std::size_t(InputBox::MassOrDensity)) return true;
+    for (const Mechanism& m : mechanisms())
+        if (i < m.inputs.size() && m.inputs[i].unit == InputUnit::Density) return true;
+    return false;
+}
+
+// A mechanism's caption: the word of its input, then the letter of the picture and the table.
+QString mechanismCaption(const InputDeclaration& in, std::size_t i, const Language& language) {
+    const QString word = language.text(in.captionEntry);
+    if (i < 2 || !in.symbol) return word;
+    return word + QLatin1Char(' ') + QString::fromUtf8(in.symbol);
+}
+
+QString unitText(const InputDeclaration& in, const Language& language) {
+    const int entry = inputUnitEntry(in.unit);
+    return entry ? language.text(entry) : QString::fromUtf8(inputUnitSymbol(in.unit));
 }
 
 void setBackground(QWidget* w, const QColor& colour) {
@@ -89,12 +104,16 @@ QLabel* PartEditor::addLabel(const char* name, const QString& text) {
 }
 
 void PartEditor::buildControls() {
-    static const char* boxNames[kBoxCount] = {"quantityBox", "ratioBox",    "massOrDensityBox",
-                                              "radiusBox",   "diameterBox", "smallDiameterBox",
-                                              "heightBox"};
+    static const char* boxNames[kSolidBoxes] = {"quantityBox", "ratioBox",    "massOrDensityBox",
+                                                "radiusBox",   "diameterBox", "smallDiameterBox",
+                                                "heightBox"};
+    const auto nameOf = [](int i, const char* const* names, const char* suffix) {
+        return i < kSolidBoxes ? QString::fromLatin1(names[i])
+                               : QStringLiteral("input%1%2").arg(i).arg(QLatin1String(suffix));
+    };
     for (int i = 0; i < kBoxCount; ++i) {
         auto* box = new QLineEdit(this);
-        box->setObjectName(QLatin1String(boxNames[i]));
+        box->setObjectName(nameOf(i, boxNames, "Box"));
         box->setAlignment(Qt::AlignRight);
         box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 11);
         box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 16);
@@ -112,16 +131,36 @@ void PartEditor::buildControls() {
                                        "heightUnit"};
     static const char* resultNames[4] = {"massResult", "inertiaResult", "frictionResult",
                                          "workingResult"};
-    static const char* noteNames[kBoxCount] = {"quantityNote", "ratioNote",    "massOrDensityNote",
-                                               "radiusNote",   "diameterNote", "smallDiameterNote",
-                                               "heightNote"};
+    static const char* noteNames[kSolidBoxes] = {
+        "quantityNote", "ratioNote",         "massOrDensityNote", "radiusNote",
+        "diameterNote", "smallDiameterNote", "heightNote"};
     for (int i = 0; i < kBoxCount; ++i) {
         // Beside its box; a long note wraps rather than widening the editor.
-        QLabel* note = addLabel(noteNames[i], QString());
+        QLabel* note = new QLabel(this);
+        note->setObjectName(nameOf(i, noteNames, "Note"));
         note->setWordWrap(true);
         note->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         note->hide();
         notes_[static_cast<size_t>(i)] = note;
+    }
+    for (size_t i = 0; i < moreCaptions_.size(); ++i) {
+        const int box = kSolidBoxes + int(i);
+        moreCaptions_[i] = new QLabel(this);
+        moreCaptions_[i]->setObjectName(QStringLiteral("input%1Caption").arg(box));
+        moreUnits_[i] = new QLabel(this);
+        moreUnits_[i]->setObjectName(QStringLiteral("input%1Unit").arg(box));
+    }
+    for (size_t i = 0; i < materials_.size(); ++i) {
+        if (!mayHoldDensity(i)) continue;
+        auto* list = new MaterialList(boxes_[i], this);
+        list->setObjectName(QStringLiteral("materialList%1").arg(i));
+        list->hide();
+        // The density picked is a new input: told anew, computed at once.
+        connect(list, &QComboBox::activated, this, [this] {
+            told_ = false;
+            calculatePart();
+        });
+        materials_[i] = list;
     }
     for (size_t i = 0; i < 4; ++i) {
         letters_[i] = addLabel(letterNames[i], QString());
@@ -179,19 +218,17 @@ void PartEditor::buildControls() {
     modes->addWidget(densityOption_);
     modes->addStretch(1);
     inputs->addLayout(modes, 2, 0, 1, 3);
-    inputs->addWidget(massCaption_, 3, 0);
-    inputs->addWidget(box(InputBox::MassOrDensity), 3, 1);
-    inputs->addWidget(massUnit_, 3, 2);
-    for (int i = 0; i < 4; ++i) {
-        inputs->addWidget(letters_[static_cast<size_t>(i)], 4 + i, 0);
-        inputs->addWidget(boxes_[static_cast<size_t>(3 + i)], 4 + i, 1);
-        inputs->addWidget(units_[static_cast<size_t>(i)], 4 + i, 2);
+    for (size_t i = 2; i < boxes_.size(); ++i) {
+        const int row = kRowOfBox[i];
+        inputs->addWidget(captionAt(i), row, CaptionColumn);
+        inputs->addWidget(boxes_[i], row, BoxColumn);
+        inputs->addWidget(unitAt(i), row, UnitColumn);
+        if (materials_[i]) inputs->addWidget(materials_[i], row, MaterialColumn);
     }
-    const int noteRows[kBoxCount] = {0, 1, 3, 4, 5, 6, 7};
-    for (int i = 0; i < kBoxCount; ++i)
-        inputs->addWidget(notes_[static_cast<size_t>(i)], noteRows[i], 3);
-    inputs->setColumnStretch(3, 1);
-    inputs->setRowStretch(8, 1);
+    for (size_t i = 0; i < notes_.size(); ++i)
+        inputs->addWidget(notes_[i], kRowOfBox[i], NoteColumn);
+    inputs->setColumnStretch(NoteColumn, 1);
+    inputs->setRowStretch(kRowOfBox[kBoxCount - 1] + 1, 1);
 
     // The result block: caption, value, unit; the small picture of the kind beside the heading.
     auto* resultFrame = new QFrame(this);
@@ -252,9 +289,57 @@ void PartEditor::buildControls() {
     // The design state until a kind is chosen: quantity and ratio 1, total mass, no dimension.
     box(InputBox::Quantity)->setText(QStringLiteral("1"));
     box(InputBox::Ratio)->setText(QStringLiteral("1"));
-    for (size_t i = 0; i < 4; ++i) {
-        boxes_[3 + i]->hide();
-        units_[i]->hide();
+    for (size_t i = 3; i < boxes_.size(); ++i) {
+        boxes_[i]->hide();
+        unitAt(i)->hide();
+    }
+    for (QLabel* caption : moreCaptions_)
+        caption->hide();
+}
+
+bool PartEditor::mechanism() const {
+    return isMechanism(kindCode_);
+}
+
+QLabel* PartEditor::captionAt(std::size_t i) const {
+    switch (i) {
+    case 0:
+        return quantityCaption_;
+    case 1:
+        return ratioCaption_;
+    case 2:
+        return massCaption_;
+    default:
+        return i < 7 ? letters_[i - 3] : moreCaptions_[i - 7];
+    }
+}
+
+QLabel* PartEditor::unitAt(std::size_t i) const {
+    if (i < 2) return nullptr;
+    if (i == 2) return massUnit_;
+    return i < 7 ? units_[i - 3] : moreUnits_[i - 7];
+}
+
+void PartEditor::setOwnMaterials(const std::vector<Material>& own) {
+    for (MaterialList* list : materials_)
+        if (list) list->setOwn(own);
+}
+
+MaterialList* PartEditor::shownMaterialList() const {
+    for (MaterialList* list : materials_)
+        if (list && !list->isHidden()) return list;
+    return nullptr;
+}
+
+void PartEditor::showMaterialLists() {
+    const auto inputs = kindInputs(kindCode_);
+    for (size_t i = 0; i < materials_.size(); ++i) {
+        if (!materials_[i]) continue;
+        const bool density = mechanism() ? i < inputs.size() && inputs[i].unit == InputUnit::Density
+                                         : kindCode_ != 0 && i == size_t(InputBox::MassOrDensity) &&
+                                               densityOption_->isChecked();
+        if (density) materials_[i]->setTexts(language_.texts);
+        materials_[i]->setVisible(density);
     }
 }
 
@@ -349,23 +434,31 @@ void PartEditor::resetInputs() {
     densityOption_->setVisible(true);
     totalMassOption_->setVisible(true);
     totalMassOption_->setChecked(true); // runs the total-mass switch when the mode changes
-    for (size_t i = 0; i < 4; ++i) {
-        boxes_[3 + i]->hide();
-        units_[i]->hide();
+    massUnit_->setText(QStringLiteral("kg"));
+    for (size_t i = 3; i < boxes_.size(); ++i) {
+        boxes_[i]->hide();
+        unitAt(i)->hide();
     }
+    for (QLabel* caption : moreCaptions_)
+        caption->hide();
+    showMaterialLists();
 }
 
 void PartEditor::setUpKind(int code) {
-    const KindInfo* kind = kindInfo(code);
-    if (!kind) return;
+    if (!isKnownKind(code)) return;
     // The kind's picture, read at every setup; a missing or unreadable file shows nothing.
-    const QString path = ImageList::findFile(programDir_, QLatin1String(kind->bitmapFile));
+    const QString path = ImageList::findFile(programDir_, QLatin1String(kindBitmap(code)));
     QPixmap picture;
     if (!path.isEmpty()) picture.load(path);
     pictureFile_ = picture.isNull() ? QString() : path;
     showPicture(picture);
     resetInputs();
-    kindCode_ = kind->code;
+    kindCode_ = code;
+    if (mechanism()) {
+        setUpMechanismInputs();
+        return;
+    }
+    const KindInfo* kind = kindInfo(code);
     for (size_t i = 0; i < 4; ++i) {
         const BoxCaption& caption = kind->boxes[i];
         if (!caption.shown) continue;
@@ -381,10 +474,37 @@ void PartEditor::setUpKind(int code) {
     }
 }
 
+void PartEditor::setUpMechanismInputs() {
+    const auto inputs = kindInputs(kindCode_);
+    for (size_t i = 0; i < boxes_.size(); ++i) {
+        const bool shown = i < inputs.size();
+        boxes_[i]->setVisible(shown);
+        captionAt(i)->setVisible(shown);
+        boxes_[i]->setText(shown ? QString::fromUtf8(inputs[i].defaultText) : QString());
+    }
+    applyKindRules();
+    calculatePart();
+}
+
 // What the catalogue says of the kind wherever the editor is set up again (setup, after an
 // add, take-back, language): whether density is offered, the caption of the mass box, and the
 // unit captions of the shown boxes.
 void PartEditor::applyKindRules() {
+    if (mechanism()) {
+        // No mass mode: every box says what it holds.
+        totalMassOption_->hide();
+        densityOption_->hide();
+        const auto inputs = kindInputs(kindCode_);
+        for (size_t i = 0; i < inputs.size(); ++i) {
+            captionAt(i)->setText(mechanismCaption(inputs[i], i, language_));
+            if (QLabel* unit = unitAt(i)) {
+                unit->setText(unitText(inputs[i], language_));
+                unit->setVisible(true);
+            }
+        }
+        showMaterialLists();
+        return;
+    }
     const KindInfo* kind = kindInfo(kindCode_);
     if (!kind) return;
     densityOption_->setVisible(kind->density != DensityOption::Hidden);
@@ -398,6 +518,7 @@ void PartEditor::applyKindRules() {
         units_[i]->setText(entry ? language_.text(entry)
                                  : QString::fromUtf8(unitSymbol(caption.unit)));
     }
+    showMaterialLists();
 }
 
 void PartEditor::retranslate() {
@@ -409,13 +530,12 @@ void PartEditor::retranslate() {
                 letters_[i]->setText(language_.text(caption.entry));
         }
     }
-    massCaption_->setText(language_.text(totalMassOption_->isChecked() ? 9 : 36));
+    if (!mechanism()) massCaption_->setText(language_.text(totalMassOption_->isChecked() ? 9 : 36));
     applyKindRules();
     // The notes and the hint in the new language; before a kind is chosen the results stay as
     // empty as at the start.
     for (size_t i = 0; i < notes_.size(); ++i)
-        if (shownNotes_[i] != InputNote::None)
-            notes_[i]->setText(language_.text(noteEntry(shownNotes_[i])));
+        if (shownNotes_[i] != InputNote::None) notes_[i]->setText(language_.text(shownEntries_[i]));
     if (kindCode_ != 0)
         calculatePart();
     else
@@ -427,6 +547,7 @@ void PartEditor::switchToTotalMass() {
     massCaption_->setText(language_.text(9));
     massUnit_->setText(QStringLiteral("kg"));
     box(InputBox::MassOrDensity)->setText(QString());
+    showMaterialLists();
     clearResults();
     calculatePart();
     if (!box(InputBox::Quantity)->isHidden()) box(InputBox::Quantity)->setFocus();
@@ -436,6 +557,7 @@ void PartEditor::switchToDensity() {
     massCaption_->setText(language_.text(36));
     massUnit_->setText(QStringLiteral("kg/m³"));
     box(InputBox::MassOrDensity)->setText(QStringLiteral("7850"));
+    showMaterialLists();
     clearResults();
     calculatePart();
     if (!box(InputBox::Quantity)->isHidden()) box(InputBox::Quantity)->setFocus();
@@ -474,33 +596,32 @@ void PartEditor::showNotes(const CalcOutcome& out) {
     for (size_t i = 0; i < notes_.size(); ++i) {
         // An empty box is no fault while the user fills the boxes in: the add button names it.
         const InputNote note = out.notes[i] == InputNote::Missing ? InputNote::None : out.notes[i];
-        if (note == shownNotes_[i]) continue; // every key release comes here
+        const int entry = note == InputNote::None ? 0 : noteEntryAt(out, i);
+        if (note == shownNotes_[i] && entry == shownEntries_[i])
+            continue; // every key release comes here
         shownNotes_[i] = note;
+        shownEntries_[i] = entry;
         QLabel* label = notes_[i];
-        label->setText(note == InputNote::None ? QString() : language_.text(noteEntry(note)));
+        label->setText(note == InputNote::None ? QString() : language_.text(entry));
         setTextColour(label, note == InputNote::Subtracts ? kRemark : kWarning);
         label->setVisible(note != InputNote::None);
     }
 }
 
 QString PartEditor::captionOf(InputBox which) const {
-    switch (which) {
-    case InputBox::Quantity:
-        return quantityCaption_->text();
-    case InputBox::Ratio:
-        return ratioCaption_->text();
-    case InputBox::MassOrDensity:
-        return massCaption_->text();
-    default:
-        return letters_[static_cast<size_t>(which) - 3]->text();
-    }
+    QLabel* caption = captionAt(static_cast<size_t>(which));
+    return caption ? caption->text() : QString();
 }
 
 QString PartEditor::refusal() const {
     const CalcOutcome out = outcome();
     if (out.kind != CalcOutcome::Kind::NoResult) return {};
+    const size_t box = static_cast<size_t>(out.reasonBox);
+    const int entry = box < out.notes.size() && out.notes[box] == out.reason
+                          ? noteEntryAt(out, box)
+                          : noteEntry(out.reason);
     return language_.text(606) + QLatin1Char('\n') + captionOf(out.reasonBox) +
-           QStringLiteral(": ") + language_.text(noteEntry(out.reason));
+           QStringLiteral(": ") + language_.text(entry);
 }
 
 void PartEditor::showHint(const CalcOutcome& out) {
@@ -550,7 +671,7 @@ PartsList::Line PartEditor::line() const {
         exact[i] = exact_[i].value_or(0.0);
     }
     line.exact = exact;
-    line.totalMass = totalMassOption_->isChecked();
+    line.totalMass = mechanism() || totalMassOption_->isChecked();
     for (size_t i = 0; i < boxes_.size(); ++i)
         line.texts[i] = boxes_[i]->text();
     line.code = kindCode_;
@@ -559,6 +680,14 @@ PartsList::Line PartEditor::line() const {
 }
 
 void PartEditor::clearAfterAdd() {
+    if (mechanism()) {
+        // Ready for the next line of the same mechanism: its boxes as at setup.
+        setWrappedText(inputHint_, QString());
+        told_ = false;
+        clearResults();
+        setUpMechanismInputs();
+        return;
+    }
     std::array<bool, 4> shown{};
     std::array<QString, 4> captions;
     for (size_t i = 0; i < 4; ++i) {
@@ -586,6 +715,13 @@ void PartEditor::setUpTakenBack(const PartsList::TakenBack& line) {
 void PartEditor::takeBack(const PartsList::TakenBack& line) {
     kindCode_ = line.code;
     setKindIcon(line.image);
+    if (mechanism()) {
+        setUpKind(kindCode_);
+        for (qsizetype i = 0; i < line.inputs.size() && size_t(i) < boxes_.size(); ++i)
+            boxes_[size_t(i)]->setText(line.inputs[i]);
+        calculatePart();
+        return;
+    }
     setUpTakenBack(line);
     // A row stored in density mode selects the density option, so that the caption and the
     // unit of the mass or density box say what the box holds.
@@ -610,21 +746,23 @@ EditorInputs PartEditor::inputs() const {
 void PartEditor::restoreInputs(const EditorInputs& in) {
     setKindIcon(in.image);
     setUpKind(in.code);
-    if (in.totalMass)
+    // A mechanism has no mass mode.
+    if (!mechanism() && in.totalMass)
         totalMassOption_->setChecked(true);
-    else if (!densityOption_->isHidden())
+    else if (!mechanism() && !densityOption_->isHidden())
         densityOption_->setChecked(true);
-    for (size_t i = 0; i < boxes_.size(); ++i)
+    const size_t count = std::min(boxes_.size(), std::max<size_t>(kindInputs(in.code).size(), 7));
+    for (size_t i = 0; i < count; ++i)
         boxes_[i]->setText(in.texts[i]);
     calculatePart();
 }
 
 void PartEditor::moveAlongChain(QLineEdit* from) {
+    // The next box shown, in box order; the add button after the last.
     const auto it = std::find(boxes_.begin(), boxes_.end(), from);
     if (it == boxes_.end()) return;
-    const auto& chain = enterChains()[static_cast<size_t>(it - boxes_.begin())];
-    for (int next : chain) {
-        QLineEdit* target = boxes_[static_cast<size_t>(next)];
+    for (auto next = it + 1; next != boxes_.end(); ++next) {
+        QLineEdit* target = *next;
         if (!target->isHidden()) {
             target->setFocus(Qt::OtherFocusReason); // the text is not selected
             return;

@@ -1,5 +1,8 @@
 // The part editor of the main window: the kind's picture, the quantity, ratio, mass or density
 // and dimension boxes with their captions, units and notes, the mass mode and the result block.
+// A mechanism shows instead one caption, box and unit for each input it declares (no mass
+// mode), in the same Enter chain. Beside a density box (a solid's in density mode, a
+// mechanism's) a list of materials writes the density of the one picked.
 // It sets itself up for a kind from the catalogue, runs calculatePart on every key release and
 // applies its outcome; the arithmetic stays in the solids core. Inputs that give no result empty
 // the four results, and the box at fault says why beside it; a negative amount notes that the
@@ -14,6 +17,7 @@
 #include "list/partslist.h"
 #include "list/sessionstate.h"
 #include "solids/calculation.h"
+#include "solids/material.h"
 #include "solids/units.h"
 
 #include <QWidget>
@@ -28,6 +32,7 @@ namespace ostrel {
 
 class Dialogs;
 class ImageList;
+class MaterialList;
 struct Language;
 
 class PartEditor : public QWidget {
@@ -40,7 +45,7 @@ public:
 
     // The common reset of the editor.
     void resetInputs();
-    // Sets the editor up for the kind of code (1 ... 20; other codes only reset it).
+    // Sets the editor up for the kind of code (1 ... 23; other codes only reset it).
     void setUpKind(int code);
     // Reads the boxes, computes the part line and applies the outcome to the captions and the
     // notes. Inputs that give no result or contradict each other empty the four results; no
@@ -66,13 +71,14 @@ public:
     // The file kindPicture shows, or an empty text when it shows nothing.
     QString pictureFile() const { return pictureFile_; }
 
-    // What the add button reads: the four result captions, the mode, the seven texts, the kind,
-    // kindIcon.
+    // What the add button reads: the four result captions, the mode, the texts of the boxes,
+    // the kind, kindIcon.
     PartsList::Line line() const;
     // After a line was added: the editor is cleared for the next line of the same kind; the
     // dimension boxes and their letter captions stay as they were.
     void clearAfterAdd();
-    // A line taken back out of the list: its kind, picture, mode and texts, then recomputed.
+    // A line taken back out of the list: its kind, picture, mode and texts (every input of a
+    // mechanism), then recomputed.
     void takeBack(const PartsList::TakenBack& line);
     // What the editor holds, as a recovery copy keeps it; and the same put back (the kind set
     // up, the mode, every box as it was typed, then recomputed).
@@ -83,6 +89,13 @@ public:
     static QString joinMessage(const std::vector<MessagePiece>& pieces, const Language& language);
 
     QLineEdit* box(InputBox which) const { return boxes_[static_cast<size_t>(which)]; }
+    // Box i of the kind in its order of inputs (InputBox order for a solid).
+    QLineEdit* inputBox(std::size_t i) const { return i < boxes_.size() ? boxes_[i] : nullptr; }
+
+    // The user's own materials, offered after the built-in ones beside every density box.
+    void setOwnMaterials(const std::vector<Material>& own);
+    // The material list shown beside a density box, or nullptr when no density box shows.
+    MaterialList* shownMaterialList() const;
 
     // How the four results are shown; a new choice re-writes the captions at once.
     void setDisplay(const DisplayChoice& display);
@@ -99,6 +112,14 @@ protected:
 private:
     void buildControls();
     QLabel* addLabel(const char* name, const QString& text);
+    bool mechanism() const;
+    // The caption and the unit label of box i (no unit label for quantity and ratio).
+    QLabel* captionAt(std::size_t i) const;
+    QLabel* unitAt(std::size_t i) const;
+    // A mechanism's boxes: each declared input with its caption, unit and first text.
+    void setUpMechanismInputs();
+    // Shows the material list of the box that holds a density, and no other.
+    void showMaterialLists();
     void setUpTakenBack(const PartsList::TakenBack& line);
     void switchToTotalMass();
     void switchToDensity();
@@ -124,11 +145,17 @@ private:
     int kindIcon_ = 0;
     QString pictureFile_;
 
-    std::array<QLineEdit*, 7> boxes_{};     // in InputBox order
-    std::array<QLabel*, 7> notes_{};        // quantityNote ... heightNote, in InputBox order
-    std::array<InputNote, 7> shownNotes_{}; // what they say
-    std::array<QLabel*, 4> letters_{};      // radiusCaption ... heightCaption
-    std::array<QLabel*, 4> units_{};   // radiusUnit, diameterUnit, smallDiameterUnit, heightUnit
+    // In InputBox order, then the further inputs of a mechanism (input7Box ... input10Box).
+    std::array<QLineEdit*, MaxInputs> boxes_{};
+    std::array<QLabel*, MaxInputs> notes_{};        // quantityNote ... heightNote, input7Note ...
+    std::array<InputNote, MaxInputs> shownNotes_{}; // what they say
+    std::array<int, MaxInputs> shownEntries_{};     // and their texts' entries
+    std::array<QLabel*, 4> letters_{};              // radiusCaption ... heightCaption
+    std::array<QLabel*, 4> units_{}; // radiusUnit, diameterUnit, smallDiameterUnit, heightUnit
+    std::array<QLabel*, MaxInputs - 7> moreCaptions_{}; // input7Caption ...
+    std::array<QLabel*, MaxInputs - 7> moreUnits_{};    // input7Unit ...
+    // The material list of each box that can hold a density (nullptr for the others).
+    std::array<MaterialList*, MaxInputs> materials_{};
     std::array<QLabel*, 4> results_{}; // massResult, inertiaResult, frictionResult, workingResult
     std::array<QLabel*, 4>
         resultUnits_{}; // massResultUnit, inertiaResultUnit, frictionResultUnit, workingResultUnit

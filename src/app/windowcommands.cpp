@@ -2,6 +2,7 @@
 
 #include "app/imagelist.h"
 #include "solids/catalogue.h"
+#include "solids/mechanism.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -66,6 +67,10 @@ void WindowCommands::buildMenus(QMainWindow& window) {
         QAction* item = addItem(inertia, actionName(groups[g].key), QString::fromUtf8(caption));
         connect(item, &QAction::triggered, this, [this, g] { showGroup(static_cast<int>(g)); });
     }
+    const MechanismGroup mechanismGroup;
+    connect(addItem(inertia, actionName(mechanismGroup.key),
+                    QStringLiteral("Montrer la barre des m&écanismes")),
+            &QAction::triggered, this, [this] { showGroup(MechanismsGroup); });
     separator(inertia, "groupsSeparator");
 
     QMenu* preferences = inertia->addMenu(QStringLiteral("&Preferences"));
@@ -84,6 +89,9 @@ void WindowCommands::buildMenus(QMainWindow& window) {
         connect(item, &QAction::triggered, this, [this, i] { emit languageChosen(i); });
         languages_[static_cast<size_t>(i)] = item;
     }
+    connect(
+        addItem(preferences, QStringLiteral("materialsAction"), QStringLiteral("&Matériaux...")),
+        &QAction::triggered, this, &WindowCommands::materialsRequested);
     motors_ = addItem(inertia, QStringLiteral("motorsAction"), QStringLiteral("Moteurs..."));
     connect(motors_, &QAction::triggered, this, &WindowCommands::motorsRequested);
     separator(inertia, "preferencesSeparator");
@@ -125,6 +133,13 @@ void WindowCommands::buildMenus(QMainWindow& window) {
             const int code = kind.code;
             connect(item, &QAction::triggered, this, [this, code] { emit kindChosen(code); });
         }
+    }
+    QMenu* menu = bar->addMenu(QStringLiteral("&Mécanismes"));
+    menu->setObjectName(QStringLiteral("mechanismsMenu"));
+    for (const Mechanism& m : mechanisms()) {
+        QAction* item = addItem(menu, actionName(m.id), QString::fromUtf8(m.designCaption));
+        const int code = m.code;
+        connect(item, &QAction::triggered, this, [this, code] { emit kindChosen(code); });
     }
 }
 
@@ -200,6 +215,30 @@ void WindowCommands::buildToolbar(QMainWindow& window, const ImageList& images) 
         if (b.number >= 0 && b.number < static_cast<int>(buttons_.size()))
             buttons_[static_cast<size_t>(b.number)] = action;
     }
+    buildMechanismButtons(images);
+}
+
+// The mechanisms' group button after the other group buttons, their kind buttons after the
+// other kind buttons; they carry no button number of the catalogue's toolbar.
+void WindowCommands::buildMechanismButtons(const ImageList& images) {
+    const auto add = [this, &images](const char* key, int image, QAction* before) {
+        QAction* action = new QAction(images.icon(image), QString(), toolbar_);
+        toolbar_->insertAction(before, action);
+        const QString k = QString::fromLatin1(key);
+        action->setObjectName(toolName(key));
+        action->setProperty("key", k);
+        action->setProperty("image", image);
+        connect(action, &QAction::triggered, this, [this, k] { dispatch(k); });
+        return action;
+    };
+    const MechanismGroup group;
+    add(group.key, group.image, toolbar_->findChild<QAction*>(QStringLiteral("toolSpacer5")));
+    QAction* afterKinds = toolbar_->findChild<QAction*>(QStringLiteral("toolSpacer26"));
+    for (size_t i = 0; i < mechanismButtons_.size() && i < mechanisms().size(); ++i) {
+        const Mechanism& m = mechanisms()[i];
+        mechanismButtons_[i] = add(m.id, m.image, afterKinds);
+        mechanismButtons_[i]->setVisible(false);
+    }
 }
 
 QAction* WindowCommands::button(int n) const {
@@ -213,11 +252,16 @@ QAction* WindowCommands::languageItem(int index) const {
 
 void WindowCommands::showGroup(int index) {
     const auto groups = groupCommands();
-    if (index < 0 || index >= static_cast<int>(groups.size())) return;
-    const GroupCommand& g = groups[static_cast<size_t>(index)];
+    const bool mechanismsShown = index == MechanismsGroup;
+    if (!mechanismsShown && (index < 0 || index >= static_cast<int>(groups.size()))) return;
     for (int n = kFirstKindButton; n <= kLastKindButton; ++n) {
-        if (QAction* b = button(n)) b->setVisible(n >= g.firstVisible && n <= g.lastVisible);
+        if (QAction* b = button(n)) {
+            const GroupCommand* g = mechanismsShown ? nullptr : &groups[static_cast<size_t>(index)];
+            b->setVisible(g && n >= g->firstVisible && n <= g->lastVisible);
+        }
     }
+    for (QAction* b : mechanismButtons_)
+        if (b) b->setVisible(mechanismsShown);
 }
 
 void WindowCommands::addPanelToggle(QAction* toggle) {
@@ -235,9 +279,19 @@ void WindowCommands::dispatch(const QString& key) {
             return;
         }
     }
+    if (key == QLatin1String(MechanismGroup().key)) {
+        showGroup(MechanismsGroup);
+        return;
+    }
     if (const KindInfo* kind = kindById(key)) {
         emit kindChosen(kind->code);
         return;
+    }
+    for (const Mechanism& m : mechanisms()) {
+        if (key == QLatin1String(m.id)) {
+            emit kindChosen(m.code);
+            return;
+        }
     }
     if (key == QLatin1String(kPrintKey))
         emit printRequested();

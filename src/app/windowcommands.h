@@ -1,5 +1,6 @@
 // The menus and the toolbar of the main window, built from the catalogue: the group commands,
-// the kind commands, print, preview, export, About, quit and the language items. Every action
+// the kind commands (the mechanisms in a menu and a toolbar group of their own), print,
+// preview, export, About, quit, the language items and the user's materials. Every action
 // is named after its command: a menu item "discAction", a toolbar button "discTool". A toolbar
 // click is dispatched by the button's key, exactly as the menu item with that key; the group
 // commands are handled here, the rest is signalled.
@@ -37,6 +38,8 @@ public:
     };
 
     static constexpr int LanguageItems = 9;
+    // The group index of the mechanisms, after the three groups of the catalogue.
+    static constexpr int MechanismsGroup = 3;
 
     // Builds the menu bar and mainToolBar of window.
     WindowCommands(QMainWindow& window, const ImageList& images);
@@ -56,7 +59,8 @@ public:
     // "discTool").
     static QString actionName(const char* id);
     static QString toolName(const char* key);
-    // Shows the kind buttons of group command index (0 ... 2) and hides the others.
+    // Shows the kind buttons of group command index (0 ... 2, or MechanismsGroup) and hides the
+    // others.
     void showGroup(int index);
     // Puts the toggle of a panel in the Inertia menu (after the preferences, before Motors) and on
     // the toolbar (before print).
@@ -71,19 +75,22 @@ signals:
     void exportRequested();
     void aboutRequested();
     void motorsRequested();
+    void materialsRequested();
     void quitRequested();
     void languageChosen(int index);
 
 private:
     void buildMenus(QMainWindow& window);
     void buildToolbar(QMainWindow& window, const ImageList& images);
+    void buildMechanismButtons(const ImageList& images);
     void buildProjectItems(QMenu* menu);
     QAction* addItem(QMenu* menu, const QString& name, const QString& caption);
 
     QToolBar* toolbar_ = nullptr;
     ProjectItems project_;
     QAction* motors_ = nullptr;
-    std::array<QAction*, 31> buttons_{}; // index = button number
+    std::array<QAction*, 31> buttons_{};         // index = button number
+    std::array<QAction*, 3> mechanismButtons_{}; // the kind buttons of codes 21 ... 23
     std::array<QAction*, LanguageItems + 1> languages_{};
 };
 

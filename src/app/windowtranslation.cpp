@@ -4,6 +4,7 @@
 #include "app/windowcommands.h"
 #include "language/language.h"
 #include "solids/catalogue.h"
+#include "solids/mechanism.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -81,8 +82,12 @@ void translateWindow(QMainWindow& window, const Language& language) {
            {"exportCsvAction", 509}});
     for (const GroupCommand& g : groupCommands())
         setCaption(window, WindowCommands::actionName(g.key), language.text(g.captionEntry));
+    const MechanismGroup mechanismGroup;
+    setCaption(window, WindowCommands::actionName(mechanismGroup.key),
+               language.text(mechanismGroup.captionEntry));
     apply(window, language, {{"preferencesMenu", 3}, {"languageMenu", 4}, {"aboutAction", 2}});
     apply(window, language, {{"motorsAction", 772}});
+    apply(window, language, {{"materialsAction", 702}});
     for (const DisplayMenu::Caption& c : DisplayMenu::captions())
         setCaption(window, QLatin1String(c.name), language.text(c.entry));
     apply(window, language, {{"centredMenu", 14}});
@@ -91,6 +96,9 @@ void translateWindow(QMainWindow& window, const Language& language) {
     applyKinds(window, language, Family::Eccentric);
     apply(window, language, {{"miscellaneousMenu", 31}});
     applyKinds(window, language, Family::Miscellaneous);
+    setCaption(window, QStringLiteral("mechanismsMenu"), language.text(mechanismGroup.menuEntry));
+    for (const Mechanism& m : mechanisms())
+        setCaption(window, WindowCommands::actionName(m.id), language.text(m.captionEntry));
     apply(window, language,
           {{"totalMassOption", 35},
            {"densityOption", 36},
@@ -113,6 +121,13 @@ void translateWindow(QMainWindow& window, const Language& language) {
                     action->setToolTip(b.hintEntry ? language.text(b.hintEntry) : QString());
             }
         }
+        const auto hint = [toolbar, &language](const char* key, int entry) {
+            if (auto* action = toolbar->findChild<QAction*>(WindowCommands::toolName(key)))
+                action->setToolTip(language.text(entry));
+        };
+        hint(mechanismGroup.key, mechanismGroup.hintEntry);
+        for (const Mechanism& m : mechanisms())
+            hint(m.id, m.hintEntry);
     }
 }
 

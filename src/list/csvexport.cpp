@@ -1,10 +1,13 @@
 #include "list/csvexport.h"
 
 #include "solids/catalogue.h"
+#include "solids/kinds.h"
+#include "solids/mechanism.h"
 #include "solids/numbertext.h"
 
 #include <QLocale>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 
 namespace ostrel {
@@ -18,11 +21,51 @@ constexpr Quantity ResultQuantities[4] = {Quantity::Mass, Quantity::Inertia, Qua
                                           Quantity::Torque};
 
 QString kindName(int code, const ExportLabels& labels) {
-    if (code >= 1 && code <= 20 && !labels.kindNames[code - 1].isEmpty())
+    if (code >= 1 && code <= int(labels.kindNames.size()) && !labels.kindNames[code - 1].isEmpty())
         return labels.kindNames[code - 1];
-    const KindInfo* kind = kindInfo(code);
-    if (!kind) return {};
-    return QString::fromUtf8(kind->designCaption).remove(QLatin1Char('&'));
+    const char* caption = kindDesignCaption(code);
+    if (!caption) return {};
+    return QString::fromUtf8(caption).remove(QLatin1Char('&'));
+}
+
+// The mechanisms' own inputs (quantity and ratio have their columns) of the given rows, one
+// column per input name in the order of the mechanisms' declarations.
+std::vector<const InputDeclaration*> mechanismColumns(const PartsList& list,
+                                                      const std::vector<int>& rows) {
+    std::vector<bool> present(mechanisms().size());
+    for (int row : rows)
+        for (size_t m = 0; m < present.size(); ++m)
+            if (list.cell(row, 14).toInt() == mechanisms()[m].code) present[m] = true;
+    std::vector<const InputDeclaration*> columns;
+    for (size_t m = 0; m < present.size(); ++m) {
+        if (!present[m]) continue;
+        for (const InputDeclaration& in : mechanisms()[m].inputs.subspan(2)) {
+            const bool known = std::any_of(columns.begin(), columns.end(), [&in](auto* c) {
+                return QLatin1String(c->key) == QLatin1String(in.key);
+            });
+            if (!known) columns.push_back(&in);
+        }
+    }
+    return columns;
+}
+
+QString inputHeading(const InputDeclaration& in) {
+    const QString unit = in.unit == InputUnit::Angle ? QStringLiteral("°")
+                                                     : QString::fromUtf8(inputUnitSymbol(in.unit));
+    const QString key = QLatin1String(in.key);
+    return unit.isEmpty() ? key : QStringLiteral("%1 (%2)").arg(key, unit);
+}
+
+// The cells of a row under the mechanisms' input columns: its own inputs, empty elsewhere.
+QStringList inputCells(const PartsList& list, int row,
+                       const std::vector<const InputDeclaration*>& columns) {
+    QStringList cells;
+    const Mechanism* m = mechanismInfo(list.cell(row, 14).toInt());
+    for (const InputDeclaration* c : columns) {
+        const int i = m ? inputIndex(*m, QString::fromLatin1(c->key)) : -1;
+        cells << (i >= 0 ? list.inputs(row).value(i) : QString());
+    }
+    return cells;
 }
 
 QString heading(const PartsList& list, int column, const ExportLabels& labels) {
@@ -160,6 +203,9 @@ ExportLabels exportLabels(const QStringList& texts) {
         if (name.isEmpty()) name = withoutAccessKey(text(kind.captionEntry));
         labels.kindNames[size_t(kind.code - 1)] = name;
     }
+    // A mechanism's hint says more than its name: its menu item names it.
+    for (const Mechanism& m : mechanisms())
+        labels.kindNames[size_t(m.code - 1)] = withoutAccessKey(text(m.captionEntry));
     return labels;
 }
 
@@ -172,25 +218,41 @@ QString exactText(double value) {
 
 QByteArray csvText(const PartsList& list, const ExportLabels& labels,
                    const DisplayChoice& display) {
-    QString out;
-    appendCsvLine(out, headerCells(list, labels, display));
+    std::vector<int> rows;
     for (int row = 1; row < list.rowCount(); ++row)
-        appendCsvLine(out, rowCells(list, row, labels, display));
-    appendCsvLine(out, totalsCells(list, display));
+        rows.push_back(row);
+    const auto columns = mechanismColumns(list, rows);
+    QString out;
+    QStringList header = headerCells(list, labels, display);
+    for (const InputDeclaration* c : columns)
+        header << inputHeading(*c);
+    appendCsvLine(out, header);
+    for (int row : rows)
+        appendCsvLine(out, rowCells(list, row, labels, display) << inputCells(list, row, columns));
+    appendCsvLine(out, totalsCells(list, display) << QStringList(qsizetype(columns.size())));
     return out.toUtf8();
 }
 
 QString copyText(const PartsList& list, const std::vector<int>& rows, const ExportLabels& labels) {
+    std::vector<int> shown;
+    for (int row = 1; row < list.rowCount(); ++row)
+        if (rows.empty() || std::find(rows.begin(), rows.end(), row) != rows.end())
+            shown.push_back(row);
+    const auto columns = mechanismColumns(list, shown);
     QString out;
-    appendTabLine(out, headerCells(list, labels));
+    QStringList header = headerCells(list, labels);
+    for (const InputDeclaration* c : columns)
+        header << inputHeading(*c);
+    appendTabLine(out, header);
     if (rows.empty()) {
         for (int row = 1; row < list.rowCount(); ++row)
-            appendTabLine(out, rowCells(list, row, labels));
-        appendTabLine(out, totalsCells(list));
+            appendTabLine(out, rowCells(list, row, labels) << inputCells(list, row, columns));
+        appendTabLine(out, totalsCells(list) << QStringList(qsizetype(columns.size())));
         return out;
     }
     for (int row : rows)
-        if (row >= 1 && row < list.rowCount()) appendTabLine(out, rowCells(list, row, labels));
+        if (row >= 1 && row < list.rowCount())
+            appendTabLine(out, rowCells(list, row, labels) << inputCells(list, row, columns));
     return out;
 }
 

@@ -19,7 +19,7 @@ namespace ostrel {
 // catalogue's design captions.
 struct ExportLabels {
     QString kindHeading;
-    std::array<QString, 20> kindNames; // index = code - 1
+    std::array<QString, 23> kindNames; // index = code - 1: the solids, then the mechanisms
     // Headings of the list columns 1 ... 14 (index = column - 1) for the export.
     std::array<QString, 14> headings;
 };
@@ -31,7 +31,9 @@ ExportLabels exportLabels(const QStringList& texts);
 
 // One line per part row and the totals line, with a header line of headings and units. The
 // results are written in display's units, every digit kept (the digits choice does not round
-// them); the header names the units.
+// them); the header names the units. When the list holds mechanisms, their inputs follow the
+// results, one column per input name with its unit ("lead (mm)"), in the order of the
+// mechanisms' declarations; a line fills the columns of its own inputs.
 QByteArray csvText(const PartsList& list, const ExportLabels& labels = {},
                    const DisplayChoice& display = {});
 

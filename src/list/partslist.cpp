@@ -1,5 +1,6 @@
 #include "list/partslist.h"
 
+#include "solids/kinds.h"
 #include "solids/numbertext.h"
 
 #include <cmath>
@@ -189,14 +190,23 @@ PartsList::PreparedAdd PartsList::prepareAdd(const Line& line, AddRule rule) con
     row.exact = exact;
     for (int k = 0; k < 4; ++k)
         row.cells[1 + k] = cells[k];
-    row.cells[5] = line.totalMass ? TrueText : FalseText;
     row.cells[6] = line.texts[0];
     row.cells[7] = line.texts[1];
-    row.cells[8] = line.texts[2];
     row.cells[9] = QStringLiteral("1");
+    row.cells[14] = QString::number(line.code); // decimal digits, no locale involved
+    if (isMechanism(line.code)) {
+        // Every input kept by its place in the mechanism's declaration; the cells show the
+        // quantity and the ratio.
+        const std::size_t count = kindInputs(line.code).size();
+        row.inputs.reserve(qsizetype(count));
+        for (std::size_t i = 0; i < count; ++i)
+            row.inputs << line.texts[i];
+        return prepared;
+    }
+    row.cells[5] = line.totalMass ? TrueText : FalseText;
+    row.cells[8] = line.texts[2];
     for (int k = 0; k < 4; ++k)
         row.cells[10 + k] = line.texts[3 + k];
-    row.cells[14] = QString::number(line.code); // decimal digits, no locale involved
     return prepared;
 }
 
@@ -225,6 +235,12 @@ bool PartsList::canTakeBack(int row) const {
     for (double v : rows_[row].exact)
         if (v != 0) return true;
     return false;
+}
+
+const QStringList& PartsList::inputs(int row) const {
+    static const QStringList none;
+    if (row < 1 || row >= rowCount()) return none;
+    return rows_[size_t(row)].inputs;
 }
 
 double PartsList::exactValue(int row, int k) const {
@@ -279,6 +295,7 @@ std::optional<PartsList::TakenBack> PartsList::takeBack(int row) {
     back.mass = taken.cells[8];
     for (int k = 0; k < 4; ++k)
         back.dimensions[k] = taken.cells[10 + k];
+    back.inputs = taken.inputs;
 
     rows_.erase(rows_.begin() + row);
     // A subtraction would leave the rounding of every earlier addition behind: the exact

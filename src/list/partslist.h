@@ -32,9 +32,9 @@ public:
     struct Line {
         std::array<QString, 4> captions; // massResult, inertiaResult, frictionResult, workingResult
         bool totalMass = true;
-        std::array<QString, 7> texts; // the input boxes in InputBox order
-        int code = 0;                 // kind code
-        int image = 0;                // kindIcon: toolbar image number
+        InputTexts texts; // the input boxes in InputBox order; a mechanism's inputs
+        int code = 0;     // kind code
+        int image = 0;    // kindIcon: toolbar image number
         // The exact results behind the captions (kg, kg·m², N·m, N·m). Without them the
         // captions read back stand for the exact values.
         std::optional<std::array<double, 4>> exact;
@@ -59,6 +59,7 @@ public:
         QString ratio;                     // cell 7
         QString mass;                      // cell 8, unchanged
         std::array<QString, 4> dimensions; // cells 10 ... 13
+        QStringList inputs;                // a mechanism's inputs, in declaration order
     };
     // Takes row back out of the list; nothing when the row's results sum to 0 (the heading
     // row among them) or the row does not exist.
@@ -67,10 +68,13 @@ public:
     // ---- Additions for the models and the window ----
 
     // One row of partsTable: fourteen texts (cell 0 stays empty) and the picture of cell 0.
+    // A mechanism's row shows its quantity and ratio (cells 6 and 7) and keeps every input
+    // beside the cells; its mode, mass and dimension cells stay empty.
     struct Row {
         std::array<QString, ColumnCount> cells;
         int image = 0;
         std::array<double, 4> exact{}; // the exact results of cells 1 ... 4
+        QStringList inputs;            // a mechanism's inputs in declaration order; else empty
     };
 
     // The add in two steps, for a model that must announce a new row before it appears:
@@ -88,6 +92,10 @@ public:
     // Whether takeBack(row) would take the row back: a part row whose cells do not sum to 0 or
     // that has a non-zero exact result.
     bool canTakeBack(int row) const;
+
+    // The inputs of a mechanism's row in declaration order (empty for a solid's row, the
+    // heading row or a row that does not exist).
+    const QStringList& inputs(int row) const;
 
     // The exact result k (0 mass, 1 inertia, 2 friction, 3 working torque) of a row, 0 for
     // the heading row or a row that does not exist.

@@ -4,6 +4,7 @@
 #include "platform/atomicfile.h"
 #include "platform/filepaths.h"
 #include "solids/catalogue.h"
+#include "solids/kinds.h"
 #include "solids/numbertext.h"
 
 #include <QFile>
@@ -397,8 +398,8 @@ std::optional<Fault> readLine(const QJsonValue& value, qsizetype index, ProjectL
     const double codeValue = code.toDouble();
     // Code 0 is a line added before any kind was chosen: the list holds it (its mass only),
     // so a project must hold it too.
-    const bool known = codeValue == 0 ||
-                       (codeValue >= 1 && codeValue <= 20 && kindInfo(static_cast<int>(codeValue)));
+    const bool known = codeValue == 0 || (codeValue >= 1 && codeValue <= 1000 &&
+                                          isKnownKind(static_cast<int>(codeValue)));
     if (codeValue != std::floor(codeValue) || !known)
         return Fault{UnknownKind,
                      QStringLiteral("code ") +
@@ -414,20 +415,38 @@ std::optional<Fault> readLine(const QJsonValue& value, qsizetype index, ProjectL
         if (auto fault = textFault(name, QStringLiteral("kind"), ProjectLimits::MaxInputText,
                                    TextKind::Line, index))
             return fault;
-        const KindInfo* info = kindInfo(line.code);
-        if (!info || name != QLatin1String(info->fileKey))
+        const char* fileKey = kindFileKey(line.code);
+        if (!fileKey || name != QLatin1String(fileKey))
             return Fault{KindMismatch,
                          QStringLiteral("kind \"%1\", code %2").arg(name).arg(line.code), index};
     }
 
+    // A mechanism has no mass mode: its line holds its inputs by name, and one it lacks reads
+    // as an empty box.
+    const bool mechanism = isMechanism(line.code);
     const QJsonValue mode = object.value(lineNames().totalMass);
-    if (!mode.isBool()) return Fault{BadField, QStringLiteral("totalMass"), index};
-    line.totalMass = mode.toBool();
+    if (!mechanism) {
+        if (!mode.isBool()) return Fault{BadField, QStringLiteral("totalMass"), index};
+        line.totalMass = mode.toBool();
+    }
 
     const QJsonValue inputs = object.value(lineNames().inputs);
     if (!inputs.isObject()) return Fault{BadField, QStringLiteral("inputs"), index};
     const QJsonObject inputObject = inputs.toObject();
-    for (int k = 0; k < 7; ++k) {
+    if (mechanism) {
+        const std::span<const InputDeclaration> declared = kindInputs(line.code);
+        for (size_t k = 0; k < declared.size(); ++k) {
+            const QString field = QStringLiteral("inputs.") + QLatin1String(declared[k].key);
+            const QJsonValue text = inputObject.value(QLatin1String(declared[k].key));
+            if (text.isUndefined()) continue;
+            if (!text.isString()) return Fault{BadField, field, index};
+            line.texts[k] = text.toString();
+            if (auto fault = textFault(line.texts[k], field, ProjectLimits::MaxInputText,
+                                       TextKind::Line, index))
+                return fault;
+        }
+    }
+    for (int k = 0; k < 7 && !mechanism; ++k) {
         const QJsonValue text = inputObject.value(lineNames().input[size_t(k)]);
         if (!text.isString())
             return Fault{BadField, QStringLiteral("inputs.") + QLatin1String(InputKeys[k]), index};
@@ -497,8 +516,7 @@ PartsList::Line listLine(const ProjectLine& line, const std::array<QString, 4>& 
     l.totalMass = line.totalMass;
     l.texts = line.texts;
     l.code = line.code;
-    const KindInfo* kind = kindInfo(line.code);
-    l.image = kind ? kind->image : 0;
+    l.image = kindImage(line.code);
     l.exact = values;
     return l;
 }
@@ -751,6 +769,16 @@ QByteArray projectJson(const Project& project) {
     std::array<QString, 20> kindNames;
     for (const KindInfo& kind : catalogue())
         kindNames[size_t(kind.code - 1)] = QString::fromLatin1(kind.fileKey);
+    // A mechanism's line: its code, its name and its inputs by their declared keys.
+    const auto mechanismLine = [&](const ProjectLine& line) {
+        QJsonObject object{{Code, line.code}, {Kind, QString::fromLatin1(kindFileKey(line.code))}};
+        QJsonObject inputs;
+        const std::span<const InputDeclaration> declared = kindInputs(line.code);
+        for (size_t k = 0; k < declared.size(); ++k)
+            inputs.insert(QLatin1String(declared[k].key), line.texts[k]);
+        object.insert(Inputs, inputs);
+        return object;
+    };
 
     QJsonObject root;
     root.insert(QLatin1String("format"), QLatin1String(ProjectFormatName));
@@ -776,17 +804,22 @@ QByteArray projectJson(const Project& project) {
 
     QJsonArray lines;
     for (const ProjectLine& line : project.lines) {
-        QJsonObject object = lineTemplate;
-        object.insert(Code, line.code);
-        if (kindInfo(line.code))
-            object.insert(Kind, kindNames[size_t(line.code - 1)]);
-        else
-            object.remove(Kind);
-        object.insert(TotalMass, line.totalMass);
-        QJsonObject inputs = inputsTemplate;
-        for (size_t k = 0; k < 7; ++k)
-            inputs.insert(inputNames[k], line.texts[k]);
-        object.insert(Inputs, inputs);
+        QJsonObject object;
+        if (isMechanism(line.code)) {
+            object = mechanismLine(line);
+        } else {
+            object = lineTemplate;
+            object.insert(Code, line.code);
+            if (kindInfo(line.code))
+                object.insert(Kind, kindNames[size_t(line.code - 1)]);
+            else
+                object.remove(Kind);
+            object.insert(TotalMass, line.totalMass);
+            QJsonObject inputs = inputsTemplate;
+            for (size_t k = 0; k < 7; ++k)
+                inputs.insert(inputNames[k], line.texts[k]);
+            object.insert(Inputs, inputs);
+        }
         // JSON has no infinity, and a reader takes no result beyond its range: such results are
         // left out rather than written as something they are not; the inputs give them back.
         const bool finite = std::all_of(line.exact.begin(), line.exact.end(), finiteInRange);
@@ -839,11 +872,12 @@ std::optional<Fault> unreadableFault(const Project& project) {
                      QStringLiteral("lines (%1 > %2)").arg(count).arg(ProjectLimits::MaxLines)};
     for (qsizetype index = 0; index < count; ++index) {
         const ProjectLine& line = project.lines[size_t(index)];
-        if (line.code != 0 && !kindInfo(line.code))
+        if (line.code != 0 && !isKnownKind(line.code))
             return Fault{UnknownKind, QStringLiteral("code %1").arg(line.code), index};
-        for (size_t k = 0; k < 7; ++k)
+        const std::span<const InputDeclaration> declared = kindInputs(line.code);
+        for (size_t k = 0; k < declared.size(); ++k)
             if (auto fault = textFault(line.texts[k],
-                                       QStringLiteral("inputs.") + QLatin1String(InputKeys[k]),
+                                       QStringLiteral("inputs.") + QLatin1String(declared[k].key),
                                        ProjectLimits::MaxInputText, TextKind::Line, index))
                 return fault;
         const bool stored =
@@ -922,6 +956,15 @@ Project projectFromList(const PartsList& list) {
     for (int row = 1; row < list.rowCount(); ++row) {
         ProjectLine line;
         line.code = list.cell(row, 14).toInt();
+        if (isMechanism(line.code)) {
+            const QStringList& inputs = list.inputs(row);
+            for (qsizetype k = 0; k < inputs.size() && k < qsizetype(MaxInputs); ++k)
+                line.texts[size_t(k)] = inputs[k];
+            for (int k = 0; k < 4; ++k)
+                line.exact[k] = list.exactValue(row, k);
+            project.lines.push_back(std::move(line));
+            continue;
+        }
         line.totalMass = list.cell(row, 5) == QLatin1String("True");
         line.texts[0] = list.cell(row, 6);
         line.texts[1] = list.cell(row, 7);

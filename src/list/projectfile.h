@@ -18,9 +18,11 @@
 namespace ostrel {
 
 struct ProjectLine {
-    int code = 0;                  // kind 1 ... 20, or 0 when no kind was chosen (mass only)
-    bool totalMass = true;         // total-mass mode (false: density)
-    std::array<QString, 7> texts;  // the input boxes in InputBox order, exactly as typed
+    int code = 0;          // kind 1 ... 23, or 0 when no kind was chosen (mass only)
+    bool totalMass = true; // total-mass mode (false: density); a mechanism has none
+    // The input boxes exactly as typed: a solid's seven in InputBox order, a mechanism's
+    // inputs in declaration order (the file names each by its declared key).
+    InputTexts texts;
     std::array<double, 4> exact{}; // mass kg, inertia kg·m², friction N·m, working N·m
 };
 

@@ -1,7 +1,7 @@
 #include "list/sessionstate.h"
 
 #include "list/projectfile.h"
-#include "solids/catalogue.h"
+#include "solids/kinds.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -31,13 +31,14 @@ std::optional<EditorInputs> editorFromJson(const QJsonValue& value) {
     const double image = object.value(QLatin1String("image")).toDouble(-1);
     const QJsonValue mode = object.value(QLatin1String("totalMass"));
     const QJsonArray texts = object.value(QLatin1String("inputs")).toArray();
-    if (code != int(code) || (code != 0 && !kindInfo(int(code)))) return std::nullopt;
+    if (code != int(code) || (code != 0 && !isKnownKind(int(code)))) return std::nullopt;
     if (image != int(image) || image < 0 || image > MaxImage) return std::nullopt;
-    if (!mode.isBool() || texts.size() != qsizetype(editor.texts.size())) return std::nullopt;
+    const size_t count = kindInputs(int(code)).size();
+    if (!mode.isBool() || texts.size() != qsizetype(count)) return std::nullopt;
     editor.code = int(code);
     editor.image = int(image);
     editor.totalMass = mode.toBool();
-    for (size_t i = 0; i < editor.texts.size(); ++i) {
+    for (size_t i = 0; i < count; ++i) {
         const auto text = plainText(texts.at(qsizetype(i)), ProjectLimits::MaxInputText);
         if (!text) return std::nullopt;
         editor.texts[i] = *text;
@@ -52,8 +53,9 @@ QJsonObject sessionJson(const SessionState& session) {
     if (!session.path.isEmpty()) object.insert(QLatin1String("path"), session.path);
     if (session.editor) {
         QJsonArray texts;
-        for (const QString& text : session.editor->texts)
-            texts.append(text);
+        const size_t count = kindInputs(session.editor->code).size();
+        for (size_t i = 0; i < count; ++i)
+            texts.append(session.editor->texts[i]);
         object.insert(QLatin1String("editor"),
                       QJsonObject{{QLatin1String("code"), session.editor->code},
                                   {QLatin1String("image"), session.editor->image},

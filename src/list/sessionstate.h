@@ -4,19 +4,21 @@
 // copy; whatever in it is malformed is left out when read. Qt Core only.
 #pragma once
 
+#include "solids/inputdeclaration.h"
+
 #include <QJsonObject>
 #include <QString>
-#include <array>
 #include <optional>
 
 namespace ostrel {
 
-// The editor's kind, its toolbar picture, its mass mode and the seven boxes in InputBox order.
+// The editor's kind, its toolbar picture, its mass mode and its boxes: the seven of a solid in
+// InputBox order, or a mechanism's inputs. The copy holds as many as the kind has.
 struct EditorInputs {
     int code = 0; // 0: no kind chosen
     int image = 0;
     bool totalMass = true;
-    std::array<QString, 7> texts;
+    InputTexts texts;
 
     bool operator==(const EditorInputs&) const = default;
 };

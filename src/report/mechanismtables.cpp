@@ -1,7 +1,9 @@
 #include "report/mechanismtables.h"
 
+#include "list/partslist.h"
 #include "report/reporttables.h"
 #include "solids/mechanism.h"
+#include "solids/numbertext.h"
 
 #include <algorithm>
 #include <cmath>
@@ -123,6 +125,21 @@ template <typename Text> QString joined(const std::vector<Column>& cols, Text te
 }
 
 } // namespace
+
+std::vector<MechanismLine> mechanismLines(const PartsList& list, double kind, int rows) {
+    std::vector<MechanismLine> lines;
+    for (int row = 1; row <= rows && row < list.rowCount(); ++row) {
+        if (readNumber(list.cell(row, 14)) != kind) continue;
+        MechanismLine line;
+        line.texts = list.inputs(row);
+        for (int k = 0; k < 4; ++k) {
+            line.captions[size_t(k)] = list.cell(row, 1 + k);
+            line.exact[size_t(k)] = list.exactValue(row, k);
+        }
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
 
 QStringList mechanismTableLines(const ReportContext& ctx, int code,
                                 std::span<const MechanismLine> lines) {

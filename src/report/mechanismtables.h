@@ -12,8 +12,11 @@
 #include <QStringList>
 #include <array>
 #include <span>
+#include <vector>
 
 namespace ostrel {
+
+class PartsList;
 
 // One part line of a mechanism, as the list holds it.
 struct MechanismLine {
@@ -21,6 +24,10 @@ struct MechanismLine {
     std::array<QString, 4> captions; // the classic results: mass, inertia, friction, working torque
     std::array<double, 4> exact{};   // the exact results behind them (kg, kg·m², N·m, N·m)
 };
+
+// The lines of the part rows 1 ... rows of list whose kind cell reads kind: their inputs, their
+// classic result cells and their exact results.
+std::vector<MechanismLine> mechanismLines(const PartsList& list, double kind, int rows);
 
 // The heading line, the units line and one line per part of the table of code, as printed after
 // the ten-space indent; empty for a code that is no mechanism.

@@ -6,6 +6,7 @@
 #include "platform/paintersurface.h"
 #include "report/driveblock.h"
 #include "report/figures.h"
+#include "report/mechanismtables.h"
 #include "report/reporttables.h"
 #include "solids/numbertext.h"
 
@@ -299,7 +300,7 @@ QStringList kindsInOrder(const PartsList& list) {
 
 int figureCode(const QString& kindText) {
     const double v = readNumber(kindText);
-    if (v >= 1 && v <= 20 && v == std::floor(v)) return static_cast<int>(v);
+    if (v >= 1 && v <= 23 && v == std::floor(v)) return static_cast<int>(v);
     return 0;
 }
 
@@ -368,7 +369,10 @@ ReportStatus printReport(PageSurface& page, const PartsList& list, const QString
     const int rows = list.rowCount() - 1;
     for (int k = 1; k <= kinds.size(); ++k) {
         const QString& kind = kinds[k - 1];
-        printKindTable(ctx, list, figureCode(kind), k, readNumber(kind), rows);
+        const int code = figureCode(kind);
+        if (!printKindTable(ctx, list, code, k, readNumber(kind), rows))
+            printMechanismTable(ctx, code, k, mechanismLines(list, readNumber(kind), rows),
+                                ReportFont, TextSize);
     }
 
     page.newPage();

@@ -65,7 +65,7 @@ QString captionLine(const QString& caption, int width, const QString& value, con
 QStringList kindsInOrder(const QStringList& kindCells);
 QStringList kindsInOrder(const PartsList& list);
 
-// The kind code of a kindsInOrder entry: 1 ... 20, or 0 for any other value.
+// The kind code of a kindsInOrder entry: 1 ... 23, or 0 for any other value.
 int figureCode(const QString& kindText);
 
 // The four lines of the totals block: label padded to captionWidth (reportCaptionWidth when

@@ -1,6 +1,7 @@
 #include "solids/calculation.h"
 
 #include "solids/catalogue.h"
+#include "solids/mechanism.h"
 #include "solids/numbertext.h"
 
 #include <cmath>
@@ -399,6 +400,74 @@ bool showable(double x) {
     return std::isfinite(x) && std::fabs(x) < kLimit;
 }
 
+constexpr QStringView massMask = u"#####";
+constexpr QStringView resultMask = u"####.##";
+
+void writeResults(CalcOutcome& out, const std::array<double, 4>& values) {
+    out.kind = CalcOutcome::Kind::Results;
+    out.captions[0] = formatWithMask(values[0], massMask);
+    for (std::size_t i = 1; i < 4; ++i)
+        out.captions[i] = formatWithMask(values[i], resultMask);
+    for (std::size_t i = 0; i < 4; ++i)
+        out.values[i] = values[i] + 0.0; // no -0
+}
+
+// What the editor says of a box a mechanism refuses: the note that classes it, and the hint
+// the mechanism declares for it.
+InputNote mechanismNote(const InputDeclaration& input, const InputReading& r) {
+    switch (r.problem) {
+    case InputProblem::None:
+        return InputNote::None;
+    case InputProblem::Empty:
+        return InputNote::Missing;
+    case InputProblem::NotANumber:
+        return InputNote::NotANumber;
+    case InputProblem::Negative:
+        return input.unit == InputUnit::Length ? InputNote::NegativeLength : InputNote::Negative;
+    case InputProblem::NotPositive:
+        return r.value == 0 ? InputNote::Zero : InputNote::Negative;
+    case InputProblem::BelowOne:
+        return InputNote::OutOfRange;
+    }
+    return InputNote::None;
+}
+
+// A mechanism's line: its results, or the first box it refuses with every refused box noted.
+CalcOutcome mechanismOutcome(const Mechanism& m, const CalcInputs& in) {
+    CalcOutcome out;
+    const std::span<const QString> texts(in.texts.data(), m.inputs.size());
+    const MechanismResult r = calculateMechanism(m.code, texts);
+    if (r.ok) {
+        writeResults(out, r.values);
+        return out;
+    }
+    double furthest = -1;
+    for (std::size_t i = 0; i < m.inputs.size(); ++i) {
+        const InputReading reading = readInput(m.inputs[i], texts[i]);
+        if (reading.ok()) {
+            // Results too large for any box to be named: the box furthest from ordinary
+            // magnitudes, as for the solids.
+            const double x = std::fabs(reading.value);
+            if (r.input < 0 && x != 0 && std::fabs(std::log10(x)) > furthest) {
+                furthest = std::fabs(std::log10(x));
+                out.reasonBox = InputBox(i);
+            }
+            continue;
+        }
+        out.notes[i] = mechanismNote(m.inputs[i], reading);
+        out.noteHints[i] = hintEntryFor(m.inputs[i], reading.problem);
+    }
+    if (r.input >= 0) {
+        out.reasonBox = InputBox(r.input);
+        out.reason = out.notes[std::size_t(r.input)];
+    } else {
+        out.reason = InputNote::OutOfRange;
+        out.notes[std::size_t(out.reasonBox)] = out.reason;
+        out.noteHints[std::size_t(out.reasonBox)] = r.hintEntry;
+    }
+    return out;
+}
+
 } // namespace
 
 double pi() {
@@ -429,7 +498,13 @@ int noteEntry(InputNote note) {
     return 0;
 }
 
+int noteEntryAt(const CalcOutcome& out, std::size_t i) {
+    if (i >= out.notes.size()) return 0;
+    return out.noteHints[i] ? out.noteHints[i] : noteEntry(out.notes[i]);
+}
+
 CalcOutcome calculatePart(const CalcInputs& in) {
+    if (const Mechanism* m = mechanismInfo(in.code)) return mechanismOutcome(*m, in);
     CalcOutcome out;
     const Inputs s(in);
     const std::array<Role, 7> used = roles(in.code);
@@ -495,14 +570,7 @@ CalcOutcome calculatePart(const CalcInputs& in) {
         return out;
     }
 
-    constexpr QStringView massMask = u"#####";
-    constexpr QStringView resultMask = u"####.##";
-    out.kind = CalcOutcome::Kind::Results;
-    out.captions[0] = formatWithMask(mass, massMask);
-    out.captions[1] = formatWithMask(inertia, resultMask);
-    out.captions[2] = formatWithMask(friction, resultMask);
-    out.captions[3] = formatWithMask(working, resultMask);
-    out.values = {mass + 0.0, inertia + 0.0, friction + 0.0, working + 0.0}; // no -0
+    writeResults(out, {mass, inertia, friction, working});
     // A line with a negative result subtracts from the totals (a hole): its negative amounts
     // say so.
     if (mass < 0 || inertia < 0 || friction < 0 || working < 0)

@@ -1,6 +1,9 @@
 // calculatePart: the mass, inertia and torques of the part line in the editor, as a pure
-// function of the kind, the mass mode and the seven input texts.
+// function of the kind, the mass mode and the input texts: the seven boxes of a solid, or the
+// inputs a mechanism declares.
 #pragma once
+
+#include "solids/inputdeclaration.h"
 
 #include <QString>
 #include <array>
@@ -8,7 +11,8 @@
 
 namespace ostrel {
 
-// The editor's input boxes, in the order of CalcInputs::texts.
+// The editor's input boxes of a solid, in the order of CalcInputs::texts. A mechanism's boxes
+// are its inputs in declaration order: InputBox(i) is its input i.
 enum class InputBox { Quantity, Ratio, MassOrDensity, Radius, Diameter, SmallDiameter, Height };
 
 enum class MessageIcon { Information, Exclamation };
@@ -20,10 +24,11 @@ struct MessagePiece {
 };
 
 struct CalcInputs {
-    int code = 0;          // kind code: 0 ... 20, or anything else
-    bool totalMass = true; // totalMassOption selected
-    // The input boxes in InputBox order: quantity, ratio, mass or density, four dimensions
-    std::array<QString, 7> texts;
+    int code = 0;          // kind code: 0 ... 23, or anything else
+    bool totalMass = true; // totalMassOption selected (a mechanism has no mass mode)
+    // The input boxes in InputBox order: quantity, ratio, mass or density, four dimensions; or
+    // a mechanism's inputs in declaration order.
+    InputTexts texts;
 };
 
 // What the editor says of one box, and why a run gives no result. Missing, Zero and the
@@ -62,7 +67,10 @@ struct CalcOutcome {
     InputBox reasonBox = InputBox::Quantity;
     // What to say beside each box, in InputBox order: the reason at its box, every other box
     // out of its range, and Subtracts at the negative amounts of a line that subtracts.
-    std::array<InputNote, 7> notes{};
+    std::array<InputNote, MaxInputs> notes{};
+    // Where a kind declares the hint of a refused box (a mechanism), its translation entry;
+    // 0 where noteEntry of the note says it.
+    std::array<int, MaxInputs> noteHints{};
 
     std::vector<MessagePiece> message; // pieces in order, joined directly
     MessageIcon icon = MessageIcon::Information;
@@ -72,6 +80,10 @@ struct CalcOutcome {
 };
 
 CalcOutcome calculatePart(const CalcInputs& in);
+
+// The translation entry of what the editor says beside box i of an outcome: the kind's own
+// hint, or the note's text (0 for none).
+int noteEntryAt(const CalcOutcome& out, std::size_t i);
 
 // pi as the system computes it: 4 * arctan(1).
 double pi();

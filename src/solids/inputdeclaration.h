@@ -6,8 +6,15 @@
 
 #include <QString>
 #include <QStringView>
+#include <array>
+#include <cstddef>
 
 namespace ostrel {
+
+// The most boxes a kind has (the screw and the belt axes); the solids use the first seven.
+constexpr std::size_t MaxInputs = 11;
+// The texts of a kind's boxes in the order of its inputs (InputBox order for a solid).
+using InputTexts = std::array<QString, MaxInputs>;
 
 // What a box holds, for the unit caption beside it.
 enum class InputUnit { None, Count, Length, Mass, Density, Force, Angle, Inertia, Torque };

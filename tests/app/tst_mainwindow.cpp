@@ -3,20 +3,26 @@
 #include "app/displaymenu.h"
 #include "app/displaysettings.h"
 #include "app/drivepanel.h"
+#include "app/materiallist.h"
 #include "app/parteditor.h"
 #include "app/usermotors.h"
+#include "solids/kinds.h"
+#include "solids/mechanism.h"
 #include "windowfixture.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QToolButton>
 #include <QWindow>
 #include <clocale>
@@ -28,6 +34,33 @@ class TestMainWindow : public WindowFixture {
 
 private:
     QString textOfOneBox() const { return dialogs_.texts.size() == 1 ? dialogs_.texts[0] : "?"; }
+
+    // Inputs of each mechanism that give results, in the order of its declaration.
+    static QStringList mechanismInputs(int code) {
+        switch (code) {
+        case 21:
+            return {"1", "1", "250", "10", "20", "1000", "7850", "0.1", "90", "500", "100"};
+        case 22:
+            return {"1", "1", "400", "100", "40", "7850", "0.02", "30", "150"};
+        default:
+            return {"2", "3", "12", "0.8", "60", "30", "2700", "2", "0.1", "0", "20"};
+        }
+    }
+    // The name of box i of the editor ("input7Box"), and its caption's text.
+    QString boxName(std::size_t i) const { return w_->editor().inputBox(i)->objectName(); }
+    QString captionOf(std::size_t i) const {
+        return caption(boxName(i).replace("OrDensity", "").replace("Box", "Caption"));
+    }
+    static QString keyOf(int code) { return QLatin1String(mechanismInfo(code)->id); }
+    // A mechanism chosen and its boxes typed key by key.
+    void typeMechanism(int code) {
+        chooseKind(keyOf(code));
+        const QStringList inputs = mechanismInputs(code);
+        QStringList pairs;
+        for (qsizetype i = 0; i < inputs.size(); ++i)
+            pairs << boxName(std::size_t(i)) << inputs[i];
+        type(pairs);
+    }
 
     // Every shown column of the list as wide as its heading and its cell, the totals under
     // theirs.
@@ -74,8 +107,8 @@ private:
             if (!part && w->isVisible() && !shownRect(w).isEmpty() &&
                 !(label && label->text().isEmpty() && label->pixmap().isNull()) &&
                 (qobject_cast<QFrame*>(w) || qobject_cast<QLineEdit*>(w) ||
-                 qobject_cast<QAbstractButton*>(w) || qobject_cast<QTabBar*>(w) ||
-                 w->objectName() == QLatin1String("drivePlot")))
+                 qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractButton*>(w) ||
+                 qobject_cast<QTabBar*>(w) || w->objectName() == QLatin1String("drivePlot")))
                 shown << w;
         }
         QStringList faults;
@@ -506,7 +539,8 @@ private slots:
             QTest::qWait(10);
         };
         QStringList faults;
-        for (const char* kind : {"givenValues", "conveyor", "unbalancedMass", "regularPolygon"}) {
+        for (const char* kind :
+             {"givenValues", "conveyor", "unbalancedMass", "regularPolygon", "beltAxis"}) {
             chooseKind(QLatin1String(kind));
             resize();
             for (const QString& fault : layoutFaults(size != QLatin1String("below")))
@@ -626,7 +660,8 @@ private slots:
         QStringList stale;
         QSet<QString> before = textsOf(w_->language());
         for (int item : {1, 3, 4, 5, 6, 2}) {
-            chooseKind(item % 2 ? "conveyor" : "regularPolygon");
+            const char* kinds[] = {"conveyor", "regularPolygon", "beltAxis"};
+            chooseKind(kinds[item % 3]);
             QAction* language = get<QAction>(QStringLiteral("languageAction%1").arg(item));
             language->trigger();
             QVERIFY(language->isChecked());
@@ -651,6 +686,151 @@ private slots:
         }
         w_->drivePanel().toggleViewAction()->trigger(); // kept per user: hidden again
         QVERIFY2(stale.isEmpty(), qPrintable(stale.join(QLatin1Char('\n'))));
+    }
+
+    // A mechanism shows one caption and box per input it declares and no mass mode; Enter
+    // walks its boxes in order to +, which adds the line with every input; the editor starts
+    // again from the kind's first texts, and the take-back gives every input back.
+    void mechanismTakesItsOwnInputsAlongTheEnterChain_data() {
+        QTest::addColumn<int>("code");
+        for (int code : {21, 22, 23})
+            QTest::addRow("%d", code) << code;
+    }
+    void mechanismTakesItsOwnInputsAlongTheEnterChain() {
+        QFETCH(int, code);
+        const QString key = keyOf(code);
+        w_->displaySettings().setChoice({Digits::Significant4}); // its small inertia shows
+        chooseKind(key);
+        QCOMPARE(toolButton(key)->toolTip(), entryText(kindHintEntry(code)));
+        QCOMPARE(item(key + "Action")->text(), entryText(kindCaptionEntry(code)));
+        const auto declared = kindInputs(code);
+        const QStringList inputs = mechanismInputs(code);
+        QVERIFY(get<QRadioButton>("totalMassOption")->isHidden());
+        QVERIFY(get<QRadioButton>("densityOption")->isHidden());
+        QTest::mouseClick(w_->editor().inputBox(0), Qt::LeftButton);
+        for (std::size_t i = 0; i < MaxInputs; ++i) {
+            QLineEdit* b = w_->editor().inputBox(i);
+            QCOMPARE(b->isVisible(), i < declared.size());
+            if (i >= declared.size()) continue;
+            QVERIFY(captionOf(i).startsWith(entryText(declared[i].captionEntry)));
+            QCOMPARE(b->text(), QString::fromUtf8(declared[i].defaultText));
+            QCOMPARE(QApplication::focusWidget(), b);
+            b->selectAll();
+            QTest::keyClicks(b, inputs[qsizetype(i)]);
+            QTest::keyClick(b, Qt::Key_Return);
+        }
+        QCOMPARE(QApplication::focusWidget(), get<QWidget>("addButton"));
+        for (int k = 0; k < 4; ++k)
+            QVERIFY2(!results()[k].isEmpty(), qPrintable(results().join('|')));
+        QTest::keyClick(get<QWidget>("addButton"), Qt::Key_Return);
+        QCOMPARE(partRows(), 1);
+        QCOMPARE((QStringList{cell("partsTable", 0, 6), cell("partsTable", 0, 7),
+                              cell("partsTable", 0, 11)}),
+                 (QStringList{inputs[0], inputs[1], ""}));
+        QCOMPARE(w_->editor().inputBox(2)->text(), QString::fromUtf8(declared[2].defaultText));
+        click(QStringLiteral("takeBackButton"));
+        QCOMPARE(partRows(), 0);
+        QCOMPARE(w_->editor().kindCode(), code);
+        for (std::size_t i = 0; i < declared.size(); ++i)
+            QCOMPARE(w_->editor().inputBox(i)->text(), inputs[qsizetype(i)]);
+        w_->displaySettings().setChoice({});
+    }
+
+    // What a mechanism refuses gets its own hint beside the box, no result, and + names the
+    // box and the hint and adds nothing. Columns: the kind's code, the box, its text, the
+    // hint's entry.
+    void mechanismRefusesAnInputWithItsHint_data() {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("hint");
+        QTest::newRow("negative mass") << 21 << 2 << "-5" << 679;
+        QTest::newRow("lead not a number") << 21 << 3 << "abc" << 574;
+        QTest::newRow("negative width") << 22 << 4 << "-3" << 678;
+        QTest::newRow("ratio 0") << 22 << 1 << "0" << 677;
+        QTest::newRow("negative friction") << 23 << 8 << "-0.1" << 681;
+        QTest::newRow("half a pulley") << 23 << 7 << "0.5" << 682;
+    }
+    void mechanismRefusesAnInputWithItsHint() {
+        QFETCH(int, code);
+        QFETCH(int, box);
+        QFETCH(QString, text);
+        QFETCH(int, hint);
+        typeMechanism(code);
+        QVERIFY(!results()[0].isEmpty());
+        type({boxName(std::size_t(box)), text});
+        QCOMPARE(results(), (QStringList{"", "", "", ""}));
+        const QString note = boxName(std::size_t(box)).replace("Box", "Note");
+        QCOMPARE(caption(note), entryText(hint));
+        dialogs_.expect();
+        click(QStringLiteral("addButton"));
+        QCOMPARE(textOfOneBox(),
+                 entryText(606) + "\n" + captionOf(std::size_t(box)) + ": " + entryText(hint));
+        QCOMPARE(partRows(), 0);
+    }
+
+    // Beside a density box the list shows the material of its density; picking one writes its
+    // density and computes again, typing one selects its material or "Other". A solid shows it
+    // in density mode only.
+    void materialListFillsTheDensity() {
+        typeMechanism(22);
+        MaterialList* list = w_->editor().shownMaterialList();
+        QVERIFY(list && list->isVisible());
+        QLineEdit* density = w_->editor().inputBox(5);
+        QCOMPARE(list->currentText(), entryText(686)); // steel, 7850
+        const double steelMass = *w_->editor().exactResult(0);
+        QTest::keyClick(list, Qt::Key_Down); // as a user picks the next one
+        QCOMPARE(density->text(), QStringLiteral("7930"));
+        QVERIFY(*w_->editor().exactResult(0) > steelMass);
+        type({density->objectName(), "2700"});
+        QCOMPARE(list->currentText(), entryText(689));
+        type({density->objectName(), "2701"});
+        QCOMPARE(list->currentText(), entryText(701));
+        clickToolbar(QStringLiteral("showCentred"));
+        clickToolbar(QStringLiteral("disc"));
+        QVERIFY(!w_->editor().shownMaterialList());
+        click(QStringLiteral("densityOption"));
+        QCOMPARE(w_->editor().shownMaterialList()->objectName(), QStringLiteral("materialList2"));
+        QCOMPARE(w_->editor().shownMaterialList()->currentText(), entryText(686));
+    }
+
+    // Preferences ▸ Materials...: a material added there follows the built-in ones in every
+    // list; a name taken or a density not above 0 is refused with its message; removed, it
+    // is gone from the lists.
+    void ownMaterialsFollowTheBuiltInOnes() {
+        // Named as the program names its settings (Qt refuses to write them without an
+        // organisation), and none kept from a run before.
+        QCoreApplication::setOrganizationName(QStringLiteral("Ostrel"));
+        QCoreApplication::setApplicationName(QStringLiteral("Ostrel"));
+        QSettings().remove(UserMaterials::group());
+        dialogs_.windows << [](QDialog& d) {
+            for (const auto& [n, rho] :
+                 {std::pair{"Invar 36", "8100"}, {"invar 36", "8000"}, {"Foam", "0"}}) {
+                d.findChild<QLineEdit*>(QStringLiteral("materialName"))->setText(n);
+                d.findChild<QLineEdit*>(QStringLiteral("materialDensity"))->setText(rho);
+                d.findChild<QPushButton*>(QStringLiteral("addMaterialButton"))->click();
+            }
+            return int(QDialog::Accepted);
+        };
+        dialogs_.expect(2);
+        trigger("materialsAction");
+        QCOMPARE(dialogs_.texts, (QStringList{entryText(710), entryText(677)}));
+        chooseKind(QStringLiteral("screwAxis"));
+        MaterialList* list = w_->editor().shownMaterialList();
+        QCOMPARE(list->count(), 17);
+        type({boxName(6), "8100"});
+        QCOMPARE(list->currentText(), QStringLiteral("Invar 36"));
+        dialogs_.windows << [](QDialog& d) {
+            d.findChild<QTableWidget*>(QStringLiteral("materialsTable"))->selectRow(0);
+            d.findChild<QPushButton*>(QStringLiteral("removeMaterialButton"))->click();
+            return int(QDialog::Accepted);
+        };
+        trigger("materialsAction");
+        QCOMPARE(list->count(), 16);
+        QCOMPARE(list->currentText(), entryText(701));
+        QCOMPARE(UserMaterials().load().size(), size_t(0));
+        QCoreApplication::setOrganizationName(QString());
+        QCoreApplication::setApplicationName(QString());
     }
 
     void refusedLineChangesNothing() {

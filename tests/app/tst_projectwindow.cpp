@@ -318,11 +318,14 @@ private slots:
     // editor as it was (the file untouched until Save), or drops it when declined.
     void recoveryCopyComesBackAfterAnAbnormalEnd_data() {
         QTest::addColumn<bool>("restore");
-        QTest::newRow("restored") << true;
-        QTest::newRow("declined") << false;
+        QTest::addColumn<QString>("editing"); // the kind in the editor
+        QTest::newRow("restored") << true << "ring";
+        QTest::newRow("declined") << false << "ring";
+        QTest::newRow("restored with a belt axis") << true << "beltAxis";
     }
     void recoveryCopyComesBackAfterAnAbnormalEnd() {
         QFETCH(bool, restore);
+        QFETCH(QString, editing);
         const QString path = workFile(QStringLiteral("press.ostrel"));
         addDisc(QStringLiteral("1000"));
         saveAs(path);
@@ -335,9 +338,13 @@ private slots:
         trigger("propertiesAction");
         get<QLineEdit>("motorInertiaBox")->setFocus();
         QTest::keyClicks(get<QLineEdit>("motorInertiaBox"), "0.5");
-        chooseKind(QStringLiteral("ring"));
-        click(QStringLiteral("densityOption"));
-        type({"quantityBox", "3", "diameterBox", "300", "smallDiameterBox", "200"});
+        chooseKind(editing);
+        if (editing == QLatin1String("ring")) {
+            click(QStringLiteral("densityOption"));
+            type({"quantityBox", "3", "diameterBox", "300", "smallDiameterBox", "200"});
+        } else {
+            type({"quantityBox", "3", "massOrDensityBox", "12", "input10Box", "20"});
+        }
         const QStringList lost = state();
         const EditorInputs editor = w_->editor().inputs();
         const QString copy = w_->project().recoveryFile();

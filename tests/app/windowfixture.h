@@ -99,12 +99,13 @@ protected:
         QVERIFY2(action && action->isVisible(), qPrintable(key));
         QTest::mouseClick(get<QToolBar>("mainToolBar")->widgetForAction(action), Qt::LeftButton);
     }
-    // Shows the group of the kind's button, then clicks it.
+    // Shows the group of the kind's button (a mechanism's has no number), then clicks it.
     void chooseKind(const QString& key) {
         const int button = toolButton(key)->property("button").toInt();
         for (const ostrel::GroupCommand& g : ostrel::groupCommands())
             if (button >= g.firstVisible && button <= g.lastVisible)
                 clickToolbar(QLatin1String(g.key));
+        if (button == 0) clickToolbar(QStringLiteral("showMechanisms"));
         clickToolbar(key);
     }
     // Pairs of box and text: each box clicked, emptied and typed into key by key.

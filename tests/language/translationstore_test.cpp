@@ -129,7 +129,7 @@ TEST(ShippedStore, SixCompleteLanguagesHoldAFittingTextForEveryUsedEntry) {
                                       {580, 588},
                                       {600, 614},
                                       {630, 634},
-                                      {650, 711},
+                                      {650, 712},
                                       {720, 745}, // 746: the brake choice is 684
                                       {747, 789}})
         for (int k = first; k <= last; ++k)

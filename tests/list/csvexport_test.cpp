@@ -11,11 +11,11 @@ using namespace ostrel;
 
 namespace {
 
-ProjectLine line(int code, bool totalMass, std::array<QString, 7> texts) {
+ProjectLine line(int code, bool totalMass, const QStringList& texts) {
     ProjectLine l;
     l.code = code;
     l.totalMass = totalMass;
-    l.texts = std::move(texts);
+    std::copy(texts.begin(), texts.end(), l.texts.begin());
     return l;
 }
 
@@ -51,6 +51,40 @@ TEST(CsvExport, ResultsFollowTheChosenUnits) {
     EXPECT_TRUE(lines[0].endsWith("Mass (g),Inertia (kg·cm²),Friction (N·cm),Working (N·cm)"));
     EXPECT_TRUE(lines[1].endsWith(",7850,,1000,,100,616537.558266997,770671.9478337462,0,0"));
     EXPECT_TRUE(lines[3].endsWith(",616537.558266997,833171.9478337462,300,420"));
+}
+
+// A list with mechanisms: after the results, one column for each of their own inputs named by
+// its key with its unit; a line fills the columns of its inputs, quantity and ratio go in their
+// own columns. The copied text of a belt line alone has the belt's columns only.
+TEST(CsvExport, MechanismLinesCarryEveryInputByNameWithItsUnit) {
+    Project project;
+    project.lines.push_back(line(1, false, {"1", "1", "7850", "", "1000", "", "100"}));
+    const QStringList screw{"1", "1", "250", "10", "20", "1000", "7850", "0.1", "90", "500", "100"};
+    const QStringList belt{"2", "3", "12", "0.8", "60", "30", "2700", "2", "0.1", "-30", "20"};
+    project.lines.push_back(line(21, true, screw));
+    project.lines.push_back(line(23, true, belt));
+    PartsList list;
+    fillList(list, project);
+    const QStringList lines = QString::fromUtf8(csvText(list)).split("\r\n");
+    EXPECT_EQ(
+        lines[0].split(',').mid(14),
+        (QStringList{"mass (kg)", "lead (mm)", "screwDiameter (mm)", "screwLength (mm)",
+                     "density (kg/m³)", "friction", "angle (°)", "force (N)", "counterweight (kg)",
+                     "beltMass (kg)", "pulleyDiameter (mm)", "pulleyWidth (mm)", "pulleys"}));
+    const QStringList none(4);
+    EXPECT_EQ(lines[1].split(',').mid(14), QStringList(13)); // the disc
+    EXPECT_EQ(lines[2].split(',').mid(3, 2), screw.mid(0, 2));
+    EXPECT_EQ(lines[2].split(',').mid(14), screw.mid(2) + none);
+    EXPECT_EQ(lines[3].split(',').mid(14), (QStringList{"12", "", "", "", "2700", "0.1", "-30",
+                                                        "20", "", "0.8", "60", "30", "2"}));
+    for (int k = 0; k < 4; ++k)
+        EXPECT_EQ(lines[3].split(',')[10 + k], exactText(list.exactValue(3, k)));
+    EXPECT_EQ(lines[4].split(',').size(), 27); // the totals
+    const QStringList copied = copyText(list, {3}).split('\n');
+    EXPECT_EQ(copied[0].split('\t').mid(14),
+              (QStringList{"mass (kg)", "beltMass (kg)", "pulleyDiameter (mm)", "pulleyWidth (mm)",
+                           "density (kg/m³)", "pulleys", "friction", "angle (°)", "force (N)"}));
+    EXPECT_EQ(copied[1].split('\t').mid(14), belt.mid(2));
 }
 
 TEST(CsvExport, CellsAreQuotedAndGuardedAsTheyNeed) {

@@ -1,6 +1,7 @@
 #include "list/csvexport.h"
 #include "list/projectfile.h"
 #include "solids/catalogue.h"
+#include "solids/kinds.h"
 
 #include <QDir>
 #include <QFile>
@@ -51,7 +52,7 @@ ProjectLine projectLine(int code, bool totalMass, const char* texts) {
     line.code = code;
     line.totalMass = totalMass;
     const QStringList t = QString::fromUtf8(texts).split(u'|');
-    for (int i = 0; i < 7 && i < t.size(); ++i)
+    for (int i = 0; i < int(MaxInputs) && i < t.size(); ++i)
         line.texts[size_t(i)] = t[i];
     return line;
 }
@@ -132,6 +133,57 @@ QStringList allCells(const PartsList& list) {
     return cells;
 }
 
+// ---- Mechanisms ----
+
+// Each mechanism's line through the file: its code, its name and every input by its declared
+// key, no mass mode; read back with every input and recomputed; kept whole through the list.
+// An input the file lacks reads as an empty box.
+TEST(ProjectMechanisms, EachKindKeepsEveryInputByNameThroughTheFileAndTheList) {
+    const char* const inputs[] = {"1|1|250|10|20|1000|7850|0.1|90|500|100",
+                                  "2|2|400|100|40|7850|0.02|30|150",
+                                  "2|3|12|0.8|60|30|2700|3|0.1|30|20"};
+    Project project;
+    for (int code = 21; code <= 23; ++code) {
+        project.lines.push_back(projectLine(code, true, inputs[code - 21]));
+        ProjectLine& line = project.lines.back();
+        line.exact = calculatePart({code, true, line.texts}).values;
+    }
+    QJsonObject root = QJsonDocument::fromJson(projectJson(project)).object();
+    QJsonArray lines = root["lines"].toArray();
+    for (size_t k = 0; k < 3; ++k) {
+        const QJsonObject object = lines[qsizetype(k)].toObject();
+        const int code = project.lines[k].code;
+        EXPECT_EQ(object["kind"].toString(), QLatin1String(kindFileKey(code)));
+        EXPECT_FALSE(object.contains("totalMass"));
+        const auto declared = kindInputs(code);
+        EXPECT_EQ(size_t(object["inputs"].toObject().size()), declared.size());
+        for (size_t i = 0; i < declared.size(); ++i)
+            EXPECT_EQ(object["inputs"][QLatin1String(declared[i].key)], project.lines[k].texts[i]);
+    }
+    const ProjectRead read = parseProject(bytesOf(root), QStringLiteral("axes.ostrel"));
+    ASSERT_TRUE(read.ok && read.warning.isEmpty()) << read.error.toStdString();
+    const Project again = projectFromList(listOf(read.project));
+    for (size_t k = 0; k < 3; ++k) {
+        EXPECT_EQ(read.project.lines[k].texts, project.lines[k].texts) << k;
+        EXPECT_EQ(again.lines[k].texts, project.lines[k].texts) << k;
+        EXPECT_EQ(again.lines[k].exact, project.lines[k].exact) << k;
+    }
+
+    // The thrust left out: an empty box, and the line of no thrust.
+    QJsonObject screw = lines[0].toObject(), in = screw["inputs"].toObject();
+    in.remove("force");
+    screw["inputs"] = in;
+    screw.remove("results");
+    lines[0] = screw;
+    root["lines"] = lines;
+    const ProjectRead without = parseProject(bytesOf(root), QStringLiteral("axes.ostrel"));
+    ASSERT_TRUE(without.ok) << without.error.toStdString();
+    InputTexts texts = project.lines[0].texts;
+    texts[9].clear();
+    EXPECT_EQ(without.project.lines[0].texts, texts);
+    EXPECT_EQ(without.project.lines[0].exact, calculatePart({21, true, texts}).values);
+}
+
 // ---- Bad input ----
 
 struct BadInput {
@@ -189,7 +241,7 @@ INSTANTIATE_TEST_SUITE_P(Reader, ProjectBadInput, ::testing::Values(
     BadInput{"LineAsNumber", [] { return bytesOf(rootWith({discLineObject(), 5})); }, 490, "line 2"},
     BadInput{"MissingOneInput", [] { return withLine([](QJsonObject& l) {
         QJsonObject in = l["inputs"].toObject(); in.remove("dimension4"); l["inputs"] = in; }); }, 490, "inputs.dimension4"},
-    BadInput{"KindTwentyOne", [] { return withLine([](QJsonObject& l) { l["code"] = 21; }); }, 491, "code 21"},
+    BadInput{"KindTwentyFour", [] { return withLine([](QJsonObject& l) { l["code"] = 24; }); }, 491, "code 24"},
     BadInput{"InputsGiveNoResult", [] { return withLine([](QJsonObject& l) {
         QJsonObject in = l["inputs"].toObject(); in["quantity"] = "0"; l["inputs"] = in; }); }, 495, "line 1"},
     BadInput{"InputOfOneMegabyte", [] { return withLine([](QJsonObject& l) {
@@ -205,6 +257,9 @@ INSTANTIATE_TEST_SUITE_P(Reader, ProjectBadInput, ::testing::Values(
     BadInput{"EscapedNulInTheTitle", [] { return withRoot([](QJsonObject& r) { r["title"] = QStringLiteral("a") + QChar(0) + QStringLiteral("b"); }); }, 583, "title"},
     BadInput{"BellInTheNotes", [] { return withRoot([](QJsonObject& r) { r["notes"] = "tab\tand\r\nbell\a"; }); }, 583, "notes"},
     BadInput{"KindDisagreesWithItsCode", [] { return withLine([](QJsonObject& l) { l["kind"] = "Arbre"; }); }, 582, "line 1, kind \"Arbre\", code 1"},
+    BadInput{"ScrewNamedAsADisc", [] { return withLine([](QJsonObject& l) { l["code"] = 21; l["kind"] = "Plateau"; }); }, 582, "kind \"Plateau\", code 21"},
+    BadInput{"MechanismInputNotAText", [] { return withLine([](QJsonObject& l) {
+        l["code"] = 22; l["kind"] = "Rack"; QJsonObject in = l["inputs"].toObject(); in["pitchDiameter"] = 100; l["inputs"] = in; }); }, 490, "inputs.pitchDiameter"},
     BadInput{"DriveInputBeyondTheLimit", [] { return withRoot([](QJsonObject& r) { r["drive"] = QJsonObject{{"speed", QString(257, u'9')}}; }); }, 492, "drive.speed (257 > 256)"},
     BadInput{"AstralCharactersBeyondTheLimit", [] { return withLine([](QJsonObject& l) {
         QJsonObject in = l["inputs"].toObject(); in["dimension1"] = QString::fromUcs4(U"\U0001D7CE").repeated(257); l["inputs"] = in; }); }, 492, "inputs.dimension1 (257 > 256)"},

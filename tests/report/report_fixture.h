@@ -3,6 +3,7 @@
 #pragma once
 
 #include "list/partslist.h"
+#include "solids/calculation.h"
 
 #include <QString>
 #include <QStringList>
@@ -71,6 +72,26 @@ inline PartsList allKinds(int copies = 1) {
                 lineOf({code, QString::number(10 + code), QStringLiteral("0.%1").arg(code),
                         QString::number(n), "1", "100", "80", code == 18 ? "3.5" : "40", "25"}));
     return list;
+}
+
+// One line of each mechanism (screw, rack, belt) as the editor hands it over: its inputs and
+// the results calculatePart gives them, added under the exact rule (its small inertia shows
+// as "." in Classic).
+inline void addMechanisms(PartsList& list) {
+    const char* const inputs[] = {"1|1|250|10|20|1000|7850|0.1|90|500|100",
+                                  "2|2|400|100|40|7850|0.02|30|150",
+                                  "2|3|12|0.8|60|30|2700|3|0.1|-30|20"};
+    for (int code = 21; code <= 23; ++code) {
+        PartsList::Line l;
+        l.code = code;
+        const QStringList t = QString::fromLatin1(inputs[code - 21]).split(u'|');
+        for (qsizetype i = 0; i < t.size(); ++i)
+            l.texts[size_t(i)] = t[i];
+        const CalcOutcome out = calculatePart({code, true, l.texts});
+        l.captions = out.captions;
+        l.exact = out.values;
+        list.add(l, PartsList::AddRule::Exact);
+    }
 }
 
 } // namespace ostrel::testing

@@ -47,6 +47,7 @@ TEST_P(ReportInEveryLanguage, EveryTextIsWholeAndWithinThePrintableWidth) {
     ASSERT_FALSE(texts.isEmpty());
     PartsList list = allKinds();
     list.add(lineOf({1, "10", "0.05", "1", "1", "", "100", "", "20", "0.2", "0.3"}));
+    addMechanisms(list);
     DriveInputs drive; // far above the ratio limit, with friction: advice and note
     for (const auto& [f, text] : {std::pair{F::MotorInertia, "0.0001"},
                                   {F::Speed, "3000"},

@@ -94,8 +94,8 @@ TEST(Report, KindListComparesNumericValues) {
     EXPECT_EQ(kindsInOrder(QStringList{"3", "3.0", "1", "03", " 3", "1"}), QStringList({"3", "1"}));
     EXPECT_EQ(kindsInOrder(QStringList{"", "abc", "0", "2"}), QStringList({"", "2"}));
     EXPECT_EQ(figureCode(QStringLiteral("3.0")), 3);
-    EXPECT_EQ(figureCode(QStringLiteral("20")), 20);
-    for (const char* other : {"", "abc", "0", "21", "3.5", "-1"})
+    EXPECT_EQ(figureCode(QStringLiteral("23")), 23); // the belt axis
+    for (const char* other : {"", "abc", "0", "24", "3.5", "-1"})
         EXPECT_EQ(figureCode(QString::fromLatin1(other)), 0) << other;
 }
 
@@ -210,6 +210,33 @@ TEST(Report, TableLineThatDoesNotFitOpensAPageWithItsHeading) {
     EXPECT_EQ(page, run.page.pageCount());
     EXPECT_EQ(run.page.records().last().page, page);
     EXPECT_EQ(run.page.records().at(run.page.records().size() - 2).kind, Kind::NewPage);
+}
+
+// Each mechanism: its figure drawn in its cell, and its table with a column for each of its
+// inputs (the figure's letters) and its four results, the inputs as typed.
+TEST(Report, EachMechanismGetsItsFigureAndItsTable) {
+    PartsList list;
+    addMechanisms(list);
+    Rendered run{list};
+    ASSERT_EQ(run.frames().size(), 3);
+    for (const Record& frame : run.frames()) {
+        int drawn = 0;
+        for (const Record& r : run.page.records())
+            drawn += (r.kind == Kind::Line || r.kind == Kind::Arc || r.kind == Kind::Ellipse) &&
+                     QRectF(frame.a, frame.b).contains(r.a);
+        EXPECT_GE(drawn, 10) << frame.a.x();
+    }
+    ASSERT_EQ(run.tableTitles(), QStringList({"Figure  1", "Figure  2", "Figure  3"}));
+    const char* const headings[] = {"Qty Ratio m P d L ρ μ θ F mc", "Qty Ratio m D b ρ μ θ F",
+                                    "Qty Ratio m mb D b ρ n μ θ F"};
+    for (int k = 1; k <= 3; ++k) {
+        const int t = run.find(QStringLiteral("Figure  %1").arg(k));
+        EXPECT_EQ(run.lines[t + 1].text.simplified(),
+                  QString::fromUtf8(headings[k - 1]) + " Mass Inertia Friction Working");
+        const QStringList inputs = list.inputs(k);
+        EXPECT_EQ(run.lines[t + 3].text.split(' ', Qt::SkipEmptyParts).mid(0, inputs.size()),
+                  inputs);
+    }
 }
 
 // Frames fill rows of three. Mend: from the nineteenth kind on, the seventh row would fall below

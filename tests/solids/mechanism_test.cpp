@@ -1,4 +1,5 @@
 // The linear mechanisms: their lines worked by hand, the boxes they refuse, their stored keys.
+#include "solids/calculation.h"
 #include "solids/mechanism.h"
 
 #include <QStringList>
@@ -144,6 +145,46 @@ TEST(Mechanism, KeepsTheStoredKeysAndDefaults) {
     EXPECT_EQ(mechanismByFileKey(u"screw"), nullptr);
     EXPECT_EQ(mechanismInfo(24), nullptr);
     EXPECT_EQ(inputIndex(*mechanismInfo(22), u"pulleys"), -1);
+}
+
+// The editor's path: calculatePart gives a mechanism's captions and exact values, or the
+// first box it refuses with every refused box noted and its own hint, or names the box
+// furthest from ordinary magnitudes when the results overflow.
+TEST(Mechanism, CalculatePartNotesEveryRefusedBoxWithItsHint) {
+    const struct {
+        int code;
+        const char* texts;
+        const char* outcome; // "m|J|Tf|Tw", or "- box: hint" then " box: hint" for the others
+    } rows[] = {
+        {21, "1|1|250|10|20|1000|7850|0.1|0|0|0", "252|.|.39|."},
+        {22, "2|2|400|100|40|7850|0.02|90|0", "805|.5|.|196.2"},
+        {21, "1|1|-5|10|20|1000|7850|-0.1|0|0|0", "- 2: 679 7: 681"},
+        {21, "1|1|250||20|1000|7850|0.1|0|0|0", "- 3: 605"},
+        {23, "1|1|12|0.8|60|abc|2700|0|0.1|0|0", "- 5: 574 7: 682"},
+        {22, "1|1|1e300|100|40|7850|0.02|0|0", "- 2: 683"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.texts);
+        CalcInputs in{row.code, true, {}};
+        const QStringList t = QString::fromUtf8(row.texts).split(u'|');
+        for (qsizetype i = 0; i < t.size(); ++i)
+            in.texts[std::size_t(i)] = t[i];
+        const CalcOutcome out = calculatePart(in);
+        QString shown;
+        if (out.kind == CalcOutcome::Kind::Results) {
+            shown = QStringList(out.captions.begin(), out.captions.end()).join(u'|');
+            const MechanismResult r =
+                calculateMechanism(row.code, std::vector<QString>(t.begin(), t.end()));
+            EXPECT_EQ(out.values, r.values);
+        } else {
+            const std::size_t reason = std::size_t(out.reasonBox);
+            shown = QStringLiteral("- %1: %2").arg(reason).arg(noteEntryAt(out, reason));
+            for (std::size_t i = 0; i < out.notes.size(); ++i)
+                if (out.notes[i] != InputNote::None && i != reason)
+                    shown += QStringLiteral(" %1: %2").arg(i).arg(noteEntryAt(out, i));
+        }
+        EXPECT_EQ(shown.toStdString(), row.outcome);
+    }
 }
 
 } // namespace
