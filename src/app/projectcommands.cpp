@@ -39,7 +39,6 @@ enum Entry : int {
     RecoveryOffer = 516,
     Untitled = 521,
     RecoveryNotWritten = 522,
-    KindHeading = 523,
     TooManyLines = 585,
     SaveButton = 609, // then discard and cancel
     RecoveryDetails = 630,
@@ -55,12 +54,6 @@ const QString RecentKey = QStringLiteral("recentFiles");
 QString withSuffix(const QString& path, const char* suffix) {
     if (!QFileInfo(path).suffix().isEmpty()) return path;
     return path + QLatin1Char('.') + QLatin1String(suffix);
-}
-
-QString withoutAccessKey(QString caption) {
-    caption.replace(QLatin1String("&&"), QStringLiteral("\x01"));
-    caption.remove(QLatin1Char('&'));
-    return caption.replace(QStringLiteral("\x01"), QStringLiteral("&"));
 }
 
 QString documentsFolder() {
@@ -337,22 +330,6 @@ bool ProjectCommands::editProperties() {
 
 // ---- Export ----
 
-namespace {
-
-// The headings of the working language, and the kinds named as their menu items name them.
-ExportLabels exportLabels(const Language& language, const QString& kindHeading) {
-    ExportLabels labels = ostrel::exportLabels(language.texts);
-    labels.kindHeading = kindHeading;
-    for (const KindInfo& kind : catalogue()) {
-        if (kind.code >= 1 && kind.code <= static_cast<int>(labels.kindNames.size()))
-            labels.kindNames[static_cast<size_t>(kind.code - 1)] =
-                withoutAccessKey(language.text(kind.captionEntry));
-    }
-    return labels;
-}
-
-} // namespace
-
 bool ProjectCommands::exportCsv() {
     QString suggested = header_.path.isEmpty()
                             ? QDir(documentsFolder()).filePath(text(Untitled, "Untitled"))
@@ -365,7 +342,7 @@ bool ProjectCommands::exportCsv() {
     const QString path = withSuffix(chosen, "csv");
     const ProjectSave saved = saveExport(
         csvWithDrive(
-            csvText(model_.list(), exportLabels(language_, language_.text(KindHeading)), display_),
+            csvText(model_.list(), exportLabels(language_.texts), display_),
             driveFromJson(header_.drive), driveTotals(model_.list()),
             chosenMotorFromJson(header_.motor)),
         path);
@@ -379,7 +356,7 @@ bool ProjectCommands::exportCsv() {
 
 void ProjectCommands::copy(const std::vector<int>& listRows) {
     QGuiApplication::clipboard()->setText(
-        copyText(model_.list(), listRows, exportLabels(language_, language_.text(KindHeading))));
+        copyText(model_.list(), listRows, exportLabels(language_.texts)));
 }
 
 // ---- Recent files ----
