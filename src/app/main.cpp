@@ -18,7 +18,9 @@ public:
         ostrel::WidgetDialogs(parent_).message(text, icon, title);
     }
     bool question(const QString& text, const QString& title) override {
-        return ostrel::WidgetDialogs(parent_).question(text, title);
+        ostrel::WidgetDialogs boxes(parent_);
+        boxes.setAnswerButtons(answerButtons());
+        return boxes.question(text, title);
     }
     QString saveFileName(const QString& title, const QString& suggestedPath,
                          const QString& filter) override {

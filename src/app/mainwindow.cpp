@@ -56,6 +56,9 @@ constexpr int kInputWidthTwips = 545;  // partsTable columns 5 ... 14
 constexpr int kHiddenWidthTwips = 1;   // a column this wide is hidden; its cells keep their data
 constexpr int kCoupledColumns = 5;     // columns 0 ... 4 of both grids keep the same widths
 constexpr QSize kSmallestStartSize(880, 620);
+// The captions of every question's Yes and No buttons.
+constexpr int EntryYesButton = 790;
+constexpr int EntryNoButton = 791;
 // The settings key of the window's place and size at the last normal end.
 const QString GeometryKey = QStringLiteral("window/geometry");
 
@@ -283,6 +286,7 @@ void MainWindow::load() {
     translateWindow(*this, language_);
     drivePanel_->setTexts(language_.texts);
     project_->setApplicationTitle(language_.text(12));
+    dialogs_.setAnswerButtons({language_.text(EntryYesButton), language_.text(EntryNoButton)});
     // A motor list that cannot be read is told once and kept as it is.
     if (const std::vector<MessagePiece> refusal = motors_->load(); !refusal.empty())
         dialogs_.message(messageText(refusal, language_.texts), MessageIcon::Exclamation,
@@ -484,6 +488,7 @@ void MainWindow::languageItemChosen(int index) {
     fitColumns();
     drivePanel_->setTexts(language_.texts);
     project_->setApplicationTitle(language_.text(12));
+    dialogs_.setAnswerButtons({language_.text(EntryYesButton), language_.text(EntryNoButton)});
     if (!choice.config.ok) {
         QString text = language_.text(444);
         if (text.isEmpty())

@@ -15,8 +15,13 @@ void WidgetDialogs::message(const QString& text, MessageIcon icon, const QString
 }
 
 bool WidgetDialogs::question(const QString& text, const QString& title) {
-    return QMessageBox::question(parent_, title, text, QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
+                    parent_);
+    if (!answerButtons().yes.isEmpty()) box.button(QMessageBox::Yes)->setText(answerButtons().yes);
+    if (!answerButtons().no.isEmpty()) box.button(QMessageBox::No)->setText(answerButtons().no);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 QString WidgetDialogs::saveFileName(const QString& title, const QString& suggestedPath,

@@ -21,12 +21,18 @@ struct SaveButtons {
     QString save, discard, cancel;
 };
 
+// The captions of a question's Yes and No buttons in the working language, with their access
+// keys ("&Yes"); an empty caption leaves the platform's own.
+struct AnswerButtons {
+    QString yes, no;
+};
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
     // A plain message box with an OK button.
     virtual void message(const QString& text, MessageIcon icon, const QString& title) = 0;
-    // A Yes/No question; true for Yes.
+    // A Yes/No question, its buttons captioned with answerButtons(); true for Yes.
     virtual bool question(const QString& text, const QString& title) = 0;
     // A file name to save to, or an empty text when the user cancels.
     virtual QString saveFileName(const QString& title, const QString& suggestedPath,
@@ -40,6 +46,14 @@ public:
     // An existing file to open, or an empty text when the user cancels.
     virtual QString openFileName(const QString& title, const QString& directory,
                                  const QString& filter) = 0;
+
+    // The working language's captions of every question's buttons, set by the window when a
+    // language is loaded.
+    void setAnswerButtons(const AnswerButtons& buttons) { answers_ = buttons; }
+    const AnswerButtons& answerButtons() const { return answers_; }
+
+private:
+    AnswerButtons answers_;
 };
 
 // The real boxes, owned by parent.

@@ -643,9 +643,9 @@ private slots:
     }
 
     // Every language after every other: no caption of the editor (the conveyor's, the
-    // polygon's in density mode), the list's headings and totals, the copied headings or the
-    // Drive panel keeps a text of the language before that the new one lacks; the menu marks
-    // the new language.
+    // polygon's in density mode), the list's headings and totals, the copied headings, the
+    // questions' buttons or the Drive panel keeps a text of the language before that the new
+    // one lacks; the menu marks the new language.
     void everyCaptionFollowsTheLanguage() {
         TranslationStore store(QStringLiteral("test-walk"));
         QVERIFY(store.open(programDir() + QStringLiteral("Lenguas.db")));
@@ -678,6 +678,8 @@ private slots:
                              .toString();
             w_->copyCommand();
             shown << QApplication::clipboard()->text().section(u'\n', 0, 0).split(u'\t');
+            shown << QString(dialogs_.answerButtons().yes).remove(QLatin1Char('&'))
+                  << QString(dialogs_.answerButtons().no).remove(QLatin1Char('&'));
             for (const QString& text : shown)
                 for (const QString& old : before)
                     if (!now.contains(old) && (text == old || text.startsWith(old + ' ')))

@@ -131,7 +131,7 @@ TEST(ShippedStore, SixCompleteLanguagesHoldAFittingTextForEveryUsedEntry) {
                                       {630, 634},
                                       {650, 712},
                                       {720, 745}, // 746: the brake choice is 684
-                                      {747, 789}})
+                                      {747, 791}})
         for (int k = first; k <= last; ++k)
             used.insert(k);
     for (const QString& field : languages) {
