@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
     SilentDialogs dialogs;
     ostrel::MainWindow window(program, dialogs);
     if (!window.ok()) return 1;
-    window.resize(900, 640);
+    window.resize(window.sizeHint().expandedTo(QSize(900, 640))); // the whole toolbar shows
     window.show();
     QTest::qWait(300);
     ostrel::PartEditor& editor = window.editor();
