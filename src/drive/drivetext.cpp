@@ -107,13 +107,17 @@ QString driveHintText(DriveHint hint, const QStringList& texts) {
     return {};
 }
 
-QList<DriveRow> driveInputRows(const DriveInputs& inputs, const QStringList& texts) {
+QList<DriveRow> driveInputRows(const DriveInputs& inputs, const QStringList& texts,
+                               const DisplayChoice& choice) {
     const DriveValues values = readDriveInputs(inputs);
     QList<DriveRow> rows;
     for (int i = 0; i < DriveInputs::FieldCount; ++i) {
         const auto f = static_cast<F>(i);
+        const bool inertia = f == F::MotorInertia || f == F::GearInertia;
         rows << DriveRow{DriveInputs::key(f), texts.value(DriveEntry::FirstInput + i),
-                         significantText(values[f], 4), driveInputUnit(f)};
+                         inertia ? choice.format(values[f], Quantity::Inertia)
+                                 : significantText(values[f], 4),
+                         inertia ? choice.symbol(Quantity::Inertia) : driveInputUnit(f)};
     }
     return rows;
 }

@@ -94,7 +94,9 @@ QString driveSiText(DriveInputs::Field f, const QString& boxText, const DisplayC
 QString driveHintText(DriveHint hint, const QStringList& texts);
 
 // The inputs as read (defaults applied), in field order.
-QList<DriveRow> driveInputRows(const DriveInputs& inputs, const QStringList& texts);
+// The inertias in the chosen unit (SI in Classic), the other inputs in their SI units.
+QList<DriveRow> driveInputRows(const DriveInputs& inputs, const QStringList& texts,
+                               const DisplayChoice& choice = {});
 // The brake choice: its caption and "yes" or "no" (entries 684, 747 and 748).
 DriveRow driveBrakeRow(const DriveInputs& inputs, const QStringList& texts);
 // J_L, T_F and T_W in the chosen units.

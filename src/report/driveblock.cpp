@@ -22,7 +22,8 @@ DriveTotals driveTotals(const PartsList& list) {
 void printDriveBlock(const ReportContext& ctx, const PartsList& list, const DriveInputs& drive,
                      const QString& fontName, double textSize) {
     PageSurface& page = ctx.page;
-    const DisplayChoice si;
+    // Inertias and torques in the units of the rest of the report; rpm, s, W and J stay SI.
+    const DisplayChoice& choice = ctx.display;
     const DriveTotals totals = driveTotals(list);
     const DriveResults results = computeDrive(drive, totals);
     // A line that wraps goes on under its value.
@@ -33,7 +34,7 @@ void printDriveBlock(const ReportContext& ctx, const PartsList& list, const Driv
     printTitleLine(ctx, ctx.text(DriveEntry::ReportTitle));
     printPlainLine(ctx, QString());
     printBoldLine(ctx, ctx.text(DriveEntry::ReportInputs));
-    const QList<DriveRow> inputs = driveInputRows(drive, ctx.texts);
+    const QList<DriveRow> inputs = driveInputRows(drive, ctx.texts, choice);
     for (int i = 0; i < inputs.size(); ++i) {
         printPlainLine(ctx, captionLine(inputs[i].caption, width, inputs[i].value, inputs[i].unit),
                        valueColumn);
@@ -49,7 +50,7 @@ void printDriveBlock(const ReportContext& ctx, const PartsList& list, const Driv
         printPlainLine(ctx, QString());
         return;
     }
-    const QList<DriveRow> rows = driveResultRows(results, si, ctx.texts);
+    const QList<DriveRow> rows = driveResultRows(results, choice, ctx.texts);
     for (int i = 0; i < rows.size(); ++i) {
         printPlainLine(ctx, captionLine(rows[i].caption, width, rows[i].value, rows[i].unit),
                        valueColumn);
@@ -77,7 +78,7 @@ void printDriveBlock(const ReportContext& ctx, const PartsList& list, const Driv
     const double left = page.textWidth(QStringLiteral("          "));
     const QRectF area(left, page.currentPos().y(), page.printableWidth() - left - PlotRightMargin,
                       PlotHeight);
-    drawDriveProfile(page, area, profile, si, ctx.texts, fontName);
+    drawDriveProfile(page, area, profile, choice, ctx.texts, fontName);
     page.setFont(fontName, textSize);
     page.setCurrentPos(QPointF(0, area.bottom()));
     printPlainLine(ctx, QString());
@@ -103,7 +104,7 @@ std::vector<int> motorBlockCaptions() {
 
 void printMotorBlock(const ReportContext& ctx, const PartsList& list, const DriveInputs& drive,
                      const ChosenMotor& motor) {
-    const DisplayChoice si;
+    const DisplayChoice& choice = ctx.display;
     const MotorCheck check = checkMotor(motor.motor, motor.withBrake, drive, driveTotals(list));
     const int width = ctx.captionWidth;
     const int valueColumn = width + 4;
@@ -115,7 +116,7 @@ void printMotorBlock(const ReportContext& ctx, const PartsList& list, const Driv
     printTitleLine(ctx, ctx.text(MotorEntry::Title));
     printPlainLine(ctx, QString());
     printBoldLine(ctx, motor.motor.name);
-    for (const DriveRow& r : motorDataRows(motor.motor, si, ctx.texts))
+    for (const DriveRow& r : motorDataRows(motor.motor, choice, ctx.texts))
         row(r.caption, r.value, r.unit);
     row(capitalised(ctx.text(MotorCheckEntry::WithBrake)),
         ctx.text(motor.withBrake ? DriveEntry::Yes : DriveEntry::No), QString());
@@ -123,7 +124,7 @@ void printMotorBlock(const ReportContext& ctx, const PartsList& list, const Driv
 
     // Each criterion: its caption, then what it compares, its margin and pass or fail.
     const QString margin = ctx.text(MotorCheckEntry::Margin);
-    for (const MotorCheckRow& r : motorCheckRows(check, si, ctx.texts)) {
+    for (const MotorCheckRow& r : motorCheckRows(check, choice, ctx.texts)) {
         printPlainLine(ctx, r.caption);
         if (!r.present) continue;
         QString detail = QStringLiteral("    ") + criterionComparison(r);
@@ -137,7 +138,7 @@ void printMotorBlock(const ReportContext& ctx, const PartsList& list, const Driv
                   valueColumn);
     printPlainLine(ctx, QString());
 
-    const QList<DriveRow> results = driveResultRows(check.drive, si, ctx.texts);
+    const QList<DriveRow> results = driveResultRows(check.drive, choice, ctx.texts);
     for (DriveResult braking : {DriveResult::BrakingEnergy, DriveResult::BrakingPower}) {
         const DriveRow& r = results[static_cast<int>(braking)];
         row(r.caption, r.value, r.unit);

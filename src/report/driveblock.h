@@ -1,5 +1,6 @@
 // The Drive block of the report, printed after the totals when the drive has a motor inertia or
-// a speed: its inputs, its results (SI units, 4 significant digits) and the profile plot; and
+// a speed: its inputs, its results (4 significant digits; inertias and torques in the report's
+// units, the rest SI) and the profile plot; and
 // the Motor block after it when a motor is chosen: the motor's data and brake, its four checks
 // with their margins, the verdict and the braking energy.
 #pragma once
