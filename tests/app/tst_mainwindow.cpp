@@ -19,7 +19,6 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QSettings>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -33,8 +32,6 @@ class TestMainWindow : public WindowFixture {
     Q_OBJECT
 
 private:
-    QString textOfOneBox() const { return dialogs_.texts.size() == 1 ? dialogs_.texts[0] : "?"; }
-
     // Inputs of each mechanism that give results, in the order of its declaration.
     static QStringList mechanismInputs(int code) {
         switch (code) {
@@ -46,10 +43,10 @@ private:
             return {"2", "3", "12", "0.8", "60", "30", "2700", "2", "0.1", "0", "20"};
         }
     }
-    // The name of box i of the editor ("input7Box"), and its caption's text.
+    // The name of box i of the editor ("input7Box"), and the caption beside a box.
     QString boxName(std::size_t i) const { return w_->editor().inputBox(i)->objectName(); }
-    QString captionOf(std::size_t i) const {
-        return caption(boxName(i).replace("OrDensity", "").replace("Box", "Caption"));
+    QString captionOf(QString box) const {
+        return caption(box.replace("OrDensity", "").replace("Box", "Caption"));
     }
     static QString keyOf(int code) { return QLatin1String(mechanismInfo(code)->id); }
     // A mechanism chosen and its boxes typed key by key.
@@ -60,6 +57,11 @@ private:
         for (qsizetype i = 0; i < inputs.size(); ++i)
             pairs << boxName(std::size_t(i)) << inputs[i];
         type(pairs);
+    }
+    void chooseLanguage(int item) {
+        QAction* language = get<QAction>(QStringLiteral("languageAction%1").arg(item));
+        QVERIFY(language->isVisible());
+        language->trigger();
     }
 
     // Every shown column of the list as wide as its heading and its cell, the totals under
@@ -83,9 +85,6 @@ private:
                         sums->columnWidth(c));
             }
         }
-    }
-    static QSettings panelSettings() {
-        return QSettings(QSettings::UserScope, QStringLiteral("Ostrel"), QStringLiteral("Ostrel"));
     }
     // Where a widget shows in the window: its rectangle cut by every widget around it.
     static QRect shownRect(const QWidget* w) {
@@ -142,8 +141,9 @@ private slots:
         QCOMPARE(w_->programDir(), programDir());
     }
     void cleanup() {
+        w_->displaySettings().setChoice({}); // kept per user: every test starts in Classic
         closeWindow();
-        panelSettings().remove(DrivePanel::visibleKey());
+        userSettings().remove(DrivePanel::visibleKey());
         QFile::remove(motorListPath());
         QLocale::setDefault(QLocale::c());
         std::setlocale(LC_ALL, "C");
@@ -153,9 +153,8 @@ private slots:
     // conveyor's line read as a total mass, never steel's 7850 kg/m³ taken for a mass.
     void densityStaysHiddenForKindsWithATotalMassOnly_data() {
         QTest::addColumn<QString>("after");
-        QTest::newRow("add") << "add";
-        QTest::newRow("take-back") << "take-back";
-        QTest::newRow("language") << "language";
+        for (const char* after : {"add", "take-back", "language"})
+            QTest::newRow(after) << QString(after);
     }
     void densityStaysHiddenForKindsWithATotalMassOnly() {
         QFETCH(QString, after);
@@ -170,7 +169,7 @@ private slots:
             click(QStringLiteral("takeBackButton"));
             QCOMPARE(results(), line);
         } else if (after == QLatin1String("language")) {
-            get<QAction>("languageAction2")->trigger();
+            chooseLanguage(2);
         }
         QVERIFY(get<QRadioButton>("densityOption")->isHidden());
         QVERIFY(get<QRadioButton>("totalMassOption")->isChecked());
@@ -181,12 +180,11 @@ private slots:
         QCOMPARE(caption("smallDiameterUnit"), QStringLiteral("kg"));
     }
 
-    // Enter (or Tab, when named) moves on along the kind's chain; the focused box is cyan with
-    // its text unselected, the one left white.
+    // Enter (or Tab, when named) moves on along the kind's chain, past the boxes it hides; the
+    // focused box is cyan with its text unselected, the one left white.
     void enterMovesAlongTheChain_data() {
         QTest::addColumn<QStringList>("chain"); // key, box left, widget reached[, "Tab"]
         QTest::newRow("disc") << QStringList{"disc", "massOrDensityBox", "diameterBox"};
-        QTest::newRow("sphere") << QStringList{"sphere", "diameterBox", "addButton"};
         QTest::newRow("tab") << QStringList{"disc", "quantityBox", "ratioBox", "Tab"};
     }
     void enterMovesAlongTheChain() {
@@ -219,48 +217,25 @@ private slots:
         QCOMPARE(results(), (QStringList{"", ".", ".", "."}));
     }
 
-    // Typed key by key, a number passes through combinations that contradict (D = 200 while
-    // d reads 2, 25, 250): nothing is corrected and no box comes while typing, only the hint
-    // and empty mass and inertia. Columns: the kind's key, pairs of box and text typed; what
-    // the boxes hold afterwards (pairs); whether the hint shows at the end.
-    void typingNeverLosesACharacter_data() {
-        QTest::addColumn<QStringList>("inputs");
-        QTest::addColumn<QStringList>("held");
-        QTest::addColumn<bool>("hinted");
-        QTest::newRow("cone d past D")
-            << QStringList{"truncatedCone", "massOrDensityBox", "100", "diameterBox",
-                           "200",           "smallDiameterBox", "250"}
-            << QStringList{"diameterBox", "200", "smallDiameterBox", "250"} << true;
-        QTest::newRow("polygon of 12 sides")
-            << QStringList{"regularPolygon", "diameterBox", "1000", "heightBox", "10",
-                           "radiusBox",      "12"}
-            << QStringList{"radiusBox", "12"} << false;
-    }
-    void typingNeverLosesACharacter() {
-        QFETCH(QStringList, inputs);
-        QFETCH(QStringList, held);
-        QFETCH(bool, hinted);
-        chooseKind(inputs[0]);
-        type(inputs.mid(1)); // no box is announced: any box fails the test
-        for (qsizetype i = 0; i + 1 < held.size(); i += 2)
-            QCOMPARE(box(held[i])->text(), held[i + 1]);
-        QCOMPARE(!w_->editor().hint().isEmpty(), hinted);
-        QCOMPARE(results()[0].isEmpty(), hinted);
-        QCOMPARE(results()[1].isEmpty(), hinted);
-    }
-
-    // Inputs that contradict are told once, with their correction, when the user confirms
-    // the box: Enter, leaving it for another control, or the add button (which then adds nothing).
-    // Columns: the kind's key, pairs of box and text typed; how the box is confirmed; the
-    // corrected box and its text.
-    void contradictionIsToldOnConfirmation_data() {
+    // Typed key by key, a number may pass through inputs that contradict (a polygon of one
+    // side on the way to 12): nothing is corrected and no box comes while typing. Inputs that
+    // still contradict show the hint and no mass or inertia, and are told once, with their
+    // correction, when the user confirms the box: Enter, leaving it for another control, or the
+    // add button (which then adds nothing). Columns: the kind's key, pairs of box and text
+    // typed; how the box is confirmed (none when nothing contradicts); the corrected box and
+    // its text.
+    void contradictionIsToldOnlyOnConfirmation_data() {
         QTest::addColumn<QStringList>("inputs");
         QTest::addColumn<QString>("confirm");
         QTest::addColumn<int>("icon");
         QTest::addColumn<QStringList>("corrected");
         const int info = int(MessageIcon::Information);
         const QStringList cone{"truncatedCone", "massOrDensityBox", "100", "diameterBox",
-                               "400",           "smallDiameterBox", "400"};
+                               "200",           "smallDiameterBox", "250"};
+        QTest::newRow("polygon of 12 sides")
+            << QStringList{"regularPolygon", "diameterBox", "1000", "heightBox", "10",
+                           "radiusBox",      "12"}
+            << "" << 0 << QStringList{"radiusBox", "12"};
         QTest::newRow("cone, Enter")
             << cone << "Enter" << info << QStringList{"smallDiameterBox", ""};
         QTest::newRow("cone, add button")
@@ -273,16 +248,18 @@ private slots:
                            "50",    "smallDiameterBox", "100"}
             << "KeypadEnter" << int(MessageIcon::Exclamation) << QStringList{"diameterBox", "5"};
     }
-    void contradictionIsToldOnConfirmation() {
+    void contradictionIsToldOnlyOnConfirmation() {
         QFETCH(QStringList, inputs);
         QFETCH(QString, confirm);
         QFETCH(QStringList, corrected);
         chooseKind(inputs[0]);
-        type(inputs.mid(1));
-        QCOMPARE(dialogs_.texts.size(), 0);
-        const QString hint = w_->editor().hint();
-        QVERIFY(!hint.isEmpty());
+        type(inputs.mid(1)); // no box is announced: any box fails the test
         QLineEdit* last = box(inputs[inputs.size() - 2]);
+        QCOMPARE(last->text(), inputs.last());
+        const QString hint = w_->editor().hint();
+        QCOMPARE(hint.isEmpty(), confirm.isEmpty());
+        QCOMPARE(results()[0].isEmpty() && results()[1].isEmpty(), !confirm.isEmpty());
+        if (confirm.isEmpty()) return;
         dialogs_.expect();
         if (confirm == QLatin1String("Enter"))
             QTest::keyClick(last, Qt::Key_Return);
@@ -291,10 +268,7 @@ private slots:
         else
             click(confirm);
         QCoreApplication::processEvents();
-        QCOMPARE(dialogs_.texts.size(), 1);
-        QCOMPARE(QString(dialogs_.texts[0])
-                     .replace(QLatin1String("\r\n"), QLatin1String(" "))
-                     .simplified(),
+        QCOMPARE(onlyMessage().replace(QLatin1String("\r\n"), QLatin1String(" ")).simplified(),
                  hint);
         QTEST(int(dialogs_.icons[0]), "icon");
         QCOMPARE(dialogs_.titles[0], w_->windowTitle());
@@ -316,9 +290,8 @@ private slots:
     // A "," typed, sent by the keypad or pasted becomes "." in every number box.
     void commaEntersAsAPoint_data() {
         QTest::addColumn<QString>("how");
-        QTest::newRow("typed") << "typed";
-        QTest::newRow("keypad") << "keypad";
-        QTest::newRow("pasted") << "pasted";
+        for (const char* how : {"typed", "keypad", "pasted"})
+            QTest::newRow(how) << QString(how);
     }
     void commaEntersAsAPoint() {
         QFETCH(QString, how);
@@ -343,73 +316,35 @@ private slots:
         QCOMPARE(box("quantityBox")->text(), QStringLiteral("1,5"));
     }
 
-    // Without a configuration the store's first language is the working one.
-    void startsInTheDefaultLanguageThenChoosingOneTranslatesAndRemembersIt() {
-        TranslationStore store(QStringLiteral("test-langues"));
-        QVERIFY(store.open(programDir() + QStringLiteral("Lenguas.db")));
-        QCOMPARE(w_->language().current, store.fieldNames().value(3));
-        QAction* other = get<QAction>("languageAction1");
-        const QString name = other->text().remove(QLatin1Char('&'));
-        QVERIFY(other->isVisible() && name != w_->language().current);
-        Language expected{name, {}};
-        QVERIFY(loadLanguage(store, expected));
-        clickToolbar(QStringLiteral("regularPolygon")); // density mode
-        const QAbstractItemModel* parts = get<QTableView>("partsTable")->model();
-        other->trigger();
-        QCOMPARE(w_->language().current, name);
-        QCOMPARE(w_->project().applicationTitle(), expected.text(12));
-        QVERIFY(w_->windowTitle().endsWith(expected.text(12)));
-        QCOMPARE(caption("massCaption"), expected.text(36)); // the polygon is in density mode
-        QCOMPARE(parts->headerData(2, Qt::Horizontal).toString(), expected.text(40) + " kg·m²");
-        w_.reset(); // the next start works in the chosen language
-        startWindow();
-        QCOMPARE(w_->language().current, name);
-    }
-
-    // Under a comma-decimal locale the numbers keep their point.
-    void addingALineToTheEmptyListFillsItAndClearsTheEditor_data() {
+    // A steel disc added fills the list and the totals and leaves the editor ready for the
+    // next disc; under a comma-decimal locale the numbers keep their point.
+    void addingALineFillsTheListAndClearsTheEditor_data() {
         QTest::addColumn<bool>("german");
         QTest::newRow("C locale") << false;
         QTest::newRow("German locale") << true;
     }
-    void addingALineToTheEmptyListFillsItAndClearsTheEditor() {
+    void addingALineFillsTheListAndClearsTheEditor() {
         QFETCH(bool, german);
         if (german) {
-            w_.reset();
             QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
             if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) qInfo("de_DE.UTF-8 is not installed");
-            startWindow();
+            restartWindow();
         }
-        QCOMPARE(partRows(), 0);
         QCOMPARE(totals(), (QStringList{"", "", "", ""}));
         typeSteelDisc();
         QCOMPARE(results(), (QStringList{"617", "77.07", ".", "."}));
         click(QStringLiteral("addButton"));
-        QCOMPARE(partRows(), 1);
         QStringList cells;
         for (int c : {1, 2, 3, 4, 9, 14})
             cells << cell("partsTable", 0, c);
         QCOMPARE(cells, (QStringList{"617.", "77.07", "0", "0", "1", "1"}));
         QCOMPARE(totals(), (QStringList{"617", "77.07", "0", "0"}));
-        // The editor is ready for the next disc: same boxes and letters, units hidden.
         QCOMPARE(w_->editor().kindCode(), 1);
         QCOMPARE((QStringList{box("quantityBox")->text(), box("massOrDensityBox")->text(),
                               box("diameterBox")->text()}),
                  (QStringList{"1", "", ""}));
-        QVERIFY(!box("diameterBox")->isHidden() && !box("heightBox")->isHidden() &&
-                box("smallDiameterBox")->isHidden());
-        QCOMPARE(caption("diameterCaption"), QStringLiteral("D"));
-        QVERIFY(!get<QLabel>("diameterUnit")->isHidden() &&
-                get<QLabel>("smallDiameterUnit")->isHidden());
         QVERIFY(get<QRadioButton>("totalMassOption")->isChecked());
         QVERIFY(results().join(QString()).isEmpty());
-        // A second disc, then one taken back: the totals follow.
-        typeSteelDisc();
-        click(QStringLiteral("addButton"));
-        QCOMPARE(totals(), (QStringList{"1234", "154.14", "0", "0"}));
-        click(QStringLiteral("takeBackButton"));
-        QCOMPARE(partRows(), 1);
-        QCOMPARE(totals(), (QStringList{"617", "77.07", "0", "0"}));
     }
 
     // Every visible column is wide enough for its heading and its cells in the grid's font,
@@ -419,51 +354,36 @@ private slots:
     void listColumnsShowEveryNumberAndHeadingWhole_data() {
         QTest::addColumn<int>("language"); // item of the language menu
         for (int item = 1; item <= 6; ++item)
-            QTest::newRow(qPrintable(QStringLiteral("language %1").arg(item))) << item;
+            QTest::addRow("language %d", item) << item;
     }
     void listColumnsShowEveryNumberAndHeadingWhole() {
         QFETCH(int, language);
-        QAction* item = get<QAction>(QStringLiteral("languageAction%1").arg(language));
-        QVERIFY(item->isVisible());
-        item->trigger(); // the headings follow at once
+        chooseLanguage(language); // the headings follow at once
         chooseKind(QStringLiteral("givenValues"));
         type({"massOrDensityBox", "1234.567", "radiusBox", "1234.567", "diameterBox", "1234.567",
               "smallDiameterBox", "1234.567"});
         click(QStringLiteral("addButton"));
-        QCOMPARE(partRows(), 1);
         QCOMPARE(cell("partsTable", 0, 2), QStringLiteral("1234.57"));
-        // After the add, and after whatever else gives the list new cells.
-        const QString path = QDir(programDir()).filePath(QStringLiteral("wide.ostrel"));
-        dialogs_.fileNames << path;
-        trigger("saveAsAction");
+        const QString path = workFile(QStringLiteral("wide.ostrel"));
+        saveAs(path);
         columnsFit();
         trigger("newAction");
         trigger("undoAction");
         columnsFit();
         w_->displayMenu().digitsItem(Digits::Significant6)->trigger();
         columnsFit();
-        w_->displayMenu().digitsItem(Digits::Classic)->trigger();
-        dialogs_.saveChoices << SaveChoice::Discard; // the undone New is a change
-        trigger("newAction");
-        QTRY_VERIFY(!w_->project().writingRecovery()); // its copy is gone
-        w_.reset();                                    // a new window, its columns as designed
-        startWindow();
+        w_->displaySettings().setChoice({});
+        restartWindow(); // a new window, its columns as designed
         QVERIFY(w_->openFile(path));
         columnsFit();
     }
 
     // In every shipped language: no two access keys alike within one menu or among the
-    // window's own (menu titles, buttons). The captions: layoutHoldsAtEverySize.
+    // window's own (menu titles, buttons, the save question). The captions: layoutHolds....
     void translationsKeepAccessKeysApart() {
         QStringList clashes;
-        const auto keyOf = [](const QString& text) {
-            return QKeySequence::mnemonic(text).toString().toLower();
-        };
         for (int item = 1; item <= 6; ++item) {
-            QAction* language = get<QAction>(QStringLiteral("languageAction%1").arg(item));
-            QVERIFY(language->isVisible());
-            language->trigger();
-            const QString name = w_->language().current;
+            chooseLanguage(item);
             QList<QPair<QString, QStringList>> scopes; // name, texts with access keys
             QStringList window;
             for (QAction* a : w_->menuBar()->actions())
@@ -482,12 +402,11 @@ private slots:
             for (const auto& [scope, texts] : scopes) {
                 QHash<QString, QString> seen;
                 for (const QString& text : texts) {
-                    const QString key = keyOf(text);
-                    if (key.isEmpty()) continue;
-                    if (seen.contains(key))
-                        clashes
-                            << QStringLiteral("%1, %2: %3 / %4").arg(name, scope, seen[key], text);
-                    seen.insert(key, text);
+                    const QString key = QKeySequence::mnemonic(text).toString().toLower();
+                    if (!key.isEmpty() && seen.contains(key))
+                        clashes << QStringLiteral("%1, %2: %3 / %4")
+                                       .arg(w_->language().current, scope, seen[key], text);
+                    if (!key.isEmpty()) seen.insert(key, text);
                 }
             }
         }
@@ -510,17 +429,12 @@ private slots:
     void layoutHoldsAtEverySize() {
         QFETCH(int, language);
         QFETCH(QString, size);
-        get<QAction>(QStringLiteral("languageAction%1").arg(language))->trigger();
+        chooseLanguage(language);
         QSettings().remove(QStringLiteral("window/geometry"));
-        panelSettings().setValue(DrivePanel::visibleKey(), true);
-        w_.reset();
-        startWindow(); // in that language, at its default size, with the panel
-        typeSteelDisc();
-        click(QStringLiteral("addButton"));
-        for (const char* drive : {"motorInertiaBox", "speedBox", "accelTimeBox"}) {
-            box(drive)->setFocus();
-            QTest::keyClicks(box(drive), QStringLiteral("0.01"));
-        }
+        userSettings().setValue(DrivePanel::visibleKey(), true);
+        restartWindow(); // in that language, at its default size, with the panel
+        addSteelDisc();
+        type({"motorInertiaBox", "0.01", "speedBox", "0.01", "accelTimeBox", "0.01"});
         QVERIFY(get<QLabel>("driveVerdict")->isVisible());
         Motor motor; // fails on every criterion but the speed
         motor.name = QStringLiteral("A motor with a rather long name that the drop-down shortens");
@@ -558,6 +472,8 @@ private slots:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
 
+    // A double-click takes the row back into the editor in its kind and mode, with the mass as
+    // stored, not divided by the ratio of 2.
     void doubleClickTakesTheRowBack() {
         chooseKind(QStringLiteral("eccentricRectangle"));
         type({"quantityBox", "2", "ratioBox", "2", "radiusBox", "300", "diameterBox", "200",
@@ -573,52 +489,81 @@ private slots:
         QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, row);
         QCOMPARE(partRows(), 0);
         QCOMPARE(totals(), (QStringList{"0", "0", "0", "0"}));
-        QCOMPARE((QList<int>{w_->editor().kindCode(), w_->editor().kindIcon()}),
-                 (QList<int>{15, 19}));
-        QVERIFY(w_->editor().pictureFile().endsWith("RectanEx.bmp", Qt::CaseInsensitive));
+        QCOMPARE(w_->editor().kindCode(), 15);
         QVERIFY(get<QRadioButton>("densityOption")->isChecked());
         QCOMPARE(caption("massUnit"), QStringLiteral("kg/m³"));
-        // The mass comes back as stored, not divided by the ratio of 2.
         QCOMPARE((QStringList{box("quantityBox")->text(), box("ratioBox")->text(),
                               box("massOrDensityBox")->text(), box("radiusBox")->text(),
                               box("heightBox")->text()}),
                  (QStringList{"2", "2", "7850", "300", "50"}));
         QCOMPARE(results(), computed);
-        click(QStringLiteral("takeBackButton")); // nothing left to take back
-        QCOMPARE(w_->editor().kindCode(), 15);
     }
 
     // Inputs without a result, typed or put in a box without a key release (a mouse paste),
-    // after a disc showed results: the results empty, the box says why, and + names the box
-    // and the reason and leaves the list as it was. Columns: box, text, typed, its caption.
+    // after a solid or a mechanism showed results: the results empty, the box says why, and +
+    // names the box and the reason and leaves the list as it was. A mechanism refuses a
+    // negative mass, which a solid takes as a hole. Columns: the kind (0: a steel disc), box,
+    // text, typed, the reason's entry.
     void addRefusesInputsWithoutAResult_data() {
-        QTest::addColumn<QStringList>("input");
-        QTest::addColumn<int>("reason"); // entry
-        QTest::newRow("D 1e300") << QStringList{"diameter", "1e300", "", "D"} << 603;
-        QTest::newRow("quantity 0") << QStringList{"quantity", "0", "typed", "37"} << 602;
-        QTest::newRow("abc") << QStringList{"diameter", "abc", "", "D"} << 574;
-        QTest::newRow("negative D") << QStringList{"diameter", "-1000", "typed", "D"} << 600;
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("typed");
+        QTest::addColumn<int>("reason");
+        QTest::newRow("D 1e300") << 0 << "diameterBox"
+                                 << "1e300" << false << 603;
+        QTest::newRow("quantity 0") << 0 << "quantityBox"
+                                    << "0" << true << 602;
+        QTest::newRow("abc") << 0 << "diameterBox"
+                             << "abc" << false << 574;
+        QTest::newRow("negative D") << 0 << "diameterBox"
+                                    << "-1000" << true << 600;
+        QTest::newRow("screw, negative mass") << 21 << "massOrDensityBox"
+                                              << "-5" << true << 679;
+        QTest::newRow("rack, ratio 0") << 22 << "ratioBox"
+                                       << "0" << true << 677;
+        QTest::newRow("belt, negative friction") << 23 << "input8Box"
+                                                 << "-0.1" << true << 681;
     }
     void addRefusesInputsWithoutAResult() {
-        QFETCH(QStringList, input);
+        QFETCH(int, code);
+        QFETCH(QString, name);
+        QFETCH(QString, text);
         QFETCH(int, reason);
-        typeSteelDisc();
-        click(QStringLiteral("addButton"));
+        addSteelDisc();
         const QStringList before = totals();
-        typeSteelDisc();
-        QVERIFY(!results()[0].isEmpty());
-        if (input[2].isEmpty())
-            box(input[0] + "Box")->setText(input[1]);
+        if (code)
+            typeMechanism(code);
         else
-            type({input[0] + "Box", input[1]});
+            typeSteelDisc();
+        QVERIFY(!results()[0].isEmpty());
+        QFETCH(bool, typed);
+        if (typed)
+            type({name, text});
+        else
+            box(name)->setText(text);
         dialogs_.expect();
         click(QStringLiteral("addButton"));
-        const QString name = input[3] == "D" ? input[3] : entryText(input[3].toInt());
-        QCOMPARE(textOfOneBox(), entryText(606) + "\n" + name + ": " + entryText(reason));
-        QCOMPARE(results() << caption(input[0] + "Note") << box(input[0] + "Box")->text(),
-                 (QStringList{"", "", "", "", entryText(reason), input[1]}));
+        QCOMPARE(onlyMessage(), entryText(606) + "\n" + captionOf(name) + ": " + entryText(reason));
+        QCOMPARE(results() << caption(QString(name).replace("Box", "Note")) << box(name)->text(),
+                 (QStringList{"", "", "", "", entryText(reason), text}));
         QCOMPARE(partRows(), 1);
         QCOMPARE(totals(), before);
+    }
+
+    // A line the list refuses (a given inertia with a negative D) is told and the editor keeps
+    // it; the list and totals stay empty.
+    void refusedLineChangesNothing() {
+        chooseKind(QStringLiteral("givenValues"));
+        type({"massOrDensityBox", "5", "radiusBox", "1", "diameterBox", "-2", "smallDiameterBox",
+              "3"});
+        dialogs_.expect();
+        click(QStringLiteral("addButton"));
+        QCOMPARE(onlyMessage(), entryText(346) + entryText(347));
+        QCOMPARE(dialogs_.icons, QList<MessageIcon>{MessageIcon::Exclamation});
+        QCOMPARE(partRows(), 0);
+        QCOMPARE(totals(), (QStringList{"", "", "", ""}));
+        QCOMPARE(box("diameterBox")->text(), QStringLiteral("-2"));
     }
 
     // In Classic a 60 x 10 mm steel disc (0.22 kg, 1e-4 kg·m²) shows nothing and the block
@@ -639,16 +584,17 @@ private slots:
         QCOMPARE(partRows(), yes ? 1 : 0);
         QCOMPARE(w_->displayChoice().digits, yes ? Digits::Significant4 : Digits::Classic);
         QCOMPARE(totals()[1].isEmpty(), !yes); // a shown total, not 0
-        w_->displaySettings().setChoice({});   // kept per user: the next tests start in Classic
     }
 
-    // Every language after every other: no caption of the editor (the conveyor's, the
-    // polygon's in density mode), the list's headings and totals, the copied headings, the
-    // questions' buttons or the Drive panel keeps a text of the language before that the new
-    // one lacks; the menu marks the new language.
+    // The program starts in the store's first language. Then every language after every
+    // other: no caption of the editor (the conveyor's, the polygon's in density mode), the
+    // window title, the list's headings and totals, the copied headings, the questions' buttons
+    // or the Drive panel keeps a text of the language before that the new one lacks; the menu
+    // marks the new language, and the last one chosen is the working one at the next start.
     void everyCaptionFollowsTheLanguage() {
         TranslationStore store(QStringLiteral("test-walk"));
         QVERIFY(store.open(programDir() + QStringLiteral("Lenguas.db")));
+        QCOMPARE(w_->language().current, store.fieldNames().value(3));
         const auto textsOf = [&store](Language language) {
             loadLanguage(store, language);
             QSet<QString> texts;
@@ -659,20 +605,20 @@ private slots:
         w_->drivePanel().toggleViewAction()->trigger();
         QStringList stale;
         QSet<QString> before = textsOf(w_->language());
-        for (int item : {1, 3, 4, 5, 6, 2}) {
+        for (int n : {1, 3, 4, 5, 6, 2}) {
             const char* kinds[] = {"conveyor", "regularPolygon", "beltAxis"};
-            chooseKind(kinds[item % 3]);
-            QAction* language = get<QAction>(QStringLiteral("languageAction%1").arg(item));
-            language->trigger();
-            QVERIFY(language->isChecked());
+            chooseKind(kinds[n % 3]);
+            chooseLanguage(n);
+            QVERIFY(item(QStringLiteral("languageAction%1").arg(n))->isChecked());
             const QSet<QString> now = textsOf(w_->language());
-            QStringList shown{cell("totalsTable", 0, 0)};
+            QStringList shown = w_->windowTitle().remove(QStringLiteral("[*]")).split(" - ");
+            shown << cell("totalsTable", 0, 0);
             for (QLabel* l : w_->findChildren<QLabel*>())
                 if (l->isVisibleTo(w_.get())) shown << l->text();
             for (QAbstractButton* b : w_->findChildren<QAbstractButton*>())
                 if (b->isVisibleTo(w_.get())) shown << b->text().remove(QLatin1Char('&'));
             for (int c = 1; c < PartsList::ColumnCount; ++c)
-                shown << w_->findChild<QTableView*>("partsTable")
+                shown << get<QTableView>("partsTable")
                              ->model()
                              ->headerData(c, Qt::Horizontal)
                              .toString();
@@ -686,8 +632,10 @@ private slots:
                         stale << w_->language().current + QStringLiteral(": ") + text;
             before = now;
         }
-        w_->drivePanel().toggleViewAction()->trigger(); // kept per user: hidden again
         QVERIFY2(stale.isEmpty(), qPrintable(stale.join(QLatin1Char('\n'))));
+        const QString last = w_->language().current;
+        restartWindow();
+        QCOMPARE(w_->language().current, last);
     }
 
     // A mechanism shows one caption and box per input it declares and no mass mode; Enter
@@ -700,11 +648,8 @@ private slots:
     }
     void mechanismTakesItsOwnInputsAlongTheEnterChain() {
         QFETCH(int, code);
-        const QString key = keyOf(code);
         w_->displaySettings().setChoice({Digits::Significant4}); // its small inertia shows
-        chooseKind(key);
-        QCOMPARE(toolButton(key)->toolTip(), entryText(kindHintEntry(code)));
-        QCOMPARE(item(key + "Action")->text(), entryText(kindCaptionEntry(code)));
+        chooseKind(keyOf(code));
         const auto declared = kindInputs(code);
         const QStringList inputs = mechanismInputs(code);
         QVERIFY(get<QRadioButton>("totalMassOption")->isHidden());
@@ -714,7 +659,7 @@ private slots:
             QLineEdit* b = w_->editor().inputBox(i);
             QCOMPARE(b->isVisible(), i < declared.size());
             if (i >= declared.size()) continue;
-            QVERIFY(captionOf(i).startsWith(entryText(declared[i].captionEntry)));
+            QVERIFY(captionOf(boxName(i)).startsWith(entryText(declared[i].captionEntry)));
             QCOMPARE(b->text(), QString::fromUtf8(declared[i].defaultText));
             QCOMPARE(QApplication::focusWidget(), b);
             b->selectAll();
@@ -722,8 +667,7 @@ private slots:
             QTest::keyClick(b, Qt::Key_Return);
         }
         QCOMPARE(QApplication::focusWidget(), get<QWidget>("addButton"));
-        for (int k = 0; k < 4; ++k)
-            QVERIFY2(!results()[k].isEmpty(), qPrintable(results().join('|')));
+        QVERIFY2(!results().contains(QString()), qPrintable(results().join('|')));
         QTest::keyClick(get<QWidget>("addButton"), Qt::Key_Return);
         QCOMPARE(partRows(), 1);
         QCOMPARE((QStringList{cell("partsTable", 0, 6), cell("partsTable", 0, 7),
@@ -735,40 +679,6 @@ private slots:
         QCOMPARE(w_->editor().kindCode(), code);
         for (std::size_t i = 0; i < declared.size(); ++i)
             QCOMPARE(w_->editor().inputBox(i)->text(), inputs[qsizetype(i)]);
-        w_->displaySettings().setChoice({});
-    }
-
-    // What a mechanism refuses gets its own hint beside the box, no result, and + names the
-    // box and the hint and adds nothing. Columns: the kind's code, the box, its text, the
-    // hint's entry.
-    void mechanismRefusesAnInputWithItsHint_data() {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<int>("box");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("hint");
-        QTest::newRow("negative mass") << 21 << 2 << "-5" << 679;
-        QTest::newRow("lead not a number") << 21 << 3 << "abc" << 574;
-        QTest::newRow("negative width") << 22 << 4 << "-3" << 678;
-        QTest::newRow("ratio 0") << 22 << 1 << "0" << 677;
-        QTest::newRow("negative friction") << 23 << 8 << "-0.1" << 681;
-        QTest::newRow("half a pulley") << 23 << 7 << "0.5" << 682;
-    }
-    void mechanismRefusesAnInputWithItsHint() {
-        QFETCH(int, code);
-        QFETCH(int, box);
-        QFETCH(QString, text);
-        QFETCH(int, hint);
-        typeMechanism(code);
-        QVERIFY(!results()[0].isEmpty());
-        type({boxName(std::size_t(box)), text});
-        QCOMPARE(results(), (QStringList{"", "", "", ""}));
-        const QString note = boxName(std::size_t(box)).replace("Box", "Note");
-        QCOMPARE(caption(note), entryText(hint));
-        dialogs_.expect();
-        click(QStringLiteral("addButton"));
-        QCOMPARE(textOfOneBox(),
-                 entryText(606) + "\n" + captionOf(std::size_t(box)) + ": " + entryText(hint));
-        QCOMPARE(partRows(), 0);
     }
 
     // Beside a density box the list shows the material of its density; picking one writes its
@@ -792,13 +702,11 @@ private slots:
         clickToolbar(QStringLiteral("disc"));
         QVERIFY(!w_->editor().shownMaterialList());
         click(QStringLiteral("densityOption"));
-        QCOMPARE(w_->editor().shownMaterialList()->objectName(), QStringLiteral("materialList2"));
         QCOMPARE(w_->editor().shownMaterialList()->currentText(), entryText(686));
     }
 
     // Preferences ▸ Materials...: a material added there follows the built-in ones in every
-    // list; a name taken or a density not above 0 is refused with its message; removed, it
-    // is gone from the lists.
+    // list; a refused one (a name taken) is told; removed, it is gone from the lists.
     void ownMaterialsFollowTheBuiltInOnes() {
         // Named as the program names its settings (Qt refuses to write them without an
         // organisation), and none kept from a run before.
@@ -806,17 +714,16 @@ private slots:
         QCoreApplication::setApplicationName(QStringLiteral("Ostrel"));
         QSettings().remove(UserMaterials::group());
         dialogs_.windows << [](QDialog& d) {
-            for (const auto& [n, rho] :
-                 {std::pair{"Invar 36", "8100"}, {"invar 36", "8000"}, {"Foam", "0"}}) {
+            for (const auto& [n, rho] : {std::pair{"Invar 36", "8100"}, {"invar 36", "8000"}}) {
                 d.findChild<QLineEdit*>(QStringLiteral("materialName"))->setText(n);
                 d.findChild<QLineEdit*>(QStringLiteral("materialDensity"))->setText(rho);
                 d.findChild<QPushButton*>(QStringLiteral("addMaterialButton"))->click();
             }
             return int(QDialog::Accepted);
         };
-        dialogs_.expect(2);
+        dialogs_.expect();
         trigger("materialsAction");
-        QCOMPARE(dialogs_.texts, (QStringList{entryText(710), entryText(677)}));
+        QCOMPARE(onlyMessage(), entryText(710));
         chooseKind(QStringLiteral("screwAxis"));
         MaterialList* list = w_->editor().shownMaterialList();
         QCOMPARE(list->count(), 17);
@@ -833,19 +740,6 @@ private slots:
         QCOMPARE(UserMaterials().load().size(), size_t(0));
         QCoreApplication::setOrganizationName(QString());
         QCoreApplication::setApplicationName(QString());
-    }
-
-    void refusedLineChangesNothing() {
-        chooseKind(QStringLiteral("givenValues"));
-        type({"massOrDensityBox", "5", "radiusBox", "1", "diameterBox", "-2", "smallDiameterBox",
-              "3"});
-        dialogs_.expect();
-        click(QStringLiteral("addButton"));
-        QCOMPARE(textOfOneBox(), entryText(346) + entryText(347));
-        QCOMPARE(dialogs_.icons, QList<MessageIcon>{MessageIcon::Exclamation});
-        QCOMPARE(partRows(), 0);
-        QCOMPARE(totals(), (QStringList{"", "", "", ""}));
-        QCOMPARE(box("diameterBox")->text(), QStringLiteral("-2")); // the editor keeps the line
     }
 };
 

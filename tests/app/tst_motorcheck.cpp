@@ -12,10 +12,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
-#include <QJsonDocument>
 #include <QPushButton>
 #include <QSettings>
-#include <QUndoStack>
 
 using namespace ostrel;
 
@@ -23,13 +21,6 @@ class TestMotorCheck : public WindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> work_;
-
-    QString workFile(const char* name) const { return QDir(work_->path()).filePath(name); }
-    static void writeFile(const QString& path, const QByteArray& bytes) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    }
     // The sample list (Example 100 W ... Example 3 kW), in the order given.
     void useSampleMotors(bool reversed = false) {
         const MotorCsvRead sample =
@@ -47,15 +38,8 @@ private:
         type({"massOrDensityBox", "1", "radiusBox", "0.0004", "diameterBox", "0",
               "smallDiameterBox", working});
         click(QStringLiteral("addButton"));
-        for (const auto& [name, text] : {std::pair{"speedBox", "3000"},
-                                         {"accelTimeBox", "0.05"},
-                                         {"constTimeBox", "0.2"},
-                                         {"decelTimeBox", "0.05"},
-                                         {"dwellTimeBox", "0.3"}}) {
-            box(name)->setFocus();
-            box(name)->selectAll();
-            QTest::keyClicks(box(name), QLatin1String(text));
-        }
+        type({"speedBox", "3000", "accelTimeBox", "0.05", "constTimeBox", "0.2", "decelTimeBox",
+              "0.05", "dwellTimeBox", "0.3"});
     }
     // The motor of that name picked in the drop-down with the keyboard.
     void chooseMotor(const QString& name) {
@@ -107,7 +91,6 @@ private slots:
         QSettings().clear(); // Classic digits and SI units
         QFile::remove(motorListPath());
         QDir(motorListPath()).removeRecursively();
-        work_ = std::make_unique<QTemporaryDir>();
         startInNewFolder();
     }
     void cleanup() {
@@ -139,7 +122,7 @@ private slots:
         QFETCH(bool, brake);
         QFETCH(QStringList, shown);
         QFETCH(int, verdict);
-        w_->findChild<QAction*>("inertiaUnitMenu_kg.cm2")->trigger();
+        trigger("inertiaUnitMenu_kg.cm2");
         useSampleMotors();
         typeAxis();
         QVERIFY(!get<QLabel>("motorVerdict")->isVisible());
@@ -150,8 +133,6 @@ private slots:
                               caption("motorVerdict")}),
                  QStringList(shown) << entryText(739) + ": " + entryText(verdict));
         QVERIFY(box("motorInertiaBox")->isReadOnly());
-        QCOMPARE(caption("speedCheck"), entryText(737));
-        QCOMPARE(caption("speedCheckComparison"), QStringLiteral("3000 ≤ 6000 rpm"));
         chooseMotor(QString());
         QVERIFY(!box("motorInertiaBox")->isReadOnly() && !get<QLabel>("motorVerdict")->isVisible());
     }
@@ -189,21 +170,16 @@ private slots:
                  QStringLiteral("0.0001"));
     }
 
-    // T_W = 2 N·m holds during the dwell unless a brake does, and the choice is a step of the
-    // project. With J_M = 5e-5: T_a = 4.827, T_c = 2, T_d = −0.827 N·m; RMS =
-    // √((4.827²·0.05 + 2²·0.2 + 0.827²·0.05 + 2²·0.3)/0.6) = 2.309 N·m, without the dwell's
-    // 2²·0.3: 1.825 N·m.
-    void aBrakeHoldingTheLoadTakesTheDwellOutOfTheRms() {
+    // Whether a brake holds the load at rest is a step of the project: ticked, T_W = 2 N·m no
+    // longer holds during the dwell. With J_M = 5e-5: T_a = 4.827, T_c = 2, T_d = −0.827 N·m;
+    // RMS = √((4.827²·0.05 + 2²·0.2 + 0.827²·0.05 + 2²·0.3)/0.6) = 2.309 N·m, without the
+    // dwell's 2²·0.3: 1.825 N·m. Undone, the holding torque comes back.
+    void aBrakeHoldingTheLoadIsAStepOfTheProject() {
         typeAxis(QStringLiteral("2"));
-        box("motorInertiaBox")->setFocus();
-        QTest::keyClicks(box("motorInertiaBox"), QStringLiteral("5e-5"));
-        QCOMPARE(caption("holdTorqueResult"), QStringLiteral("2.000"));
-        QCOMPARE(caption("rmsTorqueResult"), QStringLiteral("2.309"));
-        const int steps = w_->project().undoStack().count();
+        type({"motorInertiaBox", "5e-5"});
+        QCOMPARE(caption("holdTorqueResult") + ' ' + caption("rmsTorqueResult"), "2.000 2.309");
         tick("brakeHoldsLoadBox");
-        QCOMPARE(caption("holdTorqueResult"), QStringLiteral("0"));
-        QCOMPARE(caption("rmsTorqueResult"), QStringLiteral("1.825"));
-        QCOMPARE(w_->project().undoStack().count(), steps + 1);
+        QCOMPARE(caption("holdTorqueResult") + ' ' + caption("rmsTorqueResult"), "0 1.825");
         trigger("undoAction");
         QVERIFY(!get<QCheckBox>("brakeHoldsLoadBox")->isChecked());
         QCOMPARE(caption("rmsTorqueResult"), QStringLiteral("2.309"));
@@ -286,32 +262,25 @@ private slots:
         QCOMPARE(fileBytes(motorListPath()), QByteArray("not a list"));
     }
 
-    // The chosen motor's data go into the project: saved, opened with the same check on a list
-    // that no longer holds the motor (the drop-down shows the project's copy), and undone.
+    // The chosen motor's data go into the project: opened on a list that no longer holds the
+    // motor, the drop-down shows the project's copy with the same check, the CSV export
+    // carries it after the drive table, and the choice is undone as a step.
     void theProjectKeepsItsMotorWhenTheListLosesIt() {
         useSampleMotors();
         typeAxis();
         tick("motorBrakeBox");
         chooseMotor(QStringLiteral("Example 400 W"));
         const QString verdict = caption("motorVerdict");
-        const QString path = workFile("axis.ostrel");
-        dialogs_.fileNames << path;
-        trigger("saveAsAction");
-        const QJsonObject motor =
-            QJsonDocument::fromJson(fileBytes(path)).object().value("motor").toObject();
-        QCOMPARE(motor.value("name").toString(), QStringLiteral("Example 400 W"));
-        QCOMPARE(motor.value("withBrake").toBool(), true);
-
+        saveAs(workFile("axis.ostrel"));
         MotorList edited = w_->motors().list();
         edited.remove(edited.indexOf(QStringLiteral("Example 400 W")));
         QVERIFY(w_->motors().setList(edited).ok);
         trigger("newAction");
         QCOMPARE(get<QComboBox>("motorChoice")->currentIndex(), 0);
-        QVERIFY(w_->openFile(path));
+        QVERIFY(w_->openFile(workFile("axis.ostrel")));
         QCOMPARE(get<QComboBox>("motorChoice")->currentText(), entryText(785).arg("Example 400 W"));
         QCOMPARE(caption("motorVerdict"), verdict);
-        QCOMPARE(w_->drivePanel().inputs().text(DriveInputs::MotorInertia),
-                 QStringLiteral("0.00006"));
+        QCOMPARE(w_->drivePanel().inputs().text(DriveInputs::MotorInertia), "0.00006"); // braked
         dialogs_.fileNames << workFile("axis.csv");
         trigger("exportCsvAction");
         QVERIFY(fileBytes(workFile("axis.csv")).contains("\r\nmotor,Example 400 W,\r\n"));

@@ -1,7 +1,7 @@
 // Saves and exports of the window that fail keep the old file and say where; the limits of a
 // project hold where the user types; the CSV export follows the display choice.
-#include "platform/atomicfile.h"
 #include "list/projectfile.h"
+#include "platform/atomicfile.h"
 #include "windowfixture.h"
 
 #include <QPlainTextEdit>
@@ -11,15 +11,6 @@ using namespace ostrel;
 class TestSavesAndLimits : public WindowFixture {
     Q_OBJECT
 
-private:
-    QTemporaryDir work_;
-
-    QString workFile(const char* name) const { return QDir(work_.path()).filePath(name); }
-    void addDisc(const QString& diameter) {
-        typeSteelDisc(diameter);
-        click(QStringLiteral("addButton"));
-    }
-
 private slots:
     void initTestCase() { setUpSuite(); }
     void init() { startInNewFolder(); }
@@ -28,46 +19,63 @@ private slots:
         closeWindow();
     }
 
-    // Save, recovery copy, CSV and PDF failing at a write or at the flush: one box naming the
-    // path, the old file byte for byte, the list still unsaved with its recovery copy.
+    // Save, Save as, recovery copy, CSV and PDF failing at a write, at the flush, or at a
+    // target that cannot be written (a vanished folder, a folder): one box naming the target,
+    // the old file byte for byte, the list still unsaved with its recovery copy; after a
+    // failed save the title still names the old file, where Save then writes.
     void failedWritesKeepTheOldFileAndSayWhere_data() {
         QTest::addColumn<QString>("what");
         QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("target"); // of a Save as
         for (const char* what : {"save", "recovery", "csv", "pdf"})
             for (auto step : {AtomicFile::Step::Write, AtomicFile::Step::Flush})
-                QTest::addRow("%s %d", what, int(step)) << what << int(step);
+                QTest::addRow("%s %d", what, int(step)) << what << int(step) << "";
+        const int none = int(AtomicFile::Step::None);
+        QTest::newRow("save as, vanished folder") << "save" << none << "gone/p.ostrel";
+        QTest::newRow("save as, a folder") << "save" << none << "folder.ostrel";
     }
     void failedWritesKeepTheOldFileAndSayWhere() {
         QFETCH(QString, what);
         QFETCH(int, step);
-        const QString path = what == "save"       ? workFile("p.ostrel")
-                             : what == "recovery" ? ProjectCommands::recoveryPath()
-                                                  : workFile("old.out");
-        addDisc(QStringLiteral("1000"));
+        QFETCH(QString, target);
+        const QString old = what == "save"       ? workFile("p.ostrel")
+                            : what == "recovery" ? ProjectCommands::recoveryPath()
+                                                 : workFile("old.out");
+        const QString path = target.isEmpty() ? old : workFile(target);
+        QVERIFY(QDir(programDir()).mkdir(QStringLiteral("folder.ostrel")));
+        addSteelDisc();
         if (what == "save") {
-            dialogs_.fileNames << path;
-            trigger("saveAsAction");
-            addDisc(QStringLiteral("500"));
+            saveAs(old);
+            addSteelDisc(QStringLiteral("500"));
         } else if (what != "recovery") {
-            QFile old(path);
-            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("the old export") > 0);
+            writeFile(old, "the old export");
         }
         QTRY_VERIFY(!w_->project().writingRecovery() &&
                     QFileInfo::exists(ProjectCommands::recoveryPath()));
-        const QByteArray before = fileBytes(path);
+        const QByteArray before = fileBytes(old);
+        const QString title = w_->windowTitle();
 
         dialogs_.expect();
         AtomicFile::failAt(AtomicFile::Step(step));
-        if (what == "recovery") addDisc(QStringLiteral("250"));
-        if (what == "save") trigger("saveAction");
-        if (what == "csv" || what == "pdf") {
+        if (what == "recovery") addSteelDisc(QStringLiteral("250"));
+        if (what == "save" && target.isEmpty()) trigger("saveAction");
+        if (what != "recovery" && (what != "save" || !target.isEmpty())) {
             dialogs_.fileNames << path;
-            trigger(what == "csv" ? "exportCsvAction" : "exportPdfAction");
+            trigger(what == "save"  ? "saveAsAction"
+                    : what == "csv" ? "exportCsvAction"
+                                    : "exportPdfAction");
         }
         QTRY_VERIFY(dialogs_.texts.size() == 1 && !w_->project().writingRecovery());
         QVERIFY2(dialogs_.texts[0].contains(path), qPrintable(dialogs_.texts[0]));
-        QCOMPARE(fileBytes(path), before);
+        QCOMPARE(dialogs_.icons.value(0), MessageIcon::Exclamation);
+        QCOMPARE(fileBytes(old), before);
         QVERIFY(w_->isWindowModified() && QFileInfo::exists(ProjectCommands::recoveryPath()));
+        if (what == "save") {
+            QCOMPARE(w_->windowTitle(), title);
+            AtomicFile::failAt(AtomicFile::Step::None);
+            trigger("saveAction");
+            QCOMPARE(readProject(old).project.lines.size(), size_t(2));
+        }
     }
 
     // Boxes stop at the limits in characters (one beyond U+FFFF is one) where the text was
@@ -93,8 +101,7 @@ private slots:
         trigger("propertiesAction");
         QCOMPARE(characterCount(w_->project().header().title), ProjectLimits::MaxTitleText);
         QCOMPARE(w_->project().header().notes.size(), ProjectLimits::MaxNotesText);
-        dialogs_.fileNames << workFile("largest.ostrel");
-        trigger("saveAsAction");
+        saveAs(workFile("largest.ostrel"));
         QVERIFY(!w_->isWindowModified() && readProject(workFile("largest.ostrel")).ok);
     }
 
@@ -109,14 +116,14 @@ private slots:
         QVERIFY(saveProject(full, workFile("full.ostrel")).ok &&
                 w_->openFile(workFile("full.ostrel")));
         dialogs_.expect();
-        addDisc(QStringLiteral("1000"));
+        addSteelDisc();
         QCOMPARE(dialogs_.texts.value(0), entryText(585));
         QCOMPARE(w_->parts().partCount(), ProjectLimits::MaxLines);
     }
 
     // The CSV export writes its results in the units on show, as the command line does.
     void csvExportFollowsTheDisplayChoice() {
-        addDisc(QStringLiteral("1000"));
+        addSteelDisc();
         trigger("inertiaUnitMenu_kg.cm2");
         dialogs_.fileNames << workFile("units.csv");
         trigger("exportCsvAction");
