@@ -13,7 +13,7 @@
 
 class RecordingDialogs : public ostrel::Dialogs {
 public:
-    QStringList texts, titles; // of the messages shown
+    QStringList texts; // of the messages shown
     QList<ostrel::MessageIcon> icons;
     QStringList asked;                      // the texts of questions and save questions, in order
     QList<ostrel::SaveButtons> saveButtons; // the buttons of each save question
@@ -22,7 +22,6 @@ public:
     QQueue<bool> answers;                   // question: Yes / No
     QQueue<ostrel::SaveChoice> saveChoices; // askToSave
     QQueue<QString> fileNames;              // saveFileName and openFileName
-    QStringList fileTitles;                 // the titles of the file choosers shown
     QStringList suggested;                  // the paths the save choosers suggested
     // Fills a modal window and gives its result code.
     QQueue<std::function<int(QDialog&)>> windows;
@@ -31,10 +30,9 @@ public:
     static void unexpected(const QString& what) {
         QTest::qFail(qPrintable(QStringLiteral("unexpected ") + what), __FILE__, __LINE__);
     }
-    void message(const QString& text, ostrel::MessageIcon icon, const QString& title) override {
+    void message(const QString& text, ostrel::MessageIcon icon, const QString&) override {
         texts << text;
         icons << icon;
-        titles << title;
         if (texts.size() > expected) unexpected(QStringLiteral("box: ") + text);
     }
     bool question(const QString& text, const QString&) override {
@@ -72,7 +70,6 @@ public:
 
 private:
     QString chosenFile(const QString& title) {
-        fileTitles << title;
         if (fileNames.isEmpty()) {
             unexpected(QStringLiteral("file chooser: ") + title);
             return {};

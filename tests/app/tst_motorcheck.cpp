@@ -2,18 +2,9 @@
 // the brake that holds the load, the Motors window and its files, and the project's copy of
 // the chosen motor. Offscreen, in a temporary program folder; the user's motor list lives in
 // Qt's test folders and starts empty for every test.
-#include "app/drivepanel.h"
-#include "app/usermotors.h"
 #include "drive/motorcsv.h"
 #include "drive/motortablemodel.h"
-#include "list/projectfile.h"
 #include "windowfixture.h"
-
-#include <QCheckBox>
-#include <QComboBox>
-#include <QHeaderView>
-#include <QPushButton>
-#include <QSettings>
 
 using namespace ostrel;
 
@@ -69,12 +60,6 @@ private:
             QTest::keyClicks(b, values.value(i));
         }
     }
-    // A check box ticked from the keyboard.
-    void tick(const char* name) {
-        auto* b = get<QCheckBox>(name);
-        b->setFocus();
-        QTest::keyClick(b, Qt::Key_Space);
-    }
     static void press(QDialog& dialog, const char* button) {
         QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
     }
@@ -126,7 +111,7 @@ private slots:
         useSampleMotors();
         typeAxis();
         QVERIFY(!get<QLabel>("motorVerdict")->isVisible());
-        if (brake) tick("motorBrakeBox");
+        if (brake) get<QCheckBox>("motorBrakeBox")->click();
         chooseMotor(motor);
         QCOMPARE((QStringList{box("motorInertiaBox")->text(), caption("ratioCheckMargin"),
                               caption("peakTorqueCheckMargin"), caption("rmsTorqueCheckMargin"),
@@ -178,7 +163,7 @@ private slots:
         typeAxis(QStringLiteral("2"));
         type({"motorInertiaBox", "5e-5"});
         QCOMPARE(caption("holdTorqueResult") + ' ' + caption("rmsTorqueResult"), "2.000 2.309");
-        tick("brakeHoldsLoadBox");
+        get<QCheckBox>("brakeHoldsLoadBox")->click();
         QCOMPARE(caption("holdTorqueResult") + ' ' + caption("rmsTorqueResult"), "0 1.825");
         trigger("undoAction");
         QVERIFY(!get<QCheckBox>("brakeHoldsLoadBox")->isChecked());
@@ -186,11 +171,17 @@ private slots:
     }
 
     // Rows added, refused with the field and the fault, replaced, sorted by a heading and
-    // removed; every change is in the user's file at once.
+    // removed, every change in the user's file at once; a CSV with a bad row is named by its
+    // line and adds nothing, a good one adds its motors, and the export writes the list.
     void theMotorsWindowEditsTheListAndKeepsItsFile() {
         useSampleMotors();
+        const QByteArray header = motorCsvHeader().toUtf8() + "\n";
+        writeFile(workFile("bad.csv"),
+                  header + "A,1,3,3000,6000,,0.0001,,\nB,1,abc,3000,6000,,0.0001,,\n");
+        writeFile(workFile("good.csv"), header + "A,1,3,3000,6000,,0.0001,,\n");
+        dialogs_.fileNames << workFile("bad.csv") << workFile("good.csv") << workFile("out");
         QStringList afterEdits;
-        dialogs_.expect(2);
+        dialogs_.expect(3);
         inMotorsWindow([&](QDialog& dialog) {
             typeMotor(dialog, {"Test A", "1", "3", "3000", "6000", "", "0,00005", "", ""});
             press(dialog, "addMotorButton");
@@ -206,33 +197,23 @@ private slots:
             QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, ratedTorque); // descending
             dialog.findChild<QTableView*>("motorTable")->selectRow(1);
             press(dialog, "removeMotorButton");
-        });
-        QCOMPARE(afterEdits.last(), QStringLiteral("Test B"));
-        QCOMPARE(dialogs_.texts, (QStringList{entryText(721) + ": " + entryText(760),
-                                              entryText(723) + ": " + entryText(757)}));
-        const QStringList kept{"Example 3 kW", "Example 750 W", "Example 400 W",
-                               "Test B",       "Example 200 W", "Example 100 W"};
-        QCOMPARE(names(readMotorList(motorListPath()).list), kept);
-        QCOMPARE(names(w_->motors().list()), kept);
-    }
-
-    // A bad row is named by its line and adds nothing; a good file adds its motors; the export
-    // writes the list as CSV.
-    void theMotorsWindowImportsAndExportsCsv() {
-        const QByteArray header = motorCsvHeader().toUtf8() + "\n";
-        writeFile(workFile("bad.csv"),
-                  header + "A,1,3,3000,6000,,0.0001,,\nB,1,abc,3000,6000,,0.0001,,\n");
-        writeFile(workFile("good.csv"),
-                  header + "A,1,3,3000,6000,,0.0001,,\nB,2,6,3000,5000,4,0.0002,,400\n");
-        dialogs_.fileNames << workFile("bad.csv") << workFile("good.csv") << workFile("out");
-        dialogs_.expect();
-        inMotorsWindow([](QDialog& dialog) {
             press(dialog, "importMotorsButton");
             press(dialog, "importMotorsButton");
             press(dialog, "exportMotorsButton");
         });
-        QVERIFY(dialogs_.texts.value(0).contains(entryText(752) + " 3: " + entryText(723)));
-        QCOMPARE(names(w_->motors().list()), (QStringList{"A", "B"}));
+        QCOMPARE(afterEdits.last(), QStringLiteral("Test B"));
+        QCOMPARE(dialogs_.texts.mid(0, 2), (QStringList{entryText(721) + ": " + entryText(760),
+                                                        entryText(723) + ": " + entryText(757)}));
+        QVERIFY(dialogs_.texts.value(2).contains(entryText(752) + " 3: " + entryText(723)));
+        const QStringList kept{"Example 3 kW",
+                               "Example 750 W",
+                               "Example 400 W",
+                               "Test B",
+                               "Example 200 W",
+                               "Example 100 W",
+                               "A"};
+        QCOMPARE(names(readMotorList(motorListPath()).list), kept);
+        QCOMPARE(names(w_->motors().list()), kept);
         QCOMPARE(fileBytes(workFile("out.csv")), motorsCsv(w_->motors().list().motors()));
     }
 
@@ -262,25 +243,39 @@ private slots:
         QCOMPARE(fileBytes(motorListPath()), QByteArray("not a list"));
     }
 
-    // The chosen motor's data go into the project: opened on a list that no longer holds the
-    // motor, the drop-down shows the project's copy with the same check, the CSV export
-    // carries it after the drive table, and the choice is undone as a step.
-    void theProjectKeepsItsMotorWhenTheListLosesIt() {
+    // The drive inputs and the chosen motor's data belong to the project: a run of typing in
+    // the panel is one undo step; saved, cleared by New, and opened again unmodified on a list
+    // that no longer holds the motor, where the drop-down shows the project's copy with the
+    // same check; the CSV export carries it after the drive table; the choice is undone as a
+    // step; a hand-written drive object with fields left out opens unmodified too.
+    void theProjectKeepsItsDriveAndMotorWhenTheListLosesThem() {
         useSampleMotors();
         typeAxis();
-        tick("motorBrakeBox");
+        const auto drive = [this] {
+            return box("speedBox")->text() + '|' + box("dwellTimeBox")->text();
+        };
+        trigger("undoAction");
+        QCOMPARE(drive(), QStringLiteral("|"));
+        QCOMPARE(w_->parts().partCount(), 1);
+        trigger("redoAction");
+        get<QCheckBox>("motorBrakeBox")->click();
         chooseMotor(QStringLiteral("Example 400 W"));
         const QString verdict = caption("motorVerdict");
-        saveAs(workFile("axis.ostrel"));
+        const QString path = workFile("axis.ostrel");
+        saveAs(path);
         MotorList edited = w_->motors().list();
         edited.remove(edited.indexOf(QStringLiteral("Example 400 W")));
         QVERIFY(w_->motors().setList(edited).ok);
         trigger("newAction");
-        QCOMPARE(get<QComboBox>("motorChoice")->currentIndex(), 0);
-        QVERIFY(w_->openFile(workFile("axis.ostrel")));
+        QCOMPARE(drive() + QString::number(get<QComboBox>("motorChoice")->currentIndex()), "|0");
+        QVERIFY(w_->openFile(path));
+        QCOMPARE(drive(), QStringLiteral("3000|0.3"));
         QCOMPARE(get<QComboBox>("motorChoice")->currentText(), entryText(785).arg("Example 400 W"));
         QCOMPARE(caption("motorVerdict"), verdict);
         QCOMPARE(w_->drivePanel().inputs().text(DriveInputs::MotorInertia), "0.00006"); // braked
+        QVERIFY(!w_->project().isModified());
+        QTRY_VERIFY(!w_->project().writingRecovery()); // an opened file leaves no copy
+        QVERIFY(!QFileInfo::exists(ProjectCommands::recoveryPath()));
         dialogs_.fileNames << workFile("axis.csv");
         trigger("exportCsvAction");
         QVERIFY(fileBytes(workFile("axis.csv")).contains("\r\nmotor,Example 400 W,\r\n"));
@@ -288,6 +283,13 @@ private slots:
         QVERIFY(w_->project().isModified());
         trigger("undoAction");
         QCOMPARE(caption("motorVerdict"), verdict);
+        QVERIFY(!w_->project().isModified());
+
+        QJsonObject project = QJsonDocument::fromJson(fileBytes(path)).object();
+        project.insert("drive", QJsonObject{{"speed", "1500"}});
+        writeFile(path, QJsonDocument(project).toJson());
+        QVERIFY(w_->openFile(path));
+        QCOMPARE(drive(), QStringLiteral("1500|"));
         QVERIFY(!w_->project().isModified());
     }
 };

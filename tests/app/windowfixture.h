@@ -4,25 +4,21 @@
 // steel disc added, a Save as, a restart).
 #pragma once
 
+#include "app/displaymenu.h"
+#include "app/displaysettings.h"
+#include "app/drivepanel.h"
 #include "app/mainwindow.h"
+#include "app/parteditor.h"
 #include "app/projectcommands.h"
 #include "app/recoverycopies.h"
+#include "app/usermotors.h"
+#include "list/projectfile.h"
 #include "programfolder.h"
 #include "recordingdialogs.h"
 #include "solids/catalogue.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QTableView>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QToolBar>
+#include <QtTest>
+#include <QtWidgets>
 #include <memory>
 
 class WindowFixture : public QObject {
