@@ -13,7 +13,6 @@
 #include "app/recoverycopies.h"
 #include "app/usermotors.h"
 #include "list/projectfile.h"
-#include "programfolder.h"
 #include "recordingdialogs.h"
 #include "solids/catalogue.h"
 
@@ -59,12 +58,24 @@ protected:
                 if (!text.contains(QLatin1String("propagateSizeHints"))) previous(t, c, text);
             });
     }
+    // The build's translation store and pictures copied into the program folder, so that a test
+    // may change or remove them without touching the build.
+    bool copyProgramFolder() const {
+        const QString source = QStringLiteral(OSTREL_PROGRAM_DIR);
+        if (!QDir(programDir()).mkpath(QStringLiteral("images"))) return false;
+        QStringList files = QDir(source).entryList({"*.bmp", "*.BMP"}, QDir::Files);
+        for (const QString& f : QDir(source + QStringLiteral("images")).entryList(QDir::Files))
+            files << QStringLiteral("images/") + f;
+        for (const QString& f : files << QStringLiteral("Lenguas.db"))
+            if (!QFile::copy(source + f, programDir() + f)) return false;
+        return true;
+    }
     // A fresh program folder, no earlier test's recovery copy, and the window started in it.
     void startInNewFolder() {
         dialogs_ = RecordingDialogs();
         removeRecoveryCopies();
         program_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(program_->isValid() && copyProgramFolder(programDir()));
+        QVERIFY(program_->isValid() && copyProgramFolder());
         startWindow();
     }
     // Started as the program starts it: with the folder as given, without its final "/".
