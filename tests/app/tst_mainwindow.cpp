@@ -1,5 +1,7 @@
 // The main window driven as a user drives it: real key and mouse events in an offscreen window
-// started in a temporary program folder, with every message box recorded.
+// started in a temporary program folder, with every message box recorded. The editor, the
+// list, the languages and the layout; the display of results (digits and units, kept per
+// user) and the Drive panel's boxes.
 #include "app/materiallist.h"
 #include "solids/kinds.h"
 #include "solids/mechanism.h"
@@ -38,6 +40,15 @@ private:
         for (qsizetype i = 0; i < inputs.size(); ++i)
             pairs << boxName(std::size_t(i)) << inputs[i];
         type(pairs);
+    }
+    // A 20 x 1000 mm steel shaft (7870 kg/m³) behind a ratio of 2: J = 3.091e-5 kg·m².
+    void typeShaft() {
+        typeSteelDisc(QStringLiteral("20"), QStringLiteral("1000"));
+        type({"ratioBox", "2", "massOrDensityBox", "7870"});
+    }
+    DrivePanel& panel() const { return w_->drivePanel(); }
+    QString result(const char* key) const {
+        return caption(QLatin1String(key) + QStringLiteral("Result"));
     }
     void chooseLanguage(int item) {
         QAction* language = get<QAction>(QStringLiteral("languageAction%1").arg(item));
@@ -142,11 +153,13 @@ private:
 
 private slots:
     void initTestCase() { setUpSuite(); }
-    void init() { startInNewFolder(); }
+    void init() {
+        QSettings().clear(); // Classic digits, SI units, no window size, no Drive panel
+        userSettings().clear();
+        startInNewFolder();
+    }
     void cleanup() {
-        w_->displaySettings().setChoice({}); // kept per user: every test starts in Classic
         closeWindow();
-        userSettings().remove(DrivePanel::visibleKey());
         QFile::remove(motorListPath());
         QLocale::setDefault(QLocale::c());
         std::setlocale(LC_ALL, "C");
@@ -367,7 +380,6 @@ private slots:
         QFETCH(int, language);
         QFETCH(QString, size);
         chooseLanguage(language);
-        QSettings().remove(QStringLiteral("window/geometry"));
         userSettings().setValue(DrivePanel::visibleKey(), true);
         restartWindow(); // in that language, at its default size, with the panel
         addSteelDisc();
@@ -378,7 +390,7 @@ private slots:
         motor.ratedTorque = motor.peakTorque = motor.rotorInertia = 1e-6;
         motor.ratedSpeed = motor.maxSpeed = 1e6;
         QVERIFY(w_->motors().setList(MotorList({motor})).ok);
-        w_->drivePanel().chooseMotor(0);
+        panel().chooseMotor(0);
         QVERIFY(get<QLabel>("motorVerdict")->isVisible() &&
                 get<QLabel>("peakTorqueCheck")->isVisible());
         // Each kind may need a larger minimum: the size is set again for it.
@@ -511,7 +523,7 @@ private slots:
                 if (t.remove(QLatin1Char('&')).trimmed().size() > 1) texts << t.trimmed();
             return texts;
         };
-        w_->drivePanel().toggleViewAction()->trigger();
+        panel().toggleViewAction()->trigger();
         QStringList stale;
         QSet<QString> before = textsOf(w_->language());
         for (int n : {1, 3, 4, 5, 6, 2}) {
@@ -563,8 +575,8 @@ private slots:
         chooseKind(keyOf(code));
         const auto declared = kindInputs(code);
         const QStringList inputs = mechanismInputs(code);
-        QVERIFY(get<QRadioButton>("totalMassOption")->isHidden());
-        QVERIFY(get<QRadioButton>("densityOption")->isHidden());
+        QVERIFY(get<QWidget>("totalMassOption")->isHidden() &&
+                get<QWidget>("densityOption")->isHidden());
         QTest::mouseClick(w_->editor().inputBox(0), Qt::LeftButton);
         for (std::size_t i = 0; i < MaxInputs; ++i) {
             QLineEdit* b = w_->editor().inputBox(i);
@@ -601,10 +613,9 @@ private slots:
     // removed, it is gone. A solid shows the list in density mode only.
     void materialListFillsTheDensity() {
         // Own materials are kept as the program names its settings (Qt writes none without an
-        // organisation); none kept from a run before.
+        // organisation).
         QCoreApplication::setOrganizationName(QStringLiteral("Ostrel"));
         QCoreApplication::setApplicationName(QStringLiteral("Ostrel"));
-        QSettings().remove(UserMaterials::group());
         typeMechanism(22);
         MaterialList* list = w_->editor().shownMaterialList();
         QVERIFY(list && list->isVisible());
@@ -646,6 +657,124 @@ private slots:
         QVERIFY(!w_->editor().shownMaterialList());
         click(QStringLiteral("densityOption"));
         QCOMPARE(w_->editor().shownMaterialList()->currentText(), entryText(686));
+    }
+
+    // In Classic the shaft's inertia reads "." with a hint naming the choice (the mass that
+    // shows and the true zeros have none); a unit chosen brings 4 significant digits in, and
+    // the editor, the list and its column show 0.3091 kg·cm²; back in Classic the list shows
+    // its classic cell.
+    void shaftInClassicThenInKgCm2() {
+        typeShaft();
+        QCOMPARE(results(), (QStringList{"2", ".", ".", "."}));
+        QCOMPARE(units(), (QStringList{"kg", "kg·m²", "N·m", "N·m"}));
+        const QString hint = get<QLabel>("inertiaResult")->toolTip();
+        QVERIFY(hint.startsWith(entryText(457)));
+        QVERIFY(hint.endsWith(entryText(450).remove(QLatin1Char('&'))));
+        QVERIFY(get<QLabel>("massResult")->toolTip().isEmpty());
+        QVERIFY(get<QLabel>("frictionResult")->toolTip().isEmpty());
+
+        trigger("inertiaUnitMenu_kg.cm2");
+        QVERIFY(w_->displayMenu().digitsItem(Digits::Significant4)->isChecked());
+        QCOMPARE(results(), (QStringList{"2.472", "0.3091", "0", "0"}));
+        QCOMPARE(units(), (QStringList{"kg", "kg·cm²", "N·m", "N·m"}));
+        QVERIFY(get<QLabel>("inertiaResult")->toolTip().isEmpty());
+        click(QStringLiteral("addButton"));
+        QCOMPARE(cell("partsTable", 0, 2), QStringLiteral("0.3091"));
+        // The column is wide enough for the widest text it may show.
+        QTableView* grid = get<QTableView>("partsTable");
+        QVERIFY(grid->columnWidth(2) >= grid->fontMetrics().horizontalAdvance("-8.888E-88"));
+
+        trigger("classicDigitsAction");
+        QCOMPARE(cell("partsTable", 0, 2), QStringLiteral("0"));
+        QCOMPARE(units(), (QStringList{"kg", "kg·m²", "N·m", "N·m"}));
+    }
+
+    // Stored values that are not a choice (a list, a number), or a file that cannot be read,
+    // fall back field by field to Classic and SI units without a word; a choice that cannot be
+    // stored still applies for the session, and out-of-range values never come through.
+    void badSettingsFallBackQuietly() {
+        QTemporaryDir d;
+        const auto loaded = [&d](const QByteArray& file) {
+            writeFile(d.filePath("settings.ini"), file);
+            const DisplayTexts t = toTexts(DisplaySettings(d.filePath("settings.ini")).load());
+            return QStringList({t.digits, t.mass, t.inertia, t.torque}).join('/');
+        };
+        QCOMPARE(loaded("[Results]\ndigits=\" 4 \"\ninertia=kg.cm2, x\ntorque=3\n"),
+                 "4/kg/kg.m2/N.m");
+        QCOMPARE(loaded("\xff\xfe[Results\ndigits=\"4\n\x01"), "classic/kg/kg.m2/N.m");
+        DisplaySettings readOnly(QStringLiteral("/proc/ostrel-no-such-place/settings.ini"));
+        DisplayChoice c{Digits::Significant6};
+        readOnly.setChoice(c);
+        QVERIFY(readOnly.choice() == c);
+        c.inertia = InertiaUnit(42);
+        c.digits = Digits(9);
+        readOnly.setChoice(c);
+        QVERIFY(readOnly.choice() == DisplayChoice{});
+    }
+
+    // "," becomes "."; a value out of range is hinted at its box and empties the results and
+    // the profile's tab.
+    void wrongInputIsHintedAtItsBoxAndEmptiesTheResults() {
+        panel().toggleViewAction()->trigger();
+        type({"motorInertiaBox", "0.01", "speedBox", "1500", "accelTimeBox", "0.2", "decelTimeBox",
+              "0.2"});
+        QVERIFY(!result("accelTorque").isEmpty());
+        QVERIFY(get<QTabWidget>("driveTabs")->isTabEnabled(1));
+        type({"efficiencyBox", "1,5"});
+        QCOMPARE(panel().inputs().text(DriveInputs::Efficiency), QStringLiteral("1.5"));
+        QVERIFY(get<QLabel>("efficiencyHint")->isVisible());
+        QCOMPARE(caption("efficiencyHint"), entryText(560));
+        QVERIFY(get<QLabel>("driveFixNote")->isVisible());
+        for (const char* key : {"ratio", "accelTorque", "peakTorque", "kineticEnergy"})
+            QVERIFY2(result(key).isEmpty(), key);
+        QVERIFY(!get<QTabWidget>("driveTabs")->isTabEnabled(1));
+    }
+
+    // The motor and gearbox inertias are typed in the chosen inertia unit, written beside
+    // them; the inputs (the project) keep SI, another unit shows the same value (5 kg·cm² =
+    // 0.0005 kg·m² = 0.0005 / (0.45359237 · 0.3048²) lb·ft²), and a text without a number
+    // stays as typed.
+    void driveInertiasTakeTheChosenUnit() {
+        panel().toggleViewAction()->trigger();
+        trigger("inertiaUnitMenu_kg.cm2");
+        type({"motorInertiaBox", "5", "gearInertiaBox", "abc"});
+        const auto shown = [this] {
+            return QStringList{panel().inputs().text(DriveInputs::MotorInertia),
+                               box("motorInertiaBox")->text(), box("gearInertiaBox")->text(),
+                               caption("motorInertiaUnit"), caption("gearInertiaUnit")};
+        };
+        QCOMPARE(shown(), (QStringList{"0.0005", "5", "abc", "kg·cm²", "kg·cm²"}));
+        trigger("inertiaUnitMenu_lb.ft2");
+        QCOMPARE(shown(), (QStringList{"0.0005", "0.011865180202116", "abc", "lb·ft²", "lb·ft²"}));
+        trigger("inertiaUnitMenu_kg.cm2");
+        QCOMPARE(shown()[1], QStringLiteral("5"));
+    }
+
+    // Kept per user for the next start: the display choice (a unit chosen under 6 digits keeps
+    // them), the Drive panel shown or hidden (the window takes it along as it closes) and the
+    // window's size. The panel is hidden at first, its menu item shows it and its toolbar
+    // button hides it.
+    void choicesAreKeptForTheNextStart() {
+        QVERIFY(!panel().isVisible());
+        panel().toggleViewAction()->trigger();
+        trigger("sixDigitsAction");
+        trigger("torqueUnitMenu_lbf.in");
+        trigger("inertiaUnitMenu_lb.ft2");
+        w_->resize(w_->size() + QSize(41, 29));
+        const QSize size = w_->size();
+        QVERIFY(w_->close());
+        restartWindow();
+        QVERIFY(w_->displayChoice() == (DisplayChoice{Digits::Significant6, MassUnit::Kg,
+                                                      InertiaUnit::LbFt2, TorqueUnit::LbfIn}));
+        QVERIFY(w_->displayMenu().unitItem(Quantity::Torque, 2)->isChecked());
+        QCOMPARE(units(), (QStringList{"kg", "lb·ft²", "lbf·in", "lbf·in"}));
+        QVERIFY(panel().isVisible());
+        QCOMPARE(w_->size(), size);
+        QToolBar* bar = get<QToolBar>("mainToolBar");
+        QTest::mouseClick(bar->widgetForAction(panel().toggleViewAction()), Qt::LeftButton);
+        QVERIFY(w_->close());
+        restartWindow();
+        QVERIFY(!panel().isVisible());
     }
 };
 

@@ -78,11 +78,7 @@ private slots:
         QDir(motorListPath()).removeRecursively();
         startInNewFolder();
     }
-    void cleanup() {
-        closeWindow();
-        QFile::remove(motorListPath());
-        QDir(motorListPath()).removeRecursively();
-    }
+    void cleanup() { closeWindow(); }
 
     // A motor chosen fills J_M with J_R (+ J_B with the brake) in the chosen inertia unit, locks
     // the box and shows the four checks and the verdict; "(none)" frees the box. Worked by

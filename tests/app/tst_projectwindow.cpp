@@ -31,7 +31,6 @@ private:
 private slots:
     void initTestCase() { setUpSuite(); }
     void init() {
-        QDir(ProjectCommands::recoveryPath()).removeRecursively();
         QSettings().remove(QStringLiteral("recentFiles"));
         QSettings().remove(DisplaySettings::group()); // Classic digits and SI units
         startInNewFolder();
