@@ -31,25 +31,16 @@ private:
     QString captionOf(QString box) const {
         return caption(box.replace("OrDensity", "").replace("Box", "Caption"));
     }
-    static QString keyOf(int code) { return QLatin1String(mechanismInfo(code)->id); }
     // A mechanism chosen and its boxes typed key by key.
     void typeMechanism(int code) {
-        chooseKind(keyOf(code));
+        chooseKind(QLatin1String(mechanismInfo(code)->id));
         const QStringList inputs = mechanismInputs(code);
         QStringList pairs;
         for (qsizetype i = 0; i < inputs.size(); ++i)
             pairs << boxName(std::size_t(i)) << inputs[i];
         type(pairs);
     }
-    // A 20 x 1000 mm steel shaft (7870 kg/m³) behind a ratio of 2: J = 3.091e-5 kg·m².
-    void typeShaft() {
-        typeSteelDisc(QStringLiteral("20"), QStringLiteral("1000"));
-        type({"ratioBox", "2", "massOrDensityBox", "7870"});
-    }
     DrivePanel& panel() const { return w_->drivePanel(); }
-    QString result(const char* key) const {
-        return caption(QLatin1String(key) + QStringLiteral("Result"));
-    }
     void chooseLanguage(int item) {
         QAction* language = get<QAction>(QStringLiteral("languageAction%1").arg(item));
         QVERIFY(language->isVisible());
@@ -172,12 +163,9 @@ private slots:
     void conveyorTakesCommasAndKeepsItsTotalMass_data() {
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("after");
-        QTest::newRow("typed, add") << "typed"
-                                    << "add";
-        QTest::newRow("keypad, take-back") << "keypad"
-                                           << "take-back";
-        QTest::newRow("pasted, language") << "pasted"
-                                          << "language";
+        for (const auto& [how, after] :
+             {std::pair{"typed", "add"}, {"keypad", "take-back"}, {"pasted", "language"}})
+            QTest::addRow("%s, %s", how, after) << QString(how) << QString(after);
     }
     void conveyorTakesCommasAndKeepsItsTotalMass() {
         QFETCH(QString, how);
@@ -428,30 +416,24 @@ private slots:
     // text, typed, the reason's entry.
     void addRefusesInputsWithoutAResult_data() {
         QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("input"); // box, text
         QTest::addColumn<bool>("typed");
         QTest::addColumn<int>("reason");
-        QTest::newRow("D 1e300") << 0 << "diameterBox"
-                                 << "1e300" << false << 603;
-        QTest::newRow("quantity 0") << 0 << "quantityBox"
-                                    << "0" << true << 602;
-        QTest::newRow("abc") << 0 << "diameterBox"
-                             << "abc" << false << 574;
-        QTest::newRow("negative D") << 0 << "diameterBox"
-                                    << "-1000" << true << 600;
-        QTest::newRow("screw, negative mass") << 21 << "massOrDensityBox"
-                                              << "-5" << true << 679;
-        QTest::newRow("rack, ratio 0") << 22 << "ratioBox"
-                                       << "0" << true << 677;
-        QTest::newRow("belt, negative friction") << 23 << "input8Box"
-                                                 << "-0.1" << true << 681;
+        QTest::newRow("D 1e300") << 0 << QStringList{"diameterBox", "1e300"} << false << 603;
+        QTest::newRow("quantity 0") << 0 << QStringList{"quantityBox", "0"} << true << 602;
+        QTest::newRow("abc") << 0 << QStringList{"diameterBox", "abc"} << false << 574;
+        QTest::newRow("negative D") << 0 << QStringList{"diameterBox", "-1000"} << true << 600;
+        QTest::newRow("screw, negative mass")
+            << 21 << QStringList{"massOrDensityBox", "-5"} << true << 679;
+        QTest::newRow("rack, ratio 0") << 22 << QStringList{"ratioBox", "0"} << true << 677;
+        QTest::newRow("belt, negative friction")
+            << 23 << QStringList{"input8Box", "-0.1"} << true << 681;
     }
     void addRefusesInputsWithoutAResult() {
         QFETCH(int, code);
-        QFETCH(QString, name);
-        QFETCH(QString, text);
+        QFETCH(QStringList, input);
         QFETCH(int, reason);
+        const QString name = input[0], text = input[1];
         addSteelDisc();
         const QStringList before = totals();
         if (code)
@@ -538,11 +520,9 @@ private slots:
                 if (l->isVisibleTo(w_.get())) shown << l->text();
             for (QAbstractButton* b : w_->findChildren<QAbstractButton*>())
                 if (b->isVisibleTo(w_.get())) shown << b->text().remove(QLatin1Char('&'));
+            const QAbstractItemModel* parts = get<QTableView>("partsTable")->model();
             for (int c = 1; c < PartsList::ColumnCount; ++c)
-                shown << get<QTableView>("partsTable")
-                             ->model()
-                             ->headerData(c, Qt::Horizontal)
-                             .toString();
+                shown << parts->headerData(c, Qt::Horizontal).toString();
             w_->copyCommand();
             shown << QApplication::clipboard()->text().section(u'\n', 0, 0).split(u'\t');
             shown << QString(dialogs_.answerButtons().yes).remove(QLatin1Char('&'))
@@ -572,7 +552,7 @@ private slots:
     void mechanismTakesItsOwnInputsAlongTheEnterChain() {
         QFETCH(int, code);
         w_->displaySettings().setChoice({Digits::Significant4}); // its small inertia shows
-        chooseKind(keyOf(code));
+        chooseKind(QLatin1String(mechanismInfo(code)->id));
         const auto declared = kindInputs(code);
         const QStringList inputs = mechanismInputs(code);
         QVERIFY(get<QWidget>("totalMassOption")->isHidden() &&
@@ -659,12 +639,13 @@ private slots:
         QCOMPARE(w_->editor().shownMaterialList()->currentText(), entryText(686));
     }
 
-    // In Classic the shaft's inertia reads "." with a hint naming the choice (the mass that
-    // shows and the true zeros have none); a unit chosen brings 4 significant digits in, and
-    // the editor, the list and its column show 0.3091 kg·cm²; back in Classic the list shows
-    // its classic cell.
+    // A 20 x 1000 mm steel shaft (7870 kg/m³) behind a ratio of 2. In Classic its inertia
+    // reads "." with a hint naming the choice (the mass that shows and the true zeros have
+    // none); a unit chosen brings 4 significant digits in, and the editor, the list and its
+    // column show 0.3091 kg·cm²; back in Classic the list shows its classic cell.
     void shaftInClassicThenInKgCm2() {
-        typeShaft();
+        typeSteelDisc(QStringLiteral("20"), QStringLiteral("1000")); // J = 3.091e-5 kg·m²
+        type({"ratioBox", "2", "massOrDensityBox", "7870"});
         QCOMPARE(results(), (QStringList{"2", ".", ".", "."}));
         QCOMPARE(units(), (QStringList{"kg", "kg·m²", "N·m", "N·m"}));
         const QString hint = get<QLabel>("inertiaResult")->toolTip();
@@ -718,7 +699,7 @@ private slots:
         panel().toggleViewAction()->trigger();
         type({"motorInertiaBox", "0.01", "speedBox", "1500", "accelTimeBox", "0.2", "decelTimeBox",
               "0.2"});
-        QVERIFY(!result("accelTorque").isEmpty());
+        QVERIFY(!caption("accelTorqueResult").isEmpty());
         QVERIFY(get<QTabWidget>("driveTabs")->isTabEnabled(1));
         type({"efficiencyBox", "1,5"});
         QCOMPARE(panel().inputs().text(DriveInputs::Efficiency), QStringLiteral("1.5"));
@@ -726,7 +707,7 @@ private slots:
         QCOMPARE(caption("efficiencyHint"), entryText(560));
         QVERIFY(get<QLabel>("driveFixNote")->isVisible());
         for (const char* key : {"ratio", "accelTorque", "peakTorque", "kineticEnergy"})
-            QVERIFY2(result(key).isEmpty(), key);
+            QVERIFY2(caption(key + QStringLiteral("Result")).isEmpty(), key);
         QVERIFY(!get<QTabWidget>("driveTabs")->isTabEnabled(1));
     }
 

@@ -46,7 +46,7 @@ private slots:
     // removes.
     void quitAsksOnlyAboutUnsavedChanges_data() {
         QTest::addColumn<bool>("button");
-        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("answer"); // to the question, or "clean" or "saved"
         for (const char* answer : {"clean", "saved", "discard", "cancel", "save"})
             QTest::newRow(answer) << true << QString(answer);
         QTest::newRow("failing, close") << false << QStringLiteral("failing");
@@ -55,15 +55,17 @@ private slots:
         QFETCH(bool, button);
         QFETCH(QString, answer);
         const QString path = workFile(QStringLiteral("quit.ostrel"));
+        const QMap<QString, SaveChoice> choices{{"discard", SaveChoice::Discard},
+                                                {"cancel", SaveChoice::Cancel},
+                                                {"save", SaveChoice::Save},
+                                                {"failing", SaveChoice::Save}};
+        const bool asks = choices.contains(answer);
+        const bool stays = answer == QLatin1String("cancel") || answer == QLatin1String("failing");
         if (answer != QLatin1String("clean")) addSteelDisc();
         if (answer == QLatin1String("saved")) saveAs(path);
-        const bool asks = answer != QLatin1String("clean") && answer != QLatin1String("saved");
-        if (answer == QLatin1String("discard")) dialogs_.saveChoices << SaveChoice::Discard;
-        if (answer == QLatin1String("cancel")) dialogs_.saveChoices << SaveChoice::Cancel;
-        if (answer == QLatin1String("save") || answer == QLatin1String("failing")) {
-            dialogs_.saveChoices << SaveChoice::Save;
+        if (asks) dialogs_.saveChoices << choices[answer];
+        if (asks && choices[answer] == SaveChoice::Save)
             dialogs_.fileNames << (answer == QLatin1String("save") ? path : workFile("gone/p"));
-        }
         if (answer == QLatin1String("failing")) dialogs_.expect();
         QTRY_COMPARE(QFileInfo::exists(ProjectCommands::recoveryPath()), asks);
         const QStringList before = state();
@@ -76,7 +78,6 @@ private slots:
             QCOMPARE((QStringList{dialogs_.saveButtons[0].save, dialogs_.saveButtons[0].discard,
                                   dialogs_.saveButtons[0].cancel}),
                      (QStringList{entryText(609), entryText(610), entryText(611)}));
-        const bool stays = answer == QLatin1String("cancel") || answer == QLatin1String("failing");
         QCOMPARE(w_->isVisible(), stays);
         if (button) QCOMPARE(quits_, stays ? 0 : 1);
         QCOMPARE(state(), before);
