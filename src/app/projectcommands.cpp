@@ -134,6 +134,12 @@ void ProjectCommands::setHeader(const ProjectHeader& header) {
     if (drive) emit driveChanged(header_.drive, header_.motor);
 }
 
+void ProjectCommands::setHeaderKeepingFile(const ProjectHeader& header) {
+    ProjectHeader kept = header;
+    kept.path = header_.path;
+    setHeader(kept);
+}
+
 void ProjectCommands::setDrive(const QJsonObject& drive, const QJsonObject& motor) {
     // Read back, a file's drive object and the panel's may differ in form (a field left out,
     // a field at its default) but not in what they hold.
@@ -145,8 +151,8 @@ void ProjectCommands::setDrive(const QJsonObject& drive, const QJsonObject& moto
     ProjectHeader changed = header_;
     changed.drive = drive;
     changed.motor = motor;
-    undo_.push(ProjectUndo::driveChanged(model_, header_, changed,
-                                         [this](const ProjectHeader& h) { setHeader(h); }));
+    undo_.push(ProjectUndo::driveChanged(
+        model_, header_, changed, [this](const ProjectHeader& h) { setHeaderKeepingFile(h); }));
 }
 
 // ---- The list changes ----
@@ -324,7 +330,7 @@ bool ProjectCommands::editProperties() {
     changed.notes = dialog.notes();
     if (changed == header_) return true;
     undo_.push(ProjectUndo::replaced(model_, std::nullopt, std::nullopt, header_, changed,
-                                     [this](const ProjectHeader& h) { setHeader(h); }));
+                                     [this](const ProjectHeader& h) { setHeaderKeepingFile(h); }));
     return true;
 }
 

@@ -121,6 +121,9 @@ signals:
 
 private:
     void setHeader(const ProjectHeader& header);
+    // The same for a step that changes the properties or the drive: such a step belongs to the
+    // list, not to a file, so undone or redone it keeps the file the project has now.
+    void setHeaderKeepingFile(const ProjectHeader& header);
     void updateTitle();
     void writeRecovery();
     void recoveryWritten();

@@ -13,7 +13,7 @@
 
 class RecordingDialogs : public ostrel::Dialogs {
 public:
-    QStringList texts, titles; // of the messages shown
+    QStringList texts; // of the messages shown
     QList<ostrel::MessageIcon> icons;
     QStringList asked;                      // the texts of questions and save questions, in order
     QList<ostrel::SaveButtons> saveButtons; // the buttons of each save question
@@ -22,7 +22,6 @@ public:
     QQueue<bool> answers;                   // question: Yes / No
     QQueue<ostrel::SaveChoice> saveChoices; // askToSave
     QQueue<QString> fileNames;              // saveFileName and openFileName
-    QStringList fileTitles;                 // the titles of the file choosers shown
     QStringList suggested;                  // the paths the save choosers suggested
     // Fills a modal window and gives its result code.
     QQueue<std::function<int(QDialog&)>> windows;
@@ -31,52 +30,37 @@ public:
     static void unexpected(const QString& what) {
         QTest::qFail(qPrintable(QStringLiteral("unexpected ") + what), __FILE__, __LINE__);
     }
-    void message(const QString& text, ostrel::MessageIcon icon, const QString& title) override {
+    // The next prepared answer; none prepared fails the test and gives none.
+    template <typename T> static T next(QQueue<T>& answers, const QString& what, T none = {}) {
+        if (answers.isEmpty()) unexpected(what);
+        return answers.isEmpty() ? none : answers.dequeue();
+    }
+
+    void message(const QString& text, ostrel::MessageIcon icon, const QString&) override {
         texts << text;
         icons << icon;
-        titles << title;
         if (texts.size() > expected) unexpected(QStringLiteral("box: ") + text);
     }
     bool question(const QString& text, const QString&) override {
         asked << text;
-        if (answers.isEmpty()) {
-            unexpected(QStringLiteral("question: ") + text);
-            return false;
-        }
-        return answers.dequeue();
+        return next(answers, QStringLiteral("question: ") + text, false);
     }
     ostrel::SaveChoice askToSave(const QString& text, const QString&,
                                  const ostrel::SaveButtons& buttons) override {
         asked << text;
         saveButtons << buttons;
-        if (saveChoices.isEmpty()) {
-            unexpected(QStringLiteral("save question: ") + text);
-            return ostrel::SaveChoice::Cancel;
-        }
-        return saveChoices.dequeue();
+        return next(saveChoices, QStringLiteral("save question: ") + text,
+                    ostrel::SaveChoice::Cancel);
     }
     QString saveFileName(const QString& title, const QString& path, const QString&) override {
         suggested << path;
-        return chosenFile(title);
+        return next(fileNames, QStringLiteral("file chooser: ") + title);
     }
     QString openFileName(const QString& title, const QString&, const QString&) override {
-        return chosenFile(title);
+        return next(fileNames, QStringLiteral("file chooser: ") + title);
     }
     int exec(QDialog& dialog) override {
-        if (windows.isEmpty()) {
-            unexpected(QStringLiteral("window: ") + dialog.windowTitle());
-            return QDialog::Rejected;
-        }
-        return windows.dequeue()(dialog);
-    }
-
-private:
-    QString chosenFile(const QString& title) {
-        fileTitles << title;
-        if (fileNames.isEmpty()) {
-            unexpected(QStringLiteral("file chooser: ") + title);
-            return {};
-        }
-        return fileNames.dequeue();
+        const auto fill = next(windows, QStringLiteral("window: ") + dialog.windowTitle());
+        return fill ? fill(dialog) : int(QDialog::Rejected);
     }
 };
