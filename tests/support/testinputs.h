@@ -7,7 +7,9 @@
 
 #include <QStringList>
 #include <cctype>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -35,6 +37,15 @@ inline QStringList numberedTexts(int count = 800) {
     for (int i = 0; i < count; ++i)
         t << QStringLiteral("#%1").arg(i);
     return t;
+}
+
+// Both absent, or both present and equal within a relative tolerance (an absolute one below 1).
+inline void expectNear(const char* what, const std::optional<double>& got,
+                       const std::optional<double>& want, double tolerance = 1e-6) {
+    ASSERT_EQ(got.has_value(), want.has_value()) << what;
+    if (want) {
+        EXPECT_NEAR(*got, *want, tolerance * std::max(1.0, std::abs(*want))) << what;
+    }
 }
 
 // The name of a parameterised case: its row's name, letters and digits only.
