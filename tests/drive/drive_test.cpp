@@ -53,6 +53,8 @@ struct Expected {
     Opt hold, braking, brakingPower;
 };
 
+constexpr RatioVerdict Within = RatioVerdict::Within, Above = RatioVerdict::Above;
+
 struct Case {
     const char* name;
     Inputs in;
@@ -78,73 +80,55 @@ const Inputs Screw{
     .jm = "0.001", .eta = "0.5", .n = W10, .ta = "0.1", .tc = "0.5", .td = "0.1", .t0 = "1.3"};
 const DriveTotals Vertical{0.002, 0.1, 1.5};
 
+// clang-format off
 const Case kCases[] = {
     // λ = 0.05/0.01 = 5 ≤ 10. T_a = 0.01·100 + (0.05·100 + 0.5) = 6.5; T_c = 0.5;
     // T_d = −0.01·100 + (−5 + 0.5) = −5.5; the dwell holds T_h = T_W = 0.3.
     // RMS = √((6.5²·0.1 + 0.5²·1 + 5.5²·0.1 + 0.3²·0.8)/2) = √(7.572/2) = 1.945765.
     // P = 6.5·10 = 65 W. E = ½·0.06·10² = 3 J. Coast 0.06·10/0.2 = 3 s. Braking:
     // E_r = 5.5·10·0.1/2 = 2.75 J per cycle, P_r = 2.75/2 = 1.375 W.
-    {"plain drive at full efficiency",
-     Base,
-     Load,
-     {5, 6.5, 0.5, -5.5, 6.5, 1.9457646, 65, 3, 3, false, RatioVerdict::Within, 0.3, 2.75, 1.375}},
+    {"plain drive at full efficiency", Base, Load,
+     {5, 6.5, 0.5, -5.5, 6.5, 1.9457646, 65, 3, 3, false, Within, 0.3, 2.75, 1.375}},
     // η = 0.8, lifting: T_L = 0.2 + 0.6 = 0.8. T_a = 1 + (5 + 0.8)/0.8 = 8.25; T_c = 0.8/0.8
     // = 1; decel: −5 + 0.8 = −4.2 drives back, ·0.8 = −3.36, T_d = −1 − 3.36 = −4.36;
     // T_h = 0.6/0.8 = 0.75. RMS = √((68.0625·0.1 + 1 + 19.0096·0.1 + 0.5625·0.8)/2)
     // = √5.078605 = 2.253576. P = 82.5 W. E_r = 4.36·10·0.1/2 = 2.18 J, P_r = 1.09 W.
-    {"lifting load through a lossy gear",
-     with(Base, &Inputs::eta, "0.8"),
-     {0.05, 0.2, 0.6},
-     {5, 8.25, 1, -4.36, 8.25, 2.2535760, 82.5, 3, 3, false, RatioVerdict::Within, 0.75, 2.18,
-      1.09}},
+    {"lifting load through a lossy gear", with(Base, &Inputs::eta, "0.8"), {0.05, 0.2, 0.6},
+     {5, 8.25, 1, -4.36, 8.25, 2.2535760, 82.5, 3, 3, false, Within, 0.75, 2.18, 1.09}},
     // η = 0.8, overhauling: T_L = 0.2 − 1.2 = −1. Accel: 5 − 1 = 4 ≥ 0, /0.8 = 5, T_a = 6;
     // T_c = −1·0.8 = −0.8; decel: −5 − 1 = −6, ·0.8 = −4.8, T_d = −1 − 4.8 = −5.8;
     // T_h = −1.2·0.8 = −0.96. RMS = √((36·0.1 + 0.64·1 + 33.64·0.1 + 0.9216·0.8)/2)
     // = √4.17064 = 2.042214. P = 60 W. E_r = 5.8·10·0.1/2 = 2.9 J, P_r = 1.45 W.
-    {"overhauling load drives back",
-     with(Base, &Inputs::eta, "0.8"),
-     {0.05, 0.2, -1.2},
-     {5, 6, -0.8, -5.8, 6, 2.0422145, 60, 3, 3, false, RatioVerdict::Within, -0.96, 2.9, 1.45}},
+    {"overhauling load drives back", with(Base, &Inputs::eta, "0.8"), {0.05, 0.2, -1.2},
+     {5, 6, -0.8, -5.8, 6, 2.0422145, 60, 3, 3, false, Within, -0.96, 2.9, 1.45}},
     // No dwell: cycle 1.2 s, RMS = √(7.5/1.2) = √6.25 = 2.5, P_r = 2.75/1.2 = 2.291667 W; the
     // rest as the plain drive.
-    {"zero dwell",
-     with(Base, &Inputs::t0, "0"),
-     Load,
-     {5, 6.5, 0.5, -5.5, 6.5, 2.5, 65, 3, 3, false, RatioVerdict::Within, 0.3, 2.75, 2.2916667}},
+    {"zero dwell", with(Base, &Inputs::t0, "0"), Load,
+     {5, 6.5, 0.5, -5.5, 6.5, 2.5, 65, 3, 3, false, Within, 0.3, 2.75, 2.2916667}},
     // No motor: no ratio nor verdict; the load alone: T_a = 5.5, T_d = −4.5,
     // RMS = √((3.025 + 0.25 + 2.025 + 0.072)/2) = √2.686 = 1.638902, E = ½·0.05·100 = 2.5,
     // coast 0.05·10/0.2 = 2.5 s; E_r = 4.5·10·0.1/2 = 2.25 J, P_r = 1.125 W.
-    {"missing motor inertia",
-     with(Base, &Inputs::jm, ""),
-     Load,
+    {"missing motor inertia", with(Base, &Inputs::jm, ""), Load,
      {None, 5.5, 0.5, -4.5, 5.5, 1.6389021, 55, 2.5, 2.5, false, std::nullopt, 0.3, 2.25, 1.125}},
     // t_d = 0, t_0 = 0.9: no decel torque; RMS = √((4.225 + 0.25 + 0.081)/2) = √2.278
     // = 1.509304; nothing decelerates the motor: no braking energy.
-    {"no deceleration time",
-     with(with(Base, &Inputs::td, "0"), &Inputs::t0, "0.9"),
-     Load,
-     {5, 6.5, 0.5, None, 6.5, 1.5093045, 65, 3, 3, false, RatioVerdict::Within, 0.3}},
+    {"no deceleration time", with(with(Base, &Inputs::td, "0"), &Inputs::t0, "0.9"), Load,
+     {5, 6.5, 0.5, None, 6.5, 1.5093045, 65, 3, 3, false, Within, 0.3}},
     // t_a = 0, t_0 = 0.9: no accel torque nor power; peak |T_d| = 5.5,
     // RMS = √((0.25 + 3.025 + 0.081)/2) = √1.678 = 1.295376; E_r = 2.75 J, P_r = 1.375 W.
-    {"no acceleration time",
-     with(with(Base, &Inputs::ta, "0"), &Inputs::t0, "0.9"),
-     Load,
-     {5, None, 0.5, -5.5, 5.5, 1.2953764, None, 3, 3, false, RatioVerdict::Within, 0.3, 2.75,
-      1.375}},
+    {"no acceleration time", with(with(Base, &Inputs::ta, "0"), &Inputs::t0, "0.9"), Load,
+     {5, None, 0.5, -5.5, 5.5, 1.2953764, None, 3, 3, false, Within, 0.3, 2.75, 1.375}},
     // The 0.79 kg·m² disc at 3000 rpm: ω = 100π, E = ½·0.79·(100π)² = 38984.94 J. No times:
     // no phase torque but T_c = 0, peak 0, no RMS; no friction: the coast-down is "none".
-    {"disc at 3000 rpm stores 38.98 kJ",
-     {.n = "3000"},
-     {0.79, 0, 0},
+    {"disc at 3000 rpm stores 38.98 kJ", {.n = "3000"}, {0.79, 0, 0},
      {None, None, 0, None, 0, None, None, 38984.937, None, true, std::nullopt, 0}},
     // J_G = 0.005, S = 1.5: T_a = 0.015·100 + 5.5 = 7, T_d = −1.5 − 4.5 = −6; peak 1.5·7 = 10.5;
     // RMS = 1.5·√((4.9 + 0.25 + 3.6 + 0.072)/2) = 1.5·2.100238 = 3.150357; P = 7·10 = 70 W
     // (no S); E = ½·0.065·100 = 3.25 J; coast 0.065·10/0.2 = 3.25 s; λ = 0.05/0.01 = 5;
     // E_r = 6·10·0.1/2 = 3 J (no S), P_r = 1.5 W.
     {"gearbox inertia and safety factor",
-     with(with(Base, &Inputs::jg, "0.005"), &Inputs::s, "1.5"),
-     Load,
-     {5, 7, 0.5, -6, 10.5, 3.1503571, 70, 3.25, 3.25, false, RatioVerdict::Within, 0.3, 3, 1.5}},
+     with(with(Base, &Inputs::jg, "0.005"), &Inputs::s, "1.5"), Load,
+     {5, 7, 0.5, -6, 10.5, 3.1503571, 70, 3.25, 3.25, false, Within, 0.3, 3, 1.5}},
     // A vertical screw: 96.1 kg on a 10 mm lead weighs m·g·P/(2π) = 1.5 N·m at the motor
     // (T_W), guides T_F = 0.1, J_L = 0.002, J_M = 0.001, a trapezoidal screw η = 0.5, ω = 10,
     // t_a = t_d = 0.1, t_c = 0.5, t_0 = 1.3 (cycle 2 s). T_L = 1.6: T_a = 0.1 + (0.2 + 1.6)/0.5
@@ -152,33 +136,25 @@ const Case kCases[] = {
     // holds T_h = 1.5/0.5 = 3. RMS = √((13.69·0.1 + 10.24·0.5 + 7.29·0.1 + 9·1.3)/2)
     // = √9.459 = 3.075549; peak 3.7; P = 37 W; E = ½·0.003·100 = 0.15 J; coast 0.03/0.1 = 0.3 s.
     // T_d ≥ 0: the motor returns nothing, no braking energy.
-    {"vertical screw held by the motor",
-     Screw,
-     Vertical,
-     {2, 3.7, 3.2, 2.7, 3.7, 3.0755487, 37, 0.15, 0.3, false, RatioVerdict::Within, 3}},
+    {"vertical screw held by the motor", Screw, Vertical,
+     {2, 3.7, 3.2, 2.7, 3.7, 3.0755487, 37, 0.15, 0.3, false, Within, 3}},
     // The same with a brake holding the load: T_h = 0, RMS = √(7.218/2) = 1.899737.
-    {"vertical screw held by a brake",
-     with(Screw, &Inputs::brake, true),
-     Vertical,
-     {2, 3.7, 3.2, 2.7, 3.7, 1.8997368, 37, 0.15, 0.3, false, RatioVerdict::Within, 0}},
+    {"vertical screw held by a brake", with(Screw, &Inputs::brake, true), Vertical,
+     {2, 3.7, 3.2, 2.7, 3.7, 1.8997368, 37, 0.15, 0.3, false, Within, 0}},
     // λ = 0.05/0.0049 = 10.20408 > 10 (the default limit); no speed: nothing else.
-    {"ratio above the limit without speed",
-     {.jm = "0.0049"},
-     Load,
-     {10.2040816, None, None, None, None, None, None, None, None, false, RatioVerdict::Above}},
+    {"ratio above the limit without speed", {.jm = "0.0049"}, Load,
+     {10.2040816, None, None, None, None, None, None, None, None, false, Above}},
     // λ = 0.05/0.005 = 10: at the limit is within it.
-    {"ratio at the limit is within",
-     {.jm = "0.005"},
-     Load,
-     {10, None, None, None, None, None, None, None, None, false, RatioVerdict::Within}},
+    {"ratio at the limit is within", {.jm = "0.005"}, Load,
+     {10, None, None, None, None, None, None, None, None, false, Within}},
     // λ = 50 against a limit of 60.
-    {"limit typed by the user",
-     {.jm = "0.001", .limit = "60"},
-     Load,
-     {50, None, None, None, None, None, None, None, None, false, RatioVerdict::Within}},
+    {"limit typed by the user", {.jm = "0.001", .limit = "60"}, Load,
+     {50, None, None, None, None, None, None, None, None, false, Within}},
     // Nothing typed: no result.
-    {"nothing typed", {}, Load, {}},
+    {"nothing typed", {}, Load,
+     {}},
 };
+// clang-format on
 
 void PrintTo(const Case& c, std::ostream* os) {
     *os << c.name;
@@ -213,13 +189,14 @@ INSTANTIATE_TEST_SUITE_P(HandWorked, DriveCases, ::testing::ValuesIn(kCases),
 
 TEST(DriveInputsChecked, AnInputOutOfRangeIsHintedAtItsBoxAndEmptiesEveryResult) {
     // clang-format off
-    const struct { F field; const char* text; DriveHint hint; } cases[] = {
-        {F::Efficiency, "0", DriveHint::EfficiencyRange}, {F::Efficiency, "1.2", DriveHint::EfficiencyRange},
-        {F::Efficiency, "0,8", DriveHint::EfficiencyRange}, // reads as 0
-        {F::Speed, "fast", DriveHint::NotANumber}, {F::Safety, "-", DriveHint::NotANumber},
-        {F::Safety, "0.9", DriveHint::SafetyBelowOne}, {F::RatioLimit, "0", DriveHint::LimitNotPositive},
-        {F::Speed, "-100", DriveHint::Negative}, {F::AccelTime, "-0.1", DriveHint::Negative},
-        {F::MotorInertia, "-0.01", DriveHint::Negative}, {F::GearInertia, "-1E-3", DriveHint::Negative}};
+    using H = DriveHint;
+    const struct { F field; const char* text; H hint; } cases[] = {
+        {F::Efficiency, "0", H::EfficiencyRange}, {F::Efficiency, "1.2", H::EfficiencyRange},
+        {F::Efficiency, "0,8", H::EfficiencyRange}, // reads as 0
+        {F::Speed, "fast", H::NotANumber}, {F::Safety, "-", H::NotANumber},
+        {F::Safety, "0.9", H::SafetyBelowOne}, {F::RatioLimit, "0", H::LimitNotPositive},
+        {F::Speed, "-100", H::Negative}, {F::AccelTime, "-0.1", H::Negative},
+        {F::MotorInertia, "-0.01", H::Negative}, {F::GearInertia, "-1E-3", H::Negative}};
     // clang-format on
     for (const auto& c : cases) {
         DriveInputs in = Base.make();
@@ -264,11 +241,13 @@ TEST(DriveProfileOfOneCycle, TrapezoidAndTorqueStepsWithAPointAtEachPhaseEnd) {
     const QList<QPointF> screwSpeed{{0, 0}, {0.1, n}, {0.6, n}, {0.7, 0}, {2, 0}};
     const QList<QPointF> screwMoving{{0, 0}, {0, 3.7}, {0.1, 3.7}, {0.1, 3.2}, {0.6, 3.2},
                                      {0.6, 2.7}, {0.7, 2.7}};
-    const struct { const char* name; Inputs in; DriveTotals totals; QList<QPointF> speed, torque; } cases[] = {
+    const struct {
+        const char* name; Inputs in; DriveTotals totals; QList<QPointF> speed, torque;
+    } cases[] = {
         {"full cycle, the dwell holding T_W", Base, Load,
          {{0, 0}, {0.1, n}, {1.1, n}, {1.2, 0}, {2, 0}},
-         {{0, 0}, {0, 6.5}, {0.1, 6.5}, {0.1, 0.5}, {1.1, 0.5}, {1.1, -5.5}, {1.2, -5.5}, {1.2, 0.3},
-          {2, 0.3}}},
+         {{0, 0}, {0, 6.5}, {0.1, 6.5}, {0.1, 0.5}, {1.1, 0.5}, {1.1, -5.5}, {1.2, -5.5},
+          {1.2, 0.3}, {2, 0.3}}},
         {"triangle without decel time", with(with(Base, &Inputs::tc, "0"), &Inputs::td, "0"),
          {0.05, 0.2, 0}, {{0, 0}, {0.1, n}, {0.1, 0}, {0.9, 0}},
          {{0, 0}, {0, 6.2}, {0.1, 6.2}, {0.1, 0}, {0.9, 0}}},

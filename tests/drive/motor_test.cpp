@@ -46,59 +46,62 @@ struct CheckCase {
     const char* name;
     Motor motor;
     bool withBrake;
-    DriveTotals totals;
     Opt ratioMargin, peak, available, peakMargin, rms, rmsMargin, speedMargin;
     std::optional<MotorVerdict> verdict;
     Opt braking;
+    DriveTotals totals = Axis;
 };
 
 // With J_M = 0.0001: λ = 4 (margin 1 − 4/10 = 0.6); T_a = 1 + 4 + 0.2 = 5.2, T_c = 0.2,
 // T_d = −1 − 4 + 0.2 = −4.8; peak 5.2; RMS = √((5.2²·0.03 + 0.2²·0.14 + 4.8²·0.03)/0.5)
 // = √3.016 = 1.736663; E_r = 4.8·300·0.03/2 = 21.6 J. n/n_max = 2864.79/5000: margin 0.427042.
+constexpr MotorVerdict Pass = MotorVerdict::Pass, Fail = MotorVerdict::Fail;
+
+// clang-format off
 const CheckCase kChecks[] = {
     // T_avail = T_P = 8 (n ≤ n_R): margin 1 − 5.2/8 = 0.35; RMS 1 − 1.736663/2.4 = 0.276390.
-    {"passes with margins", A, false, Axis, 0.6, 5.2, 8, 0.35, 1.7366635, 0.2763902, 0.4270422,
-     MotorVerdict::Pass, 21.6},
+    {"passes with margins", A, false,
+     0.6, 5.2, 8, 0.35, 1.7366635, 0.2763902, 0.4270422, Pass, 21.6},
     // J_R = 0.00003: λ = 13.33 > 10 (margin −0.333333); T_a = 0.3 + 4.2 = 4.5 (margin 0.4375),
     // T_d = −4.1, RMS = √((20.25·0.03 + 0.0056 + 16.81·0.03)/0.5) = 1.494925 (margin 0.377115),
     // E_r = 4.1·300·0.03/2 = 18.45 J.
-    {"fails on the inertia ratio alone", Motor{"ratio", 2.4, 8, 3000, 5000, 5, 3e-5}, false, Axis,
-     -0.3333333, 4.5, 8, 0.4375, 1.4949247, 0.3771147, 0.4270422, MotorVerdict::Fail, 18.45},
+    {"fails on the inertia ratio alone", Motor{"ratio", 2.4, 8, 3000, 5000, 5, 3e-5}, false,
+     -0.3333333, 4.5, 8, 0.4375, 1.4949247, 0.3771147, 0.4270422, Fail, 18.45},
     // T_P = 5 < 5.2: margin 1 − 5.2/5 = −0.04.
-    {"fails on the peak torque alone", Motor{"peak", 2.4, 5, 3000, 5000, None, 1e-4}, false, Axis,
-     0.6, 5.2, 5, -0.04, 1.7366635, 0.2763902, 0.4270422, MotorVerdict::Fail, 21.6},
+    {"fails on the peak torque alone", Motor{"peak", 2.4, 5, 3000, 5000, None, 1e-4}, false,
+     0.6, 5.2, 5, -0.04, 1.7366635, 0.2763902, 0.4270422, Fail, 21.6},
     // T_R = 1.5 < 1.736663: margin 1 − 1.736663/1.5 = −0.157776.
-    {"fails on the RMS torque alone", Motor{"rms", 1.5, 8, 3000, 5000, 5, 1e-4}, false, Axis, 0.6,
-     5.2, 8, 0.35, 1.7366635, -0.1577756, 0.4270422, MotorVerdict::Fail, 21.6},
+    {"fails on the RMS torque alone", Motor{"rms", 1.5, 8, 3000, 5000, 5, 1e-4}, false,
+     0.6, 5.2, 8, 0.35, 1.7366635, -0.1577756, 0.4270422, Fail, 21.6},
     // n_R = 2000 < n < n_max = 4000: T_avail = 8 − (8 − 4)·864.789/2000 = 6.270422, margin
     // 1 − 5.2/6.270422 = 0.170710; speed 1 − 2864.79/4000 = 0.283803.
-    {"between rated and maximum speed on the linear fall",
-     Motor{"fall", 2.4, 8, 2000, 4000, 4, 1e-4}, false, Axis, 0.6, 5.2, 6.2704220, 0.1707097,
-     1.7366635, 0.2763902, 0.2838028, MotorVerdict::Pass, 21.6},
+    {"between rated and maximum speed", Motor{"fall", 2.4, 8, 2000, 4000, 4, 1e-4}, false,
+     0.6, 5.2, 6.2704220, 0.1707097, 1.7366635, 0.2763902, 0.2838028, Pass, 21.6},
     // T_P = 6 would do at rated speed, but T_avail = 6 − 4·0.432394 = 4.270422 < 5.2: margin
     // 1 − 5.2/4.270422 = −0.217678.
-    {"the fall leaves too little peak torque", Motor{"fallfail", 2.4, 6, 2000, 4000, 2, 1e-4},
-     false, Axis, 0.6, 5.2, 4.2704220, -0.2176782, 1.7366635, 0.2763902, 0.2838028,
-     MotorVerdict::Fail, 21.6},
+    {"the fall leaves too little peak torque", Motor{"ff", 2.4, 6, 2000, 4000, 2, 1e-4}, false,
+     0.6, 5.2, 4.2704220, -0.2176782, 1.7366635, 0.2763902, 0.2838028, Fail, 21.6},
     // n = 2864.79 > n_max = 2500: margin 1 − 2864.79/2500 = −0.145916, and no peak torque is
     // available there (0, no margin): the speed cannot fail alone.
-    {"speed above the maximum speed", Motor{"above", 2.4, 8, 2000, 2500, 5, 1e-4}, false, Axis, 0.6,
-     5.2, 0, None, 1.7366635, 0.2763902, -0.1459156, MotorVerdict::Fail, 21.6},
+    {"speed above the maximum speed", Motor{"above", 2.4, 8, 2000, 2500, 5, 1e-4}, false,
+     0.6, 5.2, 0, None, 1.7366635, 0.2763902, -0.1459156, Fail, 21.6},
     // The brake motor without its brake is the ratio motor: λ = 13.33, it fails.
-    {"brake motor without brake", Motor{"brake", 2.4, 8, 3000, 5000, 5, 3e-5, 2e-5}, false, Axis,
-     -0.3333333, 4.5, 8, 0.4375, 1.4949247, 0.3771147, 0.4270422, MotorVerdict::Fail, 18.45},
+    {"brake motor without brake", Motor{"brake", 2.4, 8, 3000, 5000, 5, 3e-5, 2e-5}, false,
+     -0.3333333, 4.5, 8, 0.4375, 1.4949247, 0.3771147, 0.4270422, Fail, 18.45},
     // With it J_M = 0.00005: λ = 8 (margin 0.2); T_a = 0.5 + 4.2 = 4.7 (margin 0.4125),
     // T_d = −4.3, RMS = √((22.09·0.03 + 0.0056 + 18.49·0.03)/0.5) = √2.446 = 1.563969
     // (margin 0.348346), E_r = 4.3·300·0.03/2 = 19.35 J: it passes.
-    {"brake inertia brings the ratio within", Motor{"brake", 2.4, 8, 3000, 5000, 5, 3e-5, 2e-5},
-     true, Axis, 0.2, 4.7, 8, 0.4125, 1.5639693, 0.3483461, 0.4270422, MotorVerdict::Pass, 19.35},
+    {"brake brings the ratio within", Motor{"brake", 2.4, 8, 3000, 5000, 5, 3e-5, 2e-5}, true,
+     0.2, 4.7, 8, 0.4125, 1.5639693, 0.3483461, 0.4270422, Pass, 19.35},
     // T_F = 6: T_a = 1 + 4 + 6 = 11, T_c = 6, T_d = −5 + 6 = 1 ≥ 0: nothing returned, no
     // braking energy. RMS = √((121·0.03 + 36·0.14 + 1·0.03)/0.5) = √17.4 = 4.171331; T_R = 5:
     // margin 0.165734; T_P = 12: margin 1 − 11/12 = 0.083333.
-    {"no deceleration torque gives no braking energy", Motor{"big", 5, 12, 3000, 5000, None, 1e-4},
-     false, DriveTotals{0.0004, 6, 0}, 0.6, 11, 12, 0.0833333, 4.1713307, 0.1657339, 0.4270422,
-     MotorVerdict::Pass, None},
+    {"no braking energy without deceleration torque", Motor{"big", 5, 12, 3000, 5000, None, 1e-4},
+     false,
+     0.6, 11, 12, 0.0833333, 4.1713307, 0.1657339, 0.4270422, Pass, None,
+     DriveTotals{0.0004, 6, 0}},
 };
+// clang-format on
 
 void PrintTo(const CheckCase& c, std::ostream* os) {
     *os << c.name;
@@ -245,12 +248,6 @@ TEST(MotorRows, MarginsInPercentAndTorquesInTheChosenUnit) {
 
 // ---- CSV import and export ----
 
-struct Bad {
-    const char* name;
-    const char* row; // after a good header and one good line
-    std::vector<MessagePiece> fault;
-};
-
 TEST(MotorCsv, GoodFileComesBackAndEveryBadRowIsNamedByItsLineWithNothingAdded) {
     const QByteArray header = motorCsvHeader().toUtf8();
     const QByteArray good = header + "\n\"Example, 1\",2.4,8,3000,5000,,0.0001,,400\n";
@@ -263,24 +260,24 @@ TEST(MotorCsv, GoodFileComesBackAndEveryBadRowIsNamedByItsLineWithNothingAdded) 
     EXPECT_EQ(parseMotorsCsv(motorsCsv(read.motors), "x").motors, read.motors);
 
     using MF = MotorField;
-    const auto fault = [](MF f, MotorProblem p) { return motorFaultMessage({f, p}); };
-    const Bad bads[] = {
+    using P = MotorProblem;
+    const auto fault = [](MF f, P p) { return motorFaultMessage({f, p}); };
+    // clang-format off
+    const struct { const char* name; const char* row; std::vector<MessagePiece> fault; } bads[] = {
         {"eight cells", "B,1,2,3,4,5,6,7", {{762, {}}}},
-        {"not a number", "B,1,2,3,4,,1e-4x,,", fault(MF::RotorInertia, MotorProblem::NotANumber)},
-        {"decimal comma", "B,\"2,4\",8,3000,5000,,1e-4,,",
-         fault(MF::RatedTorque, MotorProblem::NotANumber)},
-        {"missing", "B,1,2,3,4,,,,", fault(MF::RotorInertia, MotorProblem::Missing)},
-        {"zero", "B,1,2,0,4,,1,,", fault(MF::RatedSpeed, MotorProblem::NotPositive)},
-        {"negative brake", "B,1,2,3,4,,1,-1,", fault(MF::BrakeInertia, MotorProblem::Negative)},
-        {"peak below rated", "B,3,2,3,4,,1,,", fault(MF::PeakTorque, MotorProblem::BelowRated)},
-        {"max below rated", "B,1,2,3,2,,1,,", fault(MF::MaxSpeed, MotorProblem::BelowRated)},
-        {"fall above peak", "B,1,2,3,4,5,1,,",
-         fault(MF::PeakTorqueAtMaxSpeed, MotorProblem::AbovePeak)},
-        {"empty name", " ,1,2,3,4,,1,,", fault(MF::Name, MotorProblem::Missing)},
-        {"same name", "\"Example, 1\",1,2,3,4,,1,,", fault(MF::Name, MotorProblem::NameTwice)},
-        {"open quote", "\"B,1,2,3,4,,1,,", {{769, {}}}},
-    };
-    for (const Bad& b : bads) {
+        {"not a number", "B,1,2,3,4,,1e-4x,,", fault(MF::RotorInertia, P::NotANumber)},
+        {"decimal comma", "B,\"2,4\",8,3000,5000,,1e-4,,", fault(MF::RatedTorque, P::NotANumber)},
+        {"missing", "B,1,2,3,4,,,,", fault(MF::RotorInertia, P::Missing)},
+        {"zero", "B,1,2,0,4,,1,,", fault(MF::RatedSpeed, P::NotPositive)},
+        {"negative brake", "B,1,2,3,4,,1,-1,", fault(MF::BrakeInertia, P::Negative)},
+        {"peak below rated", "B,3,2,3,4,,1,,", fault(MF::PeakTorque, P::BelowRated)},
+        {"max below rated", "B,1,2,3,2,,1,,", fault(MF::MaxSpeed, P::BelowRated)},
+        {"fall above peak", "B,1,2,3,4,5,1,,", fault(MF::PeakTorqueAtMaxSpeed, P::AbovePeak)},
+        {"empty name", " ,1,2,3,4,,1,,", fault(MF::Name, P::Missing)},
+        {"same name", "\"Example, 1\",1,2,3,4,,1,,", fault(MF::Name, P::NameTwice)},
+        {"open quote", "\"B,1,2,3,4,,1,,", {{769, {}}}}};
+    // clang-format on
+    for (const auto& b : bads) {
         SCOPED_TRACE(b.name);
         const MotorCsvRead bad = parseMotorsCsv(good + "\r\n" + b.row + "\n", "m.csv");
         EXPECT_FALSE(bad.ok);
@@ -322,10 +319,8 @@ TEST(MotorListFile, RoundTripRefusedFilesAndAFailedWriteKeepingTheOldFile) {
     ASSERT_TRUE(read.ok);
     EXPECT_EQ(read.list, list);
 
-    const std::pair<QByteArray, int> refused[] = {{"", 764},
-                                                  {"{\"motors\": [", 763},
-                                                  {"[]", 763},
-                                                  {"{\"motors\": [{\"name\": \"A\"}]}", 720}};
+    const std::pair<QByteArray, int> refused[] = {
+        {"", 764}, {R"({"motors": [)", 763}, {"[]", 763}, {R"({"motors": [{"name": "A"}]})", 720}};
     for (const auto& [bytes, entry] : refused) {
         const MotorListRead bad = parseMotorList(bytes, path);
         EXPECT_FALSE(bad.ok);

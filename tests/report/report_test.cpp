@@ -49,26 +49,6 @@ struct Rendered {
     }
 };
 
-TEST(Report, OneKindGivesOneFramedLabelledCellAndOneTable) {
-    Rendered run{listOf({{1, "617", "77.07"}, {1, "10", "1"}})};
-    ASSERT_EQ(run.status, ReportStatus::Printed);
-    const auto frames = run.frames();
-    ASSERT_EQ(frames.size(), 1);
-    EXPECT_EQ(frames[0].a, QPointF(10, 10));
-    EXPECT_EQ(frames[0].b, QPointF(60, 48));
-
-    // The label "Fig 1" in bold, under the middle of the frame.
-    const auto texts = run.page.recordsOf(Kind::Text);
-    const auto label =
-        std::find_if(texts.begin(), texts.end(), [](const Record& r) { return r.text == "Fig 1"; });
-    ASSERT_NE(label, texts.end());
-    EXPECT_EQ(label->a, QPointF(30, 43));
-    EXPECT_TRUE(label->bold);
-
-    EXPECT_EQ(run.tableTitles(), QStringList{"Figure  1"});
-    EXPECT_EQ(run.page.records().last().kind, Kind::End);
-}
-
 TEST(Report, KindsAreNumberedInOrderOfFirstAppearance) {
     Rendered run{listOf({{9, "5", "1", "1", "1", "", "90"},
                          {1, "6", "2", "1", "1", "", "100", "", "10"},
@@ -239,22 +219,32 @@ TEST(Report, EachMechanismGetsItsFigureAndItsTable) {
     }
 }
 
-// Frames fill rows of three. Mend: from the nineteenth kind on, the seventh row would fall below
-// the page; it starts a new page, with its heading.
+// Frames fill rows of three, each labelled in bold under its middle, one table per kind. From
+// the nineteenth kind on, the seventh row would fall below the page; it starts a new page, with
+// its heading.
 TEST(Report, FramesFillRowsOfThreeAndTheSeventhRowStartsAPage) {
-    for (int kinds : {4, 19, 20}) {
+    for (int kinds : {1, 4, 19, 20}) {
         PartsList list;
         for (int code = 1; code <= kinds; ++code)
             list.add(lineOf({code, "1", "1", "1", "1", "100", "80", "40", "25"}));
         Rendered run{list};
+        ASSERT_EQ(run.status, ReportStatus::Printed);
         const auto frames = run.frames();
         ASSERT_EQ(frames.size(), kinds);
         for (int i = 0; i < kinds; ++i) {
+            const QPointF corner(10 + 65 * (i % 3), 10 + 48 * (i % 18 / 3));
             EXPECT_EQ(frames[i].page, i < 18 ? 1 : 2) << i;
-            EXPECT_EQ(frames[i].a, QPointF(10 + 65 * (i % 3), 10 + 48 * (i % 18 / 3))) << i;
+            EXPECT_EQ(frames[i].a, corner) << i;
+            EXPECT_EQ(frames[i].b, corner + QPointF(50, 38)) << i;
             EXPECT_EQ(frames[i].lineWidth, 1) << "thin pen, whatever the figure before left";
+            const auto texts = run.page.recordsOf(Kind::Text);
+            EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const Record& r) {
+                return r.text == QStringLiteral("Fig %1").arg(i + 1) && r.bold &&
+                       r.page == frames[i].page && r.a == corner + QPointF(20, 33);
+            })) << i;
         }
         EXPECT_EQ(run.tableTitles().size(), kinds);
+        EXPECT_EQ(run.page.records().last().kind, Kind::End);
         for (const auto& l : run.lines)
             if (l.page == 2) {
                 EXPECT_EQ(l.y, 0);
