@@ -77,19 +77,13 @@ TEST(ReportDisplay, TotalsAreTheExactSumsInTheChosenUnits) {
 // column of its heading and unit.
 TEST(ReportDisplay, EveryTableKeepsItsColumnsAlignedAndNothingCut) {
     PartsList list;
-    for (int code = 1; code <= 20; ++code) {
-        ASSERT_EQ(list.add(exactLine(code, {0.4 * code, 3.0906e-5 * code, 0, 0}),
-                           PartsList::AddRule::Exact)
-                      .kind,
-                  PartsList::AddOutcome::Kind::Added);
-        ASSERT_EQ(list.add(exactLine(code,
-                                     {12345.678 * code, 1.5811e-11 * code, code == 17 ? 1e6 : 0,
-                                      code == 17 ? 2e-7 : 0},
-                                     "250"),
-                           PartsList::AddRule::Exact)
-                      .kind,
-                  PartsList::AddOutcome::Kind::Added);
-    }
+    for (int code = 1; code <= 20; ++code)
+        for (const auto& [exact, qty] :
+             {std::pair{std::array<double, 4>{0.4 * code, 3.0906e-5 * code, 0, 0}, "1"},
+              {{12345.678 * code, 1.5811e-11 * code, code == 17 ? 1e6 : 0, code == 17 ? 2e-7 : 0},
+               "250"}})
+            ASSERT_EQ(list.add(exactLine(code, exact, qty), PartsList::AddRule::Exact).kind,
+                      PartsList::AddOutcome::Kind::Added);
     for (const DisplayChoice& display :
          {KgCm2,
           DisplayChoice{Digits::Significant6, MassUnit::G, InertiaUnit::GCm2, TorqueUnit::LbfIn}}) {
@@ -97,26 +91,19 @@ TEST(ReportDisplay, EveryTableKeepsItsColumnsAlignedAndNothingCut) {
         for (int k = 1; k <= 20; ++k) {
             const QStringList t = table(lines, k);
             ASSERT_EQ(t.size(), 4) << "table " << k;
-            const QString& heading = t[0];
-            const QString& units = t[1];
-            // The inertia column: under its heading and its unit, in both part lines.
-            const qsizetype column = heading.indexOf(QLatin1String("Inertia"));
-            ASSERT_GT(column, 0) << heading.toStdString();
-            EXPECT_EQ(units.indexOf(display.symbol(Quantity::Inertia)), column)
-                << units.toStdString();
-            const int row = 2 * k - 1; // kinds are in list order, two rows each
-            for (int i = 0; i < 2; ++i) {
-                const QString text = display.format(list.exactValue(row + i, 1), Quantity::Inertia);
-                EXPECT_EQ(t[2 + i].mid(column, text.size()), text)
-                    << "table " << k << ": " << t[2 + i].toStdString();
-                // The mass column likewise.
-                const qsizetype massColumn = heading.indexOf(QLatin1String("Mass"));
-                const QString mass = display.format(list.exactValue(row + i, 0), Quantity::Mass);
-                if (massColumn > 0) {
-                    EXPECT_EQ(t[2 + i].mid(massColumn, mass.size()), mass)
-                        << "table " << k << ": " << t[2 + i].toStdString();
+            // The mass and inertia columns: each text under its heading, the inertia's unit too.
+            const qsizetype column = t[0].indexOf(QLatin1String("Inertia"));
+            ASSERT_GT(column, 0) << t[0].toStdString();
+            EXPECT_EQ(t[1].indexOf(display.symbol(Quantity::Inertia)), column)
+                << t[1].toStdString();
+            for (const auto& [quantity, heading] :
+                 {std::pair{Quantity::Mass, "Mass"}, {Quantity::Inertia, "Inertia"}})
+                for (int i : {0, 1}) { // kinds in list order, two rows each
+                    const QString text =
+                        display.format(list.exactValue(2 * k - 1 + i, int(quantity)), quantity);
+                    if (const qsizetype at = t[0].indexOf(QLatin1String(heading)); at > 0)
+                        EXPECT_EQ(t[2 + i].mid(at, text.size()), text) << t[2 + i].toStdString();
                 }
-            }
             // Two spaces at least between fields: no text runs into the next.
             EXPECT_FALSE(t[3].contains(QRegularExpression("E[-+]\\d\\d\\S"))) << t[3].toStdString();
         }

@@ -56,9 +56,7 @@ TEST(Report, KindsAreNumberedInOrderOfFirstAppearance) {
                          {20, "8", "4", "1", "1", "", "300", "50"}})};
     EXPECT_EQ(run.tableTitles(), QStringList({"Figure  1", "Figure  2", "Figure  3"}));
     // Fig 1 (kind 9) lists both spheres in list order, Fig 2 the disc, Fig 3 the torus.
-    const int t1 = run.find(QStringLiteral("Figure  1"));
-    const int t2 = run.find(QStringLiteral("Figure  2"));
-    const int t3 = run.find(QStringLiteral("Figure  3"));
+    const int t1 = run.find("Figure  1"), t2 = run.find("Figure  2"), t3 = run.find("Figure  3");
     ASSERT_TRUE(t1 >= 0 && t1 < t2 && t2 < t3);
     EXPECT_TRUE(run.lines[t1 + 1].text.endsWith(QStringLiteral("D      Inertia")));
     EXPECT_EQ(run.lines[t1 + 3].text.mid(31, 2), QStringLiteral("90"));
@@ -66,8 +64,6 @@ TEST(Report, KindsAreNumberedInOrderOfFirstAppearance) {
     EXPECT_EQ(t2 - t1, 5) << "two part lines in the first table";
     EXPECT_TRUE(run.lines[t2 + 1].text.endsWith(QStringLiteral("D      H    Inertia")));
     EXPECT_TRUE(run.lines[t3 + 1].text.endsWith(QStringLiteral("D      d      Inertia")));
-
-    EXPECT_EQ(run.frames().size(), 3);
 }
 
 TEST(Report, KindListComparesNumericValues) {
@@ -183,9 +179,8 @@ TEST(Report, TableLineThatDoesNotFitOpensAPageWithItsHeading) {
     EXPECT_GE(page, 2);
     EXPECT_EQ(parts, 80) << "every part line printed once, none lost at a break";
     for (const Record& r : run.page.recordsOf(Kind::Text))
-        if (r.a.y() < Eps) {
-            EXPECT_EQ(r.bold, r.text == "Inertia calculation");
-        }
+        EXPECT_TRUE(r.a.y() > Eps || r.bold == (r.text == "Inertia calculation"))
+            << r.text.toStdString();
     // The break before the end of the job opens no page.
     EXPECT_EQ(page, run.page.pageCount());
     EXPECT_EQ(run.page.records().last().page, page);
