@@ -2,9 +2,7 @@
 #include "solids/catalogue.h"
 
 #include <QString>
-#include <array>
 #include <gtest/gtest.h>
-#include <string>
 
 namespace ostrel {
 namespace {
@@ -24,31 +22,6 @@ TEST(Catalogue, HoldsTwentyKindsFoundByCodeAndExactKey) {
         EXPECT_EQ(kindById(key), nullptr);
     EXPECT_EQ(groupByKey(u"showMiscellaneous"), &groupCommands()[2]);
     EXPECT_EQ(groupByKey(u"showmiscellaneous"), nullptr);
-}
-
-// The unit caption beside each shown box, per kind: "mm" for lengths, the true unit of every
-// other quantity ("" none, "{10}" the degrees entry).
-TEST(Catalogue, ShownBoxesCarryTheUnitOfWhatTheyHold) {
-    const struct {
-        int code;
-        std::array<const char*, 4> units; // R, D, d, H boxes; nullptr: hidden
-    } rows[] = {
-        {1, {nullptr, "mm", nullptr, "mm"}},  {8, {"", "mm", nullptr, "mm"}},
-        {15, {"mm", "mm", "mm", "mm"}},       {17, {"kg·m²", "N·m", "N·m", nullptr}},
-        {18, {nullptr, "mm", "kg", ""}},      {19, {"mm", nullptr, nullptr, "{10}"}},
-        {20, {nullptr, "mm", "mm", nullptr}},
-    };
-    for (const auto& row : rows) {
-        for (std::size_t i = 0; i < 4; ++i) {
-            const BoxCaption& box = kindInfo(row.code)->boxes[i];
-            ASSERT_EQ(box.shown, row.units[i] != nullptr) << row.code << " box " << i;
-            if (!box.shown) continue;
-            const std::string unit = unitEntry(box.unit)
-                                         ? "{" + std::to_string(unitEntry(box.unit)) + "}"
-                                         : std::string(unitSymbol(box.unit));
-            EXPECT_EQ(unit, row.units[i]) << "kind " << row.code << " box " << i;
-        }
-    }
 }
 
 TEST(GroupCommands, ShowExactlyTheButtonsOfTheirFamily) {
