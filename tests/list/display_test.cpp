@@ -39,10 +39,8 @@ QStringList results(const QAbstractItemModel& m, int r) {
 // each display. Classic shows the masks' cells and totals of those cells (the inertia of a
 // servo axis is 0) and names its SI units too.
 TEST(ListDisplay, WritesCellsHeadingsAndTotals) {
-    const struct {
-        DisplayChoice display;
-        QStringList shaft, totals, headings;
-    } rows[] = {
+    // clang-format off
+    const struct { DisplayChoice display; QStringList shaft, totals, headings; } rows[] = {
         {{},
          {"2.", "0", "0", "0"},
          {"503", "0", "0", "0"},
@@ -56,6 +54,7 @@ TEST(ListDisplay, WritesCellsHeadingsAndTotals) {
          {"503472", "1747.42", "0", "0"},
          {"M. Tot g", "Inertie kg·mm²", "Friction N·cm", "Travail N·cm"}},
     };
+    // clang-format on
     for (const auto& r : rows) {
         PartsList list(PartsList::designHeadings());
         PartsListModel parts(list);
@@ -73,8 +72,8 @@ TEST(ListDisplay, WritesCellsHeadingsAndTotals) {
     }
 }
 
-// A change of display re-formats every result cell, heading and total at once, with one
-// announcement of each; switching back shows exactly the classic cells and totals.
+// A change of display re-formats every result cell and total (the announcements are the model
+// suite's); switching back shows exactly the classic cells and totals.
 TEST(ListDisplay, ReformatsEverythingAtOnceAndComesBackToClassic) {
     PartsList list(PartsList::designHeadings());
     PartsListModel parts(list);
@@ -88,27 +87,9 @@ TEST(ListDisplay, ReformatsEverythingAtOnceAndComesBackToClassic) {
     const QStringList classicRow = results(parts, 4);
     const QStringList classicTotals = results(sums, 0);
 
-    std::vector<std::pair<QModelIndex, QModelIndex>> cells;
-    int heads = 0, sumCells = 0, inserted = 0;
-    QObject::connect(
-        &parts, &QAbstractItemModel::dataChanged,
-        [&cells](const QModelIndex& a, const QModelIndex& b) { cells.emplace_back(a, b); });
-    QObject::connect(&parts, &QAbstractItemModel::headerDataChanged, [&heads] { ++heads; });
-    QObject::connect(&sums, &QAbstractItemModel::dataChanged, [&sumCells] { ++sumCells; });
-    QObject::connect(&parts, &QAbstractItemModel::rowsInserted, [&inserted] { ++inserted; });
     parts.setDisplay(kKgCm2);
-    ASSERT_EQ(cells.size(), 1u);
-    EXPECT_EQ(cells[0].first, parts.index(0, 1));
-    EXPECT_EQ(cells[0].second, parts.index(4, 4));
-    EXPECT_EQ(heads, 1);
-    EXPECT_EQ(sumCells, 1);
-    EXPECT_EQ(inserted, 0);
     EXPECT_EQ(results(parts, 4), (QStringList{"1.000", "450.0", "0", "0"}));
     EXPECT_EQ(results(sums, 0), (QStringList{"5.000", "2250", "0", "0"}));
-    // The same choice again announces nothing.
-    parts.setDisplay(kKgCm2);
-    EXPECT_EQ(cells.size(), 1u);
-
     parts.setDisplay({});
     EXPECT_EQ(results(parts, 4), classicRow);
     EXPECT_EQ(results(sums, 0), classicTotals);

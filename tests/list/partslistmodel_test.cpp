@@ -32,6 +32,8 @@ TEST(PartsListModel, AnnouncesEveryChangeAtItsRowsAndDrawsPictures) {
     QObject::connect(&parts, &QAbstractItemModel::rowsAboutToBeInserted, rows("insert"));
     QObject::connect(&parts, &QAbstractItemModel::rowsAboutToBeRemoved, rows("remove"));
     QObject::connect(&parts, &QAbstractItemModel::modelReset, [&events] { events << "reset"; });
+    QObject::connect(&parts, &QAbstractItemModel::headerDataChanged,
+                     [&events] { events << "headings"; });
     QObject::connect(&parts, &QAbstractItemModel::dataChanged, changed("cells"));
     QObject::connect(&totals, &QAbstractItemModel::dataChanged, changed("totals"));
 
@@ -69,6 +71,15 @@ TEST(PartsListModel, AnnouncesEveryChangeAtItsRowsAndDrawsPictures) {
               QSize(16, 12));
     EXPECT_FALSE(parts.data(parts.index(1, 0), Qt::DecorationRole).isValid()); // no picture
     EXPECT_EQ(asked, std::vector<int>{7});
+
+    // A new display: every result cell, the headings and the totals at once; the same again
+    // announces nothing.
+    events.clear();
+    const ostrel::DisplayChoice kgcm2{ostrel::Digits::Significant4, ostrel::MassUnit::Kg,
+                                      ostrel::InertiaUnit::KgCm2, ostrel::TorqueUnit::NM};
+    parts.setDisplay(kgcm2);
+    parts.setDisplay(kgcm2);
+    EXPECT_EQ(events, QStringList({"headings", "cells 0,1 1,4", sums}));
 
     events.clear();
     parts.replaceParts(PartsList());

@@ -41,11 +41,7 @@ PartsList load() {
 // J_M = 0.01, ω = 10 rad/s, t_a = t_d = 0.1 s, t_c = 1 s, t_0 = 0.8 s: T_a = 6.5 N·m.
 DriveInputs drive() {
     DriveInputs in;
-    const std::pair<F, const char*> typed[] = {
-        {F::MotorInertia, "0.01"}, {F::Speed, "95.4929658551372"}, {F::AccelTime, "0.1"},
-        {F::ConstTime, "1"},       {F::DecelTime, "0.1"},          {F::DwellTime, "0.8"}};
-    for (const auto& [f, text] : typed)
-        in.setText(f, QString::fromUtf8(text));
+    in.texts = {"0.01", "", "1", "95.4929658551372", "0.1", "1", "0.1", "0.8", "1", "10"};
     return in;
 }
 
@@ -64,9 +60,8 @@ QList<Record> curves(const RecordingSurface& page) {
 }
 
 TEST(DriveReport, WithoutMotorInertiaOrSpeedTheReportIsAsWithoutDrive) {
-    DriveInputs onlyTimes;
-    onlyTimes.setText(F::AccelTime, QStringLiteral("0.5"));
-    onlyTimes.setText(F::Efficiency, QStringLiteral("0.9"));
+    DriveInputs onlyTimes; // a speed of 0 is no speed
+    onlyTimes.texts = {"", "", "0.9", "0", "0.5", "", "", "", "1", "10"};
     const PartsList list = load();
     RecordingSurface plain, empty, times;
     printReport(plain, list, texts(), Today);
@@ -93,30 +88,21 @@ TEST(DriveReport, DriveBlockPlotAndMotorBlockFollowTheTotalsInOrder) {
     const QStringList lines = lineTexts(page);
     const int width = reportCaptionWidth(texts());
     EXPECT_EQ(width, QStringLiteral("Acceleration torque").size());
+    // clang-format off
     const QStringList block{
-        "Total inertia",
-        "Drive",
-        captionLine("D535", width, "95.49", "rpm"),
-        captionLine("D545", width, "5.000", ""),
-        captionLine("D572", width, "D556", ""),
-        captionLine("Acceleration torque", width, "6.500", "N·m"),
-        "Motor",
-        "Test motor",
+        "Total inertia", "Drive", captionLine("D535", width, "95.49", "rpm"),
+        captionLine("D545", width, "5.000", ""), captionLine("D572", width, "D556", ""),
+        captionLine("Acceleration torque", width, "6.500", "N·m"), "Motor", "Test motor",
         captionLine("D722", width, "2.000", "N·m"),
         captionLine("D726", width, "", "N·m"), // T_P,max not given: empty, never 0
         captionLine("D741", width, "D748", ""),
-        "D730",
-        "    5.000 ≤ 10.00   D736 50.0 %   D737",
-        "D731",
-        "    6.500 ≤ 8.000 N·m   D736 18.8 %   D737",
-        "D732",
-        "    1.946 ≤ 2.000 N·m   D736 2.71 %   D737",
-        "D733",
-        "    95.49 ≤ 200.0 rpm   D736 52.3 %   D737",
-        captionLine("D739", width, "D737", ""),
-        captionLine("D743", width, "2.750", "J"),
-        captionLine("D744", width, "1.375", "W"),
-        "Figure  1"};
+        "D730", "    5.000 ≤ 10.00   D736 50.0 %   D737",
+        "D731", "    6.500 ≤ 8.000 N·m   D736 18.8 %   D737",
+        "D732", "    1.946 ≤ 2.000 N·m   D736 2.71 %   D737",
+        "D733", "    95.49 ≤ 200.0 rpm   D736 52.3 %   D737",
+        captionLine("D739", width, "D737", ""), captionLine("D743", width, "2.750", "J"),
+        captionLine("D744", width, "1.375", "W"), "Figure  1"};
+    // clang-format on
     int previous = -1;
     for (const QString& text : block) {
         int at = previous + 1;

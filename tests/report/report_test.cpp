@@ -131,11 +131,8 @@ TEST(Report, TableLinesAreExactCharacterForCharacter) {
 // A field keeps its width: the text as it is when it fits, else rounded to the decimals that
 // fit (halves away from zero), else "#" all along; never a cut into another number.
 TEST(Report, FieldTextsKeepTheirWidthAndTheirValue) {
-    const struct {
-        const char* text;
-        int width;
-        const char* expected;
-    } rows[] = {
+    // clang-format off
+    const struct { const char* text; int width; const char* expected; } rows[] = {
         {"1234", 4, "1234"},    {"123456", 4, "####"},
         {"0.33333", 4, "0.33"}, {"2.675", 3, "2.7"},
         {"-2.65", 4, "-2.7"},   {"9.96", 3, "10"},
@@ -144,6 +141,7 @@ TEST(Report, FieldTextsKeepTheirWidthAndTheirValue) {
         {"1E+20", 4, "####"},   {"12abc", 4, "####"},
         {"+1.25", 3, "1.3"},    {"0.3333333333333", 11, "0.333333333"},
     };
+    // clang-format on
     for (const auto& row : rows)
         EXPECT_EQ(fitField(QString::fromUtf8(row.text), row.width), QString::fromUtf8(row.expected))
             << row.text << " in " << row.width;
