@@ -45,13 +45,6 @@ DriveInputs drive() {
     return in;
 }
 
-QStringList lineTexts(const RecordingSurface& page) {
-    QStringList out;
-    for (const auto& l : page.textLines())
-        out << l.text;
-    return out;
-}
-
 QList<Record> curves(const RecordingSurface& page) {
     QList<Record> out;
     for (const Record& r : page.recordsOf(Kind::Line))

@@ -20,13 +20,8 @@ const DisplayChoice KgCm2{Digits::Significant4, MassUnit::Kg, InertiaUnit::KgCm2
 
 // A line of kind code with exact results (kg, kg·m², N·m, N·m) and the captions Classic shows.
 PartsList::Line exactLine(int code, std::array<double, 4> exact, const QString& qty = "1") {
-    Part p{code, "0", "."};
-    p.qty = qty;
-    p.r = "12";
-    p.d1 = "60";
-    p.d2 = code == 18 ? "0.5" : "20";
-    p.h = "10";
-    PartsList::Line line = lineOf(p);
+    PartsList::Line line =
+        lineOf({code, "0", ".", qty, "1", "12", "60", code == 18 ? "0.5" : "20", "10"});
     line.exact = exact;
     return line;
 }
@@ -34,10 +29,7 @@ PartsList::Line exactLine(int code, std::array<double, 4> exact, const QString& 
 QStringList printed(const PartsList& list, const DisplayChoice& display) {
     RecordingSurface page;
     EXPECT_EQ(printReport(page, list, reportTexts(), Today, display), ReportStatus::Printed);
-    QStringList out;
-    for (const auto& l : page.textLines())
-        out << l.text;
-    return out;
+    return lineTexts(page);
 }
 
 // The lines of the table titled "Figure  k": heading, units, then the part lines.

@@ -93,29 +93,23 @@ TEST(Report, TotalLinesAlignOnTheLongestCaptionAndUseTheMask) {
 TEST(Report, TableLinesAreExactCharacterForCharacter) {
     // The heading, units and first part line of a table, after the indent; no heading to check
     // for a null.
-    const struct {
-        Part part;
-        const char *heading, *units, *line;
-    } rows[] = {// printTableD: a sphere of quantity 2, ratio 1, mass 12.5, D 80, inertia .01.
-                {{9, "12.5", ".01", "2", "1", "", "80"},
-                 "Qty  Ratio      Mass    D      Inertia",
-                 "     axis         kg    mm       kgm²",
-                 " 2     1      12.5   80       .01"},
-                // Texts too long for their field: a whole part that does not fit fills the
-                // field with "#", decimals are rounded; a blank always parts two fields.
-                {{6, "1", "1", "1234567890", "22", "", "123456789012"},
-                 nullptr,
-                 nullptr,
-                 " ##### 22     1.     ######## 1."},
-                {{9, "1234.5678", "0.5", "123456", "0.3333333333333", "", "79.99999999"},
-                 nullptr,
-                 nullptr,
-                 " ##### 0.3333 1234.6 80       .5"},
-                // The conveyor prints its translating mass, line mass less rotating mass, unsigned.
-                {{18, "150", "2.5", "1", "1", "", "400", "30.5", ".2"},
-                 "Qty  Ratio      M.Trans   M.Rot   f      D     Inertia",
-                 "     axis         kg       kg           mm      kgm²",
-                 " 1   1          119.5    30.5  .2     400     2.5"}};
+    // clang-format off
+    const struct { Part part; const char *heading, *units, *line; } rows[] = {
+        // printTableD: a sphere of quantity 2, ratio 1, mass 12.5, D 80, inertia .01.
+        {{9, "12.5", ".01", "2", "1", "", "80"}, "Qty  Ratio      Mass    D      Inertia",
+         "     axis         kg    mm       kgm²", " 2     1      12.5   80       .01"},
+        // Texts too long for their field: a whole part that does not fit fills the field with
+        // "#", decimals are rounded; a blank always parts two fields.
+        {{6, "1", "1", "1234567890", "22", "", "123456789012"}, nullptr, nullptr,
+         " ##### 22     1.     ######## 1."},
+        {{9, "1234.5678", "0.5", "123456", "0.3333333333333", "", "79.99999999"}, nullptr, nullptr,
+         " ##### 0.3333 1234.6 80       .5"},
+        // The conveyor prints its translating mass, line mass less rotating mass, unsigned.
+        {{18, "150", "2.5", "1", "1", "", "400", "30.5", ".2"},
+         "Qty  Ratio      M.Trans   M.Rot   f      D     Inertia",
+         "     axis         kg       kg           mm      kgm²",
+         " 1   1          119.5    30.5  .2     400     2.5"}};
+    // clang-format on
     for (const auto& row : rows) {
         Rendered run{listOf({row.part})};
         const int title = run.find(QStringLiteral("Figure  1"));
@@ -133,14 +127,10 @@ TEST(Report, TableLinesAreExactCharacterForCharacter) {
 TEST(Report, FieldTextsKeepTheirWidthAndTheirValue) {
     // clang-format off
     const struct { const char* text; int width; const char* expected; } rows[] = {
-        {"1234", 4, "1234"},    {"123456", 4, "####"},
-        {"0.33333", 4, "0.33"}, {"2.675", 3, "2.7"},
-        {"-2.65", 4, "-2.7"},   {"9.96", 3, "10"},
-        {"999.96", 4, "1000"},  {"9999.6", 4, "####"},
-        {".5555", 3, "0.6"},    {"-0.04", 3, "0"},
-        {"1E+20", 4, "####"},   {"12abc", 4, "####"},
-        {"+1.25", 3, "1.3"},    {"0.3333333333333", 11, "0.333333333"},
-    };
+        {"1234", 4, "1234"}, {"123456", 4, "####"}, {"0.33333", 4, "0.33"}, {"2.675", 3, "2.7"},
+        {"-2.65", 4, "-2.7"}, {"9.96", 3, "10"}, {"999.96", 4, "1000"}, {"9999.6", 4, "####"},
+        {".5555", 3, "0.6"}, {"-0.04", 3, "0"}, {"1E+20", 4, "####"}, {"12abc", 4, "####"},
+        {"+1.25", 3, "1.3"}, {"0.3333333333333", 11, "0.333333333"}};
     // clang-format on
     for (const auto& row : rows)
         EXPECT_EQ(fitField(QString::fromUtf8(row.text), row.width), QString::fromUtf8(row.expected))
