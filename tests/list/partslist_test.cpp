@@ -45,49 +45,37 @@ TEST(PartsList, LinesAddAndComeBackToTheEditorButNeverTheHeadingRow) {
     EXPECT_EQ(list.rowCount(), 1);
 }
 
-TEST(PartsList, LinesWhoseCellsSumToZeroAreIgnoredOthersAreMaskedOrZero) {
-    PartsList list;
-    // Dots, results that cancel, and a result that the mask writes as nothing (such a row could
-    // never be taken back).
-    for (const Captions& c : {Captions{".", ".", ".", "."}, Captions{"5", "", "", "-5"},
-                              Captions{"0.0004", "", "", ""}}) {
-        const auto outcome = list.add(resultsLine(c));
-        EXPECT_EQ(outcome.kind, Kind::Ignored) << c[0].toStdString();
-        EXPECT_TRUE(outcome.message.empty());
+// A line after a first one: its cells as the masks write them, the totals the sum of the cells
+// as written. A line whose cells sum to 0 is ignored (it could never be taken back); one that
+// would make the product of the totals negative, or a total beyond a double, is refused with
+// its message and changes nothing; a negative torque that keeps a positive product is added.
+TEST(PartsList, AddsIgnoresOrRefusesALineByItsCells) {
+    // clang-format off
+    const struct { Captions first, line; Kind kind; const char *cells, *totals; } rows[] = {
+        {{"1", "1", "1", "1"}, {".", ".", ".", "."}, Kind::Ignored, "1.|1.|1.|1.", "1|1|1|1"},
+        {{"1", "1", "1", "1"}, {"5", "", "", "-5"}, Kind::Ignored, "1.|1.|1.|1.", "1|1|1|1"},
+        {{"1", "1", "1", "1"}, {"0.0004", "", "", ""}, Kind::Ignored, "1.|1.|1.|1.", "1|1|1|1"},
+        {{"1.2345", "0.0005", "3.456", "2.005"}, {"", "2.5", "", "x"}, Kind::Added, "0|2.5|0|0",
+         "1.235|2.501|3.46|2.01"},
+        {{"10", "1", "2", "3"}, {"1", "1", "1", "-5"}, Kind::Refused, "10.|1.|2.|3.", "10|1|2|3"},
+        {{"10", "1", "2", "3"}, {"1", "1", "1", "-1"}, Kind::Added, "1.|1.|1.|-1.", "11|2|3|2"},
+        {{"1", "1", "", "5"}, {"0", "", "", "-5"}, Kind::Added, "0|0|0|-5.", "1|1|0|0"},
+        {{"1E308", "", "", ""}, {"1.5E308", "", "", ""}, Kind::Refused, nullptr, "1E+308|0|0|0"}};
+    // clang-format on
+    for (const auto& row : rows) {
+        PartsList list;
+        ASSERT_EQ(list.add(resultsLine(row.first)).kind, Kind::Added);
+        const auto outcome = list.add(resultsLine(row.line));
+        EXPECT_EQ(outcome.kind, row.kind) << row.totals;
+        EXPECT_EQ(outcome.message.size(), row.kind == Kind::Refused ? 2u : 0u);
+        if (row.kind == Kind::Refused) EXPECT_EQ(outcome.message[0].entry, 346);
+        if (row.cells)
+            EXPECT_EQ(cells(list, list.rowCount() - 1, 1, 4).join('|'), QString(row.cells));
+        EXPECT_EQ(totals(list).join('|'), QString(row.totals));
     }
-    EXPECT_EQ(list.rowCount(), 1);
-    EXPECT_EQ(totals(list), QStringList({"", "", "", ""}));
-
-    ASSERT_EQ(list.add(resultsLine({"1.2345", "0.0005", "3.456", "2.005"})).kind, Kind::Added);
-    ASSERT_EQ(list.add(resultsLine({"", "2.5", "", "x"})).kind, Kind::Added);
-    EXPECT_EQ(cells(list, 1, 1, 4), QStringList({"1.235", ".001", "3.46", "2.01"}));
-    EXPECT_EQ(cells(list, 2, 1, 4), QStringList({"0", "2.5", "0", "0"}));
-    // The totals sum the cells as written, not the captions.
-    EXPECT_EQ(totals(list), QStringList({"1.235", "2.501", "3.46", "2.01"}));
-}
-
-TEST(PartsList, LinesThatWouldSpoilTheTotalsAreRefused) {
-    PartsList list;
-    ASSERT_EQ(list.add(resultsLine({"10", "1", "2", "3"})).kind, Kind::Added);
-    const auto outcome = list.add(resultsLine({"1", "1", "1", "-5"}));
-    EXPECT_EQ(outcome.kind, Kind::Refused);
-    ASSERT_EQ(outcome.message.size(), 2u);
-    EXPECT_EQ(outcome.message[0].entry, 346);
-    EXPECT_EQ(outcome.message[1].entry, 347);
-    EXPECT_EQ(list.rowCount(), 2);
-    EXPECT_EQ(totals(list), QStringList({"10", "1", "2", "3"}));
-
-    // A negative torque that keeps a positive product, or a zero total, is accepted.
-    EXPECT_EQ(list.add(resultsLine({"1", "1", "1", "-1"})).kind, Kind::Added);
-    EXPECT_EQ(totals(list), QStringList({"11", "2", "3", "2"}));
-    EXPECT_EQ(PartsList().add(resultsLine({"1", "1", "", "-5"})).kind, Kind::Added);
-
-    // Overflow: a total beyond the range of a double.
-    PartsList big;
-    ASSERT_EQ(big.add(resultsLine({"1E308", "", "", ""})).kind, Kind::Added);
-    EXPECT_EQ(big.add(resultsLine({"1.5E308", "", "", ""})).kind, Kind::Refused);
-    ASSERT_TRUE(big.takeBack(1).has_value()); // the total was left as it was
-    EXPECT_EQ(big.total(1), "0");
+    PartsList first; // the first line's cells: masked, or 0
+    ASSERT_EQ(first.add(resultsLine({"1.2345", "0.0005", "3.456", "2.005"})).kind, Kind::Added);
+    EXPECT_EQ(cells(first, 1, 1, 4), QStringList({"1.235", ".001", "3.46", "2.01"}));
 }
 
 TEST(PartsList, TakeBackSurvivesRatioZeroAndOddTexts) {

@@ -86,39 +86,31 @@ TEST(PartsListRows, TotalsStayTheSumOfTheRowsAndUndoRedoRestoreEveryStep) {
     }
 }
 
-// Positions outside the part rows change nothing and give nothing back.
-TEST(PartsListRows, PositionsOutsideThePartsAreRefused) {
+// Positions outside the part rows, and rows whose cells or exact results would take a total
+// beyond a double, are refused and change nothing.
+TEST(PartsListRows, PositionsOutsideThePartsAndOverflowingRowsAreRefused) {
     PartsList list({"1", "2", "3", "4"});
-    ASSERT_EQ(list.add(discLine("617")).kind, Kind::Added);
+    PartsList::Line big = discLine("1.7E308");
+    big.exact = std::array<double, 4>{1.7e308, 1, 1, 1};
+    ASSERT_EQ(list.add(big, PartsList::AddRule::Exact).kind, Kind::Added);
     ASSERT_EQ(list.add(discLine("5")).kind, Kind::Added);
-    const PartsList::Row row = *list.row(1);
+    const PartsList::Row row = *list.row(2);
     const QStringList start = snapshot(list);
     for (int position : {-1, 0, 4, std::numeric_limits<int>::max()}) {
-        SCOPED_TRACE(position);
-        EXPECT_FALSE(list.insertRow(position, row));
-        EXPECT_FALSE(list.canInsertRow(position, row));
-        EXPECT_FALSE(list.row(position).has_value());
-        EXPECT_FALSE(list.removeRow(position).has_value());
+        EXPECT_FALSE(list.insertRow(position, row) || list.canInsertRow(position, row) ||
+                     list.row(position) || list.removeRow(position))
+            << position;
         EXPECT_EQ(snapshot(list), start);
     }
     EXPECT_FALSE(list.removeRow(3).has_value()); // one past the last part
     EXPECT_TRUE(list.canInsertRow(3, row));      // appending is allowed
-}
-
-// A row whose cells or exact results would take a total beyond a double is refused whole.
-TEST(PartsListRows, RowsThatWouldOverflowTheTotalsAreRefused) {
     for (const auto& [cell, value] : {std::pair{"1.7E308", 1.0},
                                       {"1", 1.7e308},
                                       {"1", std::numeric_limits<double>::infinity()}}) {
-        PartsList list;
-        PartsList::Line big = discLine("1.7E308");
-        big.exact = std::array<double, 4>{1.7e308, 1, 1, 1};
-        ASSERT_EQ(list.add(big, PartsList::AddRule::Exact).kind, Kind::Added);
-        PartsList::Row row = *list.row(1);
-        row.cells[1] = cell;
-        row.exact[0] = value;
-        const QStringList start = snapshot(list);
-        EXPECT_FALSE(list.insertRow(2, row)) << cell << " " << value;
+        PartsList::Row over = row;
+        over.cells[1] = cell;
+        over.exact[0] = value;
+        EXPECT_FALSE(list.insertRow(3, over)) << cell << " " << value;
         EXPECT_EQ(snapshot(list), start);
     }
 }
