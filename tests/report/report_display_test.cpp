@@ -80,53 +80,43 @@ TEST(ReportDisplay, EveryTableKeepsItsColumnsAlignedAndNothingCut) {
          {KgCm2,
           DisplayChoice{Digits::Significant6, MassUnit::G, InertiaUnit::GCm2, TorqueUnit::LbfIn}}) {
         const QStringList lines = printed(list, display);
-        for (int k = 1; k <= 20; ++k) {
-            const QStringList t = table(lines, k);
-            ASSERT_EQ(t.size(), 4) << "table " << k;
-            // The mass and inertia columns: each text under its heading, the inertia's unit too.
-            const qsizetype column = t[0].indexOf(QLatin1String("Inertia"));
-            ASSERT_GT(column, 0) << t[0].toStdString();
-            EXPECT_EQ(t[1].indexOf(display.symbol(Quantity::Inertia)), column)
-                << t[1].toStdString();
-            for (const auto& [quantity, heading] :
-                 {std::pair{Quantity::Mass, "Mass"}, {Quantity::Inertia, "Inertia"}})
+        for (int figure = 1; figure <= 20; ++figure) {
+            const QStringList t = table(lines, figure);
+            ASSERT_EQ(t.size(), 4) << "table " << figure;
+            // Each result column: its unit and every value under its heading.
+            // clang-format off
+            for (const auto& [k, quantity, heading] :
+                 {std::tuple{0, Quantity::Mass, "Mass"}, {1, Quantity::Inertia, "Inertia"},
+                  {2, Quantity::Torque, "Friction"}, {3, Quantity::Torque, "Working"}}) {
+                // clang-format on
+                const qsizetype at = t[0].indexOf(QLatin1String(heading));
+                ASSERT_TRUE(at > 0 || k != 1) << t[0].toStdString();
+                if (at < 0) continue;
+                const QString unit = display.symbol(quantity);
+                EXPECT_EQ(t[1].mid(at, unit.size()), unit) << t[1].toStdString();
                 for (int i : {0, 1}) { // kinds in list order, two rows each
                     const QString text =
-                        display.format(list.exactValue(2 * k - 1 + i, int(quantity)), quantity);
-                    if (const qsizetype at = t[0].indexOf(QLatin1String(heading)); at > 0)
-                        EXPECT_EQ(t[2 + i].mid(at, text.size()), text) << t[2 + i].toStdString();
+                        display.format(list.exactValue(2 * figure - 1 + i, k), quantity);
+                    EXPECT_EQ(t[2 + i].mid(at, text.size()), text) << t[2 + i].toStdString();
                 }
+            }
             // Two spaces at least between fields: no text runs into the next.
             EXPECT_FALSE(t[3].contains(QRegularExpression("E[-+]\\d\\d\\S"))) << t[3].toStdString();
         }
     }
 }
 
-// Columns of a kind's own: the given values' torques, and the conveyor's translating mass,
-// the exact mass less the rotating mass (a light load whose classic mass cell reads 0 still
-// prints its mass).
-TEST(ReportDisplay, OwnColumnsOfAKindFollowTheDisplay) {
-    const struct {
-        int code;
-        std::array<double, 4> exact;
-        DisplayChoice display;
-        const char *units, *line;
-    } rows[] = {
-        {17,
-         {2, 0.0125, 0.3, 0.42},
-         {Digits::Significant4, MassUnit::Kg, InertiaUnit::KgMm2, TorqueUnit::NCm},
-         "axis kg kg·mm² N·cm N·cm",
-         "1 1 2.000 12500 30.00 42.00"},
-        {18, {0.8, 1e-5, 0, 0}, KgCm2, "axis kg kg mm kg·cm²", "1 1 0.3000 0.5 10 60 0.1000"}};
-    for (const auto& row : rows) {
-        PartsList list;
-        ASSERT_EQ(list.add(exactLine(row.code, row.exact), PartsList::AddRule::Exact).kind,
-                  PartsList::AddOutcome::Kind::Added);
-        const QStringList t = table(printed(list, row.display), 1);
-        ASSERT_EQ(t.size(), 3);
-        EXPECT_EQ(t[1].simplified(), QString::fromUtf8(row.units));
-        EXPECT_EQ(t[2].simplified(), QString::fromUtf8(row.line));
-    }
+// The conveyor's translating mass is the exact mass less the rotating mass: a light load whose
+// classic mass cell reads 0 still prints its mass (0.8 − 0.5 kg).
+TEST(ReportDisplay, ConveyorTranslatingMassComesFromTheExactMass) {
+    PartsList list;
+    ASSERT_EQ(list.add(exactLine(18, {0.8, 1e-5, 0, 0}), PartsList::AddRule::Exact).kind,
+              PartsList::AddOutcome::Kind::Added);
+    ASSERT_EQ(list.cell(1, 1), QStringLiteral("0"));
+    const QStringList t = table(printed(list, KgCm2), 1);
+    ASSERT_EQ(t.size(), 3);
+    EXPECT_EQ(t[1].simplified(), QStringLiteral("axis kg kg mm kg·cm²"));
+    EXPECT_EQ(t[2].simplified(), QStringLiteral("1 1 0.3000 0.5 10 60 0.1000"));
 }
 
 } // namespace
