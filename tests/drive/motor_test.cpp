@@ -5,16 +5,16 @@
 #include "drive/motorlist.h"
 #include "drive/motortable.h"
 #include "drive/motortext.h"
+#include "filesizelimit.h"
+#include "testinputs.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <cmath>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 using namespace ostrel;
+using ostrel::testing::expectNear;
 
 namespace {
 
@@ -39,93 +39,75 @@ DriveInputs axisInputs(const char* speed = N300) {
     return in;
 }
 
-// T_R, T_P, n_R, n_max, T_P,max, J_R, J_B.
-Motor motor(const char* name, double tr, double tp, double nr, double nmax, Opt tpmax, double jr,
-            Opt jb = None) {
-    Motor m;
-    m.name = QString::fromUtf8(name);
-    m.ratedTorque = tr;
-    m.peakTorque = tp;
-    m.ratedSpeed = nr;
-    m.maxSpeed = nmax;
-    m.peakTorqueAtMaxSpeed = tpmax;
-    m.rotorInertia = jr;
-    m.brakeInertia = jb;
-    return m;
-}
-
-const Motor A = motor("A", 2.4, 8, 3000, 5000, 5, 1e-4);
+// T_R, T_P, n_R, n_max, T_P,max, J_R (, J_B).
+const Motor A{"A", 2.4, 8, 3000, 5000, 5, 1e-4};
 
 struct CheckCase {
     const char* name;
     Motor motor;
     bool withBrake;
-    DriveTotals totals;
     Opt ratioMargin, peak, available, peakMargin, rms, rmsMargin, speedMargin;
     std::optional<MotorVerdict> verdict;
     Opt braking;
+    DriveTotals totals = Axis;
 };
 
 // With J_M = 0.0001: λ = 4 (margin 1 − 4/10 = 0.6); T_a = 1 + 4 + 0.2 = 5.2, T_c = 0.2,
 // T_d = −1 − 4 + 0.2 = −4.8; peak 5.2; RMS = √((5.2²·0.03 + 0.2²·0.14 + 4.8²·0.03)/0.5)
 // = √3.016 = 1.736663; E_r = 4.8·300·0.03/2 = 21.6 J. n/n_max = 2864.79/5000: margin 0.427042.
+constexpr MotorVerdict Pass = MotorVerdict::Pass, Fail = MotorVerdict::Fail;
+
+// clang-format off
 const CheckCase kChecks[] = {
     // T_avail = T_P = 8 (n ≤ n_R): margin 1 − 5.2/8 = 0.35; RMS 1 − 1.736663/2.4 = 0.276390.
-    {"passes with margins", A, false, Axis, 0.6, 5.2, 8, 0.35, 1.7366635, 0.2763902, 0.4270422,
-     MotorVerdict::Pass, 21.6},
+    {"passes with margins", A, false,
+     0.6, 5.2, 8, 0.35, 1.7366635, 0.2763902, 0.4270422, Pass, 21.6},
     // J_R = 0.00003: λ = 13.33 > 10 (margin −0.333333); T_a = 0.3 + 4.2 = 4.5 (margin 0.4375),
     // T_d = −4.1, RMS = √((20.25·0.03 + 0.0056 + 16.81·0.03)/0.5) = 1.494925 (margin 0.377115),
     // E_r = 4.1·300·0.03/2 = 18.45 J.
-    {"fails on the inertia ratio alone", motor("ratio", 2.4, 8, 3000, 5000, 5, 3e-5), false, Axis,
-     -0.3333333, 4.5, 8, 0.4375, 1.4949247, 0.3771147, 0.4270422, MotorVerdict::Fail, 18.45},
+    {"fails on the inertia ratio alone", Motor{"ratio", 2.4, 8, 3000, 5000, 5, 3e-5}, false,
+     -0.3333333, 4.5, 8, 0.4375, 1.4949247, 0.3771147, 0.4270422, Fail, 18.45},
     // T_P = 5 < 5.2: margin 1 − 5.2/5 = −0.04.
-    {"fails on the peak torque alone", motor("peak", 2.4, 5, 3000, 5000, None, 1e-4), false, Axis,
-     0.6, 5.2, 5, -0.04, 1.7366635, 0.2763902, 0.4270422, MotorVerdict::Fail, 21.6},
+    {"fails on the peak torque alone", Motor{"peak", 2.4, 5, 3000, 5000, None, 1e-4}, false,
+     0.6, 5.2, 5, -0.04, 1.7366635, 0.2763902, 0.4270422, Fail, 21.6},
     // T_R = 1.5 < 1.736663: margin 1 − 1.736663/1.5 = −0.157776.
-    {"fails on the RMS torque alone", motor("rms", 1.5, 8, 3000, 5000, 5, 1e-4), false, Axis, 0.6,
-     5.2, 8, 0.35, 1.7366635, -0.1577756, 0.4270422, MotorVerdict::Fail, 21.6},
+    {"fails on the RMS torque alone", Motor{"rms", 1.5, 8, 3000, 5000, 5, 1e-4}, false,
+     0.6, 5.2, 8, 0.35, 1.7366635, -0.1577756, 0.4270422, Fail, 21.6},
     // n_R = 2000 < n < n_max = 4000: T_avail = 8 − (8 − 4)·864.789/2000 = 6.270422, margin
     // 1 − 5.2/6.270422 = 0.170710; speed 1 − 2864.79/4000 = 0.283803.
-    {"between rated and maximum speed on the linear fall",
-     motor("fall", 2.4, 8, 2000, 4000, 4, 1e-4), false, Axis, 0.6, 5.2, 6.2704220, 0.1707097,
-     1.7366635, 0.2763902, 0.2838028, MotorVerdict::Pass, 21.6},
+    {"between rated and maximum speed", Motor{"fall", 2.4, 8, 2000, 4000, 4, 1e-4}, false,
+     0.6, 5.2, 6.2704220, 0.1707097, 1.7366635, 0.2763902, 0.2838028, Pass, 21.6},
     // T_P = 6 would do at rated speed, but T_avail = 6 − 4·0.432394 = 4.270422 < 5.2: margin
     // 1 − 5.2/4.270422 = −0.217678.
-    {"the fall leaves too little peak torque", motor("fallfail", 2.4, 6, 2000, 4000, 2, 1e-4),
-     false, Axis, 0.6, 5.2, 4.2704220, -0.2176782, 1.7366635, 0.2763902, 0.2838028,
-     MotorVerdict::Fail, 21.6},
+    {"the fall leaves too little peak torque", Motor{"ff", 2.4, 6, 2000, 4000, 2, 1e-4}, false,
+     0.6, 5.2, 4.2704220, -0.2176782, 1.7366635, 0.2763902, 0.2838028, Fail, 21.6},
     // n = 2864.79 > n_max = 2500: margin 1 − 2864.79/2500 = −0.145916, and no peak torque is
     // available there (0, no margin): the speed cannot fail alone.
-    {"speed above the maximum speed", motor("above", 2.4, 8, 2000, 2500, 5, 1e-4), false, Axis, 0.6,
-     5.2, 0, None, 1.7366635, 0.2763902, -0.1459156, MotorVerdict::Fail, 21.6},
+    {"speed above the maximum speed", Motor{"above", 2.4, 8, 2000, 2500, 5, 1e-4}, false,
+     0.6, 5.2, 0, None, 1.7366635, 0.2763902, -0.1459156, Fail, 21.6},
     // The brake motor without its brake is the ratio motor: λ = 13.33, it fails.
-    {"brake motor without brake", motor("brake", 2.4, 8, 3000, 5000, 5, 3e-5, 2e-5), false, Axis,
-     -0.3333333, 4.5, 8, 0.4375, 1.4949247, 0.3771147, 0.4270422, MotorVerdict::Fail, 18.45},
+    {"brake motor without brake", Motor{"brake", 2.4, 8, 3000, 5000, 5, 3e-5, 2e-5}, false,
+     -0.3333333, 4.5, 8, 0.4375, 1.4949247, 0.3771147, 0.4270422, Fail, 18.45},
     // With it J_M = 0.00005: λ = 8 (margin 0.2); T_a = 0.5 + 4.2 = 4.7 (margin 0.4125),
     // T_d = −4.3, RMS = √((22.09·0.03 + 0.0056 + 18.49·0.03)/0.5) = √2.446 = 1.563969
     // (margin 0.348346), E_r = 4.3·300·0.03/2 = 19.35 J: it passes.
-    {"brake inertia brings the ratio within", motor("brake", 2.4, 8, 3000, 5000, 5, 3e-5, 2e-5),
-     true, Axis, 0.2, 4.7, 8, 0.4125, 1.5639693, 0.3483461, 0.4270422, MotorVerdict::Pass, 19.35},
+    {"brake brings the ratio within", Motor{"brake", 2.4, 8, 3000, 5000, 5, 3e-5, 2e-5}, true,
+     0.2, 4.7, 8, 0.4125, 1.5639693, 0.3483461, 0.4270422, Pass, 19.35},
     // T_F = 6: T_a = 1 + 4 + 6 = 11, T_c = 6, T_d = −5 + 6 = 1 ≥ 0: nothing returned, no
     // braking energy. RMS = √((121·0.03 + 36·0.14 + 1·0.03)/0.5) = √17.4 = 4.171331; T_R = 5:
     // margin 0.165734; T_P = 12: margin 1 − 11/12 = 0.083333.
-    {"no deceleration torque gives no braking energy", motor("big", 5, 12, 3000, 5000, None, 1e-4),
-     false, DriveTotals{0.0004, 6, 0}, 0.6, 11, 12, 0.0833333, 4.1713307, 0.1657339, 0.4270422,
-     MotorVerdict::Pass, None},
+    {"no braking energy without deceleration torque", Motor{"big", 5, 12, 3000, 5000, None, 1e-4},
+     false,
+     0.6, 11, 12, 0.0833333, 4.1713307, 0.1657339, 0.4270422, Pass, None,
+     DriveTotals{0.0004, 6, 0}},
 };
+// clang-format on
 
 void PrintTo(const CheckCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class MotorChecks : public testing::TestWithParam<CheckCase> {};
-
-void expectNear(const char* what, const Opt& got, const Opt& want) {
-    ASSERT_EQ(got.has_value(), want.has_value()) << what;
-    if (want) {
-        EXPECT_NEAR(*got, *want, 2e-7 * std::max(1.0, std::abs(*want))) << what;
-    }
-}
+class MotorChecks : public ::testing::TestWithParam<CheckCase> {};
 
 TEST_P(MotorChecks, CriteriaMarginsAndVerdictMatchTheHandWorking) {
     const CheckCase& c = GetParam();
@@ -136,28 +118,23 @@ TEST_P(MotorChecks, CriteriaMarginsAndVerdictMatchTheHandWorking) {
     const auto& peak = *check[MotorCriterion::PeakTorque];
     const auto& rms = *check[MotorCriterion::RmsTorque];
     const auto& speed = *check[MotorCriterion::Speed];
-    expectNear("ratio margin", ratio.margin, c.ratioMargin);
-    expectNear("peak", peak.required, c.peak);
-    expectNear("available", peak.available, c.available);
-    expectNear("peak margin", peak.margin, c.peakMargin);
-    expectNear("rms", rms.required, c.rms);
+    expectNear("ratio margin", ratio.margin, c.ratioMargin, 2e-7);
+    expectNear("peak", peak.required, c.peak, 2e-7);
+    expectNear("available", peak.available, c.available, 2e-7);
+    expectNear("peak margin", peak.margin, c.peakMargin, 2e-7);
+    expectNear("rms", rms.required, c.rms, 2e-7);
     EXPECT_EQ(rms.available, c.motor.ratedTorque);
-    expectNear("rms margin", rms.margin, c.rmsMargin);
-    expectNear("speed margin", speed.margin, c.speedMargin);
+    expectNear("rms margin", rms.margin, c.rmsMargin, 2e-7);
+    expectNear("speed margin", speed.margin, c.speedMargin, 2e-7);
     EXPECT_EQ(speed.available, c.motor.maxSpeed);
     for (const CriterionCheck& k : {ratio, peak, rms, speed})
         EXPECT_EQ(k.pass, k.required <= k.available);
     EXPECT_EQ(check.verdict(), c.verdict);
-    expectNear("braking", check.drive.brakingEnergy, c.braking);
+    expectNear("braking", check.drive.brakingEnergy, c.braking, 2e-7);
 }
 
-INSTANTIATE_TEST_SUITE_P(HandWorked, MotorChecks, testing::ValuesIn(kChecks),
-                         [](const testing::TestParamInfo<CheckCase>& info) {
-                             std::string name;
-                             for (const char* p = info.param.name; *p; ++p)
-                                 name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(HandWorked, MotorChecks, ::testing::ValuesIn(kChecks),
+                         ostrel::testing::rowName<CheckCase>);
 
 TEST(MotorCheck, MissingInputsLeaveCriteriaAbsentAndNoVerdict) {
     // No speed: only the ratio (λ = 4) is known; the motor neither passes nor fails.
@@ -174,23 +151,23 @@ TEST(MotorCheck, MissingInputsLeaveCriteriaAbsentAndNoVerdict) {
         EXPECT_FALSE(c);
     // One known failure is a failure whatever is missing.
     EXPECT_EQ(
-        checkMotor(motor("tiny", 1, 1, 1, 1, None, 1e-6), false, axisInputs(""), Axis).verdict(),
+        checkMotor(Motor{"tiny", 1, 1, 1, 1, None, 1e-6}, false, axisInputs(""), Axis).verdict(),
         MotorVerdict::Fail);
 }
 
 TEST(MotorCheck, AvailablePeakTorqueFallsLinearlyAndEndsAtMaximumSpeed) {
-    const Motor m = motor("m", 2, 10, 1000, 3000, 4, 1e-4);
+    const Motor m{"m", 2, 10, 1000, 3000, 4, 1e-4};
     const std::pair<double, Opt> points[] = {
         {0, 10}, {1000, 10}, {2000, 7}, {3000, 4}, {3000.001, None}};
     for (const auto& [n, want] : points)
         expectNear("T_avail", m.availablePeakTorque(n), want);
-    expectNear("T_P,max = T_P", motor("flat", 2, 10, 1000, 3000, None, 1).availablePeakTorque(2500),
+    expectNear("T_P,max = T_P", Motor{"flat", 2, 10, 1000, 3000, None, 1}.availablePeakTorque(2500),
                10.0);
 }
 
 // The project keeps the chosen motor whole, so that it checks the same without the list.
 TEST(MotorCheck, ChosenMotorComesBackFromTheProjectObject) {
-    const ChosenMotor chosen{motor("brake", 2.4, 8, 3000, 5000, None, 3e-5, 2e-5), true};
+    const ChosenMotor chosen{Motor{"brake", 2.4, 8, 3000, 5000, None, 3e-5, 2e-5}, true};
     const QJsonObject object = chosenMotorToJson(chosen);
     EXPECT_FALSE(object.contains("peakTorqueAtMaxSpeed")); // not given: left out
     EXPECT_EQ(chosenMotorFromJson(object), chosen);
@@ -219,9 +196,9 @@ TEST(MotorCheck, ChosenMotorRowsFollowTheDriveTable) {
 // ---- Every motor at once ----
 
 TEST(EveryMotor, SortedByRatedTorqueWithTheSmallestPassingMarkedAndCsvInFileOrder) {
-    const std::vector<Motor> motors{motor("big", 4, 12, 3000, 5000, None, 1e-4),
-                                    motor("rms", 1.5, 8, 3000, 5000, 5, 1e-4), A,
-                                    motor("A2", 2.4, 8, 3000, 5000, 5, 2e-4)};
+    const std::vector<Motor> motors{Motor{"big", 4, 12, 3000, 5000, None, 1e-4},
+                                    Motor{"rms", 1.5, 8, 3000, 5000, 5, 1e-4}, A,
+                                    Motor{"A2", 2.4, 8, 3000, 5000, 5, 2e-4}};
     const MotorTable table = checkEveryMotor(motors, false, axisInputs(), Axis);
     EXPECT_EQ(table.byRatedTorque, (std::vector<int>{1, 2, 3, 0}));
     EXPECT_EQ(table.smallestPassing, 2); // "rms" fails; A comes before A2 (lower inertia)
@@ -243,12 +220,7 @@ TEST(EveryMotor, SortedByRatedTorqueWithTheSmallestPassingMarkedAndCsvInFileOrde
 }
 
 TEST(MotorRows, MarginsInPercentAndTorquesInTheChosenUnit) {
-    const QStringList texts = [] {
-        QStringList t;
-        for (int i = 0; i < 800; ++i)
-            t << QStringLiteral("#%1").arg(i);
-        return t;
-    }();
+    const QStringList texts = ostrel::testing::numberedTexts();
     DisplayChoice ncm;
     ncm.digits = Digits::Significant4;
     ncm.torque = TorqueUnit::NCm;
@@ -276,12 +248,6 @@ TEST(MotorRows, MarginsInPercentAndTorquesInTheChosenUnit) {
 
 // ---- CSV import and export ----
 
-struct Bad {
-    const char* name;
-    const char* row; // after a good header and one good line
-    std::vector<MessagePiece> fault;
-};
-
 TEST(MotorCsv, GoodFileComesBackAndEveryBadRowIsNamedByItsLineWithNothingAdded) {
     const QByteArray header = motorCsvHeader().toUtf8();
     const QByteArray good = header + "\n\"Example, 1\",2.4,8,3000,5000,,0.0001,,400\n";
@@ -294,24 +260,24 @@ TEST(MotorCsv, GoodFileComesBackAndEveryBadRowIsNamedByItsLineWithNothingAdded) 
     EXPECT_EQ(parseMotorsCsv(motorsCsv(read.motors), "x").motors, read.motors);
 
     using MF = MotorField;
-    const auto fault = [](MF f, MotorProblem p) { return motorFaultMessage({f, p}); };
-    const Bad bads[] = {
+    using P = MotorProblem;
+    const auto fault = [](MF f, P p) { return motorFaultMessage({f, p}); };
+    // clang-format off
+    const struct { const char* name; const char* row; std::vector<MessagePiece> fault; } bads[] = {
         {"eight cells", "B,1,2,3,4,5,6,7", {{762, {}}}},
-        {"not a number", "B,1,2,3,4,,1e-4x,,", fault(MF::RotorInertia, MotorProblem::NotANumber)},
-        {"decimal comma", "B,\"2,4\",8,3000,5000,,1e-4,,",
-         fault(MF::RatedTorque, MotorProblem::NotANumber)},
-        {"missing", "B,1,2,3,4,,,,", fault(MF::RotorInertia, MotorProblem::Missing)},
-        {"zero", "B,1,2,0,4,,1,,", fault(MF::RatedSpeed, MotorProblem::NotPositive)},
-        {"negative brake", "B,1,2,3,4,,1,-1,", fault(MF::BrakeInertia, MotorProblem::Negative)},
-        {"peak below rated", "B,3,2,3,4,,1,,", fault(MF::PeakTorque, MotorProblem::BelowRated)},
-        {"max below rated", "B,1,2,3,2,,1,,", fault(MF::MaxSpeed, MotorProblem::BelowRated)},
-        {"fall above peak", "B,1,2,3,4,5,1,,",
-         fault(MF::PeakTorqueAtMaxSpeed, MotorProblem::AbovePeak)},
-        {"empty name", " ,1,2,3,4,,1,,", fault(MF::Name, MotorProblem::Missing)},
-        {"same name", "\"Example, 1\",1,2,3,4,,1,,", fault(MF::Name, MotorProblem::NameTwice)},
-        {"open quote", "\"B,1,2,3,4,,1,,", {{769, {}}}},
-    };
-    for (const Bad& b : bads) {
+        {"not a number", "B,1,2,3,4,,1e-4x,,", fault(MF::RotorInertia, P::NotANumber)},
+        {"decimal comma", "B,\"2,4\",8,3000,5000,,1e-4,,", fault(MF::RatedTorque, P::NotANumber)},
+        {"missing", "B,1,2,3,4,,,,", fault(MF::RotorInertia, P::Missing)},
+        {"zero", "B,1,2,0,4,,1,,", fault(MF::RatedSpeed, P::NotPositive)},
+        {"negative brake", "B,1,2,3,4,,1,-1,", fault(MF::BrakeInertia, P::Negative)},
+        {"peak below rated", "B,3,2,3,4,,1,,", fault(MF::PeakTorque, P::BelowRated)},
+        {"max below rated", "B,1,2,3,2,,1,,", fault(MF::MaxSpeed, P::BelowRated)},
+        {"fall above peak", "B,1,2,3,4,5,1,,", fault(MF::PeakTorqueAtMaxSpeed, P::AbovePeak)},
+        {"empty name", " ,1,2,3,4,,1,,", fault(MF::Name, P::Missing)},
+        {"same name", "\"Example, 1\",1,2,3,4,,1,,", fault(MF::Name, P::NameTwice)},
+        {"open quote", "\"B,1,2,3,4,,1,,", {{769, {}}}}};
+    // clang-format on
+    for (const auto& b : bads) {
         SCOPED_TRACE(b.name);
         const MotorCsvRead bad = parseMotorsCsv(good + "\r\n" + b.row + "\n", "m.csv");
         EXPECT_FALSE(bad.ok);
@@ -340,9 +306,9 @@ TEST(MotorListFile, RoundTripRefusedFilesAndAFailedWriteKeepingTheOldFile) {
     const QString path = dir.filePath(QStringLiteral("data/motors.json"));
     MotorList list;
     EXPECT_FALSE(list.add(A));
-    EXPECT_EQ(list.add(motor(" A ", 1, 2, 3, 4, None, 1)).problem, MotorProblem::NameTwice);
-    EXPECT_FALSE(list.add(motor("B", 1, 2, 3, 4, 1.5, 2e-5, 1e-5)));
-    EXPECT_EQ(list.addAll({motor("C", 1, 2, 3, 4, None, 1), A}, {7, 8}).at(1).literal, " 8: ");
+    EXPECT_EQ(list.add(Motor{" A ", 1, 2, 3, 4, None, 1}).problem, MotorProblem::NameTwice);
+    EXPECT_FALSE(list.add(Motor{"B", 1, 2, 3, 4, 1.5, 2e-5, 1e-5}));
+    EXPECT_EQ(list.addAll({Motor{"C", 1, 2, 3, 4, None, 1}, A}, {7, 8}).at(1).literal, " 8: ");
     EXPECT_EQ(list.size(), 2); // nothing of the refused import
     list.sortBy(MotorField::RatedTorque);
     EXPECT_EQ(list.at(0).name, "B");
@@ -353,10 +319,8 @@ TEST(MotorListFile, RoundTripRefusedFilesAndAFailedWriteKeepingTheOldFile) {
     ASSERT_TRUE(read.ok);
     EXPECT_EQ(read.list, list);
 
-    const std::pair<QByteArray, int> refused[] = {{"", 764},
-                                                  {"{\"motors\": [", 763},
-                                                  {"[]", 763},
-                                                  {"{\"motors\": [{\"name\": \"A\"}]}", 720}};
+    const std::pair<QByteArray, int> refused[] = {
+        {"", 764}, {R"({"motors": [)", 763}, {"[]", 763}, {R"({"motors": [{"name": "A"}]})", 720}};
     for (const auto& [bytes, entry] : refused) {
         const MotorListRead bad = parseMotorList(bytes, path);
         EXPECT_FALSE(bad.ok);
@@ -369,16 +333,13 @@ TEST(MotorListFile, RoundTripRefusedFilesAndAFailedWriteKeepingTheOldFile) {
     // file whole, with no temporary file beside it.
     MotorList longer = list;
     for (int i = 0; i < 20; ++i)
-        longer.add(motor(qPrintable(QStringLiteral("M%1").arg(i)), 1, 2, 3, 4, None, 1));
+        longer.add(Motor{QStringLiteral("M%1").arg(i), 1, 2, 3, 4, None, 1});
     const QByteArray before = motorListJson(list);
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    rlimit low = old;
-    low.rlim_cur = 100;
-    setrlimit(RLIMIT_FSIZE, &low);
-    const MotorListSave save = saveMotorList(longer, path);
-    setrlimit(RLIMIT_FSIZE, &old);
+    MotorListSave save;
+    {
+        const ostrel::testing::FileSizeLimit limit(100);
+        save = saveMotorList(longer, path);
+    }
     EXPECT_FALSE(save.ok);
     EXPECT_EQ(save.error.at(0).entry, 751);
     EXPECT_EQ(save.error.at(2).entry, 771);

@@ -2,15 +2,12 @@
 #pragma once
 
 #include "langdb/translationsource.h"
+#include "testinputs.h"
 
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <gtest/gtest.h>
-
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
 
 namespace ostrel::testing {
 

@@ -1,14 +1,13 @@
 // A write that fails at any step leaves the old file byte for byte and no temporary file. (The
 // command line's test writes through a link and checks the paths that name one file.)
+#include "filesizelimit.h"
 #include "platform/atomicfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace ostrel {
@@ -18,19 +17,6 @@ QByteArray bytesOf(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
 }
-
-// No file of the process may grow beyond limit bytes while it lives: a full disk, whose
-// writes fail (EFBIG) instead of ending the process.
-struct FileSizeLimit {
-    rlimit saved{};
-    explicit FileSizeLimit(rlim_t limit) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &saved);
-        rlimit lower{limit, saved.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &lower);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
-};
 
 TEST(FailedWrite, KeepsTheOldFileByteForByteAndSaysWhy) {
     using Step = AtomicFile::Step;
@@ -52,19 +38,15 @@ TEST(FailedWrite, KeepsTheOldFileByteForByteAndSaysWhy) {
         {"disk full at the flush", old, Step::None, Kind::System, "too large", 1024},
         {"a folder", [](const QDir& d) { return d.path(); }, Step::None, Kind::Folder, ""},
         // A pipe stands for any device: the superuser's old writer replaced /dev/full itself.
-        {"a pipe",
-         [](const QDir& d) {
+        // clang-format off
+        {"a pipe", [](const QDir& d) {
              mkfifo(QFile::encodeName(d.filePath("pipe")).constData(), 0600);
-             return d.filePath("pipe");
-         },
-         Step::None, Kind::NotAFile, ""},
-        {"a loop of links",
-         [](const QDir& d) {
+             return d.filePath("pipe"); }, Step::None, Kind::NotAFile, ""},
+        {"a loop of links", [](const QDir& d) {
              QFile::link(d.filePath("b"), d.filePath("a"));
              QFile::link(d.filePath("a"), d.filePath("b"));
-             return d.filePath("a");
-         },
-         Step::None, Kind::SymlinkLoop, ""},
+             return d.filePath("a"); }, Step::None, Kind::SymlinkLoop, ""},
+        // clang-format on
     };
     for (const auto& row : rows) {
         QTemporaryDir dir;
@@ -80,7 +62,7 @@ TEST(FailedWrite, KeepsTheOldFileByteForByteAndSaysWhy) {
         AtomicFile::failAt(row.step);
         WriteFailure failure;
         {
-            const FileSizeLimit limit(row.fileSizeLimit);
+            const testing::FileSizeLimit limit(row.fileSizeLimit);
             failure = AtomicFile::writeWhole(QByteArray(8192, 'x'), target);
         }
         AtomicFile::failAt(Step::None);

@@ -41,19 +41,8 @@ PartsList load() {
 // J_M = 0.01, ω = 10 rad/s, t_a = t_d = 0.1 s, t_c = 1 s, t_0 = 0.8 s: T_a = 6.5 N·m.
 DriveInputs drive() {
     DriveInputs in;
-    const std::pair<F, const char*> typed[] = {
-        {F::MotorInertia, "0.01"}, {F::Speed, "95.4929658551372"}, {F::AccelTime, "0.1"},
-        {F::ConstTime, "1"},       {F::DecelTime, "0.1"},          {F::DwellTime, "0.8"}};
-    for (const auto& [f, text] : typed)
-        in.setText(f, QString::fromUtf8(text));
+    in.texts = {"0.01", "", "1", "95.4929658551372", "0.1", "1", "0.1", "0.8", "1", "10"};
     return in;
-}
-
-QStringList lineTexts(const RecordingSurface& page) {
-    QStringList out;
-    for (const auto& l : page.textLines())
-        out << l.text;
-    return out;
 }
 
 QList<Record> curves(const RecordingSurface& page) {
@@ -64,9 +53,8 @@ QList<Record> curves(const RecordingSurface& page) {
 }
 
 TEST(DriveReport, WithoutMotorInertiaOrSpeedTheReportIsAsWithoutDrive) {
-    DriveInputs onlyTimes;
-    onlyTimes.setText(F::AccelTime, QStringLiteral("0.5"));
-    onlyTimes.setText(F::Efficiency, QStringLiteral("0.9"));
+    DriveInputs onlyTimes; // a speed of 0 is no speed
+    onlyTimes.texts = {"", "", "0.9", "0", "0.5", "", "", "", "1", "10"};
     const PartsList list = load();
     RecordingSurface plain, empty, times;
     printReport(plain, list, texts(), Today);
@@ -77,84 +65,63 @@ TEST(DriveReport, WithoutMotorInertiaOrSpeedTheReportIsAsWithoutDrive) {
     EXPECT_EQ(times.records(), plain.records());
 }
 
-TEST(DriveReport, BlockFollowsTheTotalsWithInputsResultsAndPlot) {
-    const PartsList list = load();
+// After the totals: the Drive block, inputs and results in SI with 4 significant digits in the
+// column of the longest caption, the verdict after the ratio; its plot; then the Motor block:
+// the motor's data, each criterion with what it compares, its margin and pass, the verdict and
+// the braking energy; then the tables. With J_M = J_R = 0.01: λ = 5 (50.0 %), T_a = 6.5 ≤ 8
+// (1 − 6.5/8 = 18.8 %), RMS with T_W = 0.3 held during the dwell
+// √((6.5²·0.1 + 0.5²·1 + 5.5²·0.1 + 0.3²·0.8)/2) = 1.946 ≤ 2 (2.71 %), 95.49 ≤ 200 rpm
+// (52.3 %); E_r = 5.5·10·0.1/2 = 2.75 J over a cycle of 2 s: 1.375 W.
+TEST(DriveReport, DriveBlockPlotAndMotorBlockFollowTheTotalsInOrder) {
+    const ChosenMotor motor{Motor{"Test motor", 2, 8, 100, 200, {}, 0.01}, false};
     const DriveInputs in = drive();
     RecordingSurface page;
-    ASSERT_EQ(printReport(page, list, texts(), Today, {}, &in), ReportStatus::Printed);
+    ASSERT_EQ(printReport(page, load(), texts(), Today, {}, &in, {}, &motor),
+              ReportStatus::Printed);
     const QStringList lines = lineTexts(page);
-    const auto index = [&lines](const QString& start) {
-        for (int i = 0; i < lines.size(); ++i)
-            if (lines[i].trimmed().startsWith(start)) return i;
-        return -1;
-    };
-    const int totals = index(QStringLiteral("Total inertia"));
-    const int title = index(QStringLiteral("Drive"));
-    const int table = index(QStringLiteral("Figure"));
-    ASSERT_GE(totals, 0);
-    EXPECT_GT(title, totals);
-    EXPECT_GT(table, title);
-    // Inputs and results, SI with 4 significant digits, in the column of the longest caption;
-    // the verdict after the ratio.
     const int width = reportCaptionWidth(texts());
     EXPECT_EQ(width, QStringLiteral("Acceleration torque").size());
-    EXPECT_TRUE(lines.contains(QStringLiteral("          ") +
-                               captionLine("Acceleration torque", width, "6.500", "N·m")));
-    EXPECT_GT(index(captionLine("D535", width, "95.49", "rpm")), title);
-    EXPECT_EQ(index(captionLine("D572", width, "D556", "")), index("D545") + 1);
-    // The plot between the block and the tables.
-    const QList<Record> drawn = curves(page);
-    ASSERT_FALSE(drawn.isEmpty());
-    const double tableY = page.textLines()[table].y;
-    for (const Record& r : drawn)
-        EXPECT_LT(std::max(r.a.y(), r.b.y()), tableY);
-}
-
-// The Motor block after the Drive block and its plot: the motor's data, each criterion with
-// what it compares, its margin and pass, the verdict and the braking energy. With J_M = J_R =
-// 0.01: λ = 5 (50.0 %), T_a = 6.5 ≤ 8 (1 − 6.5/8 = 18.8 %), RMS with T_W = 0.3 held during the
-// dwell √((6.5²·0.1 + 0.5²·1 + 5.5²·0.1 + 0.3²·0.8)/2) = 1.946 ≤ 2 (2.71 %), 95.49 ≤ 200 rpm
-// (52.3 %); E_r = 5.5·10·0.1/2 = 2.75 J over a cycle of 2 s: 1.375 W.
-TEST(DriveReport, MotorBlockFollowsTheDriveBlockWithDataChecksVerdictAndBrakingEnergy) {
-    Motor m;
-    m.name = QStringLiteral("Test motor");
-    m.ratedTorque = 2;
-    m.peakTorque = 8;
-    m.ratedSpeed = 100;
-    m.maxSpeed = 200;
-    m.rotorInertia = 0.01;
-    const ChosenMotor motor{m, false};
-    const DriveInputs in = drive();
-    RecordingSurface page;
-    printReport(page, load(), texts(), Today, {}, &in, {}, &motor);
-    const QStringList lines = lineTexts(page);
-    const int width = reportCaptionWidth(texts());
-    const auto at = [&lines](const QString& text) {
-        return int(lines.lastIndexOf(QStringLiteral("          ") + text));
-    };
-    const int title = at(QStringLiteral("Motor"));
-    EXPECT_GT(title, at(QStringLiteral("Drive")));
-    EXPECT_GT(at(QStringLiteral("Figure  1")), title);
+    // clang-format off
     const QStringList block{
-        "Test motor",
+        "Total inertia", "Drive", captionLine("D535", width, "95.49", "rpm"),
+        captionLine("D545", width, "5.000", ""), captionLine("D572", width, "D556", ""),
+        captionLine("Acceleration torque", width, "6.500", "N·m"), "Motor", "Test motor",
         captionLine("D722", width, "2.000", "N·m"),
         captionLine("D726", width, "", "N·m"), // T_P,max not given: empty, never 0
         captionLine("D741", width, "D748", ""),
-        "D730",
-        "    5.000 ≤ 10.00   D736 50.0 %   D737",
-        "D731",
-        "    6.500 ≤ 8.000 N·m   D736 18.8 %   D737",
-        "D732",
-        "    1.946 ≤ 2.000 N·m   D736 2.71 %   D737",
-        "D733",
-        "    95.49 ≤ 200.0 rpm   D736 52.3 %   D737",
-        captionLine("D739", width, "D737", ""),
-        captionLine("D743", width, "2.750", "J"),
-        captionLine("D744", width, "1.375", "W")};
-    int previous = title;
-    for (const QString& line : block) {
-        EXPECT_GT(at(line), previous) << line.toStdString();
-        previous = std::max(previous, at(line));
+        "D730", "    5.000 ≤ 10.00   D736 50.0 %   D737",
+        "D731", "    6.500 ≤ 8.000 N·m   D736 18.8 %   D737",
+        "D732", "    1.946 ≤ 2.000 N·m   D736 2.71 %   D737",
+        "D733", "    95.49 ≤ 200.0 rpm   D736 52.3 %   D737",
+        captionLine("D739", width, "D737", ""), captionLine("D743", width, "2.750", "J"),
+        captionLine("D744", width, "1.375", "W"), "Figure  1"};
+    // clang-format on
+    int previous = -1;
+    for (const QString& text : block) {
+        int at = previous + 1;
+        while (at < lines.size() && !lines[at].startsWith("          " + text))
+            ++at;
+        ASSERT_LT(at, lines.size()) << text.toStdString() << " after line " << previous;
+        previous = at;
+    }
+    // The plot between the Drive block and the Motor block. The block leaves no room for it
+    // on the first page: it goes whole to the next, under that page's heading.
+    const QList<Record> drawn = curves(page);
+    ASSERT_FALSE(drawn.isEmpty());
+    const auto at = [&](const QString& text) {
+        const RecordingSurface::TextLine& l = page.textLines()[int(lines.indexOf(text))];
+        return std::pair{l.page, l.y};
+    };
+    ASSERT_EQ(at("          Drive").first, 1);
+    const auto textLines = page.textLines();
+    const auto heading = *std::find_if(textLines.begin(), textLines.end(),
+                                       [](const auto& l) { return l.page == 2; });
+    EXPECT_TRUE(heading.text.contains(texts()[69])) << heading.text.toStdString();
+    for (const Record& r : drawn) {
+        EXPECT_EQ(r.page, 2);
+        EXPECT_GT(std::min(r.a.y(), r.b.y()), heading.y);
+        EXPECT_LE(std::max(r.a.y(), r.b.y()), page.printableHeight());
+        EXPECT_LT(std::pair(r.page, std::max(r.a.y(), r.b.y())), at("          Motor"));
     }
 }
 
@@ -167,34 +134,6 @@ TEST(DriveReport, InputOutOfRangePrintsItsHintAndNoResult) {
     EXPECT_TRUE(lines.filter(QStringLiteral("! D560")).size() == 1);
     EXPECT_EQ(lines.filter(QStringLiteral("Acceleration torque")).size(), 0);
     EXPECT_TRUE(curves(page).isEmpty());
-}
-
-TEST(DriveReport, PlotThatDoesNotFitGoesToTheNextPageUnderItsHeading) {
-    // Enough kinds that the block starts on the first page with no room left for its plot.
-    PartsList list;
-    for (int k = 0; k < 6; ++k)
-        list.add(lineOf({1 + k, "10", "0.05", "1", "1", "", "100", "", "20", "0.2", "0.3"}));
-    const DriveInputs in = drive();
-    RecordingSurface page;
-    printReport(page, list, texts(), Today, {}, &in);
-    int titlePage = 0, headingPage = 0;
-    double headingY = 0;
-    for (const RecordingSurface::TextLine& l : page.textLines()) {
-        if (l.text.trimmed() == QLatin1String("Drive")) titlePage = l.page;
-        if (titlePage && l.page == titlePage + 1 && !headingPage) {
-            headingPage = l.page;
-            headingY = l.y;
-            EXPECT_TRUE(l.text.contains(texts()[69])) << l.text.toStdString();
-        }
-    }
-    ASSERT_EQ(titlePage, 1);
-    const QList<Record> drawn = curves(page);
-    ASSERT_FALSE(drawn.isEmpty());
-    for (const Record& r : drawn) {
-        EXPECT_EQ(r.page, 2);
-        EXPECT_GT(std::min(r.a.y(), r.b.y()), headingY);
-        EXPECT_LE(std::max(r.a.y(), r.b.y()), page.printableHeight());
-    }
 }
 
 // The plot's curves: one line per pair of consecutive profile points, speed then torque, at
@@ -211,16 +150,14 @@ TEST(DrivePlot, CurvesJoinTheProfilePointsInTheirBoxes) {
     EXPECT_TRUE(area.contains(l.speedBox) && area.contains(l.torqueBox));
     EXPECT_LE(l.speedBox.bottom(), l.torqueBox.top());
 
-    // ω = 10 rad/s is n = 95.49 rpm; torques 6.5, 0.5 and −5.5 N·m, the dwell holding 0.3.
-    const double n = 300 / M_PI;
-    const QList<QPointF> speed{{0, 0}, {0.1, n}, {1.1, n}, {1.2, 0}, {2, 0}};
-    const QList<QPointF> torque{{0, 0},      {0, 6.5},    {0.1, 6.5}, {0.1, 0.5}, {1.1, 0.5},
-                                {1.1, -5.5}, {1.2, -5.5}, {1.2, 0.3}, {2, 0.3}};
+    // The profile's points (worked in the drive suite): ω = 10 rad/s is n = 95.49 rpm; torques
+    // 6.5, 0.5 and −5.5 N·m, the dwell holding 0.3.
     QList<QPointF> want;
-    for (qsizetype i = 1; i < speed.size(); ++i)
-        want << l.speedPoint(speed[i - 1]) << l.speedPoint(speed[i]);
-    for (qsizetype i = 1; i < torque.size(); ++i)
-        want << l.torquePoint(torque[i - 1]) << l.torquePoint(torque[i]);
+    for (qsizetype i = 1; i < profile.speed.size(); ++i)
+        want << l.speedPoint(profile.speed[i - 1]) << l.speedPoint(profile.speed[i]);
+    for (qsizetype i = 1; i < profile.torque.size(); ++i)
+        want << l.torquePoint(profile.torque[i - 1]) << l.torquePoint(profile.torque[i]);
+    const double n = 300 / M_PI;
     const QList<Record> drawn = curves(page);
     ASSERT_EQ(drawn.size() * 2, want.size());
     for (qsizetype i = 0; i < drawn.size(); ++i) {
@@ -247,13 +184,9 @@ TEST(DrivePlot, CurvesJoinTheProfilePointsInTheirBoxes) {
         EXPECT_TRUE(written.contains(QString::fromUtf8(value)))
             << written.join(" | ").toStdString();
     EXPECT_TRUE(written.contains(QStringLiteral("D569 (N·m)")));
-}
-
-TEST(DrivePlot, EmptyProfileDrawsNothing) {
-    RecordingSurface page;
-    EXPECT_FALSE(
-        drawDriveProfile(page, QRectF(0, 0, 100, 60), DriveProfile(), DisplayChoice(), texts()));
-    EXPECT_TRUE(page.records().isEmpty());
+    RecordingSurface empty; // an empty profile draws nothing
+    EXPECT_FALSE(drawDriveProfile(empty, area, DriveProfile(), DisplayChoice(), texts()));
+    EXPECT_TRUE(empty.records().isEmpty());
 }
 
 } // namespace

@@ -56,29 +56,14 @@ QStringList draw(FigureFn figure, const FigureCell& cell) {
 }
 
 // The figures in the order of their kind codes, 1 to 23.
-const FigureFn AllFigures[] = {drawDisc,
-                               drawRing,
-                               drawLyingCylinder,
-                               drawLyingTube,
-                               drawTruncatedCone,
-                               drawArm,
-                               drawRectangle,
-                               drawRegularPolygon,
-                               drawSphere,
-                               drawEccentricVerticalCylinder,
-                               drawEccentricVerticalTube,
-                               drawEccentricHorizontalCylinder,
-                               drawEccentricHorizontalTube,
-                               drawEccentricSphere,
-                               drawEccentricRectangle,
-                               drawPointMass,
-                               drawGivenValues,
-                               drawConveyor,
-                               drawUnbalancedMass,
-                               drawTorus,
-                               drawScrewAxis,
-                               drawRackAxis,
-                               drawBeltAxis};
+// clang-format off
+const FigureFn AllFigures[] = {
+    drawDisc, drawRing, drawLyingCylinder, drawLyingTube, drawTruncatedCone, drawArm,
+    drawRectangle, drawRegularPolygon, drawSphere, drawEccentricVerticalCylinder,
+    drawEccentricVerticalTube, drawEccentricHorizontalCylinder, drawEccentricHorizontalTube,
+    drawEccentricSphere, drawEccentricRectangle, drawPointMass, drawGivenValues, drawConveyor,
+    drawUnbalancedMass, drawTorus, drawScrewAxis, drawRackAxis, drawBeltAxis};
+// clang-format on
 
 // The points a record reaches: line ends, box corners, dots, and the curve of an ellipse or arc.
 QList<QPointF> reach(const Record& r) {
@@ -109,23 +94,6 @@ TEST(Primitives, WholeMmRoundsHalvesToEvenAndHoldsFarValuesWithoutOverflow) {
         EXPECT_EQ(wholeMm(row.in), row.out) << row.in;
 }
 
-TEST(Figures, TorusEndsWithTheRotationSymbolBetweenDimensionAndRing) {
-    const QStringList got = draw(drawTorus, FigureCell{140, 106});
-    // A = (140, 125); the symbol at A + (25, -10): a thick arc open at the top, its arrowhead,
-    // then the thin axis.
-    const double pi = ostrel::pi();
-    const QStringList symbol = {"W4",
-                                "A 165,115 r4 k0.2 " + num(3 * pi / 4) + ">" + num(pi / 3) + " w4",
-                                "L 166.5,114 168,113.75 w4",
-                                "L 166.5,114 167.5,115.1 w4",
-                                "W1",
-                                "L 165,112 165,118 w1"};
-    ASSERT_GE(got.size(), symbol.size());
-    EXPECT_EQ(got.mid(got.size() - symbol.size()), symbol);
-    EXPECT_TRUE(got.contains("L 150,113 180,113 w1")); // dimension line D, above the symbol
-    EXPECT_TRUE(got.contains("E 150,125 r7 k1 w4"));   // the ring's left section
-}
-
 TEST(Figures, TubesAndRingDrawTheirSolidFirstThenAConcentricBore) {
     const struct {
         FigureFn tube, solid;
@@ -149,20 +117,34 @@ TEST(Figures, TubesAndRingDrawTheirSolidFirstThenAConcentricBore) {
     }
 }
 
-TEST(Figures, MechanismsEndWithTheRotationSymbolOnTheDriveAxis) {
+// The rotation symbol comes last, on the drive axis: the torus's above its dimension line D
+// (a thick arc open at the top, its arrowhead, then the thin axis), the mechanisms' on the
+// screw's shaft or seen end on (a cross) at the drive wheel.
+TEST(Figures, RotatingFiguresEndWithTheRotationSymbolOnTheDriveAxis) {
+    const double pi = ostrel::pi();
     const struct {
         FigureFn fn;
-        QString driven;        // the screw's shaft, or the drive wheel, at cell (10, 10)
-        QStringList symbolEnd; // its axis line, or the cross on the axis seen end on
+        FigureCell cell;
+        QStringList drawn; // among the records: the driven part, the dimension, the section
+        QStringList symbolEnd;
     } rows[] = {
-        {drawScrewAxis, "L 21,30.5 34,30.5 w4", {"W1", "L 11.5,32 17.5,32 w1"}},
-        {drawRackAxis, "E 27,31 r8 k1 w4", {"L 25.8,31 28.2,31 w1", "L 27,29.8 27,32.2 w1"}},
-        {drawBeltAxis, "E 22.5,32 r6 k1 w4", {"L 21.3,32 23.7,32 w1", "L 22.5,30.8 22.5,33.2 w1"}},
-    };
+        // clang-format off
+        {drawTorus, FigureCell{140, 106}, // A = (140, 125): the symbol at A + (25, -10)
+         {"L 150,113 180,113 w1", "E 150,125 r7 k1 w4"},
+         {"W4", "A 165,115 r4 k0.2 " + num(3 * pi / 4) + ">" + num(pi / 3) + " w4",
+          "L 166.5,114 168,113.75 w4", "L 166.5,114 167.5,115.1 w4", "W1", "L 165,112 165,118 w1"}},
+        {drawScrewAxis, FigureCell{10, 10}, {"L 21,30.5 34,30.5 w4"},
+         {"W1", "L 11.5,32 17.5,32 w1"}},
+        {drawRackAxis, FigureCell{10, 10}, {"E 27,31 r8 k1 w4"},
+         {"L 25.8,31 28.2,31 w1", "L 27,29.8 27,32.2 w1"}},
+        {drawBeltAxis, FigureCell{10, 10}, {"E 22.5,32 r6 k1 w4"},
+         {"L 21.3,32 23.7,32 w1", "L 22.5,30.8 22.5,33.2 w1"}}};
+    // clang-format on
     for (const auto& row : rows) {
-        const QStringList got = draw(row.fn, FigureCell{10, 10});
-        EXPECT_TRUE(got.contains(row.driven)) << row.driven.toStdString();
-        EXPECT_EQ(got.mid(got.size() - 2), row.symbolEnd);
+        const QStringList got = draw(row.fn, row.cell);
+        for (const QString& record : row.drawn)
+            EXPECT_TRUE(got.contains(record)) << record.toStdString();
+        EXPECT_EQ(got.mid(got.size() - row.symbolEnd.size()), row.symbolEnd);
     }
 }
 
@@ -213,6 +195,8 @@ TEST(Figures, DrawFigureDrawsEachKindInsideItsCellAndReturnsAtWidthOne) {
     }
 }
 
+// The toolbar images keep the thick outline and the rotation symbol's axis, no text and no
+// dots; the symbols of axes drawn across the page or seen end on are enlarged, thin strokes.
 TEST(PictureFilter, OutlineKeepsThickStrokesAndTheSymbolAxisOnly) {
     RecordingSurface page;
     PictureFilter icon(&page, PictureFilter::Keep::Outline, 4, 2);
@@ -225,22 +209,17 @@ TEST(PictureFilter, OutlineKeepsThickStrokesAndTheSymbolAxisOnly) {
     EXPECT_EQ(describe(lines.last()), "L 25,2 25,8 w2");
     EXPECT_EQ(page.recordsOf(Kind::Ellipse).size(), 1);
     EXPECT_EQ(page.recordsOf(Kind::Arc).size(), 2);
-}
-
-TEST(PictureFilter, EnlargesTheSymbolsOfAxesAcrossThePageAndSeenEndOnAsThinStrokes) {
-    const struct {
-        FigureFn fn;
-        double radius, aspect;
-    } rows[] = {{drawScrewAxis, 4, 5}, {drawRackAxis, 3, 1}, {drawBeltAxis, 3, 1}};
-    for (const auto& row : rows) {
-        RecordingSurface page;
-        PictureFilter icon(&page, PictureFilter::Keep::Outline, 4, 2);
-        icon.setSymbolScale(2);
-        row.fn(icon, FigureCell{});
-        const QList<Record> arcs = page.recordsOf(Kind::Arc);
-        EXPECT_TRUE(std::any_of(arcs.begin(), arcs.end(), [&row](const Record& r) {
-            return r.radius == 2 * row.radius && r.aspect == row.aspect && r.lineWidth == 2;
-        })) << row.radius;
+    for (const auto& [fn, radius, aspect] : {std::tuple{&drawScrewAxis, 4.0, 5.0},
+                                             {&drawRackAxis, 3.0, 1.0},
+                                             {&drawBeltAxis, 3.0, 1.0}}) {
+        RecordingSurface axis;
+        PictureFilter image(&axis, PictureFilter::Keep::Outline, 4, 2);
+        image.setSymbolScale(2);
+        fn(image, FigureCell{});
+        const QList<Record> arcs = axis.recordsOf(Kind::Arc);
+        EXPECT_TRUE(std::any_of(arcs.begin(), arcs.end(), [&](const Record& r) {
+            return r.radius == 2 * radius && r.aspect == aspect && r.lineWidth == 2;
+        })) << radius;
     }
 }
 

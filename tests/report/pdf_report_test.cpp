@@ -82,15 +82,10 @@ TEST(ReportPdf, MixedListHasItsTextOnItsPagesAndEveryFigureDrawn) {
         EXPECT_TRUE(pages[p].contains(QStringLiteral("Inertia calculation"))) << p;
         EXPECT_TRUE(pages[p].contains(QRegularExpression(QString("Page +%1\\b").arg(p + 1)))) << p;
     }
-    for (int k = 1; k <= 20; ++k) {
-        EXPECT_TRUE(text.contains(QRegularExpression(QString("Fig %1\\b").arg(k)))) << k;
-        EXPECT_TRUE(text.contains(QRegularExpression(QString("Figure +%1\\b").arg(k)))) << k;
-    }
-    EXPECT_TRUE(pages[1].contains(QStringLiteral("Fig 19"))) << "the seventh row of figures";
-    // Masses 11 ... 30 three times over, and the conveyor's 28 less 3.5 kg.
-    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Total mass +=\\s+1230\\.00 kg"))));
-    EXPECT_TRUE(text.contains(QStringLiteral("24.5")));
-    EXPECT_TRUE(text.contains(QStringLiteral("kgm²")));
+    // Each figure's label on its page (the seventh row of figures opens page 2); the tables'
+    // texts are the recorder's, checked in the report suites.
+    for (int k = 1; k <= 20; ++k)
+        EXPECT_TRUE(pages[k > 18].contains(QRegularExpression(QString("Fig %1\\b").arg(k)))) << k;
 
     // Every cell holds a drawing besides its frame and label (at 100 dpi; margins 5 and 4 mm).
     const auto px = [](double mm) { return static_cast<int>(mm * 100 / 25.4); };

@@ -3,18 +3,15 @@
 #pragma once
 
 #include "list/partslist.h"
+#include "platform/recordingsurface.h"
 #include "solids/calculation.h"
+#include "testinputs.h"
 
 #include <QString>
 #include <QStringList>
 #include <initializer_list>
 #include <ostream>
 #include <utility>
-
-// Texts in failed comparisons.
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace ostrel::testing {
 
@@ -74,6 +71,14 @@ inline PartsList allKinds(int copies = 1) {
     return list;
 }
 
+// The text of each line a report printed, in order.
+inline QStringList lineTexts(const RecordingSurface& page) {
+    QStringList out;
+    for (const auto& l : page.textLines())
+        out << l.text;
+    return out;
+}
+
 // One line of each mechanism (screw, rack, belt) as the editor hands it over: its inputs and
 // the results calculatePart gives them, added under the exact rule (its small inertia shows
 // as "." in Classic).
@@ -84,9 +89,7 @@ inline void addMechanisms(PartsList& list) {
     for (int code = 21; code <= 23; ++code) {
         PartsList::Line l;
         l.code = code;
-        const QStringList t = QString::fromLatin1(inputs[code - 21]).split(u'|');
-        for (qsizetype i = 0; i < t.size(); ++i)
-            l.texts[size_t(i)] = t[i];
+        l.texts = inputTexts(inputs[code - 21]);
         const CalcOutcome out = calculatePart({code, true, l.texts});
         l.captions = out.captions;
         l.exact = out.values;

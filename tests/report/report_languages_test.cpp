@@ -49,24 +49,24 @@ TEST_P(ReportInEveryLanguage, EveryTextIsWholeAndWithinThePrintableWidth) {
     list.add(lineOf({1, "10", "0.05", "1", "1", "", "100", "", "20", "0.2", "0.3"}));
     addMechanisms(list);
     DriveInputs drive; // far above the ratio limit, with friction: advice and note
-    for (const auto& [f, text] : {std::pair{F::MotorInertia, "0.0001"},
-                                  {F::Speed, "3000"},
-                                  {F::AccelTime, "0.2"},
-                                  {F::DecelTime, "0.2"}})
+                       // clang-format off
+    for (const auto& [f, text] : {std::pair{F::MotorInertia, "0.0001"}, {F::Speed, "3000"},
+                                  {F::AccelTime, "0.2"}, {F::DecelTime, "0.2"}})
+        // clang-format on
         drive.setText(f, QLatin1String(text));
     const QString title = QStringLiteral("Press 4/5, the table axis ") +
                           QStringLiteral("on its ball screw and guards ").repeated(5);
-    Motor m; // far too small: each check fails
-    m.name = QStringLiteral("Servo motor of a rather long name, with its brake and encoder");
-    m.ratedTorque = 0.1;
-    m.peakTorque = 0.3;
-    m.ratedSpeed = 2000;
-    m.maxSpeed = 2500;
-    m.peakTorqueAtMaxSpeed = 0.2;
-    m.rotorInertia = 0.0001;
-    m.brakeInertia = 0.00002;
-    m.ratedPower = 100;
-    const ChosenMotor motor{m, true};
+    // A motor far too small: each check fails.
+    const Motor tooSmall{"Servo motor of a rather long name, with its brake and encoder",
+                         0.1,
+                         0.3,
+                         2000,
+                         2500,
+                         0.2,
+                         0.0001,
+                         0.00002,
+                         100};
+    const ChosenMotor motor{tooSmall, true};
     DisplayChoice display;
     if (significant) display.digits = Digits::Significant4;
     const QDate today(2026, 3, 14);
@@ -97,19 +97,12 @@ TEST_P(ReportInEveryLanguage, EveryTextIsWholeAndWithinThePrintableWidth) {
         EXPECT_TRUE(text.simplified().contains(title.simplified())) << "page " << number;
         all += text;
     }
-    std::vector<int> whole{35,
-                           85,
-                           71,
-                           11,
-                           DriveEntry::RatioCaption,
-                           DriveEntry::VerdictAbove,
-                           DriveEntry::AboveAdvice,
-                           DriveEntry::CoastNote,
-                           DriveEntry::BrakeHoldsLoad,
-                           DriveEntry::BrakingNote,
-                           MotorEntry::Title,
-                           MotorCheckEntry::Verdict,
-                           MotorCheckEntry::Fail};
+    // clang-format off
+    namespace D = DriveEntry;
+    std::vector<int> whole{35, 85, 71, 11, D::RatioCaption, D::VerdictAbove, D::AboveAdvice,
+                           D::CoastNote, D::BrakeHoldsLoad, D::BrakingNote, MotorEntry::Title,
+                           MotorCheckEntry::Verdict, MotorCheckEntry::Fail};
+    // clang-format on
     for (int i = 1; i < MotorFieldCount; ++i)
         whole.push_back(MotorEntry::FirstField + i);
     for (int i = 0; i < MotorCriterionCount; ++i)

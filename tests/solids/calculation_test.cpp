@@ -1,23 +1,14 @@
 // calculatePart: results, the reason and the box of a run without result, messages and the
 // overflow rule, kind by kind.
 #include "solids/calculation.h"
+#include "testinputs.h"
 
-#include <QStringList>
 #include <gtest/gtest.h>
 
 namespace ostrel {
 namespace {
 
 using Kind = CalcOutcome::Kind;
-
-// texts: "quantity|ratio|mass|R|D|d|H"; mode 'd' density, 't' total mass.
-CalcOutcome run(int code, char mode, const char* texts) {
-    CalcInputs in{code, mode == 't', {}};
-    const QStringList t = QString::fromUtf8(texts).split(u'|');
-    for (qsizetype i = 0; i < 7 && i < t.size(); ++i)
-        in.texts[std::size_t(i)] = t[i];
-    return calculatePart(in);
-}
 
 const char* const boxes[] = {"quantity", "ratio", "mass", "R", "D", "d", "H"};
 const char* const notes[] = {"",         "missing", "zero",  "not a number", "negative length",
@@ -52,8 +43,8 @@ TEST(Calculation, GivesTheExpectedOutcome) {
     const struct {
         const char* name;
         int code;
-        char mode;
-        const char* texts;
+        char mode;         // 'd' density, 't' total mass
+        const char* texts; // "quantity|ratio|mass|R|D|d|H"
         const char* expected;
     } rows[] = {
         // Disc.
@@ -121,7 +112,6 @@ TEST(Calculation, GivesTheExpectedOutcome) {
         {"ConveyorReduced", 18, 't', "3|2|100||500|50|0.1", "450|5.86|36.79|."},
         {"Unbalance", 19, 't', "1|1|10|200|||", "10|.4|.|19.62"},
         {"UnbalanceNegativeAngle", 19, 't', "1|1|10|200|||-5", "- H: negative"},
-        {"UnbalanceBothNegative", 19, 't', "1|1|10|-200|||-5", "- R: negative length H: negative"},
         // Inputs so large that a value overflows, or loses all its digits, give no result; the box
         // furthest from ordinary magnitudes is named.
         {"HugeDiameter", 1, 'd', "1|1|7850||1e200||100", "- D: range"},
@@ -133,33 +123,17 @@ TEST(Calculation, GivesTheExpectedOutcome) {
         {"MassBelowTheLimit", 0, 't', "1|1|999999999999999||||", "999999999999999|.|.|."},
         // The three messages, with the correction each one asks for.
         {"ConeEndsEqual", 5, 'd', "1|1|7850||400|400|300", "i Ø {348} > Ø {349} -> d=\"\"+focus"},
-        {"ConeSmallEndLarger", 5, 't', "1|1|10||400|500|", "i Ø {348} > Ø {349} -> d=\"\"+focus"},
-        {"PolygonTwoSides", 8, 't', "1|1|10|2|1000||100", "i {350} -> R=\"3\""},
         {"PolygonAlmostThreeSides", 8, 't', "1|1|7850|2.99|1000||", "i {350} -> R=\"3\""},
-        {"TorusCentreLineBelowSection", 20, 'd', "1|1|7850||50|100|",
-         "! {351} 50 {352}\r\n{353} 100\r\n -> D=\"5\""},
         // The texts go in as typed; a last character written as a surrogate pair goes whole.
         {"TorusTextsAsTyped", 20, 't', "1|1|1|| 5\U0001F600|1 00|",
          "! {351}  5\U0001F600 {352}\r\n{353} 1 00\r\n -> D=\" 5\""},
     };
-    for (const auto& r : rows)
-        EXPECT_EQ(outcome(run(r.code, r.mode, r.texts)).toStdString(), r.expected)
-            << r.name << " of kind " << r.code;
-}
-
-// The exact values behind the captions: the disc of 1000 x 100 mm in steel is pi/4 * 0.1 m³ of
-// 7850 kg/m³ = 616.5375582 kg and m D²/8 = 77.06719477 kg·m²; at ratio 2 the inertia is a
-// quarter and at quantity 3 everything triples. The captions are the values under the masks.
-TEST(CalculationValues, AreTheExactResultsBehindTheCaptions) {
-    const CalcOutcome disc = run(1, 'd', "1|1|7850||1000||100");
-    ASSERT_EQ(disc.kind, Kind::Results);
-    EXPECT_NEAR(disc.values[0], 616.5375582, 1e-6);
-    EXPECT_NEAR(disc.values[1], 77.06719477, 1e-7);
-    EXPECT_EQ(disc.values[2], 0.0);
-    const CalcOutcome geared = run(1, 'd', "3|2|7850||1000||100");
-    EXPECT_DOUBLE_EQ(geared.values[0], 3 * disc.values[0]);
-    EXPECT_DOUBLE_EQ(geared.values[1], 3 * disc.values[1] / 4);
-    EXPECT_EQ(run(1, 'd', "1|1|7850||abc||100").values, (std::array<double, 4>{}));
+    for (const auto& r : rows) {
+        const CalcOutcome o = testing::calculate(r.code, r.mode == 't', r.texts);
+        EXPECT_EQ(outcome(o).toStdString(), r.expected) << r.name << " of kind " << r.code;
+        // A run without result leaves no value behind: the editor adds none.
+        EXPECT_TRUE(o.kind == Kind::Results || o.values == decltype(o.values){}) << r.name;
+    }
 }
 
 } // namespace

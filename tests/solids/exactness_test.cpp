@@ -4,8 +4,8 @@
 #include "solids/calculation.h"
 #include "solids/numbertext.h"
 #include "solids/units.h"
+#include "testinputs.h"
 
-#include <QStringList>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <vector>
@@ -19,42 +19,24 @@ struct Part {
     const char* texts; // "quantity|ratio|mass|R|D|d|H"
 };
 
-CalcOutcome compute(const Part& p) {
-    CalcInputs in{p.code, p.mode == 't', {}};
-    const QStringList t = QString::fromUtf8(p.texts).split(u'|');
-    for (qsizetype i = 0; i < 7 && i < t.size(); ++i)
-        in.texts[size_t(i)] = t[i];
-    return calculatePart(in);
-}
-
 constexpr Quantity kQuantities[4] = {Quantity::Mass, Quantity::Inertia, Quantity::Torque,
                                      Quantity::Torque};
 
 // Servo-sized parts of every kind, in both mass modes, from grams to half a tonne.
 TEST(Exactness, ShownTextsReadBackAsTheExactResults) {
-    const Part parts[] = {{1, 'd', "1|2|7870||20||1000"},
-                          {1, 't', "1|1|1||60||"},
-                          {2, 'd', "1|1|2700||50|20|10"},
-                          {3, 't', "1|1|2||20||300"},
-                          {4, 'd', "1|1|7850||20|10|300"},
-                          {5, 't', "1|1|0.3||40|20|30"},
-                          {6, 't', "1|1|0.2||50||"},
-                          {7, 'd', "1|1|7850||50|25|10"},
-                          {8, 't', "1|1|0.2|6|50||10"},
-                          {9, 'd', "1|1|7850||30||"},
-                          {10, 't', "1|1|0.1|50|20||10"},
-                          {11, 'd', "1|1|7850|50|30|10|10"},
-                          {12, 't', "1|1|0.3|50|20||100"},
-                          {13, 'd', "1|1|7850|50|30|10|10"},
-                          {14, 't', "1|1|0.05|50|20||"},
-                          {15, 'd', "1|1|7850|50|20|10|5"},
-                          {16, 't', "1|1|0.02|30|||"},
-                          {17, 't', "2|2||0.0125|0.003|0.0042|"},
-                          {18, 't', "1|1|500||3.183098861837907||0"},
-                          {18, 't', "1|1|100||50|5|0.1"},
-                          {19, 't', "1|1|0.01|20|||"},
-                          {20, 'd', "1|1|7850||100|10|"},
-                          {1, 't', "-1|10|1||60||"}};
+    // clang-format off
+    const Part parts[] = {
+        {1, 'd', "1|2|7870||20||1000"}, {1, 't', "1|1|1||60||"}, {2, 'd', "1|1|2700||50|20|10"},
+        {3, 't', "1|1|2||20||300"}, {4, 'd', "1|1|7850||20|10|300"}, {5, 't', "1|1|0.3||40|20|30"},
+        {6, 't', "1|1|0.2||50||"}, {7, 'd', "1|1|7850||50|25|10"}, {8, 't', "1|1|0.2|6|50||10"},
+        {9, 'd', "1|1|7850||30||"}, {10, 't', "1|1|0.1|50|20||10"},
+        {11, 'd', "1|1|7850|50|30|10|10"}, {12, 't', "1|1|0.3|50|20||100"},
+        {13, 'd', "1|1|7850|50|30|10|10"}, {14, 't', "1|1|0.05|50|20||"},
+        {15, 'd', "1|1|7850|50|20|10|5"}, {16, 't', "1|1|0.02|30|||"},
+        {17, 't', "2|2||0.0125|0.003|0.0042|"}, {18, 't', "1|1|500||3.183098861837907||0"},
+        {18, 't', "1|1|100||50|5|0.1"}, {19, 't', "1|1|0.01|20|||"},
+        {20, 'd', "1|1|7850||100|10|"}, {1, 't', "-1|10|1||60||"}};
+    // clang-format on
     std::vector<DisplayChoice> displays; // each unit of each family, with 4 and 6 digits
     for (Digits d : {Digits::Significant4, Digits::Significant6})
         for (int m = 0; m < unitCount(Quantity::Mass); ++m)
@@ -62,7 +44,7 @@ TEST(Exactness, ShownTextsReadBackAsTheExactResults) {
                 for (int t = 0; t < unitCount(Quantity::Torque); ++t)
                     displays.push_back({d, MassUnit(m), InertiaUnit(j), TorqueUnit(t)});
     for (const Part& p : parts) {
-        const CalcOutcome out = compute(p);
+        const CalcOutcome out = testing::calculate(p.code, p.mode == 't', p.texts);
         ASSERT_EQ(out.kind, CalcOutcome::Kind::Results) << p.texts;
         ASSERT_NE(out.values[1], 0.0) << "every part has an inertia: " << p.texts;
         for (const DisplayChoice& display : displays) {
@@ -87,17 +69,6 @@ TEST(Exactness, ShownTextsReadBackAsTheExactResults) {
             }
         }
     }
-}
-
-// 500 kg on a 10 mm-lead screw, against the formula worked out by hand: J = m (lead / 2 pi)²,
-// 12.67 kg·cm².
-TEST(Exactness, ServoAxisFiguresInKgCm2) {
-    const CalcOutcome load = compute({18, 't', "1|1|500||3.183098861837907||0"});
-    ASSERT_EQ(load.kind, CalcOutcome::Kind::Results);
-    EXPECT_NEAR(load.values[1], 500 * std::pow(0.010 / (2 * M_PI), 2), 1e-12);
-    const DisplayChoice kgcm2{Digits::Significant4, MassUnit::Kg, InertiaUnit::KgCm2,
-                              TorqueUnit::NM};
-    EXPECT_EQ(kgcm2.format(load.values[1], Quantity::Inertia), "12.67");
 }
 
 } // namespace

@@ -9,11 +9,9 @@ namespace ostrel {
 namespace {
 
 TEST(Materials, ATypedDensityShowsTheFirstMaterialThatHasItOrOther) {
-    std::vector<Material> own(2);
-    own[0].name = QStringLiteral("S355");
-    own[0].density = 7850; // a steel again: the built-in steel comes first
-    own[1].name = QStringLiteral("Cast polyamide");
-    own[1].density = 1150.5;
+    // A steel again (the built-in steel comes first) and a density with a decimal.
+    const std::vector<Material> own{{0, QStringLiteral("S355"), 7850},
+                                    {0, QStringLiteral("Cast polyamide"), 1150.5}};
     const std::vector<Material> choices = materialChoices(own);
     ASSERT_EQ(choices.size(), 17u);
     const struct {
@@ -26,7 +24,6 @@ TEST(Materials, ATypedDensityShowsTheFirstMaterialThatHasItOrOther) {
     const QStringList texts = {QString(), QStringLiteral("Steel")};
     EXPECT_EQ(choices[15].displayName(texts), QStringLiteral("S355"));
     EXPECT_EQ(choices[16].densityText(), QStringLiteral("1150.5"));
-    EXPECT_EQ(choices[14].densityText(), QStringLiteral("560"));
 }
 
 QStringList names(const std::vector<Material>& materials) {

@@ -1,17 +1,13 @@
-// The linear mechanisms: their lines worked by hand, the boxes they refuse, their stored keys.
+// The linear mechanisms through the editor's calculation: their lines worked by hand and the
+// boxes they refuse.
 #include "solids/calculation.h"
 #include "solids/mechanism.h"
+#include "testinputs.h"
 
-#include <QStringList>
 #include <gtest/gtest.h>
 
 namespace ostrel {
 namespace {
-
-MechanismResult run(int code, const char* texts) {
-    const QStringList t = QString::fromUtf8(texts).split(u'|');
-    return calculateMechanism(code, std::vector<QString>(t.begin(), t.end()));
-}
 
 // Worked by hand with g = 9.81 and π, lengths in m.
 // Screw, P 10 mm: s = 0.01/(2π) = 1.591549431e-3 m, s² = 2.533029591e-6 m². Shaft d 20, L 1000:
@@ -72,8 +68,8 @@ TEST(Mechanism, LinesWorkedByHand) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        const MechanismResult r = run(row.code, row.texts);
-        ASSERT_TRUE(r.ok);
+        const CalcOutcome r = testing::calculate(row.code, true, row.texts);
+        ASSERT_EQ(r.kind, CalcOutcome::Kind::Results);
         const double expected[4] = {row.mass, row.inertia, row.friction, row.working};
         for (int i = 0; i < 4; ++i) {
             if (expected[i] == 0)
@@ -85,105 +81,40 @@ TEST(Mechanism, LinesWorkedByHand) {
     }
 }
 
-TEST(Mechanism, RefusesTheFirstWrongBoxWithItsHint) {
-    const struct {
-        int code;
-        const char* texts;
-        const char* key; // the box named, or "" for none
-        InputProblem problem;
-        int hint;
-    } rows[] = {
-        {21, "1|1|abc|0|20|1000|7850|0.1|0|0|0", "mass", InputProblem::NotANumber, 574},
-        {21, "1|1|-1|10|20|1000|7850|0.1|0|0|0", "mass", InputProblem::Negative, 679},
-        {21, "1|1|250|0|20|1000|7850|0.1|0|0|0", "lead", InputProblem::NotPositive, 677},
-        {21, "1|1|250||20|1000|7850|0.1|0|0|0", "lead", InputProblem::Empty, 0},
-        {21, "1|1|250|10|-20|1000|7850|0.1|0|0|0", "screwDiameter", InputProblem::Negative, 678},
-        {21, "1|1|250|10|20|1000|-7850|0.1|0|0|0", "density", InputProblem::Negative, 680},
-        {21, "1|1|250|10|20|1000|7850|-0.1|0|0|0", "friction", InputProblem::Negative, 681},
-        {21, "1|1|250|10|20|1000|7850|0.1|0|0|-5", "counterweight", InputProblem::Negative, 679},
-        {22, "0|1|400|100|40|7850|0.02|0|0", "quantity", InputProblem::NotPositive, 677},
-        {22, "1||400|100|40|7850|0.02|0|0", "ratio", InputProblem::Empty, 0},
-        {22, "1|1|400|-100|40|7850|0.02|0|0", "pitchDiameter", InputProblem::NotPositive, 677},
-        {23, "1|1|12|0.8|60|30|2700|0.5|0.1|0|0", "pulleys", InputProblem::BelowOne, 682},
-        {23, "1|1|12|0.8|60|30|2700||0.1|0|0", "pulleys", InputProblem::Empty, 0},
-        {23, "1|1|12|0.8|60|30|2700|2|0.1|x|0", "angle", InputProblem::NotANumber, 574},
-        {21, "1|1|1e300|10|20|1000|7850|0.1|0|0|0", "", InputProblem::None, 683}, // overflows
-        {20, "1|1|1|1", "", InputProblem::None, 0},                               // no mechanism
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.texts);
-        const MechanismResult r = run(row.code, row.texts);
-        EXPECT_FALSE(r.ok);
-        const Mechanism* m = mechanismInfo(row.code);
-        EXPECT_STREQ(r.input < 0 ? "" : m->inputs[std::size_t(r.input)].key, row.key);
-        EXPECT_EQ(r.problem, row.problem);
-        EXPECT_EQ(r.hintEntry, row.hint);
-    }
-}
-
-TEST(Mechanism, KeepsTheStoredKeysAndDefaults) {
-    const char* keys[] = {
-        "quantity ratio mass lead screwDiameter screwLength density friction angle force "
-        "counterweight",
-        "quantity ratio mass pitchDiameter pinionWidth density friction angle force",
-        "quantity ratio mass beltMass pulleyDiameter pulleyWidth density pulleys friction angle "
-        "force"};
-    const char* defaults[] = {"1|1|||||7850||0|0|0", "1|1||||7850||0|0", "1|1|||||7850|2||0|0"};
-    const char* fileKeys[] = {"Screw", "Rack", "Belt"};
-    ASSERT_EQ(mechanisms().size(), 3u);
-    for (int i = 0; i < 3; ++i) {
-        const Mechanism& m = mechanisms()[std::size_t(i)];
-        EXPECT_EQ(m.code, 21 + i);
-        EXPECT_EQ(mechanismByFileKey(QString::fromLatin1(fileKeys[i])), &m);
-        QStringList k, d;
-        for (const InputDeclaration& in : m.inputs)
-            k << in.key, d << in.defaultText;
-        EXPECT_EQ(k.join(' '), QLatin1String(keys[i]));
-        EXPECT_EQ(d.join('|'), QLatin1String(defaults[i]));
-        EXPECT_EQ(inputIndex(m, u"density"), k.indexOf("density"));
-    }
-    EXPECT_EQ(mechanismByFileKey(u"screw"), nullptr);
-    EXPECT_EQ(mechanismInfo(24), nullptr);
-    EXPECT_EQ(inputIndex(*mechanismInfo(22), u"pulleys"), -1);
-}
-
-// The editor's path: calculatePart gives a mechanism's captions and exact values, or the
-// first box it refuses with every refused box noted and its own hint, or names the box
-// furthest from ordinary magnitudes when the results overflow.
-TEST(Mechanism, CalculatePartNotesEveryRefusedBoxWithItsHint) {
+// Results give the captions; a refusal names the first box it refuses, then every other
+// refused box, each with its hint; results too large for a box name the box furthest from
+// ordinary magnitudes.
+TEST(Mechanism, NotesEveryRefusedBoxWithItsHint) {
     const struct {
         int code;
         const char* texts;
         const char* outcome; // "m|J|Tf|Tw", or "- box: hint" then " box: hint" for the others
     } rows[] = {
-        {21, "1|1|250|10|20|1000|7850|0.1|0|0|0", "252|.|.39|."},
         {22, "2|2|400|100|40|7850|0.02|90|0", "805|.5|.|196.2"},
-        {21, "1|1|-5|10|20|1000|7850|-0.1|0|0|0", "- 2: 679 7: 681"},
-        {21, "1|1|250||20|1000|7850|0.1|0|0|0", "- 3: 605"},
-        {23, "1|1|12|0.8|60|abc|2700|0|0.1|0|0", "- 5: 574 7: 682"},
-        {22, "1|1|1e300|100|40|7850|0.02|0|0", "- 2: 683"},
+        {21, "1|1|abc|0|20|1000|7850|0.1|0|0|0", "- mass: 574 lead: 677"},
+        {21, "1|1|-5|10|20|1000|7850|-0.1|0|0|0", "- mass: 679 friction: 681"},
+        {21, "1|1|250||20|1000|7850|0.1|0|0|0", "- lead: 605"},
+        {21, "1|1|250|10|-20|1000|-7850|0.1|0|0|-5",
+         "- screwDiameter: 678 density: 680 counterweight: 679"},
+        {22, "0||400|-100|40|7850|0.02|0|0", "- quantity: 677 ratio: 605 pitchDiameter: 677"},
+        {23, "1|1|12|0.8|60|abc|2700|0.5|0.1|x|0", "- pulleyWidth: 574 pulleys: 682 angle: 574"},
+        {23, "1|1|12|0.8|60|30|2700||0.1|0|0", "- pulleys: 605"},
+        {22, "1|1|1e300|100|40|7850|0.02|0|0", "- mass: 683"},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.texts);
-        CalcInputs in{row.code, true, {}};
-        const QStringList t = QString::fromUtf8(row.texts).split(u'|');
-        for (qsizetype i = 0; i < t.size(); ++i)
-            in.texts[std::size_t(i)] = t[i];
-        const CalcOutcome out = calculatePart(in);
-        QString shown;
-        if (out.kind == CalcOutcome::Kind::Results) {
-            shown = QStringList(out.captions.begin(), out.captions.end()).join(u'|');
-            const MechanismResult r =
-                calculateMechanism(row.code, std::vector<QString>(t.begin(), t.end()));
-            EXPECT_EQ(out.values, r.values);
-        } else {
+        const CalcOutcome out = testing::calculate(row.code, true, row.texts);
+        const auto key = [&](std::size_t i) {
+            return QLatin1String(mechanismInfo(row.code)->inputs[i].key);
+        };
+        QString shown = QStringList(out.captions.begin(), out.captions.end()).join(u'|');
+        if (out.kind != CalcOutcome::Kind::Results) {
             const std::size_t reason = std::size_t(out.reasonBox);
-            shown = QStringLiteral("- %1: %2").arg(reason).arg(noteEntryAt(out, reason));
+            shown = QStringLiteral("- %1: %2").arg(key(reason)).arg(noteEntryAt(out, reason));
             for (std::size_t i = 0; i < out.notes.size(); ++i)
                 if (out.notes[i] != InputNote::None && i != reason)
-                    shown += QStringLiteral(" %1: %2").arg(i).arg(noteEntryAt(out, i));
+                    shown += QStringLiteral(" %1: %2").arg(key(i)).arg(noteEntryAt(out, i));
         }
-        EXPECT_EQ(shown.toStdString(), row.outcome);
+        EXPECT_EQ(shown.toStdString(), row.outcome) << row.texts;
     }
 }
 

@@ -11,11 +11,7 @@ namespace {
 
 TEST(Significant, WritesTheValue) {
     // clang-format off
-    const struct {
-        double value;
-        int digits;
-        const char* expected;
-    } rows[] = {
+    const struct { double value; int digits; const char* expected; } rows[] = {
         {0.0, 4, "0"}, {-0.0, 4, "0"}, {1.5811e-4, 4, "0.0001581"}, {12.3456, 4, "12.35"},
         {77067.19, 4, "77070"}, {2.0, 4, "2.000"}, {9.99951, 4, "10.00"},
         {1.5811e-7, 4, "1.581E-07"}, {2.5e12, 4, "2.500E+12"}, {-1.5811e-9, 4, "-1.581E-09"},
