@@ -125,6 +125,25 @@ TEST(DriveReport, DriveBlockPlotAndMotorBlockFollowTheTotalsInOrder) {
     }
 }
 
+// Inertias and torques of both blocks in the report's units, as the panel shows them; speeds
+// stay in rpm. J_M = 0.01 kg·m² = 100 kg·cm²; T_a = 6.5 N·m = 650 N·cm.
+TEST(DriveReport, InertiasAndTorquesFollowTheReportsUnits) {
+    const ChosenMotor motor{Motor{"Test motor", 2, 8, 100, 200, {}, 0.01}, false};
+    const DriveInputs in = drive();
+    const DisplayChoice cm{Digits::Significant4, MassUnit::Kg, InertiaUnit::KgCm2, TorqueUnit::NCm};
+    RecordingSurface page;
+    printReport(page, load(), texts(), Today, cm, &in, {}, &motor);
+    const QStringList lines = lineTexts(page);
+    const int width = reportCaptionWidth(texts());
+    for (const QString& line :
+         {captionLine("D532", width, "100.0", "kg·cm²"),
+          captionLine("Acceleration torque", width, "650.0", "N·cm"),
+          captionLine("D722", width, "200.0", "N·cm"), captionLine("D535", width, "95.49", "rpm"),
+          QStringLiteral("    650.0 ≤ 800.0 N·cm   D736 18.8 %   D737")})
+        EXPECT_EQ(lines.filter(QStringLiteral("          ") + line).size(), 1)
+            << line.toStdString();
+}
+
 TEST(DriveReport, InputOutOfRangePrintsItsHintAndNoResult) {
     DriveInputs in = drive();
     in.setText(F::Efficiency, QStringLiteral("1.5"));
