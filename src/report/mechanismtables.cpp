@@ -13,14 +13,6 @@ namespace ostrel {
 
 namespace {
 
-constexpr int EntryMass = 9;
-constexpr int EntryInertia = 40;
-constexpr int EntryFrictionTorque = 41;
-constexpr int EntryWorkingTorque = 42;
-constexpr int EntryQuantity = 72;
-constexpr int EntryRatio = 73;
-constexpr int EntryAxis = 74;
-
 // Room of each Classic field up to the next one, blank included.
 constexpr int QuantityRoom = 5;
 constexpr int RatioRoom = 10; // holds the longest translated heading ("Übersetz.")
@@ -45,7 +37,7 @@ const Quantity ResultQuantities[4] = {Quantity::Mass, Quantity::Inertia, Quantit
                                       Quantity::Torque};
 
 QString inputUnit(const ReportContext& ctx, const InputDeclaration& in, bool isRatio) {
-    if (isRatio) return ctx.text(EntryAxis);
+    if (isRatio) return ctx.text(TableEntry::Axis);
     if (const int entry = inputUnitEntry(in.unit)) return ctx.text(entry);
     return QString::fromUtf8(inputUnitSymbol(in.unit));
 }
@@ -57,8 +49,8 @@ std::vector<Column> columns(const ReportContext& ctx, const Mechanism& m,
     for (std::size_t i = 0; i < m.inputs.size(); ++i) {
         const InputDeclaration& in = m.inputs[i];
         Column c;
-        c.heading = i == 0   ? ctx.text(EntryQuantity)
-                    : i == 1 ? ctx.text(EntryRatio)
+        c.heading = i == 0   ? ctx.text(TableEntry::Quantity)
+                    : i == 1 ? ctx.text(TableEntry::Ratio)
                              : QString::fromUtf8(in.symbol);
         c.unit = i == 0 ? QString() : inputUnit(ctx, in, i == 1);
         c.room = i == 0                        ? QuantityRoom
@@ -69,7 +61,8 @@ std::vector<Column> columns(const ReportContext& ctx, const Mechanism& m,
             c.texts.push_back(l.texts.value(qsizetype(i)).trimmed());
         out.push_back(std::move(c));
     }
-    const int headings[4] = {EntryMass, EntryInertia, EntryFrictionTorque, EntryWorkingTorque};
+    const int headings[4] = {TableEntry::Mass, TableEntry::Inertia, TableEntry::FrictionTorque,
+                             TableEntry::WorkingTorque};
     const char* classicUnits[4] = {"kg", "kgm²", "Nm", "Nm"};
     const int rooms[4] = {MassRoom, TorqueRoom, TorqueRoom, 0};
     for (int r = 0; r < 4; ++r) {

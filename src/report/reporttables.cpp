@@ -11,18 +11,6 @@ namespace ostrel {
 
 namespace {
 
-// Translation entries of the tables.
-constexpr int EntryMass = 9;
-constexpr int EntryDegrees = 10;
-constexpr int EntryInertia = 40;
-constexpr int EntryFrictionTorque = 41;
-constexpr int EntryWorkingTorque = 42;
-constexpr int EntryQuantity = 72;
-constexpr int EntryRatio = 73;
-constexpr int EntryAxis = 74;
-constexpr int EntryFigure = 86;
-constexpr int EntrySides = 436;
-
 // Column 14 holds the kind code of a row; the computed field of the conveyor has no column.
 constexpr int ColumnKind = 14;
 constexpr int TranslatingMass = -1;
@@ -50,29 +38,29 @@ QString spaces(int n) {
 }
 
 QString headingLine(const ReportContext& ctx, const Layout& l) {
-    const QString a = pad(ctx.text(EntryQuantity), 10, 5);
+    const QString a = pad(ctx.text(TableEntry::Quantity), 10, 5);
     if (l.heading == Heading::GivenValues) {
-        const QString b = pad(a + ctx.text(EntryRatio), 20, 16);
-        const QString c = pad(b + ctx.text(EntryMass), 20, 24);
-        const QString d = pad(c + ctx.text(EntryInertia), 20, 33);
-        const QString e = pad(d + ctx.text(EntryFrictionTorque), 20, 43);
-        return e + ctx.text(EntryWorkingTorque);
+        const QString b = pad(a + ctx.text(TableEntry::Ratio), 20, 16);
+        const QString c = pad(b + ctx.text(TableEntry::Mass), 20, 24);
+        const QString d = pad(c + ctx.text(TableEntry::Inertia), 20, 33);
+        const QString e = pad(d + ctx.text(TableEntry::FrictionTorque), 20, 43);
+        return e + ctx.text(TableEntry::WorkingTorque);
     }
-    const QString b = pad(a + ctx.text(EntryRatio), 10, 16);
-    if (l.heading == Heading::Conveyor) return b + l.headingLiteral + ctx.text(EntryInertia);
-    const QString c = pad(b + ctx.text(EntryMass), 20, l.massWidth);
-    return c + l.headingLiteral + ctx.text(EntryInertia);
+    const QString b = pad(a + ctx.text(TableEntry::Ratio), 10, 16);
+    if (l.heading == Heading::Conveyor) return b + l.headingLiteral + ctx.text(TableEntry::Inertia);
+    const QString c = pad(b + ctx.text(TableEntry::Mass), 20, l.massWidth);
+    return c + l.headingLiteral + ctx.text(TableEntry::Inertia);
 }
 
 QString unitsLine(const ReportContext& ctx, const Layout& l) {
     const int width = l.units == Units::GivenValues ? 16 : 18;
-    const QString start = pad(spaces(5) + ctx.text(EntryAxis), 30, width);
+    const QString start = pad(spaces(5) + ctx.text(TableEntry::Axis), 30, width);
     switch (l.units) {
     case Units::RegularPolygon:
-        return start + QStringLiteral("kg    mm     mm    ") + pad(ctx.text(EntrySides), 5, 5) +
-               QStringLiteral("  kgm²");
+        return start + QStringLiteral("kg    mm     mm    ") +
+               pad(ctx.text(TableEntry::Sides), 5, 5) + QStringLiteral("  kgm²");
     case Units::UnbalancedMass:
-        return start + QStringLiteral("kg    mm     ") + ctx.text(EntryDegrees) +
+        return start + QStringLiteral("kg    mm     ") + ctx.text(TableEntry::Degrees) +
                QStringLiteral("    kgm²");
     case Units::Standard:
     case Units::GivenValues:
@@ -123,15 +111,15 @@ QString fieldHeading(const ReportContext& ctx, int column, const QStringList& le
                      qsizetype& nextLetter) {
     switch (column) {
     case 7:
-        return ctx.text(EntryRatio);
+        return ctx.text(TableEntry::Ratio);
     case 1:
-        return ctx.text(EntryMass);
+        return ctx.text(TableEntry::Mass);
     case 2:
-        return ctx.text(EntryInertia);
+        return ctx.text(TableEntry::Inertia);
     case 3:
-        return ctx.text(EntryFrictionTorque);
+        return ctx.text(TableEntry::FrictionTorque);
     case 4:
-        return ctx.text(EntryWorkingTorque);
+        return ctx.text(TableEntry::WorkingTorque);
     default:
         return letters.value(nextLetter++);
     }
@@ -139,12 +127,12 @@ QString fieldHeading(const ReportContext& ctx, int column, const QStringList& le
 
 QString fieldUnit(const ReportContext& ctx, const Layout& l, int column) {
     if (column >= 1 && column <= 4) return ctx.display.symbol(quantityOf(column));
-    if (column == 7) return ctx.text(EntryAxis);
+    if (column == 7) return ctx.text(TableEntry::Axis);
     if (column == TranslatingMass) return ctx.display.symbol(Quantity::Mass);
     if (l.heading == Heading::Conveyor && column == 12) return QStringLiteral("kg");
     if (l.heading == Heading::Conveyor && column == 13) return QString(); // a factor
-    if (l.units == Units::RegularPolygon && column == 10) return ctx.text(EntrySides);
-    if (l.units == Units::UnbalancedMass && column == 13) return ctx.text(EntryDegrees);
+    if (l.units == Units::RegularPolygon && column == 10) return ctx.text(TableEntry::Sides);
+    if (l.units == Units::UnbalancedMass && column == 13) return ctx.text(TableEntry::Degrees);
     return QStringLiteral("mm");
 }
 
@@ -178,7 +166,7 @@ void printSignificantTable(const ReportContext& ctx, const PartsList& list, doub
     qsizetype nextLetter = 0;
     std::vector<Column> columns;
     Column quantity;
-    quantity.heading = ctx.text(EntryQuantity);
+    quantity.heading = ctx.text(TableEntry::Quantity);
     quantity.start = 1;
     for (int row : printed)
         quantity.texts.push_back(list.cell(row, 6));
@@ -325,7 +313,7 @@ QString pad(const QString& s, int n, int w) {
 
 void printTableTitle(const ReportContext& ctx, int k) {
     printPlainLine(ctx, QString());
-    printTitleLine(ctx, ctx.text(EntryFigure) + QLatin1Char(' ') + signedText(k));
+    printTitleLine(ctx, ctx.text(TableEntry::Figure) + QLatin1Char(' ') + signedText(k));
 }
 
 void printTableDd(const ReportContext& ctx, const PartsList& list, int k, double kind, int rows) {

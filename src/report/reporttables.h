@@ -7,6 +7,20 @@
 
 namespace ostrel {
 
+// Translation entries of the tables' headings and units.
+namespace TableEntry {
+constexpr int Mass = 9;
+constexpr int Degrees = 10;
+constexpr int Inertia = 40;
+constexpr int FrictionTorque = 41;
+constexpr int WorkingTorque = 42;
+constexpr int Quantity = 72;
+constexpr int Ratio = 73;
+constexpr int Axis = 74;
+constexpr int Figure = 86;
+constexpr int Sides = 436;
+} // namespace TableEntry
+
 class PartsList;
 
 // The first w characters of s followed by n spaces (s cut or padded to exactly w).
