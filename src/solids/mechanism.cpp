@@ -168,12 +168,6 @@ const Mechanism* mechanismInfo(int code) {
     return nullptr;
 }
 
-const Mechanism* mechanismByFileKey(QStringView key) {
-    for (const Mechanism& m : kinds)
-        if (key == QLatin1String(m.fileKey)) return &m;
-    return nullptr;
-}
-
 int inputIndex(const Mechanism& mechanism, QStringView key) {
     for (std::size_t i = 0; i < mechanism.inputs.size(); ++i)
         if (key == QLatin1String(mechanism.inputs[i].key)) return int(i);

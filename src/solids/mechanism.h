@@ -64,8 +64,6 @@ struct MechanismGroup {
 std::span<const Mechanism> mechanisms();
 // The mechanism of a code, or nullptr for any code outside 21 ... 23.
 const Mechanism* mechanismInfo(int code);
-// The mechanism whose file key equals key (exact, letter case counts), or nullptr.
-const Mechanism* mechanismByFileKey(QStringView key);
 // The position of the input named key among a mechanism's inputs, or -1.
 int inputIndex(const Mechanism& mechanism, QStringView key);
 
