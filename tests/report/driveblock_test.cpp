@@ -108,12 +108,12 @@ TEST(DriveReport, DriveBlockPlotAndMotorBlockFollowTheTotalsInOrder) {
     // on the first page: it goes whole to the next, under that page's heading.
     const QList<Record> drawn = curves(page);
     ASSERT_FALSE(drawn.isEmpty());
+    const auto textLines = page.textLines();
     const auto at = [&](const QString& text) {
-        const RecordingSurface::TextLine& l = page.textLines()[int(lines.indexOf(text))];
+        const RecordingSurface::TextLine& l = textLines[int(lines.indexOf(text))];
         return std::pair{l.page, l.y};
     };
     ASSERT_EQ(at("          Drive").first, 1);
-    const auto textLines = page.textLines();
     const auto heading = *std::find_if(textLines.begin(), textLines.end(),
                                        [](const auto& l) { return l.page == 2; });
     EXPECT_TRUE(heading.text.contains(texts()[69])) << heading.text.toStdString();
