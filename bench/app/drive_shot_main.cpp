@@ -5,6 +5,7 @@
 #include "app/mainwindow.h"
 #include "platform/dialogs.h"
 #include "report/report.h"
+#include "shotinput.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,18 +17,8 @@
 
 namespace {
 
-void type(QWidget& window, const QString& name, const QString& text) {
-    auto* box = window.findChild<QLineEdit*>(name);
-    if (!box) return;
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Delete);
-    QTest::keyClicks(box, text);
-}
-
-void click(QWidget& window, const char* name) {
-    QTest::mouseClick(window.findChild<QAbstractButton*>(QLatin1String(name)), Qt::LeftButton);
-}
+using ostrel::shot::click;
+using ostrel::shot::type;
 
 void addPart(ostrel::MainWindow& window, int kind, bool density,
              std::initializer_list<std::pair<const char*, const char*>> boxes) {

@@ -13,6 +13,7 @@
 #include "platform/atomicfile.h"
 #include "platform/dialogs.h"
 #include "report/report.h"
+#include "shotinput.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,6 +31,9 @@
 #include <iostream>
 
 namespace {
+
+using ostrel::shot::click;
+using ostrel::shot::type;
 
 // Every window is shown, drawn into a picture, then handed to the next step.
 class ShotDialogs : public ostrel::Dialogs {
@@ -58,19 +62,6 @@ public:
         return result;
     }
 };
-
-void type(QWidget& window, const QString& name, const QString& text) {
-    auto* box = window.findChild<QLineEdit*>(name);
-    if (!box) return;
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Delete);
-    QTest::keyClicks(box, text);
-}
-
-void click(QWidget& window, const char* name) {
-    QTest::mouseClick(window.findChild<QAbstractButton*>(QLatin1String(name)), Qt::LeftButton);
-}
 
 // The motor of that name in the drop-down, chosen as the user does.
 void choose(QWidget& window, const QString& name) {

@@ -9,6 +9,7 @@
 #include "app/mainwindow.h"
 #include "platform/dialogs.h"
 #include "report/report.h"
+#include "shotinput.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -23,20 +24,8 @@
 #include <QTimer>
 #include <QToolTip>
 
-namespace {
-
-void type(QWidget& window, const char* name, const QString& text) {
-    auto* box = window.findChild<QLineEdit*>(QLatin1String(name));
-    QTest::mouseClick(box, Qt::LeftButton);
-    box->selectAll();
-    QTest::keyClicks(box, text);
-}
-
-void click(QWidget& window, const char* name) {
-    QTest::mouseClick(window.findChild<QAbstractButton*>(QLatin1String(name)), Qt::LeftButton);
-}
-
-} // namespace
+using ostrel::shot::click;
+using ostrel::shot::type;
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

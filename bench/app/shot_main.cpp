@@ -7,6 +7,7 @@
 #include "app/projectcommands.h"
 #include "list/projectfile.h"
 #include "platform/dialogs.h"
+#include "shotinput.h"
 
 #include <QApplication>
 #include <QFile>
@@ -21,20 +22,8 @@
 #include <QToolBar>
 #include <cstdio>
 
-namespace {
-
-void type(QWidget& window, const char* name, const QString& text) {
-    auto* box = window.findChild<QLineEdit*>(QLatin1String(name));
-    QTest::mouseClick(box, Qt::LeftButton);
-    box->selectAll();
-    QTest::keyClicks(box, text);
-}
-
-void click(QWidget& window, const char* name) {
-    QTest::mouseClick(window.findChild<QAbstractButton*>(QLatin1String(name)), Qt::LeftButton);
-}
-
-} // namespace
+using ostrel::shot::click;
+using ostrel::shot::type;
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -3,6 +3,7 @@
 // and against the solids' calculation of a disc from the same number of texts read. The
 // editor's whole path is calculatePart (the captions written, and on a refusal every box
 // judged for its note): measured for each mechanism, and for a screw whose mass is refused.
+#include "cputimerecorder.h"
 #include "solids/calculation.h"
 #include "solids/mechanism.h"
 
@@ -78,38 +79,11 @@ void BM_CalculateDisc(benchmark::State& state) {
 }
 BENCHMARK(BM_CalculateDisc);
 
-class Recorder : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& r : runs)
-            if (r.run_type == Run::RT_Iteration && !r.error_occurred)
-                ns_[r.benchmark_name()] = r.GetAdjustedCPUTime() * multiplier(r.time_unit);
-        ConsoleReporter::ReportRuns(runs);
-    }
-    const std::map<std::string, double>& all() const { return ns_; }
-
-private:
-    static double multiplier(benchmark::TimeUnit u) {
-        switch (u) {
-        case benchmark::kNanosecond:
-            return 1;
-        case benchmark::kMicrosecond:
-            return 1e3;
-        case benchmark::kMillisecond:
-            return 1e6;
-        case benchmark::kSecond:
-            return 1e9;
-        }
-        return 1;
-    }
-    std::map<std::string, double> ns_;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    Recorder recorder;
+    CpuTimeRecorder recorder;
     benchmark::RunSpecifiedBenchmarks(&recorder);
 
     constexpr double AimNs = 1000;

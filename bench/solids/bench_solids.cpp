@@ -1,5 +1,6 @@
 // Speed of the solids core: the calculation of every kind on a key release, and the reading
 // and writing of numbers against the standard conversions on the same inputs.
+#include "cputimerecorder.h"
 #include "solids/calculation.h"
 #include "solids/numbertext.h"
 
@@ -145,40 +146,7 @@ void BM_GeneralText(benchmark::State& state) {
 }
 BENCHMARK(BM_GeneralText);
 
-// Keeps the CPU time per iteration of every run so that the ratios can be printed at the end;
-// CPU time stays meaningful when other work shares the machine.
-class Recorder : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& r : runs)
-            if (r.run_type == Run::RT_Iteration && !r.error_occurred)
-                ns_[r.benchmark_name()] = r.GetAdjustedCPUTime() * multiplier(r.time_unit);
-        ConsoleReporter::ReportRuns(runs);
-    }
-    double ns(const std::string& name) const {
-        auto it = ns_.find(name);
-        return it == ns_.end() ? 0 : it->second;
-    }
-    const std::map<std::string, double>& all() const { return ns_; }
-
-private:
-    static double multiplier(benchmark::TimeUnit u) {
-        switch (u) {
-        case benchmark::kNanosecond:
-            return 1;
-        case benchmark::kMicrosecond:
-            return 1e3;
-        case benchmark::kMillisecond:
-            return 1e6;
-        case benchmark::kSecond:
-            return 1e9;
-        }
-        return 1;
-    }
-    std::map<std::string, double> ns_;
-};
-
-void ratio(const Recorder& r, const char* a, const char* b) {
+void ratio(const CpuTimeRecorder& r, const char* a, const char* b) {
     const double x = r.ns(a), y = r.ns(b);
     if (x > 0 && y > 0) std::printf("  %-22s / %-22s = %5.2fx\n", a, b, x / y);
 }
@@ -187,7 +155,7 @@ void ratio(const Recorder& r, const char* a, const char* b) {
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    Recorder recorder;
+    CpuTimeRecorder recorder;
     benchmark::RunSpecifiedBenchmarks(&recorder);
 
     double worst = 0, total = 0;
